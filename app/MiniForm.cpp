@@ -1,0 +1,117 @@
+#include "app/MiniForm.h"
+
+#include "app/NoteGrid.h"
+#include "platform/GlobalHotKey.h"
+#include "store/Statements.h"
+#include "widgets/Modal.h"
+#include "widgets/TabSet.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QPlainTextEdit>
+
+Q_LOGGING_CATEGORY(lcApp, "quibbet.app")
+
+namespace app {
+
+TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_database(std::make_unique<store::Database>(databasePath)),
+      m_clipQuery(std::make_unique<store::Query>(*m_database)),
+      m_clipModify(std::make_unique<store::Query>(*m_database)),
+      m_clipReminds(std::make_unique<store::Query>(*m_database))
+{
+    setWindowTitle(QStringLiteral("Quibbet"));
+    setObjectName(QStringLiteral("MiniForm"));
+    buildLayout();
+    buildMenus();
+    connectHandlers();
+}
+
+TMiniForm::~TMiniForm() = default;
+
+bool TMiniForm::FormCreate()
+{
+    sgContents->setColWidth(0, 50);
+    m_state.ApplyMode = QStringLiteral("I");
+    m_savedHeight = height();
+    btnLockClick();
+    return guarded([this] {
+        store::Query& query = AQclipModify();
+        query.close();
+        query.clearSql();
+        query.addLine(store::sql::selectGroupNames);
+        query.open(); // the first statement: opens, and if need be creates, the notes file
+        for (int row = 0; row < query.recordCount(); ++row)
+            tabGroups->insertTab(tabGroups->count() - 1, query.value(row, 0).toString());
+        query.close();
+
+        sendReloadNoteList();
+        imgBrowseModeClick();
+        OpenDueReminders();
+        registerHotKey();
+        m_state.NoteFont = widgets::FontValue::defaultFont();
+        LoadNoteFont();
+        applyMemoFont();
+    });
+}
+
+void TMiniForm::sendReloadNoteList()
+{
+    QEvent reload(ReloadNoteList);
+    QCoreApplication::sendEvent(this, &reload);
+    if (m_reloadError) {
+        const store::StoreError error = *m_reloadError;
+        m_reloadError.reset();
+        throw error;
+    }
+}
+
+bool TMiniForm::event(QEvent* event)
+{
+    if (event->type() == ReloadNoteList) {
+        // An error must not unwind through the toolkit's event delivery: it is handed back
+        // to the sender, whose handler it ends.
+        try {
+            reloadNoteList();
+        } catch (const store::StoreError& error) {
+            m_reloadError = error;
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool TMiniForm::guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const store::StoreError& error) {
+        showStoreError(error.message());
+    }
+    return false;
+}
+
+void TMiniForm::showStoreError(const QString& message)
+{
+    qCWarning(lcApp) << "store error:" << message;
+    widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
+}
+
+void TMiniForm::registerHotKey()
+{
+    m_hotKey = platform::GlobalHotKey::create();
+    connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this, &TMiniForm::hotKeyPressed);
+    m_hotKey->registerF9(); // failure is not reported: the program runs without a hot key
+}
+
+void TMiniForm::applyMemoFont()
+{
+    memoContent->setFont(m_state.NoteFont.toQFont());
+    QPalette palette = memoContent->palette();
+    palette.setColor(QPalette::Text, widgets::toQColor(m_state.NoteFont.color, palette));
+    memoContent->setPalette(palette);
+}
+
+} // namespace app

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "store/Database.h"
+#include "store/Query.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QMenu;
+class QAction;
+class QPlainTextEdit;
+class QTimer;
+class QFrame;
+
+namespace widgets {
+class TabSet;
+class TMouseEffectImage;
+} // namespace widgets
+namespace platform {
+class GlobalHotKey;
+}
+
+namespace app {
+
+class NoteGrid;
+
+// The private message that rebuilds the note list; always delivered synchronously.
+constexpr QEvent::Type ReloadNoteList = QEvent::Type(1224);
+
+// The main window: the note list, the memo, the tool row, the category tabs and the
+// status bar, with the process-wide state. Its handlers live in files by concern
+// (MiniFormNoteList.cpp, MiniFormEditing.cpp, MiniFormCategories.cpp, MiniFormWindow.cpp,
+// MiniFormTools.cpp); this file holds what they share.
+class TMiniForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMiniForm(const QString& databasePath, QWidget* parent = nullptr);
+    ~TMiniForm() override;
+
+    // Runs the creation sequence; false when a statement failed (the error was shown).
+    bool FormCreate();
+
+    SharedState& state() { return m_state; }
+    store::Database& database() { return *m_database; }
+    store::Query& AQclipQuery() { return *m_clipQuery; }
+    store::Query& AQclipModify() { return *m_clipModify; }
+    store::Query& AQclipReminds() { return *m_clipReminds; }
+
+    // Controls, named as the window's layout names them.
+    QWidget* FlatTitlebar1 = nullptr;
+    QWidget* btnLock = nullptr;
+    QWidget* btnKey = nullptr;
+    QWidget* SpeedButton2 = nullptr;
+    QFrame* pnlAll = nullptr;
+    QWidget* pnlHeader = nullptr;
+    widgets::TMouseEffectImage* imgPre = nullptr;
+    widgets::TMouseEffectImage* imgNext = nullptr;
+    widgets::TMouseEffectImage* imgNew = nullptr;
+    widgets::TMouseEffectImage* imgApply = nullptr;
+    widgets::TMouseEffectImage* imgDelete = nullptr;
+    widgets::TMouseEffectImage* imgBrowseMode = nullptr;
+    widgets::TMouseEffectImage* imgEditMode = nullptr;
+    QLabel* imgBrowseModeDis = nullptr;
+    QLabel* imgEditModeDis = nullptr;
+    QWidget* pnlBackGround = nullptr;
+    NoteGrid* sgContents = nullptr;
+    QPlainTextEdit* memoContent = nullptr;
+    widgets::TabSet* tabGroups = nullptr;
+    QWidget* pnlStatusBar = nullptr;
+    QLabel* pnlStatus1 = nullptr;
+    QLabel* pnlStatus2 = nullptr;
+
+    QMenu* popGrid = nullptr;
+    QMenu* popCat = nullptr;
+    QMenu* popTray = nullptr;
+    QAction* actNewCategory = nullptr;
+    QTimer* tmRemind = nullptr;
+
+    // The note list.
+    void reloadNoteList();
+    void sgContentsSelectCell(int column, int row, bool& canSelect);
+    void sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect);
+    void sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point);
+    void sgContentsMouseMove(Qt::KeyboardModifiers modifiers, const QPoint& point);
+    void sgContentsTopLeftChanged();
+    // The font the list draws note text with: its face and character set, NoteFont's
+    // colour, style and size for each text cell.
+    widgets::FontValue& listFont() { return m_listFont; }
+
+    // Editing and navigation.
+    void imgEditModeClick();
+    void imgBrowseModeClick();
+    void imgNewClick();
+    void imgApplyClick();
+    void imgDeleteClick();
+    void imgPreClick();
+    void imgNextClick();
+    void sgContentsDblClick();
+    void Copy1Click();
+    void Edit1Click();
+    void Deletenote1Click();
+
+    // Categories.
+    bool tabGroupsChange(int newIndex);
+    void actNewCategoryExecute();
+    void Rename1Click();
+    void Delete1Click();
+
+    // Window behaviour.
+    void btnLockClick();
+    void SpeedButton2Click();
+    void Exit1Click();
+    bool isStayOnTop() const;
+
+    // Tools.
+    void Search1Click();
+    void Reminder1Click();
+    void OpenDueReminders();
+    void tmRemindTimer();
+    void LoadNoteFont();
+    void Options1Click();
+    void Export1Click();
+    void Print1Click();
+    void Help1Click();
+    void About1Click();
+
+    // Runs a handler; an error of the store ends it and is shown in a message box.
+    // Returns false when it failed.
+    bool guarded(const std::function<void()>& handler);
+    // Sends ReloadNoteList and waits for it; a store error of the rebuild is thrown here.
+    void sendReloadNoteList();
+    void showStoreError(const QString& message);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void connectHandlers();
+    void registerHotKey();
+    void hotKeyPressed(int virtualKey);
+    void applyMemoFont();
+
+    SharedState m_state;
+    std::unique_ptr<store::Database> m_database;
+    std::unique_ptr<store::Query> m_clipQuery;
+    std::unique_ptr<store::Query> m_clipModify;
+    std::unique_ptr<store::Query> m_clipReminds;
+    std::unique_ptr<platform::GlobalHotKey> m_hotKey;
+
+    widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
+    bool m_rebuildingList = false;
+    std::optional<store::StoreError> m_reloadError;
+    int m_hintRow = -1;
+    int m_savedHeight = 0;
+    bool m_stayOnTop = false;
+};
+
+} // namespace app

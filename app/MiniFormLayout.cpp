@@ -1,0 +1,241 @@
+// The main window's controls at their places, its menus and the wiring of its handlers.
+#include "app/MiniForm.h"
+
+#include "app/NoteGrid.h"
+#include "widgets/MouseEffectImage.h"
+#include "widgets/TabSet.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace app {
+
+namespace {
+
+constexpr int kClientWidth = 287;
+constexpr int kClientHeight = 325;
+constexpr int kTitleHeight = 25;
+
+QLabel* statusPanel(QWidget* parent, const QRect& geometry, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFrameShape(QFrame::NoFrame);
+    label->setIndent(2);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QToolButton* titleButton(QWidget* parent, int left, const QString& name)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setGeometry(left, 5, 18, 18);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+widgets::TMouseEffectImage* toolButton(QWidget* parent, int left, const QString& name, const QString& hint)
+{
+    auto* image = new widgets::TMouseEffectImage(parent);
+    image->setObjectName(name);
+    image->setGeometry(left, 6, 24, 24);
+    image->setToolTip(hint);
+    image->setAccessibleName(hint);
+    return image;
+}
+
+QLabel* disabledPicture(QWidget* parent, int left, const QString& name, const QString& hint)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(left, 6, 24, 24);
+    label->setToolTip(hint);
+    label->hide();
+    return label;
+}
+
+QAction* addEntry(QMenu* menu, const QString& text, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(text);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+void TMiniForm::buildLayout()
+{
+    setFixedWidth(kClientWidth);
+    resize(kClientWidth, kClientHeight);
+    move(295, 169);
+
+    auto* title = new QLabel(QStringLiteral("Quibbet"), this);
+    title->setObjectName(QStringLiteral("FlatTitlebar1"));
+    title->setGeometry(0, 0, kClientWidth, kTitleHeight);
+    title->setAlignment(Qt::AlignCenter);
+    title->setAutoFillBackground(true);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::Window, QColor(0x80, 0x80, 0xFF));
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(titlePalette);
+    QFont titleFont = font();
+    titleFont.setPointSize(10);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    FlatTitlebar1 = title;
+    btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"));
+    btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"));
+    btnKey->hide();
+    SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"));
+
+    pnlAll = new QFrame(this);
+    pnlAll->setObjectName(QStringLiteral("pnlAll"));
+    pnlAll->setGeometry(0, kTitleHeight, kClientWidth, kClientHeight - kTitleHeight);
+    pnlAll->setFrameShape(QFrame::Box);
+    pnlAll->setLineWidth(1);
+    QPalette framePalette = pnlAll->palette();
+    framePalette.setColor(QPalette::WindowText, Qt::black);
+    pnlAll->setPalette(framePalette);
+
+    pnlHeader = new QWidget(pnlAll);
+    pnlHeader->setObjectName(QStringLiteral("pnlHeader"));
+    pnlHeader->setGeometry(1, 1, 285, 33);
+    imgPre = toolButton(pnlHeader, 8, QStringLiteral("imgPre"), QStringLiteral("Prior note"));
+    imgNext = toolButton(pnlHeader, 40, QStringLiteral("imgNext"), QStringLiteral("Next note"));
+    imgNew = toolButton(pnlHeader, 93, QStringLiteral("imgNew"), QStringLiteral("Add a new note"));
+    imgApply = toolButton(pnlHeader, 125, QStringLiteral("imgApply"), QStringLiteral("Apply changes"));
+    imgDelete = toolButton(pnlHeader, 157, QStringLiteral("imgDelete"), QStringLiteral("Delete note"));
+    imgBrowseMode = toolButton(pnlHeader, 213, QStringLiteral("imgBrowseMode"), QStringLiteral("Browse mode"));
+    imgEditMode = toolButton(pnlHeader, 245, QStringLiteral("imgEditMode"), QStringLiteral("Edit mode"));
+    imgBrowseModeDis = disabledPicture(pnlHeader, 213, QStringLiteral("imgBrowseModeDis"), QStringLiteral("Browse mode"));
+    imgEditModeDis = disabledPicture(pnlHeader, 245, QStringLiteral("imgEditModeDis"), QStringLiteral("Edit mode"));
+
+    pnlBackGround = new QWidget(pnlAll);
+    pnlBackGround->setObjectName(QStringLiteral("pnlBackGround"));
+    pnlBackGround->setGeometry(1, 34, 285, 246);
+
+    memoContent = new QPlainTextEdit(pnlBackGround);
+    memoContent->setObjectName(QStringLiteral("memoContent"));
+    memoContent->setGeometry(0, 0, 285, 229);
+    memoContent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memoContent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    sgContents = new NoteGrid(pnlBackGround);
+    sgContents->setObjectName(QStringLiteral("sgContents"));
+    sgContents->setGeometry(0, 0, 285, 229);
+    sgContents->setDefaultRowHeight(50);
+    sgContents->setRowCount(4);
+    sgContents->setAccessibleName(QStringLiteral("Notes"));
+
+    tabGroups = new widgets::TabSet(pnlBackGround);
+    tabGroups->setObjectName(QStringLiteral("tabGroups"));
+    tabGroups->setGeometry(0, 229, 285, 17);
+    tabGroups->setTabs({QStringLiteral("Default"), QStringLiteral("*New")}, 0);
+
+    pnlStatusBar = new QWidget(pnlAll);
+    pnlStatusBar->setObjectName(QStringLiteral("pnlStatusBar"));
+    pnlStatusBar->setGeometry(1, 280, 285, 19);
+    pnlStatus1 = statusPanel(pnlStatusBar, QRect(0, 0, 193, 19), QStringLiteral("pnlStatus1"));
+    pnlStatus2 = statusPanel(pnlStatusBar, QRect(193, 0, 92, 19), QStringLiteral("pnlStatus2"));
+
+    tmRemind = new QTimer(this);
+    tmRemind->setObjectName(QStringLiteral("tmRemind"));
+    tmRemind->setInterval(60000);
+}
+
+void TMiniForm::buildMenus()
+{
+    popGrid = new QMenu(this);
+    popGrid->setObjectName(QStringLiteral("popGrid"));
+    QAction* add = addEntry(popGrid, QStringLiteral("Add a new note"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* edit = addEntry(popGrid, QStringLiteral("Edit note"));
+    QAction* copy = addEntry(popGrid, QStringLiteral("Copy note content"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* remove = addEntry(popGrid, QStringLiteral("Delete note"), QKeySequence(Qt::Key_Delete));
+    popGrid->addSeparator();
+    actNewCategory = new QAction(QStringLiteral("Add a new category"), this);
+    actNewCategory->setObjectName(QStringLiteral("actNewCategory"));
+    actNewCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    actNewCategory->setShortcutContext(Qt::WindowShortcut);
+    addAction(actNewCategory); // Ctrl+D works anywhere in the window
+    popGrid->addAction(actNewCategory);
+    popGrid->addSeparator();
+    QAction* search = addEntry(popGrid, QStringLiteral("Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* exportNotes = addEntry(popGrid, QStringLiteral("Export..."));
+    QAction* reminder = addEntry(popGrid, QStringLiteral("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* print = addEntry(popGrid, QStringLiteral("Print"));
+    popGrid->addSeparator();
+    QAction* options = addEntry(popGrid, QStringLiteral("Options"));
+    QAction* about = addEntry(popGrid, QStringLiteral("About"));
+    // The list's entries act from the keyboard only while the list has the focus.
+    for (QAction* action : {add, edit, copy, remove, search, exportNotes, reminder, print, options, about}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        sgContents->addAction(action);
+    }
+    sgContents->setPopupMenu(popGrid);
+
+    connect(add, &QAction::triggered, this, [this] { imgNewClick(); });
+    connect(edit, &QAction::triggered, this, [this] { Edit1Click(); });
+    connect(copy, &QAction::triggered, this, [this] { Copy1Click(); });
+    connect(remove, &QAction::triggered, this, [this] { Deletenote1Click(); });
+    connect(actNewCategory, &QAction::triggered, this, [this] { actNewCategoryExecute(); });
+    connect(search, &QAction::triggered, this, [this] { Search1Click(); });
+    connect(exportNotes, &QAction::triggered, this, [this] { Export1Click(); });
+    connect(reminder, &QAction::triggered, this, [this] { Reminder1Click(); });
+    connect(print, &QAction::triggered, this, [this] { Print1Click(); });
+    connect(options, &QAction::triggered, this, [this] { Options1Click(); });
+    connect(about, &QAction::triggered, this, [this] { About1Click(); });
+
+    popCat = new QMenu(this);
+    popCat->setObjectName(QStringLiteral("popCat"));
+    connect(addEntry(popCat, QStringLiteral("Rename")), &QAction::triggered, this, [this] { Rename1Click(); });
+    connect(addEntry(popCat, QStringLiteral("Delete")), &QAction::triggered, this, [this] { Delete1Click(); });
+    tabGroups->setPopupMenu(popCat);
+
+    popTray = new QMenu(this);
+    popTray->setObjectName(QStringLiteral("popTray"));
+    connect(addEntry(popTray, QStringLiteral("Help")), &QAction::triggered, this, [this] { Help1Click(); });
+    connect(addEntry(popTray, QStringLiteral("Options")), &QAction::triggered, this, [this] { Options1Click(); });
+    popTray->addSeparator();
+    connect(addEntry(popTray, QStringLiteral("Exit")), &QAction::triggered, this, [this] { Exit1Click(); });
+}
+
+void TMiniForm::connectHandlers()
+{
+    sgContents->onSelectCell = [this](int column, int row, bool& canSelect) {
+        sgContentsSelectCell(column, row, canSelect);
+    };
+    sgContents->onDrawCell = [this](QPainter& painter, int column, int row, const QRect& rect) {
+        sgContentsDrawCell(painter, column, row, rect);
+    };
+    sgContents->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point) {
+        sgContentsMouseDown(button, modifiers, point);
+    };
+    sgContents->onMouseMove = [this](Qt::KeyboardModifiers modifiers, const QPoint& point) {
+        sgContentsMouseMove(modifiers, point);
+    };
+    sgContents->onDblClick = [this] { sgContentsDblClick(); };
+    sgContents->onTopLeftChanged = [this] { sgContentsTopLeftChanged(); };
+    tabGroups->setChangeHandler([this](int index) { return tabGroupsChange(index); });
+
+    connect(imgPre, &widgets::TMouseEffectImage::clicked, this, [this] { imgPreClick(); });
+    connect(imgNext, &widgets::TMouseEffectImage::clicked, this, [this] { imgNextClick(); });
+    connect(imgNew, &widgets::TMouseEffectImage::clicked, this, [this] { imgNewClick(); });
+    connect(imgApply, &widgets::TMouseEffectImage::clicked, this, [this] { imgApplyClick(); });
+    connect(imgDelete, &widgets::TMouseEffectImage::clicked, this, [this] { imgDeleteClick(); });
+    connect(imgBrowseMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgBrowseModeClick(); });
+    connect(imgEditMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgEditModeClick(); });
+    connect(static_cast<QToolButton*>(btnLock), &QToolButton::clicked, this, [this] { btnLockClick(); });
+    connect(static_cast<QToolButton*>(SpeedButton2), &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(tmRemind, &QTimer::timeout, this, [this] { tmRemindTimer(); });
+}
+
+} // namespace app

@@ -1,0 +1,121 @@
+#include "app/NoteCellPainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+QColor bgr(unsigned value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
+
+const QColor kSeparatorBackground = bgr(0xFF95A5);
+const QColor kTimeText = bgr(0xFF1C1C);
+
+QColor background(const NoteCell& cell)
+{
+    if (cell.separator)
+        return kSeparatorBackground;
+    if (cell.current)
+        return cell.column == 0 ? bgr(0xFFC9D2) : bgr(0xFFE0E6);
+    const bool even = cell.row % 2 == 0;
+    if (cell.column == 0)
+        return even ? bgr(0xFFD9E0) : bgr(0xFFD0D7);
+    return even ? bgr(0xFFFAFD) : bgr(0xFFF3F5);
+}
+
+QString visiblePrefix(const QByteArray& utf8, const QRect& rect, const QFontMetrics& metrics)
+{
+    // Every line shown takes at least one character, and a full line at most about
+    // width / (narrowest glyph) characters; nothing past that many can be seen.
+    const int lines = rect.height() / std::max(1, metrics.lineSpacing()) + 1;
+    const int perLine = rect.width() / std::max(1, metrics.horizontalAdvance(QLatin1Char('i'))) + 2;
+    const qsizetype most = qsizetype(lines) * perLine;
+    QString text = QString::fromUtf8(utf8.left(most * 4)).left(most);
+    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return text;
+}
+
+} // namespace
+
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8)
+{
+    if (utf8.isEmpty() || rect.width() <= 0)
+        return;
+    const QFontMetrics metrics(painter.font());
+    QTextLayout layout(visiblePrefix(utf8, rect, metrics), painter.font(), painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(painter.layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    while (true) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(rect.width());
+        if (y + line.height() > rect.height() + 0.01) {
+            line.setNumColumns(0); // would only partly fit: left out
+            line.setPosition(QPointF(0, rect.height() + 1));
+            break;
+        }
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (line.y() + line.height() <= rect.height() + 0.01)
+            line.draw(&painter, rect.topLeft());
+    }
+    painter.restore();
+}
+
+void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, const widgets::FontValue& listFont,
+                   const widgets::FontValue& noteFont, const QPalette& palette)
+{
+    widgets::FontValue font = listFont; // face and character set stay the drawing font's own
+    QColor textColor;
+    if (cell.separator) {
+        textColor = Qt::white;
+        font.style = widgets::FontValue::Bold;
+        font.size = 11;
+    } else if (cell.column == 0) {
+        textColor = kTimeText;
+        font.style = widgets::FontValue::Bold;
+        font.size = 10;
+    } else {
+        textColor = widgets::toQColor(noteFont.color, palette);
+        font.style = noteFont.style;
+        font.size = noteFont.size;
+    }
+    const QColor fill = background(cell);
+    painter.fillRect(rect, fill);
+    painter.setFont(font.toQFont());
+    painter.setPen(textColor);
+    if (cell.text)
+        drawWrappedText(painter, rect, *cell.text);
+
+    if (cell.column == 0) {
+        const int right = rect.x() + rect.width(); // the border column, over the grid line
+        const int top = rect.top();
+        const int bottom = rect.top() + rect.height() - 1;
+        if (cell.separator) {
+            painter.setPen(kSeparatorBackground);
+            painter.drawLine(right, top, right, bottom);
+        } else {
+            painter.setPen(Qt::white);
+            painter.drawLine(right - 2, top, right - 2, bottom);
+            painter.drawLine(right, top, right, bottom);
+        }
+    }
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "widgets/FontValue.h"
+
+#include <QByteArray>
+#include <QPalette>
+#include <QRect>
+
+class QPainter;
+
+namespace app {
+
+struct NoteCell {
+    int column = 0;
+    int row = 0;
+    bool current = false;
+    bool separator = false;
+    const QByteArray* text = nullptr; // UTF-8, as the store read it
+};
+
+// Draws one cell of the note list: the background by row parity and current row, the
+// separator look, the text word-wrapped without a partly visible last line, and the
+// lines over the border between the two columns.
+void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, const widgets::FontValue& listFont,
+                   const widgets::FontValue& noteFont, const QPalette& palette);
+
+// Draws text into a rectangle: breaks at word boundaries (inside a word only when it is
+// longer than a line), takes CR LF, CR and LF as line ends, draws '&' as it is, and
+// leaves out a last line that would not fit whole. Only as much of a long text is laid
+// out as can be seen.
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8);
+
+} // namespace app

@@ -1,0 +1,313 @@
+#include "app/NoteGrid.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+
+namespace app {
+
+namespace {
+const QByteArray kEmpty;
+const QColor kGridLineColor(0xC0, 0xC0, 0xC0);
+} // namespace
+
+NoteGrid::NoteGrid(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    verticalScrollBar()->setSingleStep(20);
+    m_rows.resize(1);
+    m_rows[0].height = m_defaultRowHeight;
+}
+
+void NoteGrid::setRowCount(int count)
+{
+    count = std::max(count, 1);
+    const int old = rowCount();
+    if (count == old)
+        return;
+    if (count < old && m_current >= count) {
+        // The grid keeps its current row inside the rows that remain.
+        bool canSelect = true;
+        if (onSelectCell)
+            onSelectCell(1, count - 1, canSelect);
+        m_current = count - 1;
+    }
+    m_rows.resize(size_t(count));
+    for (size_t i = size_t(old); i < m_rows.size(); ++i)
+        m_rows[i].height = m_defaultRowHeight;
+    heightsChanged();
+}
+
+int NoteGrid::rowHeight(int row) const
+{
+    return (row >= 0 && row < rowCount()) ? m_rows[size_t(row)].height : m_defaultRowHeight;
+}
+
+void NoteGrid::setRowHeight(int row, int height)
+{
+    if (row < 0 || row >= rowCount() || m_rows[size_t(row)].height == height)
+        return;
+    m_rows[size_t(row)].height = height;
+    heightsChanged();
+}
+
+void NoteGrid::setColWidth(int column, int width)
+{
+    if (column < 0 || column >= kColumns || m_colWidths[column] == width)
+        return;
+    m_colWidths[column] = width;
+    viewport()->update();
+}
+
+qint32 NoteGrid::rowTag(int row) const { return (row >= 0 && row < rowCount()) ? m_rows[size_t(row)].tag : 0; }
+
+void NoteGrid::setRowTag(int row, qint32 tag)
+{
+    if (row >= 0 && row < rowCount())
+        m_rows[size_t(row)].tag = tag;
+}
+
+const QByteArray& NoteGrid::cellUtf8(int column, int row) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
+        return kEmpty;
+    return m_rows[size_t(row)].cells[column];
+}
+
+QString NoteGrid::cellText(int column, int row) const { return QString::fromUtf8(cellUtf8(column, row)); }
+
+void NoteGrid::setCell(int column, int row, const QByteArray& utf8)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
+        return;
+    m_rows[size_t(row)].cells[column] = utf8;
+    if (m_updating == 0)
+        viewport()->update();
+}
+
+void NoteGrid::setCurrentRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    bool canSelect = true;
+    if (onSelectCell)
+        onSelectCell(1, row, canSelect);
+    if (!canSelect)
+        return;
+    m_current = row;
+    scrollToRow(row);
+    viewport()->update();
+}
+
+void NoteGrid::endUpdate()
+{
+    if (--m_updating == 0)
+        heightsChanged();
+}
+
+void NoteGrid::heightsChanged()
+{
+    m_offsetsValid = false;
+    if (m_updating > 0)
+        return;
+    updateScrollBar();
+    viewport()->update();
+}
+
+void NoteGrid::ensureOffsets() const
+{
+    if (m_offsetsValid)
+        return;
+    m_offsets.resize(m_rows.size() + 1);
+    qint64 top = 0;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        m_offsets[i] = top;
+        top += m_rows[i].height + kGridLineWidth;
+    }
+    m_offsets[m_rows.size()] = top;
+    m_offsetsValid = true;
+}
+
+int NoteGrid::rowTop(int row) const
+{
+    ensureOffsets();
+    return int(m_offsets[size_t(std::clamp(row, 0, rowCount()))]);
+}
+
+int NoteGrid::contentHeight() const { return rowTop(rowCount()); }
+
+int NoteGrid::rowAtContentY(int y) const
+{
+    ensureOffsets();
+    if (y < 0 || y >= m_offsets.back())
+        return -1;
+    // The last row whose top is at or above y.
+    const auto it = std::upper_bound(m_offsets.begin(), m_offsets.end(), qint64(y));
+    return int(it - m_offsets.begin()) - 1;
+}
+
+int NoteGrid::topRow() const { return std::max(0, rowAtContentY(verticalScrollBar()->value())); }
+
+bool NoteGrid::hasVerticalScrollBar() const { return verticalScrollBar()->maximum() > 0; }
+
+void NoteGrid::updateScrollBar()
+{
+    QScrollBar* bar = verticalScrollBar();
+    const int page = viewport()->height();
+    bar->setPageStep(std::max(page, 1));
+    bar->setRange(0, std::max(0, contentHeight() - page));
+}
+
+void NoteGrid::scrollToRow(int row)
+{
+    const int top = rowTop(row);
+    const int bottom = top + rowHeight(row);
+    QScrollBar* bar = verticalScrollBar();
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(std::min(top, bottom - viewport()->height()));
+}
+
+QRect NoteGrid::cellRect(int column, int row) const
+{
+    const int x = column == 0 ? 0 : m_colWidths[0] + kGridLineWidth;
+    return QRect(x, rowTop(row) - verticalScrollBar()->value(), m_colWidths[column], rowHeight(row));
+}
+
+void NoteGrid::mouseToCell(const QPoint& point, int& column, int& row) const
+{
+    row = rowAtContentY(point.y() + verticalScrollBar()->value());
+    column = point.x() < m_colWidths[0] + kGridLineWidth ? 0 : 1;
+}
+
+void NoteGrid::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const QRect area = event->rect();
+    painter.fillRect(area, palette().color(QPalette::Base));
+    const int scroll = verticalScrollBar()->value();
+    int row = rowAtContentY(scroll + area.top());
+    if (row < 0)
+        return;
+    const int right = m_colWidths[0] + kGridLineWidth + m_colWidths[1];
+    for (; row < rowCount(); ++row) {
+        const int top = rowTop(row) - scroll;
+        if (top > area.bottom())
+            break;
+        const int height = rowHeight(row);
+        // Grid lines first: the cells may paint over the one between the columns.
+        painter.fillRect(QRect(0, top + height, right + kGridLineWidth, kGridLineWidth), kGridLineColor);
+        painter.fillRect(QRect(m_colWidths[0], top, kGridLineWidth, height), kGridLineColor);
+        painter.fillRect(QRect(right, top, kGridLineWidth, height), kGridLineColor);
+        for (int column = 0; column < kColumns; ++column) {
+            const QRect rect = cellRect(column, row);
+            if (onDrawCell) {
+                painter.save();
+                painter.setClipRect(rect.adjusted(0, 0, column == 0 ? kGridLineWidth : 0, 0));
+                onDrawCell(painter, column, row, rect);
+                painter.restore();
+            }
+        }
+    }
+}
+
+void NoteGrid::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBar();
+}
+
+void NoteGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        int column = 0;
+        int row = 0;
+        mouseToCell(point, column, row);
+        if (row >= 0)
+            setCurrentRow(row);
+    }
+    if (onMouseDown)
+        onMouseDown(event->button(), event->modifiers(), point);
+    if (event->button() == Qt::RightButton && m_popup)
+        m_popup->popup(event->globalPosition().toPoint());
+}
+
+void NoteGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        onMouseMove(event->modifiers(), event->position().toPoint());
+}
+
+void NoteGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && onDblClick)
+        onDblClick();
+}
+
+void NoteGrid::keyPressEvent(QKeyEvent* event)
+{
+    int target = -1;
+    const int visibleRows = std::max(1, viewport()->height() / std::max(1, m_defaultRowHeight));
+    switch (event->key()) {
+    case Qt::Key_Up:
+        target = m_current - 1;
+        break;
+    case Qt::Key_Down:
+        target = m_current + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = std::max(0, m_current - visibleRows);
+        break;
+    case Qt::Key_PageDown:
+        target = std::min(rowCount() - 1, m_current + visibleRows);
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = rowCount() - 1;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    if (target >= 0 && target < rowCount() && target != m_current)
+        setCurrentRow(target);
+    event->accept();
+}
+
+void NoteGrid::scrollContentsBy(int, int)
+{
+    viewport()->update();
+    if (onTopLeftChanged)
+        onTopLeftChanged();
+}
+
+bool NoteGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        // A tooltip of megabytes would freeze the screen: show the start of a long note.
+        constexpr int kMostShown = 4000;
+        if (m_hint.isEmpty())
+            QToolTip::hideText();
+        else if (m_hint.size() > kMostShown)
+            QToolTip::showText(help->globalPos(), m_hint.left(kMostShown) + QChar(0x2026), viewport());
+        else
+            QToolTip::showText(help->globalPos(), m_hint, viewport());
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+} // namespace app

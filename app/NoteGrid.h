@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QByteArray>
+#include <functional>
+#include <vector>
+
+class QMenu;
+
+namespace app {
+
+// The note list's grid: two columns, rows of varying height, one integer tag per row and a
+// current row. It keeps cell texts as the UTF-8 bytes the store read (shared, not copied)
+// and paints only the rows on screen; the row under a point is found by binary search
+// over the rows' running heights, so 100,000 rows cost no more to scroll than ten.
+class NoteGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit NoteGrid(QWidget* parent = nullptr);
+
+    static constexpr int kColumns = 2;
+    static constexpr int kGridLineWidth = 1;
+
+    int rowCount() const { return int(m_rows.size()); }
+    // Between these two, height changes are gathered and the scroll range set once at the end.
+    void beginUpdate() { ++m_updating; }
+    void endUpdate();
+    // Never fewer than one row; new rows take the default height, kept rows keep theirs.
+    void setRowCount(int count);
+    int defaultRowHeight() const { return m_defaultRowHeight; }
+    void setDefaultRowHeight(int height) { m_defaultRowHeight = height; }
+
+    int rowHeight(int row) const;
+    void setRowHeight(int row, int height);
+    int colWidth(int column) const { return m_colWidths[size_t(column)]; }
+    void setColWidth(int column, int width);
+
+    qint32 rowTag(int row) const;
+    void setRowTag(int row, qint32 tag);
+    QString cellText(int column, int row) const;
+    const QByteArray& cellUtf8(int column, int row) const;
+    void setCell(int column, int row, const QByteArray& utf8);
+    void setCell(int column, int row, const QString& text) { setCell(column, row, text.toUtf8()); }
+
+    int currentRow() const { return m_current; }
+    // Asks the select handler first, as a click or a key does.
+    void setCurrentRow(int row);
+
+    int topRow() const;
+    int leftCol() const { return 0; }
+    void setLeftCol(int) {} // never scrolls sideways
+    bool hasVerticalScrollBar() const;
+
+    // Cell under a point of the viewport; row -1 when the point lies below the last row.
+    void mouseToCell(const QPoint& point, int& column, int& row) const;
+    QRect cellRect(int column, int row) const; // in viewport coordinates
+
+    // Opens on a right-button press, after onMouseDown has run.
+    void setPopupMenu(QMenu* menu) { m_popup = menu; }
+
+    void setHint(const QString& hint) { m_hint = hint; }
+    const QString& hint() const { return m_hint; }
+
+    // The handlers the window plugs in.
+    std::function<void(int column, int row, bool& canSelect)> onSelectCell;
+    std::function<void(QPainter& painter, int column, int row, const QRect& rect)> onDrawCell;
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseDown;
+    std::function<void(Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseMove;
+    std::function<void()> onDblClick;
+    std::function<void()> onTopLeftChanged;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    struct Row {
+        qint32 tag = 0;
+        int height = 0;
+        QByteArray cells[kColumns];
+    };
+
+    void heightsChanged();
+    void ensureOffsets() const;
+    int rowTop(int row) const; // content coordinates, grid lines included
+    int contentHeight() const;
+    int rowAtContentY(int y) const;
+    void updateScrollBar();
+    void scrollToRow(int row);
+
+    std::vector<Row> m_rows;
+    int m_defaultRowHeight = 24;
+    int m_colWidths[kColumns] = {64, 64};
+    int m_current = 0;
+    QString m_hint;
+    QMenu* m_popup = nullptr;
+    mutable std::vector<qint64> m_offsets; // running tops; size rowCount + 1
+    mutable bool m_offsetsValid = false;
+    int m_updating = 0;
+};
+
+} // namespace app

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "widgets/FontValue.h"
+
+#include <QString>
+
+namespace app {
+
+// What ties the main window's parts together for the whole run.
+struct SharedState {
+    qint32 CurGroupId = 0; // the category shown; 0 = Default
+    qint32 CurNoteId = 0;  // the note last shown; 0 = none
+    QString ApplyMode;     // "I": the next Apply inserts; "M": it changes CurNoteId
+    bool InBrowseMode = false;
+    widgets::FontValue NoteFont = widgets::FontValue::defaultFont();
+};
+
+// Row tag of a date separator row in the note list.
+constexpr qint32 SeparatorRowTag = 60000;
+// The Search category holds the copies made by the last search.
+constexpr qint32 SearchGroupId = 1;
+
+} // namespace app

@@ -1,0 +1,19 @@
+# One place that registers a Qt Test program with CTest.
+#   quibbet_add_test(NAME tst_x SOURCES a.cpp LIBS quibbet_store [E2E])
+# Widget tests run on the offscreen platform; E2E tests get the label "e2e" and
+# start their own X server.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+function(quibbet_add_test)
+    cmake_parse_arguments(T "E2E" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    if(T_E2E)
+        set_tests_properties(${T_NAME} PROPERTIES LABELS e2e)
+    else()
+        set_tests_properties(${T_NAME} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+            TIMEOUT 300)
+    endif()
+endfunction()

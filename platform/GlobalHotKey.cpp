@@ -1,0 +1,7 @@
+#include "platform/GlobalHotKey.h"
+
+namespace platform {
+
+std::unique_ptr<GlobalHotKey> GlobalHotKey::create() { return std::make_unique<NullHotKey>(); }
+
+} // namespace platform

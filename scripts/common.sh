@@ -1,0 +1,38 @@
+# Shared by run.sh and test.sh: install what is missing, configure once, build.
+set -euo pipefail
+
+QUIBBET_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QUIBBET_BUILD=${QUIBBET_BUILD:-$QUIBBET_ROOT/build}
+
+QUIBBET_PACKAGES=(
+    g++ cmake make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    libsqlite3-dev sqlite3 libjpeg-dev
+    libxcb1-dev libxcb-keysyms1-dev
+    libbenchmark-dev
+    xvfb xdotool x11-utils openbox
+    fonts-dejavu-core fonts-liberation
+)
+
+install_missing_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${QUIBBET_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_quibbet() {
+    if [ ! -f "$QUIBBET_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$QUIBBET_ROOT" -B "$QUIBBET_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$QUIBBET_BUILD" -j2
+}

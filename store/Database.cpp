@@ -1,0 +1,181 @@
+#include "store/Database.h"
+
+#include "store/Schema.h"
+#include "store/SqlFunctions.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QThread>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcStore, "quibbet.store")
+
+namespace store {
+
+namespace {
+
+QString engineMessage(sqlite3* handle)
+{
+    return handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("out of memory");
+}
+
+bool pathExists(const QString& path)
+{
+    struct stat info {};
+    // lstat: a link that points nowhere still counts as something we must not replace.
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+void runAll(sqlite3* handle, const QString& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(handle, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(handle));
+        sqlite3_free(error);
+        throw StoreError(message);
+    }
+}
+
+sqlite3* openHandle(const QString& path, int flags)
+{
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = engineMessage(handle);
+        sqlite3_close(handle);
+        throw StoreError(message);
+    }
+    sqlite3_extended_result_codes(handle, 1);
+    sqlite3_busy_timeout(handle, Database::kBusyTimeoutMs);
+    return handle;
+}
+
+} // namespace
+
+Database::Database(QString path) : m_path(std::move(path)) {}
+
+Database::~Database()
+{
+    if (m_handle)
+        sqlite3_close_v2(m_handle);
+}
+
+sqlite3* Database::handle()
+{
+    if (!m_handle)
+        open();
+    return m_handle;
+}
+
+void Database::open()
+{
+    if (!pathExists(m_path))
+        createFile();
+    sqlite3* handle = openHandle(m_path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    m_handle = handle;
+    try {
+        checkSchema();
+        // A full sync on every commit: what a handler applied is on the disk when it returns.
+        // The rollback journal (the default) keeps the file whole across a crash and writes
+        // no lasting files beside it.
+        runAll(m_handle, QStringLiteral("pragma synchronous=full"));
+        registerSqlFunctions(m_handle);
+    } catch (...) {
+        sqlite3_close_v2(m_handle);
+        m_handle = nullptr;
+        throw;
+    }
+}
+
+void Database::createFile()
+{
+    // Build the new file under a temporary name and link it into place, so that a crash
+    // half-way or a second process starting at the same moment never leaves a file
+    // without tables under the real name.
+    const QString temporary = m_path + QStringLiteral(".new-") + QString::number(::getpid());
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    ::unlink(temporaryName.constData());
+    const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
+                             .arg(m_path, QString::fromLocal8Bit(strerror(errno))));
+    ::close(fd);
+    sqlite3* handle = nullptr;
+    try {
+        handle = openHandle(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+        runAll(handle, QStringLiteral("begin"));
+        for (const QString& statement : schema::creationStatements())
+            runAll(handle, statement);
+        runAll(handle, QStringLiteral("commit"));
+        sqlite3_close_v2(handle);
+        handle = nullptr;
+        if (::link(temporaryName.constData(), QFile::encodeName(m_path).constData()) != 0 && errno != EEXIST)
+            throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
+                                 .arg(m_path, QString::fromLocal8Bit(strerror(errno))));
+        ::unlink(temporaryName.constData());
+        qCInfo(lcStore) << "created" << m_path;
+    } catch (...) {
+        if (handle)
+            sqlite3_close_v2(handle);
+        ::unlink(temporaryName.constData());
+        throw;
+    }
+}
+
+void Database::checkSchema()
+{
+    for (const schema::RequiredTable& table : schema::requiredTables()) {
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray sql = QStringLiteral("pragma table_info(%1)").arg(table.name).toUtf8();
+        if (sqlite3_prepare_v2(m_handle, sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
+            throw StoreError(engineMessage(m_handle));
+        QStringList present;
+        int rc;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+            present << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 1))).toLower();
+        sqlite3_finalize(statement);
+        if (rc != SQLITE_DONE)
+            throw StoreError(engineMessage(m_handle));
+        if (present.isEmpty())
+            throw StoreError(QStringLiteral("no such table: %1").arg(table.name));
+        for (const QString& column : table.columns) {
+            if (!present.contains(column))
+                throw StoreError(QStringLiteral("no such column: %1.%2").arg(table.name, column));
+        }
+    }
+}
+
+void Database::execute(const QString& sql) { runAll(handle(), sql); }
+
+void Database::beforeWrite()
+{
+    std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    while (now <= m_lastWriteMs) {
+        QThread::usleep(200);
+        now = QDateTime::currentMSecsSinceEpoch();
+    }
+    m_lastWriteMs = now;
+}
+
+Database::Transaction::Transaction(Database& database) : m_database(database)
+{
+    m_database.execute(QStringLiteral("begin immediate"));
+}
+
+Database::Transaction::~Transaction()
+{
+    if (!m_done && m_database.m_handle)
+        sqlite3_exec(m_database.m_handle, "rollback", nullptr, nullptr, nullptr);
+}
+
+void Database::Transaction::commit()
+{
+    m_database.execute(QStringLiteral("commit"));
+    m_done = true;
+}
+
+} // namespace store

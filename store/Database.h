@@ -1,0 +1,64 @@
+#pragma once
+
+#include "store/StoreError.h"
+
+#include <QString>
+#include <cstdint>
+
+struct sqlite3;
+
+namespace store {
+
+// The one connection to the notes file. It opens when the first statement needs it; a file
+// that does not exist yet is created with its tables and required rows, readable by the
+// owner alone. A file that is not a notes database fails that first statement and is left
+// exactly as it was.
+class Database {
+public:
+    explicit Database(QString path);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return m_path; }
+    bool isOpen() const { return m_handle != nullptr; }
+
+    // Opens the connection if it is not open yet; throws StoreError with the engine's message.
+    sqlite3* handle();
+
+    // Runs statements that return no rows (schema, pragmas, BEGIN/COMMIT).
+    void execute(const QString& sql);
+
+    // Called by the query objects before every write, so that two inserts never share one
+    // record_time: newest-first order holds even for notes applied within one millisecond.
+    void beforeWrite();
+
+    // A write transaction taken at once (BEGIN IMMEDIATE): what it reads cannot change
+    // before it commits, even with another process on the same file. Rolls back unless
+    // commit() was called.
+    class Transaction {
+    public:
+        explicit Transaction(Database& database);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void commit();
+
+    private:
+        Database& m_database;
+        bool m_done = false;
+    };
+
+    static constexpr int kBusyTimeoutMs = 5000;
+
+private:
+    void open();
+    void createFile();
+    void checkSchema();
+
+    QString m_path;
+    sqlite3* m_handle = nullptr;
+    std::int64_t m_lastWriteMs = 0;
+};
+
+} // namespace store

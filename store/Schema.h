@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace store::schema {
+
+// The statements that make a new, empty notes file with the rows the program expects.
+QStringList creationStatements();
+
+struct RequiredTable {
+    QString name;
+    QStringList columns;
+};
+// What an existing file must hold for the program to work with it.
+const std::vector<RequiredTable>& requiredTables();
+
+} // namespace store::schema

@@ -1,0 +1,85 @@
+#include "store/Statements.h"
+
+namespace store::sql {
+
+namespace {
+const QString kNoteColumns = QStringLiteral("select id,create_time,content from notes_main where group_id =");
+const QString kInsertNoteHead =
+    QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content, account_id) ");
+
+// Statement 18 names its parameter after the option, e.g. font_size -> afontsize.
+QString parameterOf(const QString& key) { return QStringLiteral("afont") + key.mid(int(qstrlen("font_"))); }
+} // namespace
+
+QString quoted(const QString& text)
+{
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+QString listNotes(qint32 groupId)
+{
+    if (groupId == 0)
+        return QStringLiteral("select id,create_time,content from notes_main where group_id =0 or group_id is null "
+                              "order by record_time desc");
+    return kNoteColumns + QString::number(groupId) + QStringLiteral(" order by record_time desc");
+}
+
+QString insertNote(qint32 newId, qint32 groupId)
+{
+    return kInsertNoteHead + QStringLiteral("values (") + QString::number(newId) + QLatin1Char(',') +
+           QString::number(groupId) + QStringLiteral(",'0',:create_time,:content,'')");
+}
+
+QString updateNoteContent(qint32 noteId)
+{
+    return QStringLiteral("update notes_main set content = :content where id = ") + QString::number(noteId);
+}
+
+QString deleteNote(qint32 noteId) { return QStringLiteral("delete from notes_main where id =") + QString::number(noteId); }
+
+QString selectGroupNamed(const QString& name)
+{
+    return QStringLiteral("select group_name from clip_groups where group_name =") + quoted(name);
+}
+
+QString insertGroup(qint32 newId, const QString& name, const QString& description)
+{
+    return QStringLiteral("insert into clip_groups(group_id,group_name,description) values (") +
+           QString::number(newId) + QLatin1Char(',') + quoted(name) + QLatin1Char(',') + quoted(description) +
+           QLatin1Char(')');
+}
+
+QString copySearchMatches(const QString& searchText)
+{
+    return kInsertNoteHead +
+           QStringLiteral("select 60000+id,1,0,create_time,content,account_id from notes_main where content like ") +
+           quoted(QLatin1Char('%') + searchText + QLatin1Char('%')) + QStringLiteral(" order by record_time desc");
+}
+
+QString selectReminderOfNote(qint32 noteId)
+{
+    return QStringLiteral("select remind_content,remind_time,clip_id from remind where clip_id=") +
+           QString::number(noteId);
+}
+
+QString selectOption(const QString& key)
+{
+    return QStringLiteral("select optionvalue from options where optionname='") + key + QLatin1Char('\'');
+}
+
+QString updateOption(const QString& key)
+{
+    return QStringLiteral("update options set optionvalue =:") + parameterOf(key) +
+           QStringLiteral(" where optionname='") + key + QLatin1Char('\'');
+}
+
+QString exportNotes(qint32 groupId)
+{
+    if (groupId == 0)
+        return listNotes(0);
+    return kNoteColumns + QString::number(groupId);
+}
+
+} // namespace store::sql

@@ -1,0 +1,45 @@
+#include "widgets/FontValue.h"
+
+#include <QFontDatabase>
+
+namespace widgets {
+
+QFont FontValue::toQFont() const
+{
+    QFont font(face.isEmpty() ? defaultFace() : face);
+    font.setPointSize(size > 0 ? size : 8);
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    font.setUnderline(style & Underline);
+    font.setStrikeOut(style & StrikeOut);
+    return font;
+}
+
+void FontValue::setFromQFont(const QFont& font)
+{
+    face = font.family();
+    if (font.pointSize() > 0)
+        size = font.pointSize();
+    style = (font.bold() ? Bold : 0) | (font.italic() ? Italic : 0) | (font.underline() ? Underline : 0) |
+            (font.strikeOut() ? StrikeOut : 0);
+}
+
+QString FontValue::defaultFace()
+{
+    // Closest to the original small sans-serif face: a face with its metrics if there is one.
+    const QStringList families = QFontDatabase::families();
+    for (const QString& candidate : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+        if (families.contains(candidate))
+            return candidate;
+    }
+    return QStringLiteral("Sans Serif");
+}
+
+FontValue FontValue::defaultFont()
+{
+    FontValue value;
+    value.face = defaultFace();
+    return value;
+}
+
+} // namespace widgets

@@ -1,0 +1,87 @@
+#include "widgets/Modal.h"
+
+#include <QFileDialog>
+
+namespace widgets {
+
+namespace {
+struct Answers {
+    std::deque<QMessageBox::StandardButton> messages;
+    std::deque<Modal::DialogAnswer> dialogs;
+    std::deque<QString> files;
+    std::deque<Modal::ShownMessage> shown;
+};
+
+// One queue for the whole process: the program has one user-interface thread.
+Answers g_answers;
+
+Answers& answers() { return g_answers; }
+} // namespace
+
+QMessageBox::StandardButton Modal::message(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                                           const QString& text, QMessageBox::StandardButtons buttons)
+{
+    answers().shown.push_back({icon, caption, text});
+    if (!answers().messages.empty()) {
+        auto answer = answers().messages.front();
+        answers().messages.pop_front();
+        return answer;
+    }
+    QMessageBox box(icon, caption, text, buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int Modal::exec(QDialog& dialog)
+{
+    if (!answers().dialogs.empty()) {
+        auto answer = std::move(answers().dialogs.front());
+        answers().dialogs.pop_front();
+        dialog.show();
+        const int result = answer(dialog);
+        dialog.hide();
+        dialog.setResult(result);
+        return result;
+    }
+    return dialog.exec();
+}
+
+QString Modal::saveFileName(QWidget* owner, const QString& caption, const QString& startName, const QString& filter,
+                            const QString& defaultSuffix)
+{
+    if (!answers().files.empty()) {
+        QString name = answers().files.front();
+        answers().files.pop_front();
+        return name;
+    }
+    QFileDialog dialog(owner, caption, startName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Modal::queueMessageAnswer(QMessageBox::StandardButton answer) { answers().messages.push_back(answer); }
+void Modal::queueDialogAnswer(DialogAnswer answer) { answers().dialogs.push_back(std::move(answer)); }
+void Modal::queueFileAnswer(const QString& fileName) { answers().files.push_back(fileName); }
+
+bool Modal::hasQueuedAnswers()
+{
+    return !answers().messages.empty() || !answers().dialogs.empty() || !answers().files.empty();
+}
+
+void Modal::clearQueuedAnswers()
+{
+    answers().messages.clear();
+    answers().dialogs.clear();
+    answers().files.clear();
+}
+
+const std::deque<Modal::ShownMessage>& Modal::shownMessages() { return answers().shown; }
+void Modal::clearShownMessages() { answers().shown.clear(); }
+
+} // namespace widgets

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QMenu;
+
+namespace widgets {
+
+// A row of captioned tabs along the bottom edge of the area above it. Before the selected
+// tab changes it asks its handler, which may refuse; changes to the captions never ask.
+class TabSet : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabSet(QWidget* parent = nullptr);
+
+    // Called with the index about to become selected, only when it differs from the
+    // selected one; return false to refuse. The previous tab is still selected meanwhile.
+    using ChangeHandler = std::function<bool(int newIndex)>;
+    void setChangeHandler(ChangeHandler handler) { m_onChange = std::move(handler); }
+
+    const QStringList& tabs() const { return m_tabs; }
+    int count() const { return int(m_tabs.size()); }
+    QString caption(int index) const { return m_tabs.value(index); }
+    int tabIndex() const { return m_index; }
+
+    // Asks the handler; does nothing when index is already selected or out of range.
+    void setTabIndex(int index);
+
+    // Inserting at or before the selected tab keeps the same tab selected; deleting keeps
+    // the index (or the new last index), so the tab that moves into the place is selected.
+    void insertTab(int index, const QString& caption);
+    void removeTab(int index);
+    void setCaption(int index, const QString& caption);
+    void setTabs(const QStringList& captions, int selected);
+
+    // Right button: this menu opens without changing the selected tab.
+    void setPopupMenu(QMenu* menu) { m_popup = menu; }
+
+    int tabAt(const QPoint& point) const;
+    QRect tabRect(int index) const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QStringList m_tabs;
+    int m_index = -1;
+    ChangeHandler m_onChange;
+    QMenu* m_popup = nullptr;
+};
+
+} // namespace widgets
