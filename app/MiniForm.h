@@ -104,6 +104,7 @@ public:
     void Copy1Click();
     void Edit1Click();
     void Deletenote1Click();
+    void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Categories.
     bool tabGroupsChange(int newIndex);
@@ -146,6 +147,7 @@ private:
     void registerHotKey();
     void hotKeyPressed(int virtualKey);
     void applyMemoFont();
+    void installMemoKeys();
 
     SharedState m_state;
     std::unique_ptr<store::Database> m_database;

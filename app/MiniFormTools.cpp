@@ -41,7 +41,6 @@ void TMiniForm::LoadNoteFont()
         font.charset = values[3] & 0xFF;
 }
 
-void TMiniForm::Search1Click() {}
 void TMiniForm::Reminder1Click() {}
 void TMiniForm::tmRemindTimer() {}
 void TMiniForm::Options1Click() {}

@@ -267,6 +267,7 @@ void Query::open()
 
 void Query::execSql()
 {
+    m_rowsAffected = 0;
     sqlite3_stmt* statement = prepare(sql(), false);
     StatementGuard guard{statement};
     if (!statement)
@@ -279,6 +280,7 @@ void Query::execSql()
     }
     if (rc != SQLITE_DONE)
         throw StoreError(lastError(m_database));
+    m_rowsAffected = sqlite3_changes(m_database.handle());
 }
 
 void Query::first()
