@@ -61,9 +61,11 @@ bool ShowSearchDialog(QString& text, QWidget* owner)
     dialog.edt_for_search->setText(text);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen) {
-        QRect frame(QPoint(), dialog.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        dialog.move(frame.topLeft());
+        // The frame is not known before the window manager has framed the window; the
+        // inside is centred, which puts the frame within a few pixels of the middle.
+        QRect inside(QPoint(), dialog.size());
+        inside.moveCenter(screen->availableGeometry().center());
+        dialog.setGeometry(inside);
     }
     if (widgets::Modal::exec(dialog) != QDialog::Accepted)
         return false;
