@@ -41,7 +41,8 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CategoryManage"));
     setWindowTitle(QStringLiteral("Category manage"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(275, 165);
     QFont dialogFont(widgets::FontValue::defaultFace());
     dialogFont.setPointSize(8);

@@ -22,7 +22,8 @@ TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSearch"));
     setWindowTitle(QStringLiteral("Search"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
     QFont dialogFont(widgets::FontValue::defaultFace());
     dialogFont.setPointSize(8);
