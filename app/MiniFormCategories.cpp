@@ -148,10 +148,10 @@ void TMiniForm::Delete1Click()
     guarded([&] {
         store::Query& modify = AQclipModify();
         openCategoryRow(modify, caption);
-        const auto answer = widgets::Modal::message(
-            this, QMessageBox::Question, QStringLiteral("Confirmation"),
-            QStringLiteral("Are you sure you want to delete the category [") + caption + QLatin1Char(']'),
-            QMessageBox::Yes | QMessageBox::No);
+        const auto answer = widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"),
+                                                    QStringLiteral("Are you sure you want to delete the category [") +
+                                                        caption + QLatin1Char(']'),
+                                                    QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
         modify.deleteRow();

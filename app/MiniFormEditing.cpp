@@ -270,8 +270,14 @@ void TMiniForm::Copy1Click()
     QGuiApplication::clipboard()->setText(sgContents->cellText(1, sgContents->currentRow()));
 }
 
-void TMiniForm::Edit1Click() { imgEditModeClick(); }
-void TMiniForm::Deletenote1Click() { imgDeleteClick(); }
+void TMiniForm::Edit1Click()
+{
+    imgEditModeClick();
+}
+void TMiniForm::Deletenote1Click()
+{
+    imgDeleteClick();
+}
 
 void TMiniForm::memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -283,6 +289,9 @@ void TMiniForm::memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers)
         imgApplyClick();
 }
 
-void TMiniForm::installMemoKeys() { memoContent->installEventFilter(new MemoKeys(*this)); }
+void TMiniForm::installMemoKeys()
+{
+    memoContent->installEventFilter(new MemoKeys(*this));
+}
 
 } // namespace app

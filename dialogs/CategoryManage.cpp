@@ -33,9 +33,15 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top)
 
 } // namespace
 
-void TCategoryRec::setName(const QString& text) { name = cut(text, kNameLength); }
+void TCategoryRec::setName(const QString& text)
+{
+    name = cut(text, kNameLength);
+}
 
-void TCategoryRec::setDescription(const QString& text) { description = cut(text, kDescriptionLength); }
+void TCategoryRec::setDescription(const QString& text)
+{
+    description = cut(text, kDescriptionLength);
+}
 
 TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
 {
@@ -81,7 +87,10 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TCategoryManage::edtcatnameChange() { btnOk->setEnabled(true); }
+void TCategoryManage::edtcatnameChange()
+{
+    btnOk->setEnabled(true);
+}
 
 void TCategoryManage::btnOkClick()
 {

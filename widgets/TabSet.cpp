@@ -101,7 +101,10 @@ bool TabSet::hasScrollArrows() const
     return right + kSlant > width();
 }
 
-int TabSet::tabsRight() const { return hasScrollArrows() ? width() - 2 * kArrowWidth : width(); }
+int TabSet::tabsRight() const
+{
+    return hasScrollArrows() ? width() - 2 * kArrowWidth : width();
+}
 
 QRect TabSet::scrollArrowRect(bool forward) const
 {
@@ -158,7 +161,10 @@ int TabSet::tabAt(const QPoint& point) const
     return -1;
 }
 
-QSize TabSet::sizeHint() const { return {200, 17}; }
+QSize TabSet::sizeHint() const
+{
+    return {200, 17};
+}
 
 void TabSet::paintEvent(QPaintEvent*)
 {

@@ -3,60 +3,34 @@
 
 #include "dialogs/CategoryManage.h"
 
+#include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-
-using fixture::noteRow;
 
 namespace {
 
-enum class Answer { Ok, Cancel };
+const QStringList kSeed = {"insert into clip_groups values (2,'Work','job things')",
+                           fixture::note(1, "0", "09:00 Mon, 07Dec2026", "home note", "2026-12-07 09:00:00"),
+                           fixture::note(2, "2", "09:00 Mon, 07Dec2026", "work note", "2026-12-07 09:00:00")};
 
-// Key by key, any script (QTest's own typing knows only Latin letters).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-// Types into the category dialog as a user would and presses OK or Cancel.
-void answerCategoryDialog(Answer answer, const QString& name = {}, const QString& description = {})
+// Types into the category dialog key by key (any script) and presses OK; without a name, Cancel.
+void answerCategory(const QString& name = {}, const QString& description = {})
 {
     widgets::Modal::queueDialogAnswer([=](QDialog& shown) {
         auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
-        if (answer == Answer::Cancel) {
-            QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
+        if (name.isEmpty()) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
             return dialog.result();
         }
-        dialog.edtcatname->selectAll();
-        typeText(dialog.edtcatname, name);
-        dialog.edtcatDescription->selectAll();
-        typeText(dialog.edtcatDescription, description);
+        for (auto [edit, text] : {std::pair{dialog.edtcatname, name}, {dialog.edtcatDescription, description}}) {
+            edit->selectAll();
+            for (const QChar c : text)
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
         QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
         return dialog.result();
     });
 }
-
-QStringList seed()
-{
-    return {
-        QStringLiteral("insert into clip_groups values (2,'Work','job things')"),
-        noteRow(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("home note"),
-                QStringLiteral("2026-12-07 09:00:00.000")),
-        noteRow(2, QStringLiteral("2"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("work note"),
-                QStringLiteral("2026-12-07 09:00:00.000")),
-    };
-}
-
-void clickTab(fixture::Form& form, const QString& caption)
-{
-    const int index = int(form->tabGroups->tabs().indexOf(caption));
-    QVERIFY2(index >= 0, qPrintable(caption));
-    QTest::mouseClick(form->tabGroups, Qt::LeftButton, {}, form->tabGroups->tabRect(index).center());
-}
-
-QString selectedCaption(fixture::Form& form) { return form->tabGroups->caption(form->tabGroups->tabIndex()); }
 
 } // namespace
 
@@ -64,296 +38,152 @@ class TestCategories : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpListsStoredCategoriesBetweenDefaultAndNew()
+    void choosingATabShowsItsNotesOnlyInBrowseMode()
     {
-        fixture::Form form(seed());
-        QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "*New"}));
-        QCOMPARE(form->tabGroups->tabIndex(), 0);
+        fixture::Form f(kSeed);
+        QTest::mouseClick(f->tabGroups, Qt::LeftButton, {}, f->tabGroups->tabRect(2).center());
+        QCOMPARE(f.state().CurGroupId, 2);
+        QCOMPARE(f->tabGroups->toolTip(), QStringLiteral("job things"));
+        QCOMPARE(f.tags(), (QList<qint32>{60000, 2}));
+        f->imgEditModeClick();
+        f.chooseTab(QStringLiteral("Default"));
+        QCOMPARE(f.selectedTab(), QStringLiteral("Work"));
+        QCOMPARE(f.state().CurGroupId, 2);
     }
 
-    void choosingATabShowsItsNotesAndDescription()
-    {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
-        QCOMPARE(form.state().CurGroupId, 2);
-        QCOMPARE(form->tabGroups->toolTip(), QStringLiteral("job things"));
-        QCOMPARE(form.tags(), (QList<qint32>{60000, 2}));
-
-        clickTab(form, QStringLiteral("Default"));
-        QCOMPARE(form.state().CurGroupId, 0);
-        QCOMPARE(form->tabGroups->toolTip(), QString());
-        QCOMPARE(form.tags(), (QList<qint32>{60000, 1}));
-    }
-
-    void editModeRefusesEveryTabButNew()
-    {
-        fixture::Form form(seed());
-        form->imgEditModeClick();
-        clickTab(form, QStringLiteral("Work"));
-        QCOMPARE(selectedCaption(form), QStringLiteral("Default"));
-        QCOMPARE(form.state().CurGroupId, 0);
-        // A right click opens the menu and never selects.
-        QTest::mouseClick(form->tabGroups, Qt::RightButton, {}, form->tabGroups->tabRect(2).center());
-        form->popCat->hide();
-        QCOMPARE(selectedCaption(form), QStringLiteral("Default"));
-    }
-
-    // Every outcome of a new category: mode x where it was started x what the dialog gave.
+    // Every row of the outcome table: mode x where it started x what the dialog gave.
     void newCategoryOutcomes_data()
     {
-        QTest::addColumn<bool>("editMode");
+        QTest::addColumn<bool>("edit");
         QTest::addColumn<bool>("fromNewTab");
-        QTest::addColumn<QString>("result"); // "ok", "cancel" or "duplicate"
+        QTest::addColumn<QString>("name"); // Home: new; Work: duplicate; empty: Cancel
         QTest::addColumn<QString>("selected");
         QTest::addColumn<int>("groupId");
         for (const bool edit : {false, true}) {
             const char* mode = edit ? "edit" : "browse";
-            QTest::addRow("%s, *New, OK", mode) << edit << true << "ok" << "Home" << (edit ? 2 : 3);
-            QTest::addRow("%s, *New, Cancel", mode) << edit << true << "cancel" << "*New" << 2;
-            QTest::addRow("%s, *New, duplicate", mode) << edit << true << "duplicate" << "*New" << 2;
-            QTest::addRow("%s, Ctrl+D, OK", mode) << edit << false << "ok" << (edit ? "Work" : "Home") << (edit ? 2 : 3);
-            QTest::addRow("%s, Ctrl+D, Cancel", mode) << edit << false << "cancel" << "Work" << 2;
-            QTest::addRow("%s, Ctrl+D, duplicate", mode) << edit << false << "duplicate" << "Work" << 2;
+            QTest::addRow("%s *New OK", mode) << edit << true << "Home"
+                                              << "Home" << (edit ? 2 : 3);
+            QTest::addRow("%s *New Cancel", mode) << edit << true << ""
+                                                  << "*New" << 2;
+            QTest::addRow("%s *New duplicate", mode) << edit << true << "Work"
+                                                     << "*New" << 2;
+            QTest::addRow("%s Ctrl+D OK", mode)
+                << edit << false << "Home" << (edit ? "Work" : "Home") << (edit ? 2 : 3);
+            QTest::addRow("%s Ctrl+D Cancel", mode) << edit << false << ""
+                                                    << "Work" << 2;
+            QTest::addRow("%s Ctrl+D duplicate", mode) << edit << false << "Work"
+                                                       << "Work" << 2;
         }
     }
     void newCategoryOutcomes()
     {
-        QFETCH(bool, editMode);
+        QFETCH(bool, edit);
         QFETCH(bool, fromNewTab);
-        QFETCH(QString, result);
+        QFETCH(QString, name);
         QFETCH(QString, selected);
         QFETCH(int, groupId);
-
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
-        if (editMode)
-            form->imgEditModeClick();
-        if (result == QLatin1String("duplicate"))
-            widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        if (result == QLatin1String("cancel"))
-            answerCategoryDialog(Answer::Cancel);
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        if (edit)
+            f->imgEditModeClick();
+        answerCategory(name, QStringLiteral("my home"));
+        if (fromNewTab)
+            QTest::mouseClick(f->tabGroups, Qt::LeftButton, {}, f->tabGroups->tabRect(3).center());
         else
-            answerCategoryDialog(Answer::Ok, result == QLatin1String("ok") ? QStringLiteral("Home") : QStringLiteral("Work"),
-                                 QStringLiteral("my home"));
-        if (fromNewTab) {
-            clickTab(form, QStringLiteral("*New"));
-        } else {
-            QWidget* focused = QApplication::focusWidget();
-            QTest::keyClick(focused ? focused : &*form, Qt::Key_D, Qt::ControlModifier);
-        }
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.form.get(), Qt::Key_D,
+                            Qt::ControlModifier);
         QVERIFY(!widgets::Modal::hasQueuedAnswers());
 
-        QCOMPARE(selectedCaption(form), selected);
-        QCOMPARE(form.state().CurGroupId, groupId);
-        const QList<qint32> shown = groupId == 2 ? QList<qint32>{60000, 2} : QList<qint32>{0};
-        QCOMPARE(form.tags(), shown);
-        if (result == QLatin1String("ok")) {
-            QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "Home", "*New"}));
-            QCOMPARE(form.rows(QStringLiteral("select group_id,description from clip_groups where group_name='Home'"), 2),
-                     QStringList{"3|my home"});
-            QCOMPARE(form->tabGroups->toolTip(), QStringLiteral("my home"));
-        } else {
-            QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "*New"}));
-            QCOMPARE(form.rows(QStringLiteral("select count(*) from clip_groups"), 1), QStringList{"2"});
-        }
-        const bool warned = !widgets::Modal::shownMessages().empty();
-        QCOMPARE(warned, result == QLatin1String("duplicate"));
+        QCOMPARE(f.selectedTab(), selected);
+        QCOMPARE(f.state().CurGroupId, groupId);
+        QCOMPARE(f.tags(), groupId == 2 ? QList<qint32>({60000, 2}) : QList<qint32>({0}));
+        const bool added = name == QLatin1String("Home");
+        QCOMPARE(f->tabGroups->count(), added ? 5 : 4);
+        QCOMPARE(f.rows("select group_id,description from clip_groups where group_name='Home'", 2),
+                 added ? QStringList{"3|my home"} : QStringList{});
+        const bool warned = name == QLatin1String("Work");
+        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(warned));
         if (warned) {
-            const auto& message = widgets::Modal::shownMessages().back();
-            QCOMPARE(message.text, QStringLiteral("Duplicate category name!"));
-            QCOMPARE(message.caption, QStringLiteral("Information"));
-            QCOMPARE(message.icon, QMessageBox::Warning);
+            QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
+            QCOMPARE(widgets::Modal::shownMessages().back().caption, QStringLiteral("Information"));
+            QCOMPARE(widgets::Modal::shownMessages().back().icon, QMessageBox::Warning);
         }
     }
 
-    void choosingNewAgainAfterCancelDoesNothing()
+    void namesKeepQuotesAndScriptsAndAreCut()
     {
-        fixture::Form form(seed());
-        answerCategoryDialog(Answer::Cancel);
-        clickTab(form, QStringLiteral("*New"));
-        QCOMPARE(selectedCaption(form), QStringLiteral("*New"));
-        clickTab(form, QStringLiteral("*New")); // no dialog queued: it must not open
-        QCOMPARE(selectedCaption(form), QStringLiteral("*New"));
+        fixture::Form f(kSeed);
+        const QString name = QStringLiteral("it's Заметки, a name far too long to keep");
+        answerCategory(name, QStringLiteral("d'escription"));
+        f->actNewCategoryExecute();
+        QCOMPARE(f.rows("select group_name,description from clip_groups where group_id=3", 2),
+                 QStringList{name.left(31) + QStringLiteral("|d'escription")});
+        QCOMPARE(f.selectedTab(), name.left(31));
     }
 
-    void namesKeepQuotesAndLettersAndAreCutTo31Characters()
+    void renameChangesRowAndCaptionButRefusesATakenName()
     {
-        fixture::Form form(seed());
-        const QString longName = QStringLiteral("it's Заметки and a name far too long to keep");
-        answerCategoryDialog(Answer::Ok, longName, QStringLiteral("d'escription"));
-        form->actNewCategoryExecute();
-        const QString kept = longName.left(31);
-        QCOMPARE(form.rows(QStringLiteral("select group_name,description from clip_groups where group_id=3"), 2),
-                 QStringList{kept + QStringLiteral("|d'escription")});
-        QCOMPARE(selectedCaption(form), kept);
-        QCOMPARE(form.state().CurGroupId, 3);
-        // The same name again, quote and all, is found as a duplicate.
-        answerCategoryDialog(Answer::Ok, kept);
-        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        form->actNewCategoryExecute();
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        answerCategory(QStringLiteral("Search"), QStringLiteral("x"));
+        f->Rename1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
+        answerCategory(QStringLiteral("Work"), QStringLiteral("paid")); // its own name is no duplicate
+        f->Rename1Click();
+        answerCategory(QStringLiteral("Jobs"), QStringLiteral("paid"));
+        f->Rename1Click();
+        QCOMPARE(f.rows("select group_id,group_name,description from clip_groups order by group_id", 3),
+                 (QStringList{"1|Search|", "2|Jobs|paid"}));
+        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Jobs", "*New"}));
+        QCOMPARE(f->tabGroups->toolTip(), QStringLiteral("job things"));
+        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
     }
 
-    void newCategoryTakesTheIdOfTheDeletedHighestOne()
+    void renamingDefaultInsertsARowAndSearchThenDeletes()
     {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
+        fixture::Form f(kSeed);
+        answerCategory(QStringLiteral("Renamed"));
+        f->Rename1Click();
+        QCOMPARE(f.rows("select group_id,group_name from clip_groups where group_name='Renamed'", 2),
+                 QStringList{"|Renamed"});
+        QCOMPARE(f.selectedTab(), QStringLiteral("Renamed"));
+
+        f.chooseTab(QStringLiteral("Search"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        form->Delete1Click();
-        answerCategoryDialog(Answer::Ok, QStringLiteral("Again"));
-        form->actNewCategoryExecute();
-        QCOMPARE(form.state().CurGroupId, 2);
-        QCOMPARE(form.tags(), (QList<qint32>{60000, 2})); // the notes the deleted category left
-    }
-
-    void renameChangesRowAndCaptionOnly()
-    {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
-        widgets::Modal::queueDialogAnswer([](QDialog& shown) {
-            auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
-            // The dialog comes filled, and OK is usable at once.
-            [&] {
-                QCOMPARE(dialog.edtcatname->text(), QStringLiteral("Work"));
-                QCOMPARE(dialog.edtcatDescription->text(), QStringLiteral("job things"));
-                QVERIFY(dialog.btnOk->isEnabled());
-            }();
-            dialog.edtcatname->setText(QStringLiteral("Jobs"));
-            dialog.edtcatDescription->setText(QStringLiteral("paid"));
-            QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
-            return dialog.result();
-        });
-        form->Rename1Click();
-        QCOMPARE(form.rows(QStringLiteral("select group_id,group_name,description from clip_groups where group_id=2"), 3),
-                 QStringList{"2|Jobs|paid"});
-        QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "Jobs", "*New"}));
-        QCOMPARE(form->tabGroups->toolTip(), QStringLiteral("job things"));
-        QCOMPARE(form.state().CurGroupId, 2);
-
-        // Only the description: the name is its own, not a duplicate.
-        answerCategoryDialog(Answer::Ok, QStringLiteral("Jobs"), QStringLiteral("unpaid"));
-        form->Rename1Click();
-        QCOMPARE(form.rows(QStringLiteral("select description from clip_groups where group_id=2"), 1),
-                 QStringList{"unpaid"});
-    }
-
-    void renameToAnotherCategorysNameIsRefused()
-    {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
-        answerCategoryDialog(Answer::Ok, QStringLiteral("Search"), QStringLiteral("x"));
-        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        form->Rename1Click();
-        QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
-        QCOMPARE(form.rows(QStringLiteral("select group_name,description from clip_groups order by group_id"), 2),
-                 (QStringList{"Search|", "Work|job things"}));
-        QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "*New"}));
-    }
-
-    void renamingDefaultOrNewInsertsARow_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("Default") << "Default";
-        QTest::newRow("*New") << "*New";
-    }
-    void renamingDefaultOrNewInsertsARow()
-    {
-        QFETCH(QString, caption);
-        fixture::Form form(seed());
-        if (caption != QLatin1String("Default")) {
-            answerCategoryDialog(Answer::Cancel);
-            clickTab(form, caption);
-        }
-        widgets::Modal::queueDialogAnswer([](QDialog& shown) {
-            auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
-            [&] { // no row: the dialog starts empty with OK unavailable
-                QCOMPARE(dialog.edtcatname->text(), QString());
-                QVERIFY(!dialog.btnOk->isEnabled());
-            }();
-            QTest::keyClicks(dialog.edtcatname, QStringLiteral("Renamed"));
-            QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
-            return dialog.result();
-        });
-        form->Rename1Click();
-        QCOMPARE(form.rows(QStringLiteral("select group_id,group_name from clip_groups where group_name='Renamed'"), 2),
-                 QStringList{"NULL|Renamed"});
-        QCOMPARE(selectedCaption(form), QStringLiteral("Renamed"));
-        QVERIFY(!form->tabGroups->tabs().contains(caption));
-    }
-
-    void renamedSearchCanBeDeleted()
-    {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Search"));
-        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        form->Delete1Click();
-        QVERIFY(widgets::Modal::shownMessages().empty()); // "Search" is not even asked about
-        answerCategoryDialog(Answer::Ok, QStringLiteral("Found"));
-        form->Rename1Click();
-        form->Delete1Click();
-        QCOMPARE(form.rows(QStringLiteral("select group_name from clip_groups"), 1), QStringList{"Work"});
-        widgets::Modal::clearQueuedAnswers();
-    }
-
-    void deleteAsksThenRemovesCategoryButKeepsItsNotes()
-    {
-        fixture::Form form(seed());
-        clickTab(form, QStringLiteral("Work"));
-        widgets::Modal::queueMessageAnswer(QMessageBox::No);
-        form->Delete1Click();
-        const auto& asked = widgets::Modal::shownMessages().back();
-        QCOMPARE(asked.text, QStringLiteral("Are you sure you want to delete the category [Work]"));
-        QCOMPARE(asked.caption, QStringLiteral("Confirmation"));
-        QCOMPARE(asked.icon, QMessageBox::Question);
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from clip_groups"), 1), QStringList{"2"});
-
-        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        form->Delete1Click();
-        QCOMPARE(form.rows(QStringLiteral("select group_name from clip_groups"), 1), QStringList{"Search"});
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where group_id=2"), 1), QStringList{"2"});
-        // It was the last category: the tab before it is chosen and shown.
-        QCOMPARE(form->tabGroups->tabs(), (QStringList{"Default", "Search", "*New"}));
-        QCOMPARE(selectedCaption(form), QStringLiteral("Search"));
-        QCOMPARE(form.state().CurGroupId, 1);
-    }
-
-    void deleteOfAMiddleCategorySelectsTheNextWithoutSwitching()
-    {
-        QStringList notes = seed();
-        notes << QStringLiteral("insert into clip_groups values (3,'Home','')");
-        fixture::Form form(notes);
-        clickTab(form, QStringLiteral("Work"));
-        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        form->Delete1Click();
-        QCOMPARE(selectedCaption(form), QStringLiteral("Home"));
-        QCOMPARE(form.state().CurGroupId, 2);
-    }
-
-    void defaultAndSearchCannotBeDeleted()
-    {
-        fixture::Form form(seed());
-        for (const char* caption : {"Default", "Search"}) {
-            clickTab(form, QString::fromLatin1(caption));
-            widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-            form->Delete1Click();
-            widgets::Modal::clearQueuedAnswers();
-        }
+        f->Delete1Click(); // "Search" is not even asked about
         QVERIFY(widgets::Modal::shownMessages().empty());
-        QCOMPARE(form->tabGroups->count(), 4);
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from clip_groups"), 1), QStringList{"2"});
+        answerCategory(QStringLiteral("Found"));
+        f->Rename1Click();
+        f->Delete1Click();
+        QCOMPARE(f.rows("select group_name from clip_groups order by group_name", 1), (QStringList{"Renamed", "Work"}));
     }
 
-    void deletingNewShowsTheEmptyResultError()
+    void deleteAsksThenRemovesTheCategoryButNotItsNotes()
     {
-        fixture::Form form(seed());
-        answerCategoryDialog(Answer::Cancel);
-        clickTab(form, QStringLiteral("*New"));
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::No);
+        f->Delete1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text,
+                 QStringLiteral("Are you sure you want to delete the category [Work]"));
+        QCOMPARE(widgets::Modal::shownMessages().back().icon, QMessageBox::Question);
+        QCOMPARE(f->tabGroups->count(), 4);
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        form->Delete1Click();
+        f->Delete1Click();
+        QCOMPARE(f.rows("select group_name from clip_groups", 1), QStringList{"Search"});
+        QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id=2"), QStringLiteral("1"));
+        QCOMPARE(f.selectedTab(), QStringLiteral("Search")); // the last one: the tab before it is shown
+        QCOMPARE(f.state().CurGroupId, 1);
+
+        f.chooseTab(QStringLiteral("Default"));
+        f->Delete1Click();
+        answerCategory(); // "*New" has no row: the empty result's error is shown
+        f.chooseTab(QStringLiteral("*New"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        f->Delete1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text,
                  QStringLiteral("Cannot perform this operation on an empty dataset"));
-        QCOMPARE(form->tabGroups->count(), 4);
+        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "*New"}));
     }
 };
 

@@ -6,32 +6,22 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
-#include <QGuiApplication>
+#include <QLabel>
 
-using fixture::noteRow;
+using fixture::note;
 
 namespace {
 
-// Two notes on Monday (2 newer than 1), one on Sunday; a row of the Search category, which
-// the next id must ignore; a note of category 5.
-QStringList standardNotes()
+// List order: separator, 2, 1, separator, 3. A Search copy of 1 and a note of category 5
+// are not listed; the copy's id must not count for the next id.
+QStringList notes()
 {
-    return {
-        noteRow(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("first"),
-                QStringLiteral("2026-12-07 09:00:00.000")),
-        noteRow(2, QStringLiteral("0"), QStringLiteral("09:10 Mon, 07Dec2026"), QStringLiteral("second"),
-                QStringLiteral("2026-12-07 09:10:00.000")),
-        noteRow(3, QStringLiteral("0"), QStringLiteral("08:00 Sun, 06Dec2026"), QStringLiteral("older"),
-                QStringLiteral("2026-12-06 08:00:00.000")),
-        noteRow(60001, QStringLiteral("1"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("first"),
-                QStringLiteral("2026-12-07 10:00:00.000")),
-        noteRow(9, QStringLiteral("5"), QStringLiteral("07:00 Sun, 06Dec2026"), QStringLiteral("elsewhere"),
-                QStringLiteral("2026-12-06 07:30:00.000")),
-    };
+    return {note(1, "0", "09:00 Mon, 07Dec2026", "first", "2026-12-07 09:00:00"),
+            note(2, "0", "09:10 Mon, 07Dec2026", "second", "2026-12-07 09:10:00"),
+            note(3, "NULL", "08:00 Sun, 06Dec2026", "older", "2026-12-06 08:00:00"),
+            note(60001, "1", "09:00 Mon, 07Dec2026", "first", "2026-12-07 10:00:00"),
+            note(9, "5", "07:00 Sun, 06Dec2026", "elsewhere", "2026-12-06 07:30:00")};
 }
-
-QDateTime sundayAfternoon() { return QDateTime(QDate(2026, 12, 6), QTime(14, 5, 30)); }
 
 } // namespace
 
@@ -39,370 +29,178 @@ class TestEditing : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { store::Clock::setSource([] { return sundayAfternoon(); }); }
+    void init()
+    {
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 6), QTime(14, 5, 30)); });
+    }
     void cleanup() { store::Clock::setSource({}); }
 
-    void toolRowHasSevenButtonsWithHints()
+    void modeSwitchesFollowTheModeTable()
     {
-        fixture::Form form;
-        const QList<std::tuple<widgets::TMouseEffectImage*, int, QString>> buttons = {
-            {form->imgPre, 8, "Prior note"},          {form->imgNext, 40, "Next note"},
-            {form->imgNew, 93, "Add a new note"},     {form->imgApply, 125, "Apply changes"},
-            {form->imgDelete, 157, "Delete note"},    {form->imgBrowseMode, 213, "Browse mode"},
-            {form->imgEditMode, 245, "Edit mode"},
-        };
-        for (const auto& [button, left, hint] : buttons) {
-            QCOMPARE(button->geometry(), QRect(left, 6, 24, 24));
-            QCOMPARE(button->toolTip(), hint);
+        fixture::Form f(notes());
+        for (const bool browse : {false, true}) {
+            QTest::mouseClick(browse ? f->imgBrowseMode : f->imgEditMode, Qt::LeftButton);
+            QCOMPARE(f.state().InBrowseMode, browse);
+            QCOMPARE(f->imgEditMode->isEnabled(), browse);
+            QCOMPARE(f->imgBrowseMode->isEnabled(), !browse);
+            QCOMPARE(f->pnlStatus2->text(), browse ? QStringLiteral("(mode:Browse)") : QStringLiteral("(mode:Edit)"));
+            QVERIFY(f->memoContent->hasFocus()); // edit mode gives it, browse mode leaves it
+            // In front is what a click reaches; the grey picture lies over the unusable button.
+            QWidget* atCentre = f->pnlBackGround->childAt(140, 100);
+            QCOMPARE(f->sgContents->isAncestorOf(atCentre), browse);
+            QCOMPARE(f->pnlHeader->childAt(browse ? 225 : 257, 18), browse ? f->imgBrowseModeDis : f->imgEditModeDis);
+            QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
         }
-        QCOMPARE(form->imgBrowseModeDis->geometry(), form->imgBrowseMode->geometry());
-        QCOMPARE(form->imgEditModeDis->toolTip(), QStringLiteral("Edit mode"));
     }
 
-    void modeSwitchesSetTheControlsOfTheModeTable()
+    void applyInsertsAndChanges()
     {
-        fixture::Form form(standardNotes());
-        QVERIFY(form.ok);
-        auto check = [&](bool browse) {
-            QCOMPARE(form.state().InBrowseMode, browse);
-            QCOMPARE(form->imgEditMode->isEnabled(), browse);
-            QCOMPARE(form->imgBrowseMode->isEnabled(), !browse);
-            QCOMPARE(form->imgEditModeDis->isVisible(), !browse);
-            QCOMPARE(form->imgBrowseModeDis->isVisible(), browse);
-            QCOMPARE(form->pnlStatus2->text(), browse ? QStringLiteral("(mode:Browse)") : QStringLiteral("(mode:Edit)"));
-            QVERIFY(form->tabGroups->isEnabled());
-            // What lies in front is what a click reaches.
-            QWidget* atCentre = form->pnlBackGround->childAt(QPoint(140, 100));
-            QWidget* front = browse ? static_cast<QWidget*>(form->sgContents) : form->memoContent;
-            QVERIFY2(atCentre == front || front->isAncestorOf(atCentre), "wrong control in front");
-            // The unavailable picture lies over its button and takes its clicks.
-            QWidget* shownOver = form->pnlHeader->childAt(browse ? QPoint(225, 18) : QPoint(257, 18));
-            QCOMPARE(shownOver, browse ? form->imgBrowseModeDis : form->imgEditModeDis);
-        };
-        check(true);
+        fixture::Form f(notes());
+        f->sgContents->setCurrentRow(f.rowOf(1));
+        f->imgNewClick();
+        QTest::keyClicks(f->memoContent, QStringLiteral("it's new"));
+        QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier);
+        // 9 is the largest id outside category 1: rows of a null category count neither.
+        QCOMPARE(f.rows("select id,group_id,isdone,create_time,content,account_id from notes_main where id=10", 6),
+                 QStringList{"10|0|0|14:05 Sun, 06Dec2026|it's new|"});
+        QVERIFY(f.state().InBrowseMode);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
+        QCOMPARE(f.state().CurNoteId, 1); // the new note is listed on top, the old one stays selected
+        QCOMPARE(f.tags().mid(0, 2), (QList<qint32>{60000, 10}));
+        QCOMPARE(f->sgContents->currentRow(), f.rowOf(1));
 
-        QTest::mouseClick(form->imgEditMode, Qt::LeftButton);
-        check(false);
-        QVERIFY(form->memoContent->hasFocus());
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("first, changed"));
+        QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.rows("select content from notes_main where id=1", 1), QStringList{"first, changed"});
 
-        QTest::mouseClick(form->imgBrowseMode, Qt::LeftButton);
-        check(true);
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
-        QVERIFY(form->memoContent->hasFocus()); // browse mode does not move the focus
+        f->imgNewClick(); // an empty memo stores nothing
+        f->imgApplyClick();
+        QVERIFY(f.state().InBrowseMode);
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("6"));
     }
 
-    void applyOfNewNoteInsertsWithNextIdAndCreationText()
+    // What was typed is never dropped: an update that reaches no row stores a new note, a
+    // new note never lands in the Search category, and a search copy's change reaches the
+    // note it was copied from.
+    void applyKeepsWhatWasTyped()
     {
-        // A row without a category is listed under Default but does not count for the id.
-        fixture::Form form(standardNotes()
-                           << noteRow(70, QStringLiteral("NULL"), QStringLiteral("07:00 Sun, 06Dec2026"),
-                                      QStringLiteral("orphan"), QStringLiteral("2026-12-06 07:00:00.000")));
-        form->sgContents->setCurrentRow(form.rowOf(1));
-        QCOMPARE(form.state().CurNoteId, 1);
+        fixture::Form f(notes());
+        f->imgEditModeClick(); // right after start-up CurNoteId is 0
+        f->memoContent->setPlainText(QStringLiteral("typed"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id,group_id from notes_main where content='typed'", 2), QStringList{"10|0"});
+        QCOMPARE(f.state().CurNoteId, 10);
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("typed more")); // now an update of note 10
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id from notes_main where content like 'typed%'", 1), QStringList{"10"});
 
-        QTest::mouseClick(form->imgNew, Qt::LeftButton);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("I"));
-        QCOMPARE(form.memo(), QString());
-        QVERIFY(!form.state().InBrowseMode);
-        QTest::keyClicks(form->memoContent, QStringLiteral("it's new"));
-        QTest::keyClick(form->memoContent, Qt::Key_Return, Qt::ControlModifier);
-
-        // Ids of category 1 and of rows without a category do not count: 9 is the largest.
-        QCOMPARE(form.rows(QStringLiteral("select id,group_id,isdone,create_time,content,account_id from notes_main "
-                                          "where content like 'it%'"),
-                           6),
-                 QStringList{QStringLiteral("10|0|0|14:05 Sun, 06Dec2026|it's new|")});
-        QVERIFY(form.state().InBrowseMode);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("M"));
-        QCOMPARE(form.state().CurNoteId, 1); // the new note stands on top, not selected
-        QCOMPARE(form.tags().mid(0, 3), (QList<qint32>{60000, 10, 60000}));
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(1));
-    }
-
-    void firstNoteGetsIdOne()
-    {
-        fixture::Form form({noteRow(60004, QStringLiteral("1"), QStringLiteral("x"), QStringLiteral("copy"),
-                                    QStringLiteral("2026-12-01 00:00:00.000")),
-                            noteRow(12, QStringLiteral("NULL"), QStringLiteral("x"), QStringLiteral("loose"),
-                                    QStringLiteral("2026-12-01 00:00:00.000"))});
-        form->imgNewClick();
-        form->memoContent->setPlainText(QStringLiteral("one"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where content='one'"), 1), QStringList{"1"});
-    }
-
-    void applyChangesTheShownNoteWithEitherEnter()
-    {
-        fixture::Form form(standardNotes());
-        form->sgContents->setCurrentRow(form.rowOf(3));
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("changed"));
-        QTest::keyClick(form->memoContent, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(form.rows(QStringLiteral("select content from notes_main where id=3"), 1), QStringList{"changed"});
-        QVERIFY(form.state().InBrowseMode);
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(3));
-
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("changed\nagain "));
-        QTest::keyClick(form->memoContent, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
-        QCOMPARE(form.rows(QStringLiteral("select content from notes_main where id=3"), 1),
-                 QStringList{"changed\nagain "});
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from notes_main"), 1), QStringList{"5"});
-    }
-
-    void plainEnterAndOtherKeysStayInTheMemo()
-    {
-        fixture::Form form(standardNotes());
-        form->imgNewClick();
-        QTest::keyClicks(form->memoContent, QStringLiteral("a"));
-        QTest::keyClick(form->memoContent, Qt::Key_Return);
-        QTest::keyClicks(form->memoContent, QStringLiteral("b"));
-        QCOMPARE(form.memo(), QStringLiteral("a\nb"));
-        QVERIFY(!form.state().InBrowseMode);
-        // As the X server delivers it: with Ctrl held the key's text is a control character.
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\x01"));
-        QApplication::sendEvent(form->memoContent, &press);
-        QCOMPARE(form->memoContent->textCursor().selectedText(), QStringLiteral("a\u2029b"));
-    }
-
-    void applyWithEmptyMemoOnlyReturnsToBrowseMode()
-    {
-        fixture::Form form(standardNotes());
-        form->imgNewClick();
-        form->imgApplyClick();
-        QVERIFY(form.state().InBrowseMode);
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from notes_main"), 1), QStringList{"5"});
-    }
-
-    // The update of a note that is not there (none shown since start-up, or deleted
-    // meanwhile) must not drop what was typed.
-    void applyToAMissingNoteKeepsTheTextAsANewNote_data()
-    {
-        QTest::addColumn<bool>("deletedMeanwhile");
-        QTest::newRow("right after start-up") << false;
-        QTest::newRow("note deleted meanwhile") << true;
-    }
-    void applyToAMissingNoteKeepsTheTextAsANewNote()
-    {
-        QFETCH(bool, deletedMeanwhile);
-        fixture::Form form(standardNotes());
-        if (deletedMeanwhile) {
-            form->sgContents->setCurrentRow(form.rowOf(2));
-            form.exec(QStringLiteral("delete from notes_main where id=2"));
-        }
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("M"));
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("typed"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id,group_id from notes_main where content='typed'"), 2),
-                 QStringList{"10|0"});
-        QCOMPARE(form.state().CurNoteId, 10);
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(10));
-        // A second Apply changes that note instead of making yet another.
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("typed more"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where content like 'typed%'"), 1),
-                 QStringList{"10"});
-    }
-
-    void newNoteIsNeverFiledInTheSearchCategory()
-    {
-        fixture::Form form(standardNotes());
-        form->tabGroups->setTabIndex(form->tabGroups->tabs().indexOf(QStringLiteral("Search")));
-        QCOMPARE(form.state().CurGroupId, 1);
-        form->imgNewClick();
-        form->memoContent->setPlainText(QStringLiteral("made while searching"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id,group_id from notes_main where content='made while searching'"), 2),
-                 QStringList{"10|0"});
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Saved as a new note in Default"));
-    }
-
-    void changeToASearchResultReachesItsSourceNote()
-    {
-        fixture::Form form(standardNotes());
-        form->tabGroups->setTabIndex(form->tabGroups->tabs().indexOf(QStringLiteral("Search")));
-        form->sgContents->setCurrentRow(form.rowOf(60001));
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("first, edited"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where content='first, edited' order by id"), 1),
+        f.chooseTab(QStringLiteral("Search"));
+        f->sgContents->setCurrentRow(f.rowOf(60001));
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("first, edited"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id from notes_main where content='first, edited' order by id", 1),
                  (QStringList{"1", "60001"}));
+
+        f->imgNewClick();
+        f->memoContent->setPlainText(QStringLiteral("made while searching"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id,group_id from notes_main where content='made while searching'", 2),
+                 QStringList{"11|0"});
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note in Default"));
     }
 
-    void changeToASearchResultWhoseSourceIsGoneBecomesANote()
+    void separatorAndBlankRowsHoldNoNote()
     {
-        fixture::Form form(standardNotes());
-        form->tabGroups->setTabIndex(form->tabGroups->tabs().indexOf(QStringLiteral("Search")));
-        form->sgContents->setCurrentRow(form.rowOf(60001));
-        form.exec(QStringLiteral("delete from notes_main where id=1"));
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("rescued"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id,group_id from notes_main where content='rescued' order by id"), 2),
-                 (QStringList{"10|0", "60001|1"}));
+        // Notes elsewhere whose ids equal the tags of a separator row and of the blank row.
+        fixture::Form f(notes() << note(60000, "5", "x", "tag-like", "2026-12-01 00:00:00")
+                                << note(0, "5", "x", "zero", "2026-12-01 00:00:00"));
+        f->sgContents->setCurrentRow(0); // the Monday separator
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("7"));
+        f->Copy1Click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Mon, 07Dec2026"));
+        f->sgContentsDblClick(); // starts a new note; applied, the row search finds the separator
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
+        QVERIFY(!f.state().InBrowseMode);
+        f->memoContent->setPlainText(QStringLiteral("from a separator"));
+        f->imgApplyClick();
+        QCOMPARE(f->sgContents->currentRow(), 0);
+
+        f.db.exec("insert into clip_groups values (7,'Empty','')");
+        f->tabGroups->insertTab(2, QStringLiteral("Empty"));
+        f.chooseTab(QStringLiteral("Empty"));
+        QCOMPARE(f.tags(), QList<qint32>{0});
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("8"));
+        f->Copy1Click();
+        QCOMPARE(QApplication::clipboard()->text(), QString());
     }
 
-    void deleteRemovesTheCurrentNoteOnly()
+    void deleteAndDoubleClickActOnTheNoteRow()
     {
-        fixture::Form form(standardNotes());
-        form->sgContents->setCurrentRow(form.rowOf(1));
-        form->sgContents->setCurrentRow(form.rowOf(2));
-        form->imgDeleteClick();
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where id in (1,2,3)"), 1),
-                 (QStringList{"1", "3"}));
-        // CurNoteId (2) is gone: the memo shows the note the cursor ends on, the oldest.
-        QCOMPARE(form.memo(), QStringLiteral("older"));
-        QCOMPARE(form.state().CurNoteId, 2);
+        fixture::Form f(notes());
+        const QPoint onNote = f->sgContents->cellRect(1, f.rowOf(3)).center();
+        QTest::mouseClick(f->sgContents->viewport(), Qt::LeftButton, {}, onNote); // QTest's double click has no press
+        QTest::mouseDClick(f->sgContents->viewport(), Qt::LeftButton, {}, onNote);
+        QCOMPARE(f.state().CurNoteId, 3);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
+        QVERIFY(!f.state().InBrowseMode);
 
-        form->sgContents->setCurrentRow(form.rowOf(1));
-        form->sgContents->setCurrentRow(form.rowOf(3));
-        form->imgDeleteClick();
-        QCOMPARE(form.memo(), QStringLiteral("first")); // the only note left
+        f->imgBrowseModeClick();
+        f->sgContents->setCurrentRow(f.rowOf(2));
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main where id=2"), QStringLiteral("0"));
+        QCOMPARE(f.memo(), QStringLiteral("older")); // 2 is gone: the cursor ends on the oldest note
     }
 
-    void deleteOnSeparatorOrBlankRowDoesNothing()
+    void priorAndNextStopAtTheEnds()
     {
-        QStringList notes = standardNotes();
-        notes << noteRow(60000, QStringLiteral("5"), QStringLiteral("x"), QStringLiteral("tag-like id"),
-                         QStringLiteral("2026-12-01 00:00:00.000"))
-              << noteRow(0, QStringLiteral("5"), QStringLiteral("x"), QStringLiteral("id zero"),
-                         QStringLiteral("2026-12-01 00:00:00.000"));
-        fixture::Form form(notes);
-        form->sgContents->setCurrentRow(form.rowOf(60000));
-        QCOMPARE(form->sgContents->currentRow(), 0);
-        form->imgDeleteClick();
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from notes_main"), 1), QStringList{"7"});
+        fixture::Form f(notes());
+        f->imgNextClick(); // start-up found no CurNoteId: the cursor is on the oldest, at its end
+        QCOMPARE(f.state().CurNoteId, 0);
+        for (const qint32 expected : {1, 2, 2}) {
+            f->imgPreClick();
+            QCOMPARE(f.state().CurNoteId, expected);
+            QCOMPARE(f->sgContents->currentRow(), f.rowOf(expected));
+        }
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Created : 09:10 Mon, 07Dec2026"));
+        // At the newest note with at-begin set, Prior changes nothing, not even typed text.
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("typing"));
+        f->imgPreClick();
+        QCOMPARE(f.memo(), QStringLiteral("typing"));
 
-        form.exec(QStringLiteral("insert into clip_groups values (7,'Empty','')"));
-        form->tabGroups->insertTab(form->tabGroups->count() - 1, QStringLiteral("Empty"));
-        form->tabGroups->setTabIndex(form->tabGroups->tabs().indexOf(QStringLiteral("Empty")));
-        QCOMPARE(form.tags(), QList<qint32>{0});
-        form->imgDeleteClick();
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from notes_main"), 1), QStringList{"7"});
+        for (const qint32 expected : {1, 3, 3}) {
+            f->imgNextClick();
+            QCOMPARE(f.state().CurNoteId, expected);
+        }
+        f->memoContent->setPlainText(QStringLiteral("typing"));
+        f->imgNextClick();
+        QCOMPARE(f.memo(), QStringLiteral("typing"));
     }
 
-    void copyPutsTheRowTextOnTheClipboard()
+    void listShortcutsNeedTheListFocusButCtrlDDoesNot()
     {
-        fixture::Form form(standardNotes());
-        form->sgContents->setCurrentRow(0);
-        form->Copy1Click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Mon, 07Dec2026"));
-        form->sgContents->setCurrentRow(form.rowOf(1));
-        form->Copy1Click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("first"));
-
-        form.exec(QStringLiteral("insert into clip_groups values (7,'Empty','')"));
-        form->tabGroups->insertTab(form->tabGroups->count() - 1, QStringLiteral("Empty"));
-        form->tabGroups->setTabIndex(form->tabGroups->tabs().indexOf(QStringLiteral("Empty")));
-        form->Copy1Click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    }
-
-    void doubleClickOpensTheNoteOrStartsANewOne()
-    {
-        fixture::Form form(standardNotes());
-        QWidget* viewport = form->sgContents->viewport();
-        const QPoint onNote = form->sgContents->cellRect(1, form.rowOf(3)).center();
-        // A real double click starts with a press, which QTest's double click leaves out.
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, onNote);
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, onNote);
-        QCOMPARE(form.state().CurNoteId, 3);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("M"));
-        QCOMPARE(form.memo(), QStringLiteral("older"));
-        QVERIFY(!form.state().InBrowseMode);
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
-
-        form->imgBrowseModeClick();
-        form->sgContents->setCurrentRow(0); // the Monday separator
-        form->sgContentsDblClick();
-        QCOMPARE(form.state().CurNoteId, 60000);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("I"));
-        QCOMPARE(form.memo(), QString());
-        QVERIFY(!form.state().InBrowseMode);
-        form->memoContent->setPlainText(QStringLiteral("from a separator"));
-        form->imgApplyClick();
-        QCOMPARE(form.rows(QStringLiteral("select id from notes_main where content='from a separator'"), 1),
-                 QStringList{"10"});
-        QCOMPARE(form->sgContents->currentRow(), 0); // the row search finds the first separator
-    }
-
-    void priorAndNextStopAtTheEndsAndKeepTheirFlags()
-    {
-        fixture::Form form(standardNotes());
-        // Start-up did not find CurNoteId 0: the cursor is on the oldest note, at its end.
-        form->imgNextClick();
-        QCOMPARE(form.state().CurNoteId, 0);
-        form->imgPreClick();
-        QCOMPARE(form.state().CurNoteId, 1);
-        QCOMPARE(form->pnlStatus1->text(), QStringLiteral("Created : 09:00 Mon, 07Dec2026"));
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(1));
-        form->imgPreClick();
-        QCOMPARE(form.state().CurNoteId, 2);
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(2));
-
-        // At the newest note the first Prior shows it again; after that Prior changes
-        // nothing, not even text typed into the memo meanwhile.
-        form->imgPreClick();
-        QCOMPARE(form.state().CurNoteId, 2);
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("typing"));
-        form->imgPreClick();
-        QCOMPARE(form.memo(), QStringLiteral("typing"));
-        QCOMPARE(form.state().CurNoteId, 2);
-
-        // Next leaves the end and walks to the oldest note, across the separator.
-        form->imgNextClick();
-        QCOMPARE(form.state().CurNoteId, 1);
-        form->imgNextClick();
-        QCOMPARE(form.state().CurNoteId, 3);
-        QCOMPARE(form->sgContents->currentRow(), form.rowOf(3));
-        form->imgNextClick();
-        QCOMPARE(form.memo(), QStringLiteral("older"));
-        form->memoContent->setPlainText(QStringLiteral("typing"));
-        form->imgNextClick();
-        QCOMPARE(form.memo(), QStringLiteral("typing"));
-    }
-
-    void priorWhileTypingANewNoteTurnsApplyIntoAnUpdate()
-    {
-        fixture::Form form(standardNotes());
-        form->imgNewClick();
-        form->memoContent->setPlainText(QStringLiteral("lost"));
-        form->imgPreClick();
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("M"));
-        QCOMPARE(form.memo(), QStringLiteral("first"));
-        QVERIFY(!form.state().InBrowseMode);
-    }
-
-    void popupShortcutsActOnlyWhileTheListHasTheFocus()
-    {
-        fixture::Form form(standardNotes());
-        QVERIFY(QTest::qWaitForWindowActive(&*form));
-        form->imgEditModeClick();
-        form->memoContent->setPlainText(QStringLiteral("draft"));
-        QTest::keyClick(form->memoContent, Qt::Key_I, Qt::ControlModifier);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("M"));
-        QVERIFY(form.memo().contains(QStringLiteral("draft")));
-
-        form->imgBrowseModeClick();
-        form->sgContents->setFocus();
-        form->sgContents->setCurrentRow(form.rowOf(1));
-        QTest::keyClick(form->sgContents, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("first"));
-        QTest::keyClick(form->sgContents, Qt::Key_Delete);
-        QCOMPARE(form.rows(QStringLiteral("select count(*) from notes_main where id=1"), 1), QStringList{"0"});
-        QTest::keyClick(form->sgContents, Qt::Key_I, Qt::ControlModifier);
-        QCOMPARE(form.state().ApplyMode, QStringLiteral("I"));
-        QVERIFY(form->memoContent->hasFocus());
-
-        // Ctrl+D works from the memo too.
+        fixture::Form f(notes());
+        f->imgEditModeClick();
+        QTest::keyClick(f->memoContent, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
         widgets::Modal::queueDialogAnswer([](QDialog&) { return int(QDialog::Rejected); });
-        QTest::keyClick(form->memoContent, Qt::Key_D, Qt::ControlModifier);
+        QTest::keyClick(f->memoContent, Qt::Key_D, Qt::ControlModifier);
         QVERIFY(!widgets::Modal::hasQueuedAnswers());
+
+        f->imgBrowseModeClick();
+        f->sgContents->setFocus();
+        f->sgContents->setCurrentRow(f.rowOf(1));
+        QTest::keyClick(f->sgContents, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first"));
+        QTest::keyClick(f->sgContents, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
+        QVERIFY(f->memoContent->hasFocus());
     }
 };
 
