@@ -2,8 +2,8 @@
 // to the work it cannot avoid: the list reload, or the bare engine running the same
 // statements. Run: bench_editing --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "app/MiniForm.h"
+#include "bench/DataGenerator.h"
 #include "dialogs/FrmSearch.h"
-#include "store/CreationTime.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
 #include "widgets/TabSet.h"
@@ -18,59 +18,22 @@
 
 namespace {
 
-constexpr int kDefaultNotes = 100000;
-constexpr int kWorkNotes = 10000;
-constexpr qint32 kWorkGroup = 2;
+constexpr int kNotes = 100000;
 const QString kNeedle = QStringLiteral("needle");
 
-// One note in ten carries the needle, so a search for it matches 10% of all notes.
-QString noteText(int id)
-{
-    QString text = QStringLiteral("Note %1 about topic %2: remember to call back about the order, and the invoice")
-                       .arg(id)
-                       .arg(id % 97);
-    if (id % 10 == 3)
-        text += QStringLiteral(" with the ") + kNeedle;
-    return text;
-}
-
-void fillNotes(store::Database& database)
-{
-    const QDateTime start(QDate(2020, 1, 1), QTime(8, 0));
-    const QLocale locale = QLocale::c();
-    database.execute(QStringLiteral("begin"));
-    database.execute(QStringLiteral("insert into clip_groups values (%1,'Work','')").arg(kWorkGroup));
-    constexpr int kBatch = 1000;
-    const int total = kDefaultNotes + kWorkNotes;
-    for (int first = 1; first <= total; first += kBatch) {
-        QStringList rows;
-        for (int id = first; id < first + kBatch && id <= total; ++id) {
-            // About 40 notes a day, oldest first, so the list has a separator every 40 rows.
-            const QDateTime created = start.addSecs(qint64(id) * 36 * 60);
-            const qint32 group = id > kDefaultNotes ? kWorkGroup : 0;
-            rows << QStringLiteral("(%1,%2,'0',%3,%4,'',%5)")
-                        .arg(id)
-                        .arg(group)
-                        .arg(store::sql::quoted(store::formatCreationTime(created, locale)),
-                             store::sql::quoted(noteText(id)),
-                             store::sql::quoted(created.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))));
-        }
-        database.execute(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id,"
-                                        "record_time) values ") +
-                         rows.join(QLatin1Char(',')));
-    }
-    database.execute(QStringLiteral("commit"));
-}
-
-// The window on a file of 110,000 notes, built once for all cases.
+// The window on the shared generated file of 100,000 notes (most in Default, some in Work
+// and Home), built once for all cases. One note in ten gets a word found nowhere else, so
+// that a search for it matches 10% of the notes.
 class Fixture {
 public:
     Fixture()
     {
         const QString path = m_dir.filePath(QStringLiteral("clipdata.dat"));
+        bench::generateNotes(path, kNotes);
         {
             store::Database database(path);
-            fillNotes(database);
+            database.execute(
+                QStringLiteral("update notes_main set content = content || ' %1' where id % 10 = 3").arg(kNeedle));
         }
         form = std::make_unique<app::TMiniForm>(path);
         if (!form->FormCreate())
