@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class QLabel;
 class QMenu;
@@ -146,6 +147,7 @@ private:
     void registerHotKey();
     void hotKeyPressed(int virtualKey);
     void applyMemoFont();
+    void startIntegrityCheck();
 
     SharedState m_state;
     std::unique_ptr<store::Database> m_database;
@@ -157,6 +159,7 @@ private:
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
     std::optional<store::StoreError> m_reloadError;
+    std::thread m_integrityCheck;
     int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;

@@ -162,7 +162,9 @@ private slots:
             store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine"));
             QFAIL("the insert should have given up");
         } catch (const store::StoreError& error) {
-            QCOMPARE(error.message(), QStringLiteral("database is locked"));
+            QCOMPARE(error.engineMessage(), QStringLiteral("database is locked"));
+            QVERIFY(error.message().contains(QFileInfo(db.path()).absoluteFilePath()));
+            QVERIFY(error.message().contains(QStringLiteral("nothing was changed")));
         }
         QVERIFY(cli.waitForFinished(15000));
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from notes_main")), QStringLiteral("0"));
