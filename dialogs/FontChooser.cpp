@@ -64,6 +64,7 @@ FontChooser::FontChooser(QWidget* owner) : QDialog(owner)
     m_fontPanel = new QFontDialog(this);
     m_fontPanel->setWindowFlags(Qt::Widget);
     m_fontPanel->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_fontPanel->setSizeGripEnabled(false);
 
     m_colorBox = new QComboBox(this);
     m_colorBox->setObjectName(QStringLiteral("colorBox"));

@@ -3,6 +3,7 @@
 #include "dialogs/JpegImage.h"
 #include "widgets/FontValue.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -56,5 +57,13 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner)
 }
 
 void TfrmAbout::btn_continueClick() { accept(); }
+
+void TfrmAbout::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
 
 } // namespace dialogs

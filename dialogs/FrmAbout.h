@@ -25,6 +25,10 @@ public:
     QPushButton* btn_continue = nullptr;
 
     void btn_continueClick();
+
+protected:
+    // The window manager's close box, where it draws one anyway, does nothing.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace dialogs

@@ -36,7 +36,7 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
 {
     setObjectName(QStringLiteral("FrmRemind"));
     setWindowTitle(QStringLiteral("Remind Settings"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint);
     setFixedSize(395, 270);
 
