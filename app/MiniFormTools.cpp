@@ -202,6 +202,9 @@ dialogs::TfrmAbout& TMiniForm::frmAbout()
     return *m_frmAbout;
 }
 
-void TMiniForm::About1Click() { widgets::Modal::exec(frmAbout()); }
+void TMiniForm::About1Click()
+{
+    widgets::Modal::exec(frmAbout());
+}
 
 } // namespace app

@@ -64,7 +64,8 @@ void fillNotes(const QString& path, int notes, int reminders)
     sqlite3_prepare_v2(handle, "insert into remind (clip_id,remind_content,remind_time) values (?,?,?)", -1, &insert,
                        nullptr);
     for (int i = 0; i < reminders; ++i) {
-        const QByteArray when = kNow.addSecs(60 + qint64(i) * 37).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+        const QByteArray when =
+            kNow.addSecs(60 + qint64(i) * 37).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
         const QByteArray text = QStringLiteral("reminder %1").arg(i).toUtf8();
         sqlite3_bind_int(insert, 1, i + 1);
         sqlite3_bind_text(insert, 2, text.constData(), int(text.size()), SQLITE_TRANSIENT);

@@ -56,7 +56,10 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner)
     connect(btn_continue, &QPushButton::clicked, this, [this] { btn_continueClick(); });
 }
 
-void TfrmAbout::btn_continueClick() { accept(); }
+void TfrmAbout::btn_continueClick()
+{
+    accept();
+}
 
 void TfrmAbout::closeEvent(QCloseEvent* event)
 {

@@ -36,8 +36,8 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
 {
     setObjectName(QStringLiteral("FrmRemind"));
     setWindowTitle(QStringLiteral("Remind Settings"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(395, 270);
 
     GroupBox1 = new QGroupBox(this);

@@ -43,8 +43,8 @@ bool decodeInto(const unsigned char* bytes, unsigned long size, QImage* image)
     }
     info.out_color_space = JCS_RGB; // grey and YCbCr alike
     jpeg_start_decompress(&info);
-    if (info.output_components != 3 || info.output_width == 0 || info.output_height == 0 ||
-        info.output_width > 16384 || info.output_height > 16384) {
+    if (info.output_components != 3 || info.output_width == 0 || info.output_height == 0 || info.output_width > 16384 ||
+        info.output_height > 16384) {
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -55,6 +55,9 @@ bool writeExportFile(const QString& fileName, const QByteArray& bytes, QString& 
     return false;
 }
 
-QString exportFileFilter() { return QStringLiteral("*.txt  (Text files) (*.txt)"); }
+QString exportFileFilter()
+{
+    return QStringLiteral("*.txt  (Text files) (*.txt)");
+}
 
 } // namespace dialogs

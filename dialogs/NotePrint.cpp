@@ -27,7 +27,10 @@ QStringList printLines(const QString& text)
     return text.mid(begin, end - begin).split(kLineEnd);
 }
 
-QFont printFont() { return QFont(widgets::FontValue::defaultFace(), 8); }
+QFont printFont()
+{
+    return QFont(widgets::FontValue::defaultFace(), 8);
+}
 
 int printLinePitch(const QFont& font, QPaintDevice& device)
 {

@@ -12,8 +12,8 @@ TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::Fon
 {
     setObjectName(QStringLiteral("OptionForm"));
     setWindowTitle(QStringLiteral("Quibbet Options"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(306, 194);
 
     PageControl1 = new QTabWidget(this);
@@ -42,7 +42,10 @@ TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::Fon
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
 }
 
-void TOptionForm::Button1Click() { FontChooser::choose(this, EditFont); }
+void TOptionForm::Button1Click()
+{
+    FontChooser::choose(this, EditFont);
+}
 
 bool ShowOptionsDialog(TOptionForm& form, widgets::FontValue& font)
 {

@@ -4,7 +4,10 @@ namespace dialogs {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // "yyyy-MM-dd HH:mm..." with a blank or a 'T' between date and time.
 bool hasStoredLayout(const QByteArray& text)
@@ -51,8 +54,8 @@ std::vector<int> ShownReminders::takeDue(const std::vector<PendingReminder>& row
         const QByteArray& time = *rows[size_t(i)].time;
         // The stored layout is compared as it stands; only other layouts are parsed.
         const bool plain = hasStoredLayout(time) && time[10] == ' ';
-        const bool isDue = plain ? QByteArrayView(time).first(16) <= QByteArrayView(nowMinute)
-                                 : isReminderDue(time, now);
+        const bool isDue =
+            plain ? QByteArrayView(time).first(16) <= QByteArrayView(nowMinute) : isReminderDue(time, now);
         if (!isDue)
             continue;
         QByteArray key = time;

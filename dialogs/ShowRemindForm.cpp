@@ -53,7 +53,10 @@ void TShowRemindForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TShowRemindForm::FormShow() { MemoContent->setPlainText(RemindText); }
+void TShowRemindForm::FormShow()
+{
+    MemoContent->setPlainText(RemindText);
+}
 
 void ShowRemindText(const QString& text, QWidget* owner)
 {

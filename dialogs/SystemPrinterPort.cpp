@@ -27,6 +27,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrinterPort> PrinterPort::system() { return std::make_unique<SystemPrinterPort>(); }
+std::unique_ptr<PrinterPort> PrinterPort::system()
+{
+    return std::make_unique<SystemPrinterPort>();
+}
 
 } // namespace dialogs

@@ -9,7 +9,10 @@ namespace {
 
 const QRegularExpression kTyped(QStringLiteral("^(\\d{0,2}):?(\\d{0,2})$"));
 
-int twelveHour(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
+int twelveHour(int hour)
+{
+    return hour % 12 == 0 ? 12 : hour % 12;
+}
 
 } // namespace
 
@@ -43,7 +46,10 @@ void TwelveHourTimeEdit::showTime()
     lineEdit()->setCursorPosition(cursor);
 }
 
-bool TwelveHourTimeEdit::cursorInHour() const { return lineEdit()->cursorPosition() <= 2; }
+bool TwelveHourTimeEdit::cursorInHour() const
+{
+    return lineEdit()->cursorPosition() <= 2;
+}
 
 void TwelveHourTimeEdit::stepBy(int steps)
 {
@@ -76,7 +82,10 @@ QValidator::State TwelveHourTimeEdit::validate(QString& input, int&) const
     return QValidator::Acceptable;
 }
 
-void TwelveHourTimeEdit::fixup(QString& input) const { input = displayText(m_time); }
+void TwelveHourTimeEdit::fixup(QString& input) const
+{
+    input = displayText(m_time);
+}
 
 void TwelveHourTimeEdit::takeTypedText(const QString& text)
 {

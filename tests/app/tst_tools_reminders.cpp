@@ -49,9 +49,9 @@ void answerDisplays(QStringList& texts, int count)
     }
 }
 
-const QString kNotes = QStringLiteral(
-    "insert into notes_main (id, group_id, create_time, content, record_time) values "
-    "(5, 0, '09:05 Mon, 07Dec2026', 'renew the passport', '2026-12-07 08:05:00.000')");
+const QString kNotes =
+    QStringLiteral("insert into notes_main (id, group_id, create_time, content, record_time) values "
+                   "(5, 0, '09:05 Mon, 07Dec2026', 'renew the passport', '2026-12-07 08:05:00.000')");
 
 } // namespace
 
@@ -116,13 +116,13 @@ private slots:
 
     void everyReminderShowsOnceAtTheFirstTickOfOrAfterItsMinute()
     {
-        ToolsTestWindow window({kNotes,
-                                QStringLiteral("insert into remind (clip_id, remind_content, remind_time) values "
-                                               "(5, 'first of two', '2026-12-07 09:31:05'),"
-                                               "(6, 'second of two', '2026-12-07 09:31:40'),"
-                                               "(999, 'note long deleted', '2026-12-07 09:33:00'),"
-                                               "(7, 'later', '2026-12-07 09:40:00'),"
-                                               "(8, 'already past', '2026-12-07 08:59:00')")});
+        ToolsTestWindow window(
+            {kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) values "
+                                    "(5, 'first of two', '2026-12-07 09:31:05'),"
+                                    "(6, 'second of two', '2026-12-07 09:31:40'),"
+                                    "(999, 'note long deleted', '2026-12-07 09:33:00'),"
+                                    "(7, 'later', '2026-12-07 09:40:00'),"
+                                    "(8, 'already past', '2026-12-07 08:59:00')")});
         QVERIFY(window.start());
         QCOMPARE(window.form->AQclipReminds().recordCount(), 4); // the past one is not pending
 

@@ -65,7 +65,7 @@ private slots:
         QLineEdit* line = edit.findChild<QLineEdit*>();
         line->selectAll();
         QTest::keyClicks(line, QStringLiteral("02:30"));
-        QCOMPARE(edit.time(), QTime(14, 30, 9)); // typed 02:30 in the afternoon, seconds kept
+        QCOMPARE(edit.time(), QTime(14, 30, 9));     // typed 02:30 in the afternoon, seconds kept
         QTest::keyClicks(line, QStringLiteral("9")); // not a time: refused by the validator
         QCOMPARE(edit.text(), QStringLiteral("02:30"));
 

@@ -21,10 +21,10 @@ private slots:
     {
         QTemporaryDir dir;
         store::Database database(dir.filePath(QStringLiteral("clipdata.dat")));
-        database.execute(QStringLiteral(
-            "insert into notes_main (id, group_id, create_time, content) values "
-            "(1, 3, '09:05 Mon, 07Dec2026', 'one' || char(13, 10) || 'two' || char(13, 10) || 'three'),"
-            "(2, 3, '10:15 Tue, 08Dec2026', 'Grüße ✓')"));
+        database.execute(
+            QStringLiteral("insert into notes_main (id, group_id, create_time, content) values "
+                           "(1, 3, '09:05 Mon, 07Dec2026', 'one' || char(13, 10) || 'two' || char(13, 10) || 'three'),"
+                           "(2, 3, '10:15 Tue, 08Dec2026', 'Grüße ✓')"));
         store::Query query(database);
         query.addLine(QStringLiteral("select id,create_time,content from notes_main where group_id =3"));
         query.open();

@@ -52,9 +52,9 @@ private slots:
         QVERIFY(pitch != 229); // taken from the font, not from the list's height on screen
 
         QVERIFY(dialogs::renderNotePage(page, {"HHHH", "", "HHHH"}, font));
-        QVERIFY(!inked(page, 0, 0, 20, page.height()));             // nothing left of x = 20
-        QVERIFY(!inked(page, 0, 0, page.width(), 20));              // nothing above y = 20
-        QVERIFY(inked(page, 20, 20, 400, 20 + pitch));              // line 0
+        QVERIFY(!inked(page, 0, 0, 20, page.height()));                     // nothing left of x = 20
+        QVERIFY(!inked(page, 0, 0, page.width(), 20));                      // nothing above y = 20
+        QVERIFY(inked(page, 20, 20, 400, 20 + pitch));                      // line 0
         QVERIFY(!inked(page, 0, 20 + pitch, page.width(), 20 + 2 * pitch)); // the empty line keeps its slot
         QVERIFY(inked(page, 20, 20 + 2 * pitch, 400, 20 + 3 * pitch));      // line 2
         QVERIFY(!inked(page, 0, 20 + 3 * pitch, page.width(), page.height()));

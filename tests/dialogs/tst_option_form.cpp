@@ -96,7 +96,7 @@ private slots:
         });
         widgets::Modal::queueDialogAnswer(chooseBoldRed);
         QVERIFY(!dialogs::ShowOptionsDialog(form, font));
-        QCOMPARE(edited.size, 14); // the choice was made...
+        QCOMPARE(edited.size, 14);    // the choice was made...
         QCOMPARE(font, storedFont()); // ...and thrown away
     }
 

@@ -6,7 +6,10 @@ using dialogs::PendingReminder;
 using dialogs::ShownReminders;
 
 namespace {
-QDateTime at(const char* text) { return QDateTime::fromString(QString::fromLatin1(text), "yyyy-MM-dd HH:mm:ss"); }
+QDateTime at(const char* text)
+{
+    return QDateTime::fromString(QString::fromLatin1(text), "yyyy-MM-dd HH:mm:ss");
+}
 
 struct Snapshot {
     std::vector<QByteArray> times;
