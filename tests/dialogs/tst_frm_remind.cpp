@@ -67,6 +67,7 @@ private slots:
         QTest::keyClicks(line, QStringLiteral("02:30"));
         QCOMPARE(edit.time(), QTime(14, 30, 9));     // typed 02:30 in the afternoon, seconds kept
         QTest::keyClicks(line, QStringLiteral("9")); // not a time: refused by the validator
+        QTest::keyClick(&edit, Qt::Key_Return);
         QCOMPARE(edit.text(), QStringLiteral("02:30"));
 
         edit.setTime(QTime(11, 59, 0));

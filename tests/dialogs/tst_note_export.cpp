@@ -33,22 +33,6 @@ private slots:
         QCOMPARE(dialogs::exportText(query), expected); // UTF-8, no byte-order mark
     }
 
-    void anEmptyResultGivesAnEmptyFile()
-    {
-        QTemporaryDir dir;
-        store::Database database(dir.filePath(QStringLiteral("clipdata.dat")));
-        store::Query query(database);
-        query.addLine(QStringLiteral("select id,create_time,content from notes_main where group_id =4"));
-        query.open();
-        const QByteArray text = dialogs::exportText(query);
-        QVERIFY(text.isEmpty());
-        QString error;
-        const QString path = dir.filePath(QStringLiteral("empty.txt"));
-        QVERIFY(dialogs::writeExportFile(path, text, error));
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(QFile(path).size(), 0);
-    }
-
     void writingReplacesTheFileWholeOrLeavesItAlone()
     {
         QTemporaryDir dir;

@@ -60,14 +60,6 @@ private slots:
         QVERIFY(!inked(page, 0, 20 + 3 * pitch, page.width(), page.height()));
     }
 
-    void thePitchFollowsTheDevicesResolution()
-    {
-        QImage screen = blankPage(96);
-        QImage printer = blankPage(600);
-        const QFont font = dialogs::printFont();
-        QVERIFY(dialogs::printLinePitch(font, printer) > 4 * dialogs::printLinePitch(font, screen));
-    }
-
     void longLinesAreCutAtTheEdgeAndNothingWraps()
     {
         QImage page = blankPage(96);

@@ -66,23 +66,6 @@ private slots:
         QCOMPARE(font, storedFont());
     }
 
-    void okAfterChoosingTakesTheChoiceWithItsColour()
-    {
-        TOptionForm form;
-        FontValue font = storedFont();
-        widgets::Modal::queueDialogAnswer([&](QDialog&) {
-            form.Button1->click();
-            form.BitBtn1->click();
-            return form.result();
-        });
-        widgets::Modal::queueDialogAnswer(chooseBoldRed);
-        QVERIFY(dialogs::ShowOptionsDialog(form, font));
-        QCOMPARE(font.size, 14);
-        QCOMPARE(font.style, int(FontValue::Bold | FontValue::Italic));
-        QCOMPARE(font.color, widgets::TColor(0x0000FF));
-        QCOMPARE(font.charset, 238); // the chooser does not change it
-    }
-
     void cancelAfterChoosingDiscardsTheChoice()
     {
         TOptionForm form;

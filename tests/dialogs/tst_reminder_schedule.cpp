@@ -44,22 +44,6 @@ private slots:
         QVERIFY(!dialogs::isReminderDue("next tuesday", at("2030-01-01 00:00:00")));
     }
 
-    void eachReminderShowsOnceAtTheFirstTickAtOrAfterItsMinute()
-    {
-        Snapshot snapshot;
-        snapshot.add("2026-12-07 09:30:10", "later");
-        snapshot.add("2026-12-07 09:21:30", "first");
-        snapshot.add("2026-12-07 09:21:05", "second, same minute");
-        ShownReminders shown;
-        QCOMPARE(shown.takeDue(snapshot.rows(), at("2026-12-07 09:20:40")), std::vector<int>{});
-        QCOMPARE(shown.takeDue(snapshot.rows(), at("2026-12-07 09:21:40")), (std::vector<int>{1, 2}));
-        QCOMPARE(shown.takeDue(snapshot.rows(), at("2026-12-07 09:22:40")), std::vector<int>{});
-        // The user-interface thread was busy from 09:29 to 09:33: the late tick still shows it.
-        QCOMPARE(shown.takeDue(snapshot.rows(), at("2026-12-07 09:33:02")), std::vector<int>{0});
-        QCOMPARE(shown.takeDue(snapshot.rows(), at("2026-12-07 09:34:02")), std::vector<int>{});
-        QCOMPARE(shown.shownCount(), 3);
-    }
-
     void shownRemindersStayShownWhenTheSnapshotIsReadAgain()
     {
         ShownReminders shown;
