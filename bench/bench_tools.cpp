@@ -1,6 +1,7 @@
 // The tools' figures: exporting 100,000 notes against the bare engine reading them plus one
 // buffered write of the same bytes, and the minute check over 10,000 pending reminders.
 #include "app/MiniForm.h"
+#include "bench/DataGenerator.h"
 #include "store/Clock.h"
 #include "store/Database.h"
 #include "store/Statements.h"
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
-#include <random>
 #include <sqlite3.h>
 
 namespace {
@@ -28,39 +28,15 @@ sqlite3* openFile(const QString& path)
     return handle;
 }
 
-// A notes file made by the program's own bootstrap, then filled in one transaction: texts of
-// 1 to 2,000 characters, some over several lines, some not in Latin letters.
+// The shared generator's notes, all moved to the Default category so the export takes every
+// one of them, and pending reminders a little over half a minute apart.
 void fillNotes(const QString& path, int notes, int reminders)
 {
-    store::Database(path).handle(); // creates the file with its tables
+    bench::generateNotes(path, notes);
     sqlite3* handle = openFile(path);
     sqlite3_exec(handle, "begin", nullptr, nullptr, nullptr);
+    sqlite3_exec(handle, "update notes_main set group_id = 0", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(handle,
-                       "insert into notes_main (id,group_id,isdone,create_time,content,account_id,record_time) "
-                       "values (?,0,'0',?,?,'',?)",
-                       -1, &insert, nullptr);
-    std::mt19937 random(7);
-    const QString words[] = {"note", "milk", "call", "meeting", "Grüße", "заметка", "メモ", "plan", "ok"};
-    for (int id = 1; id <= notes; ++id) {
-        const int length = 1 + int(random() % 2000);
-        QString text;
-        while (text.size() < length) {
-            text += words[random() % 9];
-            text += (random() % 12 == 0) ? QStringLiteral("\r\n") : QStringLiteral(" ");
-        }
-        const QDateTime created = kNow.addSecs(-qint64(notes - id) * 600);
-        const QByteArray content = text.left(length).toUtf8();
-        const QByteArray createTime = created.toString(QStringLiteral("hh:mm ddd, ddMMMyyyy")).toUtf8();
-        const QByteArray recordTime = created.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toUtf8();
-        sqlite3_bind_int(insert, 1, id);
-        sqlite3_bind_text(insert, 2, createTime.constData(), int(createTime.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 3, content.constData(), int(content.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 4, recordTime.constData(), int(recordTime.size()), SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
     sqlite3_prepare_v2(handle, "insert into remind (clip_id,remind_content,remind_time) values (?,?,?)", -1, &insert,
                        nullptr);
     for (int i = 0; i < reminders; ++i) {
