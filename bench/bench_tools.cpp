@@ -3,7 +3,6 @@
 #include "app/MiniForm.h"
 #include "bench/DataGenerator.h"
 #include "store/Clock.h"
-#include "store/Database.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
 
