@@ -10,10 +10,13 @@ namespace dialogs {
 
 namespace {
 
+// The locale's encoding is UTF-8 where it writes these letters as UTF-8 does (always, on
+// Linux): then the store's bytes go to the file as they are.
 bool localeIsUtf8()
 {
-    const char* name = QStringConverter::nameForEncoding(QStringConverter::System);
-    return name && qstrcmp(name, "UTF-8") == 0;
+    QStringEncoder encoder(QStringConverter::System);
+    const QByteArray sample = encoder.encode(QStringLiteral("\u00e9\u20ac"));
+    return sample == QByteArrayLiteral("\xc3\xa9\xe2\x82\xac");
 }
 
 } // namespace
