@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/SharedState.h"
+#include "dialogs/PrinterPort.h"
+#include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/Query.h"
 
@@ -9,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class QLabel;
 class QMenu;
@@ -24,6 +27,10 @@ class TMouseEffectImage;
 namespace platform {
 class GlobalHotKey;
 }
+namespace dialogs {
+class TfrmAbout;
+class TOptionForm;
+} // namespace dialogs
 
 namespace app {
 
@@ -129,6 +136,15 @@ public:
     void Print1Click();
     void Help1Click();
     void About1Click();
+    // Statement 16: the note's first reminder row changed, or one added; then the snapshot
+    // of pending reminders is read again.
+    void saveReminder(qint32 clipId, const QString& text, const QDateTime& when);
+    // The about box and the options dialog live for the rest of the run once made.
+    dialogs::TfrmAbout& frmAbout();
+    dialogs::TOptionForm& optionForm();
+    // Where Print sends its page: the default printer, unless a test gives another.
+    void setPrinterPort(std::unique_ptr<dialogs::PrinterPort> port) { m_printerPort = std::move(port); }
+    const QString& exportFileName() const { return m_exportFileName; }
 
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
@@ -148,6 +164,7 @@ private:
     void hotKeyPressed(int virtualKey);
     void applyMemoFont();
     void installMemoKeys();
+    void startIntegrityCheck();
 
     SharedState m_state;
     std::unique_ptr<store::Database> m_database;
@@ -159,9 +176,16 @@ private:
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
     std::optional<store::StoreError> m_reloadError;
+    std::thread m_integrityCheck;
     int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;
+
+    dialogs::ShownReminders m_shownReminders;
+    dialogs::TfrmAbout* m_frmAbout = nullptr;
+    dialogs::TOptionForm* m_optionForm = nullptr;
+    std::unique_ptr<dialogs::PrinterPort> m_printerPort;
+    QString m_exportFileName; // the save dialog starts with the name chosen last in the run
 };
 
 } // namespace app

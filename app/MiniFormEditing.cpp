@@ -4,6 +4,7 @@
 #include "app/NoteGrid.h"
 #include "store/Clock.h"
 #include "store/CreationTime.h"
+#include "store/NoteInsert.h"
 #include "store/Statements.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -71,25 +72,10 @@ qint32 categoryForNewNote(const SharedState& state)
     return state.CurGroupId == SearchGroupId ? 0 : state.CurGroupId;
 }
 
-// Inserts the text as a new note; the id is taken and used in one transaction, so two
-// programs on one file never hand out the same id. Returns the new id.
 qint32 insertNote(TMiniForm& form, const QString& text, qint32 groupId)
 {
-    store::Query& modify = form.AQclipModify();
-    store::Database::Transaction transaction(form.database());
-    modify.close();
-    modify.clearSql();
-    modify.addLine(store::sql::selectMaxNoteId);
-    modify.open();
-    const qint32 newId = modify.fieldAsInteger(QStringLiteral("max_id")) + 1;
-    modify.close();
-    modify.clearSql();
-    modify.addLine(store::sql::insertNote(newId, groupId));
-    modify.setText(kContent, text);
-    modify.setText(kCreateTime, store::formatCreationTime(store::Clock::now()));
-    modify.execSql();
-    transaction.commit();
-    return newId;
+    return store::insertNewNote(form.database(), form.AQclipModify(), groupId,
+                                store::formatCreationTime(store::Clock::now()), text);
 }
 
 // Runs the update of one note's text; returns whether it reached a row.

@@ -10,6 +10,7 @@ QUIBBET_PACKAGES=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev
+    fp-utils
     xvfb xdotool x11-utils openbox
     fonts-dejavu-core fonts-liberation
 )
