@@ -20,6 +20,7 @@ class QFrame;
 namespace widgets {
 class TabSet;
 class TMouseEffectImage;
+class TFlatTitlebar;
 } // namespace widgets
 namespace platform {
 class GlobalHotKey;
@@ -52,7 +53,7 @@ public:
     store::Query& AQclipReminds() { return *m_clipReminds; }
 
     // Controls, named as the window's layout names them.
-    QWidget* FlatTitlebar1 = nullptr;
+    widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
     QWidget* btnLock = nullptr;
     QWidget* btnKey = nullptr;
     QWidget* SpeedButton2 = nullptr;
@@ -141,6 +142,7 @@ protected:
 
 private:
     void buildLayout();
+    void setToolRowPictures();
     void buildMenus();
     void connectHandlers();
     void registerHotKey();
