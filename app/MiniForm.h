@@ -3,6 +3,8 @@
 #include "app/SharedState.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/TrayIcon.h"
+#include "widgets/TrayIconShell.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -81,6 +83,8 @@ public:
     QMenu* popTray = nullptr;
     QAction* actNewCategory = nullptr;
     QTimer* tmRemind = nullptr;
+    // The notification-area entry; owned by the window.
+    widgets::TTrayIcon* TrayIcon1 = nullptr;
 
     // The note list.
     void reloadNoteList();
@@ -117,6 +121,19 @@ public:
     void SpeedButton2Click();
     void Exit1Click();
     bool isStayOnTop() const;
+    void TrayIcon1Click(widgets::TrayButton button);
+    void FormShow();
+    void FormClose();
+    // The tray click, F9 and `quibbet --toggle`: brings a minimised program back to the
+    // front, or minimises a shown one.
+    void showOrHide();
+    bool isApplicationMinimised() const;
+    // Moves the window as its own drag does, snapped to the screen edges.
+    void moveSnapped(QPoint proposed);
+    bool DockedAtTop() const { return m_dockedAtTop; }
+    int SavedHeight() const { return m_savedHeight; }
+    // The height of the strip a window docked at the top rolls up to.
+    static constexpr int kStripHeight = 24;
 
     // Tools.
     void Search1Click();
@@ -139,6 +156,11 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void buildLayout();
@@ -147,6 +169,11 @@ private:
     void connectHandlers();
     void registerHotKey();
     void hotKeyPressed(int virtualKey);
+    void setUpWindowBehaviour();
+    void setStayOnTop(bool on);
+    void minimiseApplication();
+    bool hasWayBack() const;
+    void retryTray();
     void applyMemoFont();
 
     SharedState m_state;
@@ -162,6 +189,14 @@ private:
     int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;
+    bool m_dockedAtTop = false;
+    bool m_shownBefore = false;
+    bool m_snapCorrectionPending = false;
+    int m_trayRetriesLeft = 0;
+    QTimer* m_trayRetry = nullptr;
+    // The shell outlives the icon that speaks to it.
+    std::unique_ptr<widgets::QtTrayShell> m_trayShell;
+    std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
 };
 
 } // namespace app

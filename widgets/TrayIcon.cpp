@@ -41,6 +41,7 @@ TTrayIcon::~TTrayIcon()
 
 void TTrayIcon::afterLoad()
 {
+    m_loaded = true;
     if (m_active)
         addIcon();
 }
@@ -50,6 +51,8 @@ void TTrayIcon::setActive(bool on)
     if (on == m_active)
         return;
     m_active = on;
+    if (!m_loaded)
+        return;
     if (on)
         addIcon();
     else
@@ -131,7 +134,7 @@ void TTrayIcon::refreshIcon()
             fillNotifyData();
             m_shell.modify(m_notifyData);
         }
-    } else if (m_active) {
+    } else if (m_active && m_loaded) {
         addIcon(); // an earlier add may have failed; each change tries again
     }
 }

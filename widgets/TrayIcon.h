@@ -95,7 +95,8 @@ public:
     TTrayIcon(const TTrayIcon&) = delete;
     TTrayIcon& operator=(const TTrayIcon&) = delete;
 
-    // Once the owner has set the properties up: shows the entry when Active.
+    // Once the owner has set the properties up: shows the entry when Active. Until then
+    // property changes add nothing.
     void afterLoad();
 
     bool active() const { return m_active; }
@@ -176,6 +177,7 @@ private:
     bool m_showDesign = false;
     QPointer<QMenu> m_popupMenu;
     bool m_destroying = false;
+    bool m_loaded = false;
 };
 
 } // namespace widgets
