@@ -10,7 +10,7 @@ QUIBBET_PACKAGES=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev
-    xvfb xdotool x11-utils openbox
+    xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon
     fonts-dejavu-core fonts-liberation
 )
 
