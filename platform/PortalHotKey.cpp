@@ -80,8 +80,12 @@ void PortalHotKey::request(const QString& method, QList<QVariant> arguments, QVa
     arguments.append(options);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, method](QDBusPendingCallWatcher* done) {
+    const QString expected = m_pendingPath;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, method, expected](QDBusPendingCallWatcher* done) {
         done->deleteLater();
+        // The answer may have come before this reply, and the next request may be under way.
+        if (m_pendingPath != expected)
+            return;
         QDBusPendingReply<QDBusObjectPath> reply = *done;
         if (reply.isError()) {
             giveUp(method + QStringLiteral(": ") + reply.error().message());
@@ -90,7 +94,7 @@ void PortalHotKey::request(const QString& method, QList<QVariant> arguments, QVa
         // A portal that chose another path answers there; listen there instead. Its answer
         // cannot have been missed: it is sent after the reply that names the path.
         const QString path = reply.value().path();
-        if (!m_pendingPath.isEmpty() && path != m_pendingPath) {
+        if (path != m_pendingPath) {
             stopListening();
             m_pendingPath = path;
             m_bus.connect(QString(), m_pendingPath, kRequestInterface, QStringLiteral("Response"), this,

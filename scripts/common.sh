@@ -10,7 +10,7 @@ QUIBBET_PACKAGES=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev
-    xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon
+    xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon dbus-session-bus-common
     fonts-dejavu-core fonts-liberation
 )
 
