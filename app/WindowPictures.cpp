@@ -1,6 +1,5 @@
 #include "app/WindowPictures.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -77,36 +76,42 @@ void drawMinimise(QPainter& painter)
 
 void drawNotePad(QPainter& painter, int side)
 {
+    // At tray size each line must cover whole pixels, or the pad turns to mush: fewer,
+    // thicker lines and no sheets beneath.
+    const bool small = side <= 16;
     painter.scale(side / 32.0, side / 32.0);
     painter.translate(16, 16);
-    painter.rotate(-16);
+    painter.rotate(small ? -12 : -16);
     painter.translate(-16, -16);
 
     const QColor edge(0x8a, 0x64, 0x00);
-    const qreal penWidth = side <= 16 ? 1.4 : 1.0; // thin lines vanish at the smallest size
-    // The sheets below the top one show along the lower and right edges.
-    painter.setPen(QPen(edge, penWidth * 0.8));
-    painter.setBrush(QColor(0xf2, 0xd2, 0x40));
-    painter.drawRect(QRectF(7.5, 6.5, 19, 22));
-    painter.setBrush(QColor(0xf8, 0xdc, 0x4c));
-    painter.drawRect(QRectF(6.5, 5.5, 19, 22));
+    const qreal penWidth = small ? 2.0 : 1.0;
+    if (!small) {
+        // The sheets below the top one show along the lower and right edges.
+        painter.setPen(QPen(edge, 0.8));
+        painter.setBrush(QColor(0xf2, 0xd2, 0x40));
+        painter.drawRect(QRectF(7.5, 6.5, 19, 22));
+        painter.setBrush(QColor(0xf8, 0xdc, 0x4c));
+        painter.drawRect(QRectF(6.5, 5.5, 19, 22));
+    }
 
     QLinearGradient sheet(0, 4, 0, 27);
     sheet.setColorAt(0, QColor(0xff, 0xf4, 0x8a));
     sheet.setColorAt(1, QColor(0xff, 0xe0, 0x3c));
     painter.setPen(QPen(edge, penWidth));
     painter.setBrush(sheet);
-    painter.drawRect(QRectF(5.5, 4.5, 19, 22));
+    const QRectF top = small ? QRectF(4, 3, 24, 26) : QRectF(5.5, 4.5, 19, 22);
+    painter.drawRect(top);
     // The glued band across the top.
     painter.setBrush(QColor(0xe0, 0x8a, 0x10));
-    painter.drawRect(QRectF(5.5, 4.5, 19, 4));
+    painter.drawRect(QRectF(top.left(), top.top(), top.width(), small ? 5 : 4));
 
-    painter.setPen(QPen(QColor(0x2c, 0x2c, 0x34), side <= 16 ? 1.6 : 1.2, Qt::SolidLine, Qt::RoundCap));
-    const qreal lineEnds[] = {21, 18, 21, 15};
-    qreal y = 12.5;
+    painter.setPen(QPen(QColor(0x2c, 0x2c, 0x34), small ? 2.4 : 1.2, Qt::SolidLine, Qt::FlatCap));
+    const QList<qreal> lineEnds = small ? QList<qreal>{24, 20, 24} : QList<qreal>{21, 18, 21, 15};
+    qreal y = small ? 13 : 12.5;
     for (qreal end : lineEnds) {
-        painter.drawLine(QPointF(8.5, y), QPointF(end, y));
-        y += side <= 16 ? 4.5 : 3.5;
+        painter.drawLine(QPointF(top.left() + 3.5, y), QPointF(end, y));
+        y += small ? 5.5 : 3.5;
     }
 }
 
