@@ -75,7 +75,10 @@ void TMiniForm::retryTray()
     TrayIcon1->refreshIcon(); // tries the add again
 }
 
-bool TMiniForm::isStayOnTop() const { return m_stayOnTop; }
+bool TMiniForm::isStayOnTop() const
+{
+    return m_stayOnTop;
+}
 
 void TMiniForm::setStayOnTop(bool on)
 {
@@ -102,9 +105,15 @@ void TMiniForm::btnLockClick()
     key->setIcon(kept);
 }
 
-void TMiniForm::SpeedButton2Click() { minimiseApplication(); }
+void TMiniForm::SpeedButton2Click()
+{
+    minimiseApplication();
+}
 
-bool TMiniForm::isApplicationMinimised() const { return isHidden() || isMinimized(); }
+bool TMiniForm::isApplicationMinimised() const
+{
+    return isHidden() || isMinimized();
+}
 
 // Hidden, the program can only come back through the tray icon or the hot key; with
 // neither at hand it goes to the task bar instead, where the user can find it.
@@ -134,7 +143,10 @@ void TMiniForm::showOrHide()
     activateWindow();
 }
 
-void TMiniForm::TrayIcon1Click(widgets::TrayButton) { showOrHide(); }
+void TMiniForm::TrayIcon1Click(widgets::TrayButton)
+{
+    showOrHide();
+}
 
 void TMiniForm::hotKeyPressed(int virtualKey)
 {
@@ -154,8 +166,7 @@ void TMiniForm::moveEvent(QMoveEvent* event)
     // Moves the program did not make itself (the window system's own keyboard or Alt-drag
     // moves) snap too. A window system that will not take the snapped place is not asked
     // twice, so the two never argue.
-    const SnappedPosition snapped =
-        snapToEdges(event->pos(), event->oldPos().y(), primaryScreenWidth(), width());
+    const SnappedPosition snapped = snapToEdges(event->pos(), event->oldPos().y(), primaryScreenWidth(), width());
     m_dockedAtTop = snapped.dockedAtTop;
     if (m_snapCorrectionPending) {
         m_snapCorrectionPending = false;
@@ -182,7 +193,10 @@ void TMiniForm::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
-void TMiniForm::FormShow() { m_dockedAtTop = false; }
+void TMiniForm::FormShow()
+{
+    m_dockedAtTop = false;
+}
 
 void TMiniForm::showEvent(QShowEvent* event)
 {
@@ -207,6 +221,9 @@ void TMiniForm::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void TMiniForm::Exit1Click() { QApplication::quit(); }
+void TMiniForm::Exit1Click()
+{
+    QApplication::quit();
+}
 
 } // namespace app

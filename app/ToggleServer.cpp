@@ -95,6 +95,9 @@ bool ToggleServer::listen(const QString& name)
     return m_server->listen(name);
 }
 
-bool ToggleServer::isListening() const { return m_server->isListening(); }
+bool ToggleServer::isListening() const
+{
+    return m_server->isListening();
+}
 
 } // namespace app

@@ -48,8 +48,8 @@ void drawArrowDisc(QPainter& painter, bool pointsLeft)
 
 void drawPlus(QPainter& painter)
 {
-    const QPolygonF plus{{9, 3},   {15, 3},  {15, 9},  {21, 9},  {21, 15}, {15, 15},
-                         {15, 21}, {9, 21},  {9, 15},  {3, 15},  {3, 9},   {9, 9}};
+    const QPolygonF plus{{9, 3},   {15, 3}, {15, 9}, {21, 9}, {21, 15}, {15, 15},
+                         {15, 21}, {9, 21}, {9, 15}, {3, 15}, {3, 9},   {9, 9}};
     painter.setPen(outline(QColor(0x1a, 0x6a, 0x12)));
     painter.setBrush(verticalGradient(3, 21, QColor(0x9a, 0xea, 0x70), QColor(0x2c, 0x9a, 0x1c)));
     painter.drawPolygon(plus);

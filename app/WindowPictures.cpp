@@ -127,7 +127,10 @@ QIcon lockedPicture()
     return titleButtonIcon([](QPainter& painter) { drawPadlock(painter, true); });
 }
 
-QIcon minimisePicture() { return titleButtonIcon(drawMinimise); }
+QIcon minimisePicture()
+{
+    return titleButtonIcon(drawMinimise);
+}
 
 QImage notePadImage(int side)
 {

@@ -7,20 +7,22 @@ namespace platform {
 
 bool DesktopSession::isWaylandSession()
 {
-    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 bool DesktopSession::preferX11WhereAvailable()
 {
-    if (!isWaylandSession() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
-        || qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (!isWaylandSession() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return false;
     qputenv("QT_QPA_PLATFORM", "xcb");
     return true;
 }
 
-void DesktopSession::forgetPlatformChoice() { qunsetenv("QT_QPA_PLATFORM"); }
+void DesktopSession::forgetPlatformChoice()
+{
+    qunsetenv("QT_QPA_PLATFORM");
+}
 
 bool DesktopSession::programPlacesWindows()
 {

@@ -49,7 +49,10 @@ PortalHotKey::PortalHotKey(QDBusConnection bus, QObject* parent) : GlobalHotKey(
     registerPortalShortcutTypes();
 }
 
-PortalHotKey::~PortalHotKey() { unregister(); }
+PortalHotKey::~PortalHotKey()
+{
+    unregister();
+}
 
 bool PortalHotKey::registerF9()
 {
@@ -63,8 +66,7 @@ bool PortalHotKey::registerF9()
     return true;
 }
 
-void PortalHotKey::request(const QString& method, QList<QVariant> arguments, QVariantMap options,
-                           Continuation then)
+void PortalHotKey::request(const QString& method, QList<QVariant> arguments, QVariantMap options, Continuation then)
 {
     const QString token = newToken();
     options.insert(QStringLiteral("handle_token"), token);
@@ -137,10 +139,9 @@ void PortalHotKey::sessionCreated(uint response, const QVariantMap& results)
     m_bus.connect(QString(), kObjectPath, kShortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(shortcutActivated(QDBusMessage)));
     m_listeningForPresses = true;
-    const PortalShortcutList shortcuts{
-        {QString::fromLatin1(kShortcutId),
-         {{QStringLiteral("description"), QStringLiteral("Show or hide Quibbet")},
-          {QStringLiteral("preferred_trigger"), QStringLiteral("F9")}}}};
+    const PortalShortcutList shortcuts{{QString::fromLatin1(kShortcutId),
+                                        {{QStringLiteral("description"), QStringLiteral("Show or hide Quibbet")},
+                                         {QStringLiteral("preferred_trigger"), QStringLiteral("F9")}}}};
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString()}, {},
             [this](uint bound, const QVariantMap& boundResults) { shortcutsBound(bound, boundResults); });
@@ -158,8 +159,8 @@ void PortalHotKey::shortcutsBound(uint response, const QVariantMap&)
 void PortalHotKey::shortcutActivated(const QDBusMessage& message)
 {
     const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 2 || handleText(arguments.at(0)) != m_session
-        || arguments.at(1).toString() != QLatin1String(kShortcutId))
+    if (arguments.size() < 2 || handleText(arguments.at(0)) != m_session ||
+        arguments.at(1).toString() != QLatin1String(kShortcutId))
         return;
     emit activated(kF9);
 }
@@ -182,8 +183,8 @@ void PortalHotKey::unregister()
         m_listeningForPresses = false;
     }
     if (!m_session.isEmpty() && m_bus.isConnected()) {
-        m_bus.asyncCall(QDBusMessage::createMethodCall(kService, m_session, kSessionInterface,
-                                                       QStringLiteral("Close")));
+        m_bus.asyncCall(
+            QDBusMessage::createMethodCall(kService, m_session, kSessionInterface, QStringLiteral("Close")));
     }
     m_session.clear();
     m_working = false;

@@ -39,7 +39,10 @@ X11HotKey::X11HotKey(xcb_connection_t* connection, std::uint32_t rootWindow, QOb
 {
 }
 
-X11HotKey::~X11HotKey() { unregister(); }
+X11HotKey::~X11HotKey()
+{
+    unregister();
+}
 
 std::unique_ptr<X11HotKey> X11HotKey::forApplication()
 {

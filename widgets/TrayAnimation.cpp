@@ -12,8 +12,7 @@ TrayAnimation::TrayAnimation(TTrayIcon& owner, TrayShell& shell, unsigned interv
 {
 }
 
-std::shared_ptr<TrayAnimation> TrayAnimation::start(TTrayIcon& owner, TrayShell& shell, unsigned interval,
-                                                    bool paused)
+std::shared_ptr<TrayAnimation> TrayAnimation::start(TTrayIcon& owner, TrayShell& shell, unsigned interval, bool paused)
 {
     std::shared_ptr<TrayAnimation> animation(new TrayAnimation(owner, shell, interval, paused));
     // The thread keeps its own reference and ends by itself.

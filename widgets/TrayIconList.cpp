@@ -13,8 +13,14 @@ namespace {
 constexpr int kHeaderSize = 6;
 constexpr int kDirectoryEntrySize = 16;
 
-quint16 read16(const QByteArray& data, int at) { return qFromLittleEndian<quint16>(data.constData() + at); }
-quint32 read32(const QByteArray& data, int at) { return qFromLittleEndian<quint32>(data.constData() + at); }
+quint16 read16(const QByteArray& data, int at)
+{
+    return qFromLittleEndian<quint16>(data.constData() + at);
+}
+quint32 read32(const QByteArray& data, int at)
+{
+    return qFromLittleEndian<quint32>(data.constData() + at);
+}
 
 // The header and directory must describe images that lie inside the data.
 bool isIconFile(const QByteArray& data)
@@ -28,8 +34,8 @@ bool isIconFile(const QByteArray& data)
         const int at = kHeaderSize + entry * kDirectoryEntrySize;
         const quint64 size = read32(data, at + 8);
         const quint64 offset = read32(data, at + 12);
-        if (size == 0 || offset < quint64(kHeaderSize + count * kDirectoryEntrySize)
-            || offset + size > quint64(data.size()))
+        if (size == 0 || offset < quint64(kHeaderSize + count * kDirectoryEntrySize) ||
+            offset + size > quint64(data.size()))
             return false;
     }
     return true;

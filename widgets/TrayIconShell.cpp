@@ -13,14 +13,19 @@ QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent)
 {
     connect(&m_tray, &QSystemTrayIcon::activated, this, &QtTrayShell::activated);
     if (QCoreApplication::instance()) {
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-                [this] { m_terminating = true; });
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { m_terminating = true; });
     }
 }
 
-QtTrayShell::~QtTrayShell() { m_tray.hide(); }
+QtTrayShell::~QtTrayShell()
+{
+    m_tray.hide();
+}
 
-bool QtTrayShell::isShown() const { return m_tray.isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtTrayShell::isShown() const
+{
+    return m_tray.isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void QtTrayShell::show(const TrayNotifyData& data)
 {
@@ -38,11 +43,20 @@ bool QtTrayShell::add(const TrayNotifyData& data)
     return m_tray.isVisible();
 }
 
-void QtTrayShell::modify(const TrayNotifyData& data) { show(data); }
+void QtTrayShell::modify(const TrayNotifyData& data)
+{
+    show(data);
+}
 
-void QtTrayShell::remove(const TrayNotifyData&) { m_tray.hide(); }
+void QtTrayShell::remove(const TrayNotifyData&)
+{
+    m_tray.hide();
+}
 
-QPoint QtTrayShell::cursorPos() const { return QCursor::pos(); }
+QPoint QtTrayShell::cursorPos() const
+{
+    return QCursor::pos();
+}
 
 unsigned QtTrayShell::keyboardShift() const
 {
@@ -69,7 +83,10 @@ void QtTrayShell::cancelMouseMode()
 // Qt delivers what is pending before the menu's own loop starts.
 void QtTrayShell::processPendingMessages() {}
 
-void QtTrayShell::popupMenu(QMenu& menu, QPoint at) { menu.exec(at); }
+void QtTrayShell::popupMenu(QMenu& menu, QPoint at)
+{
+    menu.exec(at);
+}
 
 void QtTrayShell::showError(const QString& message)
 {

@@ -36,13 +36,13 @@ private slots:
         QTest::newRow("left, beyond the edge") << QPoint(-120, 200) << 200 << QPoint(0, 200) << false;
         QTest::newRow("bottom-left corner") << QPoint(12, 700) << 700 << QPoint(0, 700) << false;
         // Right edge: within 40 of flush snaps flush; beyond it is pulled back.
-        QTest::newRow("right, 40 short of flush") << QPoint(kRightFlush - 40, 200) << 200
-                                                  << QPoint(kRightFlush - 40, 200) << false;
-        QTest::newRow("right, 39 short of flush") << QPoint(kRightFlush - 39, 200) << 200
-                                                  << QPoint(kRightFlush, 200) << false;
+        QTest::newRow("right, 40 short of flush")
+            << QPoint(kRightFlush - 40, 200) << 200 << QPoint(kRightFlush - 40, 200) << false;
+        QTest::newRow("right, 39 short of flush")
+            << QPoint(kRightFlush - 39, 200) << 200 << QPoint(kRightFlush, 200) << false;
         QTest::newRow("right, beyond the edge") << QPoint(1000, 200) << 200 << QPoint(kRightFlush, 200) << false;
-        QTest::newRow("bottom-right corner") << QPoint(kRightFlush - 5, 740) << 740 << QPoint(kRightFlush, 740)
-                                             << false;
+        QTest::newRow("bottom-right corner")
+            << QPoint(kRightFlush - 5, 740) << 740 << QPoint(kRightFlush, 740) << false;
         // Nothing snaps at the bottom, not even off the screen.
         QTest::newRow("bottom, off the screen") << QPoint(400, 1000) << 700 << QPoint(400, 1000) << false;
         // Docked follows the top before the move, not after it.

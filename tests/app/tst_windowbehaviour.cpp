@@ -20,10 +20,7 @@ struct Form {
     testing::TestDatabase db;
     std::unique_ptr<TMiniForm> form;
 
-    Form()
-    {
-        form = std::make_unique<TMiniForm>(db.path());
-    }
+    Form() { form = std::make_unique<TMiniForm>(db.path()); }
     bool startAndShow()
     {
         if (!form->FormCreate())

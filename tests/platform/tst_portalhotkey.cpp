@@ -41,8 +41,8 @@ public:
     PortalShortcutList bound;
     void press(const QString& session, const QString& id)
     {
-        QDBusMessage signal = QDBusMessage::createSignal(kPortalPath, QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
-                                                         QStringLiteral("Activated"));
+        QDBusMessage signal = QDBusMessage::createSignal(
+            kPortalPath, QStringLiteral("org.freedesktop.portal.GlobalShortcuts"), QStringLiteral("Activated"));
         signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1234) << QVariantMap();
         m_bus.send(signal);
     }
@@ -50,8 +50,9 @@ public:
 public Q_SLOTS:
     QDBusObjectPath CreateSession(const QVariantMap& options, const QDBusMessage& message)
     {
-        const QString session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
-                                    .arg(senderPart(message), options.value(QStringLiteral("session_handle_token")).toString());
+        const QString session =
+            QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
+                .arg(senderPart(message), options.value(QStringLiteral("session_handle_token")).toString());
         sessions << session;
         return respond(message, options, 0, {{QStringLiteral("session_handle"), session}});
     }
@@ -71,8 +72,8 @@ private:
     {
         const QString request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                     .arg(senderPart(message), options.value(QStringLiteral("handle_token")).toString());
-        QDBusMessage answer =
-            QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage answer = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
+                                                         QStringLiteral("Response"));
         answer << response << results;
         m_bus.send(answer);
         return QDBusObjectPath(request);
@@ -89,8 +90,8 @@ public:
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        if (message.interface() != QLatin1String("org.freedesktop.portal.Session")
-            || message.member() != QLatin1String("Close"))
+        if (message.interface() != QLatin1String("org.freedesktop.portal.Session") ||
+            message.member() != QLatin1String("Close"))
             return false;
         closed << message.path();
         connection.send(message.createReply());
@@ -128,10 +129,10 @@ private:
     std::unique_ptr<Portal> startPortal()
     {
         auto portal = std::make_unique<Portal>(connect(QStringLiteral("portal")));
-        if (!portal->bus.registerObject(kPortalPath, &portal->portal, QDBusConnection::ExportAllSlots)
-            || !portal->bus.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop/session"),
-                                                  &portal->sessions, QDBusConnection::SubPath)
-            || !portal->bus.registerService(kService))
+        if (!portal->bus.registerObject(kPortalPath, &portal->portal, QDBusConnection::ExportAllSlots) ||
+            !portal->bus.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop/session"),
+                                               &portal->sessions, QDBusConnection::SubPath) ||
+            !portal->bus.registerService(kService))
             return nullptr;
         return portal;
     }
@@ -226,7 +227,8 @@ private slots:
 
     void noBusNoKey()
     {
-        PortalHotKey key(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none")));
+        PortalHotKey key(
+            QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("none")));
         QVERIFY(!key.registerF9());
         QVERIFY(!key.isWorking());
     }

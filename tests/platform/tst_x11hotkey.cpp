@@ -31,8 +31,8 @@ public:
     // Whether a grab of F9 with exactly these modifiers succeeds.
     bool grabF9(uint16_t modifiers)
     {
-        xcb_void_cookie_t cookie = xcb_grab_key_checked(m_connection, 0, m_root, modifiers, m_f9,
-                                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        xcb_void_cookie_t cookie =
+            xcb_grab_key_checked(m_connection, 0, m_root, modifiers, m_f9, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
         xcb_generic_error_t* error = xcb_request_check(m_connection, cookie);
         free(error);
         return error == nullptr;
@@ -49,7 +49,10 @@ private:
     xcb_keycode_t m_f9 = 0;
 };
 
-void press(const QString& keys) { QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}), 0); }
+void press(const QString& keys)
+{
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}), 0);
+}
 
 } // namespace
 

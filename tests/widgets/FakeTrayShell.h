@@ -17,7 +17,7 @@ public:
     bool acceptAdds = true;
     QPoint cursor{640, 1000};
     unsigned keys = 0;
-    QStringList calls;              // "add", "modify", "remove", "popup 640,1000", ...
+    QStringList calls; // "add", "modify", "remove", "popup 640,1000", ...
     QList<widgets::TrayNotifyData> records;
     QStringList errors;
     std::function<void()> duringPopup;

@@ -11,7 +11,10 @@ using widgets::TFlatTitlebar;
 namespace {
 
 // A colour value with red in the low byte, as the bar takes it.
-QColor bgr(widgets::TColor value) { return widgets::toQColor(value); }
+QColor bgr(widgets::TColor value)
+{
+    return widgets::toQColor(value);
+}
 
 // Columns of the image where some pixel has the given colour.
 QList<int> columnsWith(const QImage& image, const QColor& color)

@@ -47,7 +47,9 @@ struct Tray {
         tray.OnMouseUp = [this](TrayButton b, unsigned s, int, int) {
             log << QStringLiteral("up %1 %2").arg(letter(b)).arg(s);
         };
-        tray.OnMouseMove = [this](unsigned s, int x, int y) { log << QStringLiteral("move %1 @%2,%3").arg(s).arg(x).arg(y); };
+        tray.OnMouseMove = [this](unsigned s, int x, int y) {
+            log << QStringLiteral("move %1 @%2,%3").arg(s).arg(x).arg(y);
+        };
         tray.OnClick = [this](TrayButton b, unsigned s, int, int) {
             log << QStringLiteral("click %1 %2").arg(letter(b)).arg(s);
         };
@@ -92,18 +94,17 @@ private slots:
         QTest::newRow("right click without a menu")
             << QList<unsigned>{RightDown, RightUp} << 0u << QStringList{"down R 16 @640,1000", "click R 16", "up R 16"};
         QTest::newRow("right up after a press elsewhere") << QList<unsigned>{RightUp} << 0u << QStringList{"up R 16"};
-        QTest::newRow("right double click") << QList<unsigned>{RightDouble} << 0u
-                                            << QStringList{"down R 64 @640,1000"};
+        QTest::newRow("right double click") << QList<unsigned>{RightDouble} << 0u << QStringList{"down R 64 @640,1000"};
         QTest::newRow("middle press and release: never a click")
             << QList<unsigned>{MiddleDown, MiddleUp} << 0u << QStringList{"down M 32 @640,1000", "up M 32"};
-        QTest::newRow("middle double click") << QList<unsigned>{MiddleDouble} << 0u
-                                             << QStringList{"down M 64 @640,1000"};
+        QTest::newRow("middle double click")
+            << QList<unsigned>{MiddleDouble} << 0u << QStringList{"down M 64 @640,1000"};
         QTest::newRow("wheel: nothing") << QList<unsigned>{0x20A} << 0u << QStringList{};
         QTest::newRow("keys held join the button")
             << QList<unsigned>{LeftDown, LeftUp} << (TrayShift::Shift | TrayShift::Ctrl)
             << QStringList{"down L 13 @640,1000", "click L 13", "up L 13"};
-        QTest::newRow("keys held on a double click") << QList<unsigned>{LeftDouble} << TrayShift::Alt
-                                                     << QStringList{"dblclick", "down L 66 @640,1000"};
+        QTest::newRow("keys held on a double click")
+            << QList<unsigned>{LeftDouble} << TrayShift::Alt << QStringList{"dblclick", "down L 66 @640,1000"};
     }
 
     void translatesTheShellsMouseMessages()

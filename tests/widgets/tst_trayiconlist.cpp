@@ -19,7 +19,10 @@ QImage solid(const QColor& color, int side)
     return image;
 }
 
-TIcon iconOf(const QColor& color) { return TIcon::fromImages({solid(color, 16)}); }
+TIcon iconOf(const QColor& color)
+{
+    return TIcon::fromImages({solid(color, 16)});
+}
 
 QByteArray le32(qint32 value)
 {
@@ -86,8 +89,8 @@ private slots:
     {
         const QByteArray first = TIcon::encode({solid(Qt::yellow, 16), solid(Qt::yellow, 32)});
         const QByteArray second = TIcon::encode({solid(Qt::red, 48)});
-        const QByteArray stored = le32(3) + le32(qint32(first.size())) + first + le32(0) +
-                                  le32(qint32(second.size())) + second;
+        const QByteArray stored =
+            le32(3) + le32(qint32(first.size())) + first + le32(0) + le32(qint32(second.size())) + second;
         TIconList list;
         read(list, stored);
         QCOMPARE(list.count(), 3);
