@@ -10,7 +10,7 @@ constexpr int kSnapBand = 40;
 struct SnappedPosition {
     QPoint position;
     // The window counts as docked at the top when its top was within the band before this
-    // move: the strip behaviour follows one move behind the pointer, as the window always did.
+    // move, so docking takes effect one move after the window reaches the top.
     bool dockedAtTop = false;
 };
 
