@@ -5,6 +5,8 @@
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/TrayIcon.h"
+#include "widgets/TrayIconShell.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -23,6 +25,7 @@ class QFrame;
 namespace widgets {
 class TabSet;
 class TMouseEffectImage;
+class TFlatTitlebar;
 } // namespace widgets
 namespace platform {
 class GlobalHotKey;
@@ -59,7 +62,7 @@ public:
     store::Query& AQclipReminds() { return *m_clipReminds; }
 
     // Controls, named as the window's layout names them.
-    QWidget* FlatTitlebar1 = nullptr;
+    widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
     QWidget* btnLock = nullptr;
     QWidget* btnKey = nullptr;
     QWidget* SpeedButton2 = nullptr;
@@ -87,6 +90,8 @@ public:
     QMenu* popTray = nullptr;
     QAction* actNewCategory = nullptr;
     QTimer* tmRemind = nullptr;
+    // The notification-area entry; owned by the window.
+    widgets::TTrayIcon* TrayIcon1 = nullptr;
 
     // The note list.
     void reloadNoteList();
@@ -124,6 +129,19 @@ public:
     void SpeedButton2Click();
     void Exit1Click();
     bool isStayOnTop() const;
+    void TrayIcon1Click(widgets::TrayButton button);
+    void FormShow();
+    void FormClose();
+    // The tray click, F9 and `quibbet --toggle`: brings a minimised program back to the
+    // front, or minimises a shown one.
+    void showOrHide();
+    bool isApplicationMinimised() const;
+    // Moves the window as its own drag does, snapped to the screen edges.
+    void moveSnapped(QPoint proposed);
+    bool DockedAtTop() const { return m_dockedAtTop; }
+    int SavedHeight() const { return m_savedHeight; }
+    // The height of the strip a window docked at the top rolls up to.
+    static constexpr int kStripHeight = 24;
 
     // Tools.
     void Search1Click();
@@ -155,13 +173,24 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void buildLayout();
+    void setToolRowPictures();
     void buildMenus();
     void connectHandlers();
     void registerHotKey();
     void hotKeyPressed(int virtualKey);
+    void setUpWindowBehaviour();
+    void setStayOnTop(bool on);
+    void minimiseApplication();
+    bool hasWayBack() const;
+    void retryTray();
     void applyMemoFont();
     void installMemoKeys();
     void startIntegrityCheck();
@@ -186,6 +215,14 @@ private:
     dialogs::TOptionForm* m_optionForm = nullptr;
     std::unique_ptr<dialogs::PrinterPort> m_printerPort;
     QString m_exportFileName; // the save dialog starts with the name chosen last in the run
+    bool m_dockedAtTop = false;
+    bool m_shownBefore = false;
+    bool m_snapCorrectionPending = false;
+    int m_trayRetriesLeft = 0;
+    QTimer* m_trayRetry = nullptr;
+    // The shell outlives the icon that speaks to it.
+    std::unique_ptr<widgets::QtTrayShell> m_trayShell;
+    std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
 };
 
 } // namespace app

@@ -11,7 +11,7 @@ QUIBBET_PACKAGES=(
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev
     fp-utils
-    xvfb xdotool x11-utils openbox
+    xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon dbus-session-bus-common
     fonts-dejavu-core fonts-liberation
 )
 

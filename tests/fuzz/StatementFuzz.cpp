@@ -26,7 +26,11 @@ store::Database& scratch()
     static const QString path = QDir::temp().filePath(QStringLiteral("quibbet-fuzz-%1.dat").arg(::getpid()));
     static std::unique_ptr<store::Database> database = [] {
         QFile::remove(path);
-        return std::make_unique<store::Database>(path);
+        auto made = std::make_unique<store::Database>(path);
+        // A scratch file: no need to wait for the disk on every statement.
+        made->execute(QStringLiteral("pragma synchronous=off"));
+        made->execute(QStringLiteral("pragma journal_mode=memory"));
+        return made;
     }();
     return *database;
 }
@@ -106,7 +110,8 @@ void fuzzStatementsOnce(const std::uint8_t* data, std::size_t size)
             column(query, QStringLiteral("select description from clip_groups where group_id=2")) !=
                 QStringList{description})
             fail("the category was not stored as typed", name);
-        if (column(query, store::sql::selectGroupNamed(name)).size() != 1)
+        const qsizetype sameName = name == QStringLiteral("Search") ? 2 : 1; // the Search row is there too
+        if (column(query, store::sql::selectGroupNamed(name)).size() != sameName)
             fail("the category could not be found by its name", name);
     }
 
