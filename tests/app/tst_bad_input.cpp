@@ -10,14 +10,15 @@
 
 namespace {
 
-// Writes raw bytes as a note's text, as another program might have stored them.
+// Writes raw bytes as a note's text, as another program might have stored them; a higher id is
+// a newer note.
 void addRawNote(testing::TestDatabase& db, int id, const QByteArray& bytes)
 {
     sqlite3* handle = db.database().handle();
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(handle,
-                       "insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
-                       "values (?,0,'0','09:00 Mon, 07Dec2026',?,'')",
+                       "insert into notes_main (id,group_id,isdone,create_time,content,account_id,record_time) "
+                       "values (?1,0,'0','09:00 Mon, 07Dec2026',?2,'',printf('2026-12-07 09:00:%06.3f', ?1 / 1000.0))",
                        -1, &statement, nullptr);
     sqlite3_bind_int(statement, 1, id);
     sqlite3_bind_text(statement, 2, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
