@@ -1,5 +1,8 @@
 #include "widgets/TabSet.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +19,8 @@ constexpr int kSlant = 4;
 TabSet::TabSet(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by the Tab key only, so a click on a tab leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TabSet::setTabIndex(int index)
@@ -27,6 +31,11 @@ void TabSet::setTabIndex(int index)
         return;
     m_index = index;
     update();
+    if (QAccessible::isActive() && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_index);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void TabSet::insertTab(int index, const QString& caption)
@@ -119,6 +128,10 @@ void TabSet::paintEvent(QPaintEvent*)
         }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        if (selected && hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(r.adjusted(kSlant + 1, 1, -kSlant - 2, -2));
+        }
     };
     for (int i = count() - 1; i >= 0; --i) {
         if (i != m_index)
@@ -137,6 +150,40 @@ void TabSet::mousePressEvent(QMouseEvent* event)
     } else if (event->button() == Qt::RightButton && m_popup) {
         m_popup->popup(event->globalPosition().toPoint());
     }
+}
+
+void TabSet::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setTabIndex(m_index - 1);
+        break;
+    case Qt::Key_Right:
+        setTabIndex(m_index + 1);
+        break;
+    case Qt::Key_Home:
+        setTabIndex(0);
+        break;
+    case Qt::Key_End:
+        setTabIndex(count() - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// The menu key and Shift+F10 open the menu under the selected tab; the mouse opens it on
+// the press already.
+void TabSet::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse || !m_popup || m_index < 0) {
+        event->ignore();
+        return;
+    }
+    m_popup->popup(mapToGlobal(tabRect(m_index).bottomLeft()));
+    event->accept();
 }
 
 } // namespace widgets
