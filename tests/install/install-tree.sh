@@ -12,28 +12,9 @@ trap 'rm -rf "$root"' EXIT
 prefix=$root/usr
 cmake --install "$build" --prefix "$prefix" >"$root/log" 2>&1 || fail "install failed: $(cat "$root/log")"
 
-expected=$(cat <<LIST
-bin/quibbet
-libexec/quibbet/Quibbet Standard.chm
-libexec/quibbet/quibbet
-share/applications/$id.desktop
-share/doc/quibbet/README.md
-share/doc/quibbet/desktop-integration.md
-share/icons/hicolor/128x128/apps/$id.png
-share/icons/hicolor/16x16/apps/$id.png
-share/icons/hicolor/22x22/apps/$id.png
-share/icons/hicolor/24x24/apps/$id.png
-share/icons/hicolor/256x256/apps/$id.png
-share/icons/hicolor/32x32/apps/$id.png
-share/icons/hicolor/48x48/apps/$id.png
-share/icons/hicolor/64x64/apps/$id.png
-share/icons/hicolor/scalable/apps/$id.svg
-share/metainfo/$id.metainfo.xml
-LIST
-)
+expected=$(sed "s/@ID@/$id/" "$(dirname "$0")/installed-files.txt" | LC_ALL=C sort)
 actual=$(cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)
-[ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] ||
-    fail "installed files differ:$(diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual") || true)"
+[ "$actual" = "$expected" ] || fail "installed files differ:$(diff <(echo "$expected") <(echo "$actual") || true)"
 
 # bin/ holds a relative link, so the tree works wherever it is unpacked; the program it
 # leads to has the help file beside it, where it looks.
