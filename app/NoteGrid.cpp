@@ -259,7 +259,7 @@ void NoteGrid::mousePressEvent(QMouseEvent* event)
         m_popup->popup(event->globalPosition().toPoint());
 }
 
-// The menu key and Shift+F10 open the list's menu at the current row; the mouse opens it
+// The menu key opens the list's menu at the current row; the mouse opens it
 // on the press already.
 void NoteGrid::contextMenuEvent(QContextMenuEvent* event)
 {

@@ -174,7 +174,7 @@ void TabSet::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-// The menu key and Shift+F10 open the menu under the selected tab; the mouse opens it on
+// The menu key opens the menu under the selected tab; the mouse opens it on
 // the press already.
 void TabSet::contextMenuEvent(QContextMenuEvent* event)
 {
