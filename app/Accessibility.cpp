@@ -17,9 +17,7 @@ constexpr int kLongestRowName = 4000;
 
 class ImageButtonAccessible : public QAccessibleWidget {
 public:
-    explicit ImageButtonAccessible(widgets::TMouseEffectImage* image) : QAccessibleWidget(image, QAccessible::Button)
-    {
-    }
+    explicit ImageButtonAccessible(widgets::TMouseEffectImage* image) : QAccessibleWidget(image, QAccessible::Button) {}
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override

@@ -95,7 +95,10 @@ AccessibleItems::~AccessibleItems()
         QAccessible::deleteAccessibleInterface(id);
 }
 
-int AccessibleItems::childCount() const { return isValid() ? itemCount() : 0; }
+int AccessibleItems::childCount() const
+{
+    return isValid() ? itemCount() : 0;
+}
 
 QAccessibleInterface* AccessibleItems::child(int index) const
 {

@@ -16,9 +16,9 @@ public:
     virtual int itemCount() const = 0;
     virtual QString itemName(int index) const = 0;
     virtual QString itemDescription(int) const { return {}; }
-    virtual QRect itemRect(int index) const = 0; // in the widget's coordinates
-    virtual int currentItem() const = 0;         // -1 when none
-    virtual void activateItem(int index) = 0;    // what a click on the item does
+    virtual QRect itemRect(int index) const = 0;       // in the widget's coordinates
+    virtual int currentItem() const = 0;               // -1 when none
+    virtual void activateItem(int index) = 0;          // what a click on the item does
     virtual int itemAt(const QPoint& point) const = 0; // point in the widget's coordinates
 
     QAccessible::Role itemRole() const { return m_itemRole; }

@@ -56,17 +56,19 @@ QStringList argumentsOf(int argc, char* argv[])
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: quibbet [--toggle | --help | --version]\n"
-        "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
-        "starts in; started from the desktop's menu, that is your home folder.\n"
-        "\n"
-        "  --toggle   show or hide the Quibbet already running on this desktop, as F9 does;\n"
-        "             start it when none is running\n"
-        "  --help     show this help and exit\n"
-        "  --version  show the version and exit\n");
+    return QStringLiteral("Usage: quibbet [--toggle | --help | --version]\n"
+                          "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
+                          "starts in; started from the desktop's menu, that is your home folder.\n"
+                          "\n"
+                          "  --toggle   show or hide the Quibbet already running on this desktop, as F9 does;\n"
+                          "             start it when none is running\n"
+                          "  --help     show this help and exit\n"
+                          "  --version  show the version and exit\n");
 }
 
-QString versionText() { return QStringLiteral("Quibbet " QUIBBET_VERSION "\n"); }
+QString versionText()
+{
+    return QStringLiteral("Quibbet " QUIBBET_VERSION "\n");
+}
 
 } // namespace app

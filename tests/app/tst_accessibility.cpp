@@ -80,9 +80,9 @@ private slots:
         Form f;
         QVERIFY(f.start());
         const QList<Node> nodes = f.tree();
-        const QList<widgets::TMouseEffectImage*> images = {f.form->imgPre,        f.form->imgNext, f.form->imgNew,
-                                                            f.form->imgApply,      f.form->imgDelete,
-                                                            f.form->imgBrowseMode, f.form->imgEditMode};
+        const QList<widgets::TMouseEffectImage*> images = {f.form->imgPre,     f.form->imgNext,   f.form->imgNew,
+                                                           f.form->imgApply,   f.form->imgDelete, f.form->imgBrowseMode,
+                                                           f.form->imgEditMode};
         for (widgets::TMouseEffectImage* image : images) {
             const Node* node = nodeOf(nodes, image);
             QVERIFY2(node, qPrintable(image->objectName()));
@@ -138,7 +138,8 @@ private slots:
     {
         Form f;
         f.db.addNote(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("buy milk"));
-        f.db.addNote(2, QStringLiteral("0"), QStringLiteral("10:30 Tue, 08Dec2026"), QStringLiteral("call Ann\nat six"));
+        f.db.addNote(2, QStringLiteral("0"), QStringLiteral("10:30 Tue, 08Dec2026"),
+                     QStringLiteral("call Ann\nat six"));
         f.db.addNote(3, QStringLiteral("0"), QStringLiteral("11:00 Tue, 08Dec2026"), QString(9000, QChar('x')));
         QVERIFY(f.start());
         app::NoteGrid& grid = *f.form->sgContents;

@@ -33,10 +33,10 @@ private slots:
         QCOMPARE(form.windowHandle()->devicePixelRatio(), 2.0);
         QCOMPARE(form.grab().size(), QSize(2 * 287, 2 * 325));
 
-        for (auto* image : {form.imgPre, form.imgNext, form.imgNew, form.imgApply, form.imgDelete,
-                            form.imgBrowseMode, form.imgEditMode}) {
-            for (const QPixmap* picture : {&image->picture(), &image->originPicture(), &image->overPicture(),
-                                           &image->downPicture()})
+        for (auto* image : {form.imgPre, form.imgNext, form.imgNew, form.imgApply, form.imgDelete, form.imgBrowseMode,
+                            form.imgEditMode}) {
+            for (const QPixmap* picture :
+                 {&image->picture(), &image->originPicture(), &image->overPicture(), &image->downPicture()})
                 QVERIFY2(drawnForTwice(*picture, 24), qPrintable(image->objectName()));
         }
         for (QLabel* unavailable : {form.imgBrowseModeDis, form.imgEditModeDis})

@@ -54,8 +54,8 @@ private slots:
     void eachThemeSizeHoldsThePadDrawnAtThatSize()
     {
         QFETCH(int, side);
-        const QString path =
-            QDir(QStringLiteral(QUIBBET_ICON_FOLDER)).filePath(QStringLiteral("%1x%1/apps/%2.png").arg(side).arg(QUIBBET_APP_ID));
+        const QString path = QDir(QStringLiteral(QUIBBET_ICON_FOLDER))
+                                 .filePath(QStringLiteral("%1x%1/apps/%2.png").arg(side).arg(QUIBBET_APP_ID));
         const QImage file(path);
         QVERIFY2(!file.isNull(), qPrintable(path));
         QCOMPARE(file.size(), QSize(side, side));
