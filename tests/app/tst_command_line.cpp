@@ -25,14 +25,6 @@ private slots:
         QCOMPARE(line.request, CommandLine::Request::Refuse);
         QVERIFY(line.refusal.contains("'-session'"));
     }
-
-    void firstUnknownArgumentIsNamed()
-    {
-        const CommandLine line = parseCommandLine({"--toggle", "--tog", "--later"});
-        QCOMPARE(line.request, CommandLine::Request::Refuse);
-        QVERIFY(line.refusal.contains("'--tog'"));
-        QVERIFY(!line.refusal.contains('\n'));
-    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)
