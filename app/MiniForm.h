@@ -3,6 +3,8 @@
 #include "app/SharedState.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/FlatMemo.h"
+#include "widgets/FlatPanel.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -56,7 +58,7 @@ public:
     QWidget* btnLock = nullptr;
     QWidget* btnKey = nullptr;
     QWidget* SpeedButton2 = nullptr;
-    QFrame* pnlAll = nullptr;
+    widgets::TFlatPanel* pnlAll = nullptr;
     QWidget* pnlHeader = nullptr;
     widgets::TMouseEffectImage* imgPre = nullptr;
     widgets::TMouseEffectImage* imgNext = nullptr;
@@ -69,7 +71,7 @@ public:
     QLabel* imgEditModeDis = nullptr;
     QWidget* pnlBackGround = nullptr;
     NoteGrid* sgContents = nullptr;
-    QPlainTextEdit* memoContent = nullptr;
+    widgets::TFlatMemo* memoContent = nullptr;
     widgets::TabSet* tabGroups = nullptr;
     QWidget* pnlStatusBar = nullptr;
     QLabel* pnlStatus1 = nullptr;

@@ -2,6 +2,8 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
+#include "widgets/FlatMemo.h"
+#include "widgets/FlatPanel.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
 
@@ -97,14 +99,11 @@ void TMiniForm::buildLayout()
     btnKey->hide();
     SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"));
 
-    pnlAll = new QFrame(this);
+    pnlAll = new widgets::TFlatPanel(this);
     pnlAll->setObjectName(QStringLiteral("pnlAll"));
     pnlAll->setGeometry(0, kTitleHeight, kClientWidth, kClientHeight - kTitleHeight);
-    pnlAll->setFrameShape(QFrame::Box);
-    pnlAll->setLineWidth(1);
-    QPalette framePalette = pnlAll->palette();
-    framePalette.setColor(QPalette::WindowText, Qt::black);
-    pnlAll->setPalette(framePalette);
+    pnlAll->setColorHighLight(0x000000);
+    pnlAll->setColorShadow(0x000000);
 
     pnlHeader = new QWidget(pnlAll);
     pnlHeader->setObjectName(QStringLiteral("pnlHeader"));
@@ -123,8 +122,11 @@ void TMiniForm::buildLayout()
     pnlBackGround->setObjectName(QStringLiteral("pnlBackGround"));
     pnlBackGround->setGeometry(1, 34, 285, 246);
 
-    memoContent = new QPlainTextEdit(pnlBackGround);
+    memoContent = new widgets::TFlatMemo(pnlBackGround);
     memoContent->setObjectName(QStringLiteral("memoContent"));
+    memoContent->setColorBorder(0xFFD9E0);
+    memoContent->setColorFlat(0xFFFFFF);
+    memoContent->setColorFocused(0xFFFFFF);
     memoContent->setGeometry(0, 0, 285, 229);
     memoContent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoContent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
