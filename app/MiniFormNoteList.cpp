@@ -9,12 +9,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace app {
 
 namespace {
 
-bool isAscii(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
     for (const char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -23,12 +24,14 @@ bool isAscii(const QByteArray& bytes)
     return true;
 }
 
-// Characters (not bytes) first..first+count-1 of a UTF-8 text; ASCII, the usual case, is cut
-// without converting.
+// Characters (not bytes) first..first+count-1 of a UTF-8 text. ASCII, the usual case, is
+// cut without converting or copying: the result is a view into the same bytes.
 QByteArray characters(const QByteArray& utf8, int first, int count)
 {
-    if (isAscii(utf8))
-        return utf8.mid(first, count);
+    if (isAscii(utf8)) {
+        const qsizetype from = std::min<qsizetype>(first, utf8.size());
+        return QByteArray::fromRawData(utf8.constData() + from, std::min<qsizetype>(count, utf8.size() - from));
+    }
     return QString::fromUtf8(utf8).mid(first, count).toUtf8();
 }
 
@@ -57,6 +60,7 @@ void TMiniForm::reloadNoteList()
             grid.setCell(1, row, QByteArray());
         }
         grid.setRowCount(0);
+        grid.setTextStorage(query.textStorage()); // the cells below are views into the snapshot
         grid.setRowCount(query.recordCount());
 
         const int idColumn = query.columnIndex(QStringLiteral("id"));

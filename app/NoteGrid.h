@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QByteArray>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QMenu;
@@ -41,6 +42,8 @@ public:
     const QByteArray& cellUtf8(int column, int row) const;
     void setCell(int column, int row, const QByteArray& utf8);
     void setCell(int column, int row, const QString& text) { setCell(column, row, text.toUtf8()); }
+    // Cell texts may be views into storage owned elsewhere; the grid keeps that storage alive.
+    void setTextStorage(std::shared_ptr<const void> storage) { m_textStorage = std::move(storage); }
 
     int currentRow() const { return m_current; }
     // Asks the select handler first, as a click or a key does.
@@ -100,6 +103,7 @@ private:
     int m_current = 0;
     QString m_hint;
     QMenu* m_popup = nullptr;
+    std::shared_ptr<const void> m_textStorage;
     mutable std::vector<qint64> m_offsets; // running tops; size rowCount + 1
     mutable bool m_offsetsValid = false;
     int m_updating = 0;

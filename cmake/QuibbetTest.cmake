@@ -13,7 +13,7 @@ function(quibbet_add_test)
         set_tests_properties(${T_NAME} PROPERTIES LABELS e2e)
     else()
         set_tests_properties(${T_NAME} PROPERTIES
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
-            TIMEOUT 300)
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QUIBBET_NO_MODAL=1"
+            TIMEOUT 120)
     endif()
 endfunction()

@@ -45,7 +45,7 @@ void bindValue(sqlite3_stmt* statement, int index, const Value& value)
     }
 }
 
-Value readColumn(sqlite3_stmt* statement, int column)
+Value readColumn(sqlite3_stmt* statement, int column, TextArena& arena)
 {
     Value value;
     switch (sqlite3_column_type(statement, column)) {
@@ -62,7 +62,7 @@ Value readColumn(sqlite3_stmt* statement, int column)
     default: {
         value.type = Value::Type::Text;
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        value.text = QByteArray(text, sqlite3_column_bytes(statement, column));
+        value.text = arena.keep(text, sqlite3_column_bytes(statement, column));
         break;
     }
     }
@@ -122,6 +122,7 @@ void Query::close()
     m_columns.clear();
     m_values.clear();
     m_values.shrink_to_fit();
+    m_arena.reset();
     m_rowIds.clear();
     m_rowCount = 0;
     m_row = 0;
@@ -242,13 +243,14 @@ void Query::open()
 
     std::vector<Value> values;
     std::vector<qint64> rowIds;
+    auto arena = std::make_shared<TextArena>();
     size_t rows = 0;
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         if (hasRowId)
             rowIds.push_back(sqlite3_column_int64(statement, 0));
         for (int c = firstColumn; c < count; ++c)
-            values.push_back(readColumn(statement, c));
+            values.push_back(readColumn(statement, c, *arena));
         ++rows;
     }
     if (rc != SQLITE_DONE)
@@ -256,6 +258,7 @@ void Query::open()
 
     m_columns = columns;
     m_values = std::move(values);
+    m_arena = std::move(arena);
     m_rowIds = std::move(rowIds);
     m_rowCount = width > 0 ? rows : 0;
     m_table = hasRowId ? editableTable(statement) : QString();

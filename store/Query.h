@@ -1,12 +1,14 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/TextArena.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -72,6 +74,10 @@ public:
     QDateTime fieldAsDateTime(const QString& column) const;
     const Value& field(const QString& column) const;
 
+    // The storage behind the text of the open result. A holder of text views taken from
+    // value() keeps this alive for as long as it keeps the views.
+    std::shared_ptr<const TextArena> textStorage() const { return m_arena; }
+
     // Direct access for the list, which walks every row once.
     int columnIndex(const QString& column) const;
     const Value& value(int row, int column) const;
@@ -104,6 +110,7 @@ private:
     bool m_open = false;
     QStringList m_columns;       // lower-case result column names
     std::vector<Value> m_values; // row-major
+    std::shared_ptr<TextArena> m_arena;
     std::vector<qint64> m_rowIds;
     size_t m_rowCount = 0;
     size_t m_row = 0;

@@ -4,14 +4,18 @@ namespace store::schema {
 
 namespace {
 // record_time is UTC with milliseconds, so a change of daylight-saving time never reorders
-// notes; the (group_id, record_time desc) index lists a category newest first, and rows
-// that share one time (the copies one search makes) in the order they were inserted.
+// notes. Each list is read straight off an index in its order, without sorting: the Default
+// category (0 or NULL) off its own partial index, every other category off the
+// (group_id, record_time desc) index, which lists rows that share one time (the copies one
+// search makes) in the order they were inserted.
 const QStringList kCreate = {
     QStringLiteral("create table notes_main (id integer, group_id integer, isdone integer, create_time text, "
                    "content text, account_id text, "
                    "record_time text not null default (strftime('%Y-%m-%d %H:%M:%f','now')))"),
-    QStringLiteral("create index notes_main_by_group_time on notes_main (group_id, record_time desc)"),
-    QStringLiteral("create index notes_main_by_time on notes_main (record_time desc)"),
+    QStringLiteral("create index notes_main_by_group_time on notes_main (group_id, record_time desc) "
+                   "where group_id is not null"),
+    QStringLiteral("create index notes_main_default_by_time on notes_main (record_time desc) "
+                   "where group_id =0 or group_id is null"),
     QStringLiteral("create index notes_main_by_id on notes_main (id)"),
     QStringLiteral("create table clip_groups (group_id integer, group_name text, description text)"),
     QStringLiteral("create table remind (clip_id integer, remind_content text, remind_time text, "

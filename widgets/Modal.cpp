@@ -12,6 +12,19 @@ struct Answers {
     std::deque<Modal::ShownMessage> shown;
 };
 
+// Under test (QUIBBET_NO_MODAL set) a dialog nobody answered must not wait for a click that
+// never comes: it is taken as cancelled, and said so in the log.
+bool nonInteractive() { return qEnvironmentVariableIsSet("QUIBBET_NO_MODAL"); }
+
+QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
+{
+    for (auto button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
+        if (buttons & button)
+            return button;
+    }
+    return QMessageBox::NoButton;
+}
+
 // One queue for the whole process: the program has one user-interface thread.
 Answers g_answers;
 
@@ -26,6 +39,10 @@ QMessageBox::StandardButton Modal::message(QWidget* owner, QMessageBox::Icon ico
         auto answer = answers().messages.front();
         answers().messages.pop_front();
         return answer;
+    }
+    if (nonInteractive()) {
+        qWarning("unanswered message box: %s", qPrintable(text));
+        return cancelButton(buttons);
     }
     QMessageBox box(icon, caption, text, buttons, owner);
     box.setTextFormat(Qt::PlainText);
@@ -43,6 +60,11 @@ int Modal::exec(QDialog& dialog)
         dialog.setResult(result);
         return result;
     }
+    if (nonInteractive()) {
+        qWarning("unanswered dialog: %s", qPrintable(dialog.windowTitle()));
+        dialog.setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
     return dialog.exec();
 }
 
@@ -53,6 +75,10 @@ QString Modal::saveFileName(QWidget* owner, const QString& caption, const QStrin
         QString name = answers().files.front();
         answers().files.pop_front();
         return name;
+    }
+    if (nonInteractive()) {
+        qWarning("unanswered file dialog: %s", qPrintable(caption));
+        return {};
     }
     QFileDialog dialog(owner, caption, startName, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

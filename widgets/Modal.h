@@ -19,6 +19,7 @@ public:
     static QMessageBox::StandardButton message(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // With QUIBBET_NO_MODAL set (tests), an unanswered one counts as cancelled instead of waiting.
     static int exec(QDialog& dialog);
     // Returns the chosen file name, or an empty string when the user cancelled.
     static QString saveFileName(QWidget* owner, const QString& caption, const QString& startName,

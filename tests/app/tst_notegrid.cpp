@@ -1,0 +1,112 @@
+// The grid under the note list: rows, heights, the row under a point, the current row.
+#include "app/NoteGrid.h"
+
+#include <QTest>
+
+using app::NoteGrid;
+
+class NoteGridTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowCountKeepsHeightsAndNeverDropsBelowOne()
+    {
+        NoteGrid grid;
+        grid.setDefaultRowHeight(50);
+        grid.setRowCount(3);
+        grid.setRowHeight(0, 22);
+        grid.setRowCount(0);
+        QCOMPARE(grid.rowCount(), 1);
+        QCOMPARE(grid.rowHeight(0), 22); // the remaining row keeps its height
+        grid.setRowCount(4);
+        QCOMPARE(grid.rowHeight(3), 50); // new rows take the default
+    }
+
+    void shrinkingMovesTheCurrentRowThroughTheSelectHandler()
+    {
+        NoteGrid grid;
+        grid.setRowCount(10);
+        QList<int> asked;
+        grid.onSelectCell = [&](int, int row, bool&) { asked << row; };
+        grid.setCurrentRow(7);
+        QCOMPARE(asked, QList<int>{7});
+        grid.setRowCount(0);
+        QCOMPARE(grid.currentRow(), 0);
+        QCOMPARE(asked, (QList<int>{7, 0}));
+    }
+
+    void refusedSelectionKeepsTheCurrentRow()
+    {
+        NoteGrid grid;
+        grid.setRowCount(5);
+        grid.onSelectCell = [](int, int row, bool& canSelect) { canSelect = row != 3; };
+        grid.setCurrentRow(2);
+        grid.setCurrentRow(3);
+        QCOMPARE(grid.currentRow(), 2);
+    }
+
+    void rowUnderAPointWithMixedHeights()
+    {
+        NoteGrid grid;
+        grid.resize(300, 200);
+        grid.setDefaultRowHeight(50);
+        grid.beginUpdate();
+        grid.setRowCount(100000);
+        for (int row = 0; row < 100000; row += 7)
+            grid.setRowHeight(row, 22);
+        grid.endUpdate();
+        // Row r starts at the sum of the heights before it plus one grid line per row.
+        int column = 0;
+        int row = 0;
+        grid.mouseToCell(QPoint(10, 0), column, row);
+        QCOMPARE(row, 0);
+        grid.mouseToCell(QPoint(10, 22), column, row); // the grid line under row 0
+        QCOMPARE(row, 0);
+        grid.mouseToCell(QPoint(10, 23), column, row);
+        QCOMPARE(row, 1);
+        QCOMPARE(column, 0);
+        grid.mouseToCell(QPoint(200, 23 + 51 + 50), column, row);
+        QCOMPARE(row, 2);
+        QCOMPARE(column, 1);
+
+        grid.setCurrentRow(99999); // scrolls the last row into view
+        const QRect last = grid.cellRect(1, 99999);
+        QVERIFY(last.top() >= 0 && last.bottom() < grid.viewport()->height() + 1);
+        grid.mouseToCell(last.center(), column, row);
+        QCOMPARE(row, 99999);
+        grid.mouseToCell(QPoint(10, last.bottom() + 5), column, row); // below the last row
+        QCOMPARE(row, -1);
+    }
+
+    void keysMoveTheCurrentRow()
+    {
+        NoteGrid grid;
+        grid.resize(300, 200);
+        grid.setRowCount(20);
+        grid.setCurrentRow(5);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QCOMPARE(grid.currentRow(), 6);
+        QTest::keyClick(&grid, Qt::Key_Up);
+        QTest::keyClick(&grid, Qt::Key_Up);
+        QCOMPARE(grid.currentRow(), 4);
+        QTest::keyClick(&grid, Qt::Key_End);
+        QCOMPARE(grid.currentRow(), 19);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QCOMPARE(grid.currentRow(), 19);
+        QTest::keyClick(&grid, Qt::Key_Home);
+        QCOMPARE(grid.currentRow(), 0);
+    }
+
+    void textIsSharedNotCopied()
+    {
+        NoteGrid grid;
+        grid.setRowCount(1);
+        const QByteArray text(1 << 20, 'x');
+        grid.setCell(1, 0, text);
+        QCOMPARE(grid.cellUtf8(1, 0).constData(), text.constData());
+        QCOMPARE(grid.cellText(1, 0).size(), text.size());
+    }
+};
+
+QTEST_MAIN(NoteGridTest)
+#include "tst_notegrid.moc"

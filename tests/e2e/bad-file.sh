@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# A clipdata.dat that is not a notes file: the program says why, ends with a non-zero
+# status when the message is closed, and leaves the file exactly as it was.
+source "$(dirname "$0")/lib.sh"
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+printf 'shopping list: milk, eggs\n' >clipdata.dat
+before=$(sha256sum clipdata.dat)
+"$QUIBBET" >"$work/log" 2>&1 &
+pid=$!
+
+box=""
+for _ in $(seq 1 150); do
+    box=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message box appeared"
+grep -q 'file is not a database' "$work/log" || fail "the engine's message was not reported: $(cat "$work/log")"
+sleep 0.3
+xdotool windowfocus --sync "$box"
+xdotool key Return
+status=0
+wait "$pid" || status=$?
+[ "$status" -ne 0 ] || fail "the program ended with status 0"
+[ "$(sha256sum clipdata.dat)" = "$before" ] || fail "the file was changed"
+[ "$(ls -A | grep -v "^log$")" = "clipdata.dat" ] || fail "other files were left: $(ls -A)"
+echo "bad-file: passed"

@@ -1,0 +1,28 @@
+# Helpers for end-to-end tests; sourced by each test script, which runs under with-xvfb.sh.
+set -euo pipefail
+
+QUIBBET=${QUIBBET:?QUIBBET must name the built program}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Prints the id of the program's visible main window once it is mapped (waits up to 15 s).
+wait_for_window() {
+    local id=""
+    for _ in $(seq 1 150); do
+        id=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# "X Y W H" of a window, from the window system.
+window_geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    local x y w h
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    w=$(awk '/Width:/ {print $2}' <<<"$info")
+    h=$(awk '/Height:/ {print $2}' <<<"$info")
+    echo "$x $y $w $h"
+}
