@@ -38,6 +38,8 @@ TFlatMemo::TFlatMemo(QWidget* parent) : QPlainTextEdit(parent)
     setMidLineWidth(0);
     setVerticalScrollBar(new FixedBreadthScrollBar(Qt::Vertical, this));
     setHorizontalScrollBar(new FixedBreadthScrollBar(Qt::Horizontal, this));
+    // A native multi-line edit keeps its text about two pixels off the edge, not four.
+    document()->setDocumentMargin(2);
     resize(185, 89);
     takeParentColor();
     PaintFlatBorder();

@@ -9,6 +9,11 @@
 #include "widgets/xp/XPPainter.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -70,6 +75,7 @@ private slots:
     void checkedBoxShowsGreenTick();
     void hotCheckBoxShowsInnerRimAndClickClearsHot();
     void groupBoxIsLeftAloneButItsControlsArePainted();
+    void containersAreRecognisedAndInnerPartsLeftAlone();
     void tag999KeepsControlAndChildrenOut();
     void tag1234567890KeepsOwnColours();
     void negativeTagIsHookedButNotPainted();
@@ -324,6 +330,42 @@ void TestXPPainter::groupBoxIsLeftAloneButItsControlsArePainted()
     QCOMPARE(m_dialog->group->style(), QApplication::style());
     QVERIFY(m_painter->hookOf(m_dialog->groupEdit));
     QCOMPARE(shot(m_dialog->groupEdit).pixel(1, m_dialog->groupEdit->height() / 2), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+}
+
+void TestXPPainter::containersAreRecognisedAndInnerPartsLeftAlone()
+{
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* tabs = new QTabWidget(&dialog);
+    auto* page = new QWidget;
+    auto* pageEdit = new QLineEdit(page);
+    tabs->addTab(page, QStringLiteral("Page"));
+    auto* panel = new QWidget(&dialog);
+    auto* panelCheck = new QCheckBox(QStringLiteral("On a panel"), panel);
+    auto* spin = new QSpinBox(&dialog);
+    auto* combo = new QComboBox(&dialog);
+    combo->setEditable(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    for (QWidget* w : {static_cast<QWidget*>(tabs), panel, static_cast<QWidget*>(spin), static_cast<QWidget*>(combo),
+                       static_cast<QWidget*>(buttons)})
+        layout->addWidget(w);
+
+    TXPPainter* painter = TXPPainter::attachTo(&dialog);
+    QVERIFY(painter->hookOf(pageEdit));
+    QVERIFY(painter->hookOf(panelCheck));
+    QVERIFY(painter->hookOf(buttons->button(QDialogButtonBox::Ok)));
+    QVERIFY(painter->hookOf(buttons->button(QDialogButtonBox::Cancel)));
+    QVERIFY(painter->hookOf(combo));
+    // The edits inside a spin box and a combo box are theirs, not the dialog's.
+    QVERIFY(!painter->hookOf(spin->findChild<QLineEdit*>()));
+    QVERIFY(!painter->hookOf(combo->lineEdit()));
+    QVERIFY(!painter->hookOf(spin));
+
+    painter->setXPContainers(kAllContainers & ~(xccTabSheet | xccPanel));
+    QVERIFY(!painter->hookOf(pageEdit));
+    QVERIFY(!painter->hookOf(panelCheck));
+    QVERIFY(!painter->hookOf(buttons->button(QDialogButtonBox::Ok)));
+    QVERIFY(painter->hookOf(combo)); // on the form itself
 }
 
 void TestXPPainter::tag999KeepsControlAndChildrenOut()

@@ -71,6 +71,7 @@ void paintCheckBox(QPainter& painter, const QStyleOptionButton& option, const QW
             outlineRect(painter, box.adjusted(1, 1, -1, -1), toQColor(s.BtnInnerBorderMoveColor));
     }
 
+    const QPoint centre = box.center();
     if (checked || grayed) {
         TColor mark = pressed ? resolveColor(clWindow, option.palette) : grayed ? TColor(0x808080) : colors.checked;
         if (!state.enabled)
@@ -84,7 +85,7 @@ void paintCheckBox(QPainter& painter, const QStyleOptionButton& option, const QW
         if (radio) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(toQColor(mark));
-            painter.drawEllipse(box.center() - QPoint(2, 2), 3, 3);
+            painter.drawEllipse(QRect(centre - QPoint(2, 2), QSize(5, 5)));
         } else if (grayed) {
             painter.fillRect(QRect(QPoint(box.left() + 2, box.top() + 3), QPoint(right - 4, bottom - 4)),
                              toQColor(s.RdoChkControlChkColor));

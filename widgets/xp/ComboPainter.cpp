@@ -4,7 +4,6 @@
 #include "widgets/xp/CheckBoxPainter.h"
 #include "widgets/xp/PaintPrimitives.h"
 
-#include <QComboBox>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -14,7 +13,6 @@ void paintCombo(QPainter& painter, const QStyleOptionComboBox& option, const QWi
                 const TControlSubClass& hook, const XPSettings& s, const EffectiveColors& colors)
 {
     const PaintState state = paintStateOf(combo, hook, s);
-    const auto* box = qobject_cast<const QComboBox*>(combo);
     const bool droppedDown = option.state & QStyle::State_On;
     const QRect r = option.rect;
     painter.save();
@@ -64,14 +62,6 @@ void paintCombo(QPainter& painter, const QStyleOptionComboBox& option, const QWi
             painter.fillRect(QRect(centre.x() - w / 2, centre.y() - 1 + i, w, 1), arrow);
     }
     painter.restore();
-
-    if (box && !box->isEditable()) {
-        painter.save();
-        painter.setPen(option.palette.color(state.enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-        const QRect text = rightToLeft ? r.adjusted(width + 4, 0, -3, 0) : r.adjusted(3, 0, -width - 4, 0);
-        painter.drawText(text, Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft), option.currentText);
-        painter.restore();
-    }
 }
 
 } // namespace widgets::xp

@@ -10,8 +10,8 @@ namespace widgets::xp {
 
 class TControlSubClass;
 
-// A combo box: three frame rings, the flat drop button with its chevron, and the current
-// text as the standard style draws it.
+// A combo box: a one-pixel frame and the flat drop button with its chevron; the current
+// text is the combo box's own label.
 void paintCombo(QPainter& painter, const QStyleOptionComboBox& option, const QWidget* combo,
                 const TControlSubClass& hook, const XPSettings& settings, const EffectiveColors& colors);
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -130,7 +131,9 @@ TXPContainers containerKindOf(const QWidget* widget, const QWidget* form)
         if (scroll && scroll->viewport() == parent)
             return xccScrollBox;
     }
-    if (isPlainHolder(widget) && !widget->isWindow() && containerKindOf(parent, form) != 0)
+    // A button box is the panel that holds a dialog's OK and Cancel.
+    if ((isPlainHolder(widget) || qobject_cast<const QDialogButtonBox*>(widget)) && !widget->isWindow() &&
+        containerKindOf(parent, form) != 0)
         return xccPanel;
     return 0;
 }

@@ -31,8 +31,8 @@ enum class ControlKind {
 ControlKind kindOf(const QWidget* widget);
 TXPControl controlFlagOf(ControlKind kind);
 // The container kind of a widget that holds controls, or 0 when it is none: the form
-// itself, group boxes, tab pages, scroll-box contents, tool bars, and plain widgets and
-// frames that sit on one of these.
+// itself, group boxes, tab pages, scroll-box contents, tool bars, and plain widgets,
+// frames and button boxes that sit on one of these.
 TXPContainers containerKindOf(const QWidget* widget, const QWidget* form);
 
 // The dynamic property "tag" as a whole number (0 when unset).
