@@ -6,6 +6,7 @@
 #include "widgets/xp/PaintPrimitives.h"
 
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QStyleOption>
 #include <cmath>
@@ -89,8 +90,16 @@ void DrawMenuItem(QPainter& painter, const QStyleOptionMenuItem& item, const QWi
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(r.adjusted(0, 0, 0, 1), toQColor(colors.menuBackground));
-    painter.fillRect(layout.column.adjusted(0, 0, 0, 1), toQColor(colors.iconColumn));
+    if (s.Gradient && colors.highColor) {
+        // From the menu background at the far side into the icon column's colour.
+        QLinearGradient gradient(rightToLeft ? r.topLeft() : r.topRight(), rightToLeft ? r.topRight() : r.topLeft());
+        gradient.setColorAt(0, toQColor(colors.menuBackground));
+        gradient.setColorAt(1, toQColor(colors.iconColumn));
+        painter.fillRect(r.adjusted(0, 0, 0, 1), gradient);
+    } else {
+        painter.fillRect(r.adjusted(0, 0, 0, 1), toQColor(colors.menuBackground));
+        painter.fillRect(layout.column.adjusted(0, 0, 0, 1), toQColor(colors.iconColumn));
+    }
 
     TColor under = colors.menuBackground;
     if (selected && s.DrawSelect && enabled && !separator) {
