@@ -346,6 +346,10 @@ void TestXPPainter::containersAreRecognisedAndInnerPartsLeftAlone()
     auto* combo = new QComboBox(&dialog);
     combo->setEditable(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* line = new QFrame(&dialog);
+    line->setFrameShape(QFrame::HLine);
+    auto* box = new QFrame(&dialog);
+    box->setFrameShape(QFrame::Box);
     for (QWidget* w : {static_cast<QWidget*>(tabs), panel, static_cast<QWidget*>(spin), static_cast<QWidget*>(combo),
                        static_cast<QWidget*>(buttons)})
         layout->addWidget(w);
@@ -360,6 +364,8 @@ void TestXPPainter::containersAreRecognisedAndInnerPartsLeftAlone()
     QVERIFY(!painter->hookOf(spin->findChild<QLineEdit*>()));
     QVERIFY(!painter->hookOf(combo->lineEdit()));
     QVERIFY(!painter->hookOf(spin));
+    QVERIFY(painter->hookOf(box));   // a framed box is a panel
+    QVERIFY(!painter->hookOf(line)); // a line is a bevel
 
     painter->setXPContainers(kAllContainers & ~(xccTabSheet | xccPanel));
     QVERIFY(!painter->hookOf(pageEdit));

@@ -68,9 +68,12 @@ ControlKind kindOf(const QWidget* widget)
         return ControlKind::SpeedButton;
     if (qobject_cast<const QGroupBox*>(widget))
         return ControlKind::GroupBox;
-    if (widget->metaObject() == &QFrame::staticMetaObject &&
-        static_cast<const QFrame*>(widget)->frameShape() != QFrame::NoFrame)
-        return ControlKind::Panel;
+    if (widget->metaObject() == &QFrame::staticMetaObject) {
+        // A framed box is a panel; a line is a bevel, which nothing paints over.
+        const QFrame::Shape shape = static_cast<const QFrame*>(widget)->frameShape();
+        if (shape == QFrame::Box || shape == QFrame::Panel || shape == QFrame::StyledPanel || shape == QFrame::WinPanel)
+            return ControlKind::Panel;
+    }
     return ControlKind::None;
 }
 
