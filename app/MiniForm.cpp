@@ -2,6 +2,7 @@
 
 #include "app/NoteGrid.h"
 #include "platform/GlobalHotKey.h"
+#include "store/IntegrityCheck.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
 #include "widgets/TabSet.h"
@@ -28,7 +29,11 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     connectHandlers();
 }
 
-TMiniForm::~TMiniForm() = default;
+TMiniForm::~TMiniForm()
+{
+    if (m_integrityCheck.joinable())
+        m_integrityCheck.join();
+}
 
 bool TMiniForm::FormCreate()
 {
@@ -53,6 +58,22 @@ bool TMiniForm::FormCreate()
         m_state.NoteFont = widgets::FontValue::defaultFont();
         LoadNoteFont();
         applyMemoFont();
+        startIntegrityCheck();
+    });
+}
+
+void TMiniForm::startIntegrityCheck()
+{
+    // Reading the whole file takes a while at 100,000 notes: the window does not wait for
+    // it, and a damaged file is reported as soon as the check knows.
+    m_integrityCheck = std::thread([this, path = m_database->path()] {
+        const QString problem = store::quickCheck(path);
+        if (!problem.isEmpty()) {
+            QMetaObject::invokeMethod(
+                this, [this, problem] { widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"),
+                                                                 problem); },
+                Qt::QueuedConnection);
+        }
     });
 }
 

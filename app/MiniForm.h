@@ -1,16 +1,21 @@
 #pragma once
 
 #include "app/SharedState.h"
+#include "dialogs/PrinterPort.h"
+#include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/Query.h"
 #include "widgets/FlatMemo.h"
 #include "widgets/FlatPanel.h"
+#include "widgets/TrayIcon.h"
+#include "widgets/TrayIconShell.h"
 
 #include <QEvent>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 class QLabel;
 class QMenu;
@@ -22,10 +27,15 @@ class QFrame;
 namespace widgets {
 class TabSet;
 class TMouseEffectImage;
+class TFlatTitlebar;
 } // namespace widgets
 namespace platform {
 class GlobalHotKey;
 }
+namespace dialogs {
+class TfrmAbout;
+class TOptionForm;
+} // namespace dialogs
 
 namespace app {
 
@@ -54,7 +64,7 @@ public:
     store::Query& AQclipReminds() { return *m_clipReminds; }
 
     // Controls, named as the window's layout names them.
-    QWidget* FlatTitlebar1 = nullptr;
+    widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
     QWidget* btnLock = nullptr;
     QWidget* btnKey = nullptr;
     QWidget* SpeedButton2 = nullptr;
@@ -82,6 +92,8 @@ public:
     QMenu* popTray = nullptr;
     QAction* actNewCategory = nullptr;
     QTimer* tmRemind = nullptr;
+    // The notification-area entry; owned by the window.
+    widgets::TTrayIcon* TrayIcon1 = nullptr;
 
     // The note list.
     void reloadNoteList();
@@ -118,6 +130,19 @@ public:
     void SpeedButton2Click();
     void Exit1Click();
     bool isStayOnTop() const;
+    void TrayIcon1Click(widgets::TrayButton button);
+    void FormShow();
+    void FormClose();
+    // The tray click, F9 and `quibbet --toggle`: brings a minimised program back to the
+    // front, or minimises a shown one.
+    void showOrHide();
+    bool isApplicationMinimised() const;
+    // Moves the window as its own drag does, snapped to the screen edges.
+    void moveSnapped(QPoint proposed);
+    bool DockedAtTop() const { return m_dockedAtTop; }
+    int SavedHeight() const { return m_savedHeight; }
+    // The height of the strip a window docked at the top rolls up to.
+    static constexpr int kStripHeight = 24;
 
     // Tools.
     void Search1Click();
@@ -130,6 +155,15 @@ public:
     void Print1Click();
     void Help1Click();
     void About1Click();
+    // Statement 16: the note's first reminder row changed, or one added; then the snapshot
+    // of pending reminders is read again.
+    void saveReminder(qint32 clipId, const QString& text, const QDateTime& when);
+    // The about box and the options dialog live for the rest of the run once made.
+    dialogs::TfrmAbout& frmAbout();
+    dialogs::TOptionForm& optionForm();
+    // Where Print sends its page: the default printer, unless a test gives another.
+    void setPrinterPort(std::unique_ptr<dialogs::PrinterPort> port) { m_printerPort = std::move(port); }
+    const QString& exportFileName() const { return m_exportFileName; }
 
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
@@ -140,14 +174,26 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void buildLayout();
+    void setToolRowPictures();
     void buildMenus();
     void connectHandlers();
     void registerHotKey();
     void hotKeyPressed(int virtualKey);
+    void setUpWindowBehaviour();
+    void setStayOnTop(bool on);
+    void minimiseApplication();
+    bool hasWayBack() const;
+    void retryTray();
     void applyMemoFont();
+    void startIntegrityCheck();
 
     SharedState m_state;
     std::unique_ptr<store::Database> m_database;
@@ -159,9 +205,24 @@ private:
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
     std::optional<store::StoreError> m_reloadError;
+    std::thread m_integrityCheck;
     int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;
+
+    dialogs::ShownReminders m_shownReminders;
+    dialogs::TfrmAbout* m_frmAbout = nullptr;
+    dialogs::TOptionForm* m_optionForm = nullptr;
+    std::unique_ptr<dialogs::PrinterPort> m_printerPort;
+    QString m_exportFileName; // the save dialog starts with the name chosen last in the run
+    bool m_dockedAtTop = false;
+    bool m_shownBefore = false;
+    bool m_snapCorrectionPending = false;
+    int m_trayRetriesLeft = 0;
+    QTimer* m_trayRetry = nullptr;
+    // The shell outlives the icon that speaks to it.
+    std::unique_ptr<widgets::QtTrayShell> m_trayShell;
+    std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
 };
 
 } // namespace app

@@ -2,12 +2,16 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
+#include "app/ToolRowPictures.h"
+#include "app/WindowPictures.h"
 #include "widgets/FlatMemo.h"
 #include "widgets/FlatPanel.h"
+#include "widgets/FlatTitlebar.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -54,6 +58,15 @@ widgets::TMouseEffectImage* toolButton(QWidget* parent, int left, const QString&
     return image;
 }
 
+void givePictures(widgets::TMouseEffectImage* image, ToolButtonArt art, qreal devicePixelRatio)
+{
+    const ToolButtonPictures pictures = toolButtonPictures(art, devicePixelRatio);
+    image->setPicture(pictures.picture);
+    image->setOriginPicture(pictures.origin);
+    image->setOverPicture(pictures.over);
+    image->setDownPicture(pictures.down);
+}
+
 QLabel* disabledPicture(QWidget* parent, int left, const QString& name, const QString& hint)
 {
     auto* label = new QLabel(parent);
@@ -80,24 +93,24 @@ void TMiniForm::buildLayout()
     resize(kClientWidth, kClientHeight);
     move(295, 169);
 
-    auto* title = new QLabel(QStringLiteral("Quibbet"), this);
-    title->setObjectName(QStringLiteral("FlatTitlebar1"));
-    title->setGeometry(0, 0, kClientWidth, kTitleHeight);
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0x80, 0x80, 0xFF));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titlePalette);
+    FlatTitlebar1 = new widgets::TFlatTitlebar(this);
+    FlatTitlebar1->setObjectName(QStringLiteral("FlatTitlebar1"));
+    FlatTitlebar1->setGeometry(0, 0, kClientWidth, kTitleHeight);
+    FlatTitlebar1->setTitlebarColor(0xFF8080);
+    FlatTitlebar1->setActiveTextColor(0xFFFFFF);
+    FlatTitlebar1->setInactiveTextColor(0xFFFFFF);
     QFont titleFont = font();
     titleFont.setPointSize(10);
     titleFont.setBold(true);
-    title->setFont(titleFont);
-    FlatTitlebar1 = title;
+    FlatTitlebar1->setFont(titleFont);
+    FlatTitlebar1->setCaption(QStringLiteral("Quibbet"));
     btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"));
     btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"));
     btnKey->hide();
     SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"));
+    static_cast<QToolButton*>(btnLock)->setIcon(unlockedPicture());
+    static_cast<QToolButton*>(btnKey)->setIcon(lockedPicture());
+    static_cast<QToolButton*>(SpeedButton2)->setIcon(minimisePicture());
 
     pnlAll = new widgets::TFlatPanel(this);
     pnlAll->setObjectName(QStringLiteral("pnlAll"));
@@ -117,6 +130,7 @@ void TMiniForm::buildLayout()
     imgEditMode = toolButton(pnlHeader, 245, QStringLiteral("imgEditMode"), QStringLiteral("Edit mode"));
     imgBrowseModeDis = disabledPicture(pnlHeader, 213, QStringLiteral("imgBrowseModeDis"), QStringLiteral("Browse mode"));
     imgEditModeDis = disabledPicture(pnlHeader, 245, QStringLiteral("imgEditModeDis"), QStringLiteral("Edit mode"));
+    setToolRowPictures();
 
     pnlBackGround = new QWidget(pnlAll);
     pnlBackGround->setObjectName(QStringLiteral("pnlBackGround"));
@@ -152,6 +166,21 @@ void TMiniForm::buildLayout()
     tmRemind = new QTimer(this);
     tmRemind->setObjectName(QStringLiteral("tmRemind"));
     tmRemind->setInterval(60000);
+}
+
+void TMiniForm::setToolRowPictures()
+{
+    // Drawn for the densest screen, so that they stay sharp wherever the window goes.
+    const qreal ratio = qApp->devicePixelRatio();
+    givePictures(imgPre, ToolButtonArt::Prior, ratio);
+    givePictures(imgNext, ToolButtonArt::Next, ratio);
+    givePictures(imgNew, ToolButtonArt::New, ratio);
+    givePictures(imgApply, ToolButtonArt::Apply, ratio);
+    givePictures(imgDelete, ToolButtonArt::Delete, ratio);
+    givePictures(imgBrowseMode, ToolButtonArt::BrowseMode, ratio);
+    givePictures(imgEditMode, ToolButtonArt::EditMode, ratio);
+    imgBrowseModeDis->setPixmap(unavailablePicture(ToolButtonArt::BrowseMode, ratio));
+    imgEditModeDis->setPixmap(unavailablePicture(ToolButtonArt::EditMode, ratio));
 }
 
 void TMiniForm::buildMenus()
@@ -236,8 +265,10 @@ void TMiniForm::connectHandlers()
     connect(imgBrowseMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgBrowseModeClick(); });
     connect(imgEditMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgEditModeClick(); });
     connect(static_cast<QToolButton*>(btnLock), &QToolButton::clicked, this, [this] { btnLockClick(); });
+    connect(static_cast<QToolButton*>(btnKey), &QToolButton::clicked, this, [this] { btnLockClick(); });
     connect(static_cast<QToolButton*>(SpeedButton2), &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(tmRemind, &QTimer::timeout, this, [this] { tmRemindTimer(); });
+    setUpWindowBehaviour();
 }
 
 } // namespace app

@@ -1,13 +1,34 @@
 // The tools reached from the menus: search, reminders, options, export, print, help, about.
 #include "app/MiniForm.h"
 
+#include "app/NoteGrid.h"
+#include "dialogs/FrmAbout.h"
+#include "dialogs/FrmRemind.h"
+#include "dialogs/NoteExport.h"
+#include "dialogs/NotePrint.h"
+#include "dialogs/OptionForm.h"
+#include "dialogs/ShowRemindForm.h"
+#include "store/Clock.h"
 #include "store/Statements.h"
+#include "widgets/Modal.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QTimer>
+#include <QUrl>
 
 namespace app {
 
 namespace {
 const char* const kFontOptions[] = {"font_size", "font_style", "font_color", "font_charset"};
+
+// Errors outside the store show as the store's do: the program's name and the message.
+void showToolError(QWidget* owner, const QString& message)
+{
+    widgets::Modal::message(owner, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
 }
+} // namespace
 
 void TMiniForm::OpenDueReminders()
 {
@@ -16,6 +37,9 @@ void TMiniForm::OpenDueReminders()
     query.clearSql();
     query.addLine(store::sql::selectDueReminders);
     query.open();
+    // Start-up opens the snapshot first; from then on the minute check runs until exit.
+    if (!tmRemind->isActive())
+        tmRemind->start();
 }
 
 void TMiniForm::LoadNoteFont()
@@ -42,12 +66,145 @@ void TMiniForm::LoadNoteFont()
 }
 
 void TMiniForm::Search1Click() {}
-void TMiniForm::Reminder1Click() {}
-void TMiniForm::tmRemindTimer() {}
-void TMiniForm::Options1Click() {}
-void TMiniForm::Export1Click() {}
-void TMiniForm::Print1Click() {}
-void TMiniForm::Help1Click() {}
-void TMiniForm::About1Click() {}
+
+void TMiniForm::Reminder1Click()
+{
+    const QString text = sgContents->cellText(1, sgContents->currentRow());
+    const dialogs::TRemindRec record = dialogs::makeRemindRec(m_state.CurNoteId, text);
+    dialogs::ShowRemindDialog(record, this, [this](qint32 clipId, const QString& content, const QDateTime& when) {
+        guarded([&] { saveReminder(clipId, content, when); });
+    });
+}
+
+void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime& when)
+{
+    store::Query& query = AQclipModify();
+    query.close();
+    query.clearSql();
+    query.addLine(store::sql::selectReminderOfNote(clipId));
+    query.open();
+    if (query.recordCount() > 0)
+        query.edit(); // the first row found: a note keeps one reminder
+    else
+        query.insert();
+    query.setField(QStringLiteral("clip_id"), clipId);
+    query.setField(QStringLiteral("remind_content"), text);
+    query.setField(QStringLiteral("remind_time"), when);
+    query.post();
+    OpenDueReminders();
+}
+
+void TMiniForm::tmRemindTimer()
+{
+    const store::Query& snapshot = AQclipReminds();
+    if (!snapshot.isOpen() || snapshot.recordCount() == 0)
+        return;
+    const int timeColumn = snapshot.columnIndex(QStringLiteral("remind_time"));
+    const int contentColumn = snapshot.columnIndex(QStringLiteral("remind_content"));
+    std::vector<dialogs::PendingReminder> rows(size_t(snapshot.recordCount()));
+    for (int row = 0; row < snapshot.recordCount(); ++row)
+        rows[size_t(row)] = {&snapshot.value(row, timeColumn).utf8(), &snapshot.value(row, contentColumn).utf8()};
+    // Every reminder whose minute has come shows, one window after another. The texts are
+    // taken before the first window opens: while it is open, the snapshot may be read again.
+    QStringList texts;
+    for (int row : m_shownReminders.takeDue(rows, store::Clock::now()))
+        texts << snapshot.value(row, contentColumn).toString();
+    for (const QString& text : texts) {
+        dialogs::ShowRemindText(text, this);
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
+    }
+}
+
+dialogs::TOptionForm& TMiniForm::optionForm()
+{
+    if (!m_optionForm)
+        m_optionForm = new dialogs::TOptionForm(this);
+    return *m_optionForm;
+}
+
+void TMiniForm::Options1Click()
+{
+    // The dialog starts from the list's face and character set with NoteFont's own colour,
+    // style and size, whichever cell the list drew last; so Cancel changes nothing shown.
+    widgets::FontValue& font = m_state.NoteFont;
+    font.face = m_listFont.face;
+    font.charset = m_listFont.charset;
+    if (!dialogs::ShowOptionsDialog(optionForm(), font))
+        return;
+    m_listFont = font;
+    sgContents->viewport()->update();
+    guarded([this] {
+        store::Query& query = AQclipModify();
+        const widgets::FontValue& chosen = m_state.NoteFont;
+        const auto store = [&query](const char* key, const auto& setParameter) {
+            query.close();
+            query.clearSql();
+            query.addLine(store::sql::updateOption(QString::fromLatin1(key)));
+            setParameter();
+            query.execSql();
+        };
+        store("font_size", [&] { query.setInteger(QStringLiteral("afontsize"), chosen.size); });
+        store("font_style", [&] { query.setInteger(QStringLiteral("afontstyle"), chosen.style); });
+        store("font_color", [&] { query.setInteger(QStringLiteral("afontcolor"), chosen.color); });
+        store("font_charset", [&] { query.setByte(QStringLiteral("afontcharset"), quint8(chosen.charset)); });
+    });
+}
+
+void TMiniForm::Export1Click()
+{
+    guarded([this] {
+        store::Query& query = AQclipModify();
+        query.close();
+        query.clearSql();
+        query.addLine(store::sql::exportNotes(m_state.CurGroupId));
+        query.open(); // before the dialog: the file holds the notes as they were when chosen
+        const QByteArray bytes = dialogs::exportText(query);
+        query.close();
+        const QString name = widgets::Modal::saveFileName(this, QStringLiteral("Save As"), m_exportFileName,
+                                                          dialogs::exportFileFilter(), QStringLiteral("txt"));
+        if (name.isEmpty())
+            return;
+        m_exportFileName = name;
+        QString error;
+        if (!dialogs::writeExportFile(name, bytes, error))
+            showToolError(this, error);
+    });
+}
+
+void TMiniForm::Print1Click()
+{
+    const QStringList lines = dialogs::printLines(sgContents->cellText(1, sgContents->currentRow()));
+    if (!m_printerPort)
+        m_printerPort = dialogs::PrinterPort::system();
+    QString error;
+    QPaintDevice* printer = m_printerPort->defaultPrinter(QString(), error);
+    if (!printer) {
+        showToolError(this, error);
+        return;
+    }
+    if (!dialogs::renderNotePage(*printer, lines))
+        showToolError(this, QStringLiteral("The printer could not start the print job"));
+}
+
+void TMiniForm::Help1Click()
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Quibbet Standard.chm"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path)); // a failure is not reported
+}
+
+dialogs::TfrmAbout& TMiniForm::frmAbout()
+{
+    if (!m_frmAbout)
+        m_frmAbout = new dialogs::TfrmAbout(this);
+    return *m_frmAbout;
+}
+
+void TMiniForm::About1Click()
+{
+    widgets::Modal::exec(frmAbout());
+}
 
 } // namespace app

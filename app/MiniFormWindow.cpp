@@ -1,25 +1,229 @@
-// Window behaviour: stay on top, minimise and restore, the hot key, exit.
+// Window behaviour: stay on top, minimise and restore, the hot key, the tray icon, edge
+// snapping, the docking strip, close and exit.
 #include "app/MiniForm.h"
 
+#include "app/EdgeSnapping.h"
+#include "app/WindowPictures.h"
+#include "platform/DesktopSession.h"
+#include "platform/GlobalHotKey.h"
+#include "widgets/FlatTitlebar.h"
+
 #include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 
 namespace app {
 
-bool TMiniForm::isStayOnTop() const { return m_stayOnTop; }
+namespace {
+
+// A tray host may come up after the program (a desktop still starting); keep trying to
+// show the icon for this long.
+constexpr int kTrayRetryIntervalMs = 3000;
+constexpr int kTrayRetries = 60;
+
+int primaryScreenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+} // namespace
+
+void TMiniForm::setUpWindowBehaviour()
+{
+    setWindowIcon(notePadIcon());
+
+    FlatTitlebar1->setMoveHandler([this](QPoint proposed) { moveSnapped(proposed); });
+    FlatTitlebar1->setUseSystemMove(!platform::DesktopSession::programPlacesWindows());
+
+    m_trayShell = std::make_unique<widgets::QtTrayShell>();
+    m_trayIcon = std::make_unique<widgets::TTrayIcon>(*m_trayShell);
+    TrayIcon1 = m_trayIcon.get();
+    m_trayShell->setMessageHandler(
+        [this](unsigned message, unsigned mouseMessage) { return TrayIcon1->handleMessage(message, mouseMessage); });
+    TrayIcon1->setHint(QStringLiteral("Quibbet Standard"));
+    TrayIcon1->setIcon(widgets::TIcon::fromImages(notePadImages()));
+    QList<QImage> frames;
+    for (int side : {72, 64, 48, 32, 16})
+        frames.append(notePadImage(side));
+    TrayIcon1->icons().add(widgets::TIcon::fromImages(frames));
+    TrayIcon1->setPopupMenu(popTray);
+    TrayIcon1->OnClick = [this](widgets::TrayButton button, unsigned, int, int) { TrayIcon1Click(button); };
+    TrayIcon1->afterLoad();
+
+    m_trayRetry = new QTimer(this);
+    m_trayRetry->setInterval(kTrayRetryIntervalMs);
+    connect(m_trayRetry, &QTimer::timeout, this, [this] { retryTray(); });
+    if (!TrayIcon1->isAdded()) {
+        m_trayRetriesLeft = kTrayRetries;
+        m_trayRetry->start();
+    }
+}
+
+void TMiniForm::retryTray()
+{
+    if (TrayIcon1->isAdded() || --m_trayRetriesLeft <= 0) {
+        m_trayRetry->stop();
+        return;
+    }
+    TrayIcon1->refreshIcon(); // tries the add again
+}
+
+bool TMiniForm::isStayOnTop() const
+{
+    return m_stayOnTop;
+}
+
+void TMiniForm::setStayOnTop(bool on)
+{
+    m_stayOnTop = on;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    if (QWindow* handle = windowHandle()) {
+        // Workaround: QWidget::setWindowFlags re-creates a window that exists, which hides
+        // it; the native window takes the changed flag in place.
+        overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
+}
 
 void TMiniForm::btnLockClick()
 {
-    m_stayOnTop = !m_stayOnTop;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, m_stayOnTop);
-    if (visible)
-        show(); // changing the flags hides a shown window
+    auto* lock = static_cast<QToolButton*>(btnLock);
+    auto* key = static_cast<QToolButton*>(btnKey);
+    const QIcon kept = lock->icon();
+    setStayOnTop(!m_stayOnTop);
+    lock->setIcon(key->icon());
+    key->setIcon(kept);
 }
 
-void TMiniForm::SpeedButton2Click() { showMinimized(); }
+void TMiniForm::SpeedButton2Click()
+{
+    minimiseApplication();
+}
 
-void TMiniForm::hotKeyPressed(int) {}
+bool TMiniForm::isApplicationMinimised() const
+{
+    return isHidden() || isMinimized();
+}
 
-void TMiniForm::Exit1Click() { QApplication::quit(); }
+// Hidden, the program can only come back through the tray icon or the hot key; with
+// neither at hand it goes to the task bar instead, where the user can find it.
+bool TMiniForm::hasWayBack() const
+{
+    const bool trayShown = TrayIcon1 && TrayIcon1->isAdded() && m_trayShell->isShown();
+    return trayShown || (m_hotKey && m_hotKey->isWorking());
+}
+
+void TMiniForm::minimiseApplication()
+{
+    if (hasWayBack())
+        hide();
+    else
+        showMinimized();
+}
+
+void TMiniForm::showOrHide()
+{
+    if (!isApplicationMinimised()) {
+        minimiseApplication();
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMiniForm::TrayIcon1Click(widgets::TrayButton)
+{
+    showOrHide();
+}
+
+void TMiniForm::hotKeyPressed(int virtualKey)
+{
+    if (virtualKey == platform::GlobalHotKey::kF9)
+        showOrHide();
+}
+
+void TMiniForm::moveSnapped(QPoint proposed)
+{
+    const SnappedPosition snapped = snapToEdges(proposed, y(), primaryScreenWidth(), width());
+    m_dockedAtTop = snapped.dockedAtTop;
+    move(snapped.position);
+}
+
+void TMiniForm::moveEvent(QMoveEvent* event)
+{
+    // Moves the program did not make itself (the window system's own keyboard or Alt-drag
+    // moves) snap too. A window system that will not take the snapped place is not asked
+    // twice, so the two never argue.
+    const SnappedPosition snapped = snapToEdges(event->pos(), event->oldPos().y(), primaryScreenWidth(), width());
+    m_dockedAtTop = snapped.dockedAtTop;
+    if (m_snapCorrectionPending) {
+        m_snapCorrectionPending = false;
+    } else if (snapped.position != event->pos() && isVisible()) {
+        m_snapCorrectionPending = true;
+        move(snapped.position);
+    }
+    QWidget::moveEvent(event);
+}
+
+void TMiniForm::enterEvent(QEnterEvent* event)
+{
+    if (m_dockedAtTop)
+        resize(width(), m_savedHeight);
+    QWidget::enterEvent(event);
+}
+
+void TMiniForm::leaveEvent(QEvent* event)
+{
+    // Leaving for a part of the window that is not a child (a menu of its own) must not
+    // roll it up while the pointer is still over it.
+    if (m_dockedAtTop && !frameGeometry().contains(QCursor::pos()))
+        resize(width(), kStripHeight);
+    QWidget::leaveEvent(event);
+}
+
+void TMiniForm::FormShow()
+{
+    m_dockedAtTop = false;
+}
+
+void TMiniForm::showEvent(QShowEvent* event)
+{
+    // Coming back from hiding is not a new showing of the window.
+    if (!m_shownBefore && !event->spontaneous()) {
+        m_shownBefore = true;
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TMiniForm::FormClose()
+{
+    if (m_hotKey)
+        m_hotKey->unregister();
+}
+
+void TMiniForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+    QApplication::quit();
+}
+
+void TMiniForm::Exit1Click()
+{
+    QApplication::quit();
+}
 
 } // namespace app

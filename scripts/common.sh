@@ -10,7 +10,8 @@ QUIBBET_PACKAGES=(
     libsqlite3-dev sqlite3 libjpeg-dev
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev
-    xvfb xdotool x11-utils openbox
+    fp-utils
+    xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon dbus-session-bus-common
     fonts-dejavu-core fonts-liberation
 )
 

@@ -2,9 +2,12 @@
 
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
+#include "store/StoreMessages.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QThread>
 #include <fcntl.h>
@@ -30,13 +33,13 @@ bool pathExists(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
-void runAll(sqlite3* handle, const QString& sql)
+void runAll(sqlite3* handle, const QString& sql, const QString& path)
 {
     char* error = nullptr;
     if (sqlite3_exec(handle, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : sqlite3_errmsg(handle));
         sqlite3_free(error);
-        throw StoreError(message);
+        throw StoreError(message, explainEngineError(path, sqlite3_extended_errcode(handle), message));
     }
 }
 
@@ -46,12 +49,34 @@ sqlite3* openHandle(const QString& path, int flags)
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = engineMessage(handle);
+        const int code = handle ? sqlite3_extended_errcode(handle) : rc;
         sqlite3_close(handle);
-        throw StoreError(message);
+        throw StoreError(message, explainEngineError(path, code, message));
     }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, Database::kBusyTimeoutMs);
     return handle;
+}
+
+bool ownerMayWrite(const QByteArray& path)
+{
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && (info.st_mode & S_IWUSR) && ::access(path.constData(), W_OK) == 0;
+}
+
+// The file and its folder (where the journal goes) must both be writable.
+bool isWritable(const QString& path)
+{
+    const QFileInfo info(path);
+    return ownerMayWrite(QFile::encodeName(info.absoluteFilePath())) &&
+           ownerMayWrite(QFile::encodeName(info.absolutePath()));
+}
+
+QString notNotesFile(const QString& path, const QString& engine)
+{
+    return engine + QStringLiteral("\n\n%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet "
+                                   "in another folder, or move the file away to begin a new one.")
+                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 } // namespace
@@ -75,14 +100,17 @@ void Database::open()
 {
     if (!pathExists(m_path))
         createFile();
-    sqlite3* handle = openHandle(m_path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    // A file or folder without write permission is opened for reading only, even by root,
+    // so that the notes can still be read and every change is refused with a clear message.
+    const int access = isWritable(m_path) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    sqlite3* handle = openHandle(m_path, access | SQLITE_OPEN_NOMUTEX);
     m_handle = handle;
     try {
         checkSchema();
         // A full sync on every commit: what a handler applied is on the disk when it returns.
         // The rollback journal (the default) keeps the file whole across a crash and writes
         // no lasting files beside it.
-        runAll(m_handle, QStringLiteral("pragma synchronous=full"));
+        runAll(m_handle, QStringLiteral("pragma synchronous=full"), m_path);
         registerSqlFunctions(m_handle);
     } catch (...) {
         sqlite3_close_v2(m_handle);
@@ -107,10 +135,10 @@ void Database::createFile()
     sqlite3* handle = nullptr;
     try {
         handle = openHandle(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
-        runAll(handle, QStringLiteral("begin"));
+        runAll(handle, QStringLiteral("begin"), temporary);
         for (const QString& statement : schema::creationStatements())
-            runAll(handle, statement);
-        runAll(handle, QStringLiteral("commit"));
+            runAll(handle, statement, temporary);
+        runAll(handle, QStringLiteral("commit"), temporary);
         sqlite3_close_v2(handle);
         handle = nullptr;
         if (::link(temporaryName.constData(), QFile::encodeName(m_path).constData()) != 0 && errno != EEXIST)
@@ -132,24 +160,33 @@ void Database::checkSchema()
         sqlite3_stmt* statement = nullptr;
         const QByteArray sql = QStringLiteral("pragma table_info(%1)").arg(table.name).toUtf8();
         if (sqlite3_prepare_v2(m_handle, sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
-            throw StoreError(engineMessage(m_handle));
+            throw engineError();
         QStringList present;
         int rc;
         while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
             present << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 1))).toLower();
         sqlite3_finalize(statement);
         if (rc != SQLITE_DONE)
-            throw StoreError(engineMessage(m_handle));
+            throw engineError();
+        QString missing;
         if (present.isEmpty())
-            throw StoreError(QStringLiteral("no such table: %1").arg(table.name));
+            missing = QStringLiteral("no such table: %1").arg(table.name);
         for (const QString& column : table.columns) {
-            if (!present.contains(column))
-                throw StoreError(QStringLiteral("no such column: %1.%2").arg(table.name, column));
+            if (missing.isEmpty() && !present.contains(column))
+                missing = QStringLiteral("no such column: %1.%2").arg(table.name, column);
         }
+        if (!missing.isEmpty())
+            throw StoreError(missing, notNotesFile(m_path, missing));
     }
 }
 
-void Database::execute(const QString& sql) { runAll(handle(), sql); }
+StoreError Database::engineError() const
+{
+    const QString message = engineMessage(m_handle);
+    return StoreError(message, explainEngineError(m_path, m_handle ? sqlite3_extended_errcode(m_handle) : 0, message));
+}
+
+void Database::execute(const QString& sql) { runAll(handle(), sql, m_path); }
 
 void Database::beforeWrite()
 {

@@ -29,6 +29,9 @@ public:
     // Runs statements that return no rows (schema, pragmas, BEGIN/COMMIT).
     void execute(const QString& sql);
 
+    // The connection's last error, with what it means for the user's notes.
+    StoreError engineError() const;
+
     // Called by the query objects before every write, so that two inserts never share one
     // record_time: newest-first order holds even for notes applied within one millisecond.
     void beforeWrite();

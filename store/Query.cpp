@@ -12,7 +12,6 @@ const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const char kRowIdColumn[] = "quibbet_row_id_";
 const QRegularExpression leadingSelect(QStringLiteral("^\\s*select\\s+"), QRegularExpression::CaseInsensitiveOption);
 
-QString lastError(Database& database) { return QString::fromUtf8(sqlite3_errmsg(database.handle())); }
 
 QString quotedIdentifier(const QString& name)
 {
@@ -161,7 +160,7 @@ sqlite3_stmt* Query::prepare(const QString& sql, bool withRowId)
     QByteArray text = sql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
-        throw StoreError(lastError(m_database));
+        throw m_database.engineError();
     if (!withRowId || !statement || sqlite3_stmt_readonly(statement) == 0)
         return statement;
     // A select whose every column comes from one table can be edited: read the row id too,
@@ -254,7 +253,7 @@ void Query::open()
         ++rows;
     }
     if (rc != SQLITE_DONE)
-        throw StoreError(lastError(m_database));
+        throw m_database.engineError();
 
     m_columns = columns;
     m_values = std::move(values);
@@ -281,7 +280,7 @@ void Query::execSql()
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
-        throw StoreError(lastError(m_database));
+        throw m_database.engineError();
 }
 
 void Query::first()
@@ -437,7 +436,7 @@ void Query::post()
         sqlite3_bind_int64(statement, index, m_rowIds[m_row]);
     m_database.beforeWrite();
     if (sqlite3_step(statement) != SQLITE_DONE)
-        throw StoreError(lastError(m_database));
+        throw m_database.engineError();
 
     // Keep the snapshot in step with what was written.
     const size_t width = size_t(m_columns.size());
@@ -468,7 +467,7 @@ void Query::deleteRow()
     sqlite3_bind_int64(statement, 1, m_rowIds[m_row]);
     m_database.beforeWrite();
     if (sqlite3_step(statement) != SQLITE_DONE)
-        throw StoreError(lastError(m_database));
+        throw m_database.engineError();
     const size_t width = size_t(m_columns.size());
     m_values.erase(m_values.begin() + std::ptrdiff_t(m_row * width),
                    m_values.begin() + std::ptrdiff_t((m_row + 1) * width));

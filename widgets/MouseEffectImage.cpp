@@ -58,6 +58,13 @@ void TMouseEffectImage::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+// The second press of a double click is not a press of its own: it neither shows the down
+// picture nor arms a click, so a double click on a button runs its command once.
+void TMouseEffectImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void TMouseEffectImage::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {

@@ -1,6 +1,8 @@
 // Opening the notes file: creating it, and refusing files that are not notes files
 // without changing a byte of them.
 #include "store/CreationTime.h"
+#include "store/IntegrityCheck.h"
+#include "store/NoteInsert.h"
 #include "store/Query.h"
 #include "store/SqlFunctions.h"
 #include "store/Statements.h"
@@ -44,7 +46,11 @@ QString firstStatementError(const QString& path)
     try {
         query.open();
     } catch (const StoreError& error) {
-        return error.message();
+        // What the user is shown names the file; the engine's own words come first.
+        if (!error.message().startsWith(error.engineMessage()) ||
+            !error.message().contains(QFileInfo(path).absoluteFilePath()))
+            return QStringLiteral("unexplained: ") + error.message();
+        return error.engineMessage();
     }
     return {};
 }
@@ -118,6 +124,95 @@ private slots:
         QVERIFY(!firstStatementError(link).isEmpty());
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
+    }
+
+    void readOnlyFileOrFolderIsReadButNeverWritten_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("file") << false;
+        QTest::newRow("folder") << true;
+    }
+
+    void readOnlyFileOrFolderIsReadButNeverWritten()
+    {
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        {
+            Database database(path);
+            Query query(database);
+            insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("kept"));
+        }
+        const QString locked = folder ? dir.path() : path;
+        const auto permissions = QFile::permissions(locked);
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray before = digest(path);
+        {
+            Database database(path);
+            Query query(database);
+            query.addLine(sql::listNotes(0));
+            query.open();
+            QCOMPARE(query.fieldAsString(QStringLiteral("content")), QStringLiteral("kept"));
+            try {
+                insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("lost?"));
+                QFAIL("a read-only notes file was written");
+            } catch (const StoreError& error) {
+                QVERIFY(error.message().contains(QStringLiteral("read-only")));
+                QVERIFY(error.message().contains(path));
+            }
+        }
+        QFile::setPermissions(locked, permissions);
+        QCOMPARE(digest(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clipdata.dat")});
+    }
+
+    void fullDiskRefusesTheNoteAndKeepsTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        Database database(path);
+        Query query(database);
+        insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("first"));
+        // The engine's own size limit stands in for a disk with no room left.
+        database.execute(QStringLiteral("pragma max_page_count = %1")
+                             .arg(QFileInfo(path).size() / 4096 + 1));
+        try {
+            insertNewNote(database, query, 0, QStringLiteral("t"), QString(400000, QLatin1Char('x')));
+            QFAIL("the note should not have fitted");
+        } catch (const StoreError& error) {
+            QCOMPARE(error.engineMessage(), QStringLiteral("database or disk is full"));
+            QVERIFY(error.message().contains(QStringLiteral("Free some space")));
+        }
+        QCOMPARE(quickCheck(path), QString());
+        query.close();
+        query.clearSql();
+        query.addLine(sql::listNotes(0));
+        query.open();
+        QCOMPARE(query.recordCount(), 1);
+    }
+
+    void truncatedFileIsReportedAndLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        {
+            Database database(path);
+            database.execute(QStringLiteral("begin"));
+            for (int i = 0; i < 200; ++i)
+                database.execute(QStringLiteral("insert into notes_main (id, group_id, content) values (%1, 0, '%2')")
+                                     .arg(i)
+                                     .arg(QString(500, QLatin1Char('a' + i % 26))));
+            database.execute(QStringLiteral("commit"));
+        }
+        QCOMPARE(quickCheck(path), QString());
+        QFile file(path);
+        QVERIFY(file.resize(file.size() / 2));
+        const QByteArray before = digest(path);
+        const QString report = quickCheck(path);
+        QVERIFY(!report.isEmpty());
+        QVERIFY(report.contains(path));
+        QVERIFY(report.contains(QStringLiteral("has not changed it")));
+        QCOMPARE(digest(path), before);
     }
 
     void connectionOpensAtTheFirstStatement()

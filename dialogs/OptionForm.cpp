@@ -1,0 +1,59 @@
+#include "dialogs/OptionForm.h"
+
+#include "dialogs/FontChooser.h"
+#include "widgets/Modal.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace dialogs {
+
+TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::FontValue::defaultFont())
+{
+    setObjectName(QStringLiteral("OptionForm"));
+    setWindowTitle(QStringLiteral("Quibbet Options"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(306, 194);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(8, 8, 290, 145);
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Display"));
+
+    Button1 = new QPushButton(QStringLiteral("Change displaying font"), TabSheet4);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(16, 16, 160, 25);
+    Button1->setAutoDefault(false);
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(142, 161, 75, 25);
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(223, 161, 75, 25);
+    BitBtn2->setAutoDefault(false);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
+}
+
+void TOptionForm::Button1Click()
+{
+    FontChooser::choose(this, EditFont);
+}
+
+bool ShowOptionsDialog(TOptionForm& form, widgets::FontValue& font)
+{
+    form.EditFont = font;
+    if (widgets::Modal::exec(form) != QDialog::Accepted)
+        return false;
+    font = form.EditFont;
+    return true;
+}
+
+} // namespace dialogs

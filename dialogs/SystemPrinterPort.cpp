@@ -1,0 +1,35 @@
+#include "dialogs/PrinterPort.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace dialogs {
+
+namespace {
+
+class SystemPrinterPort : public PrinterPort {
+public:
+    QPaintDevice* defaultPrinter(const QString& documentName, QString& error) override
+    {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            error = QStringLiteral("There is no default printer currently selected");
+            return nullptr;
+        }
+        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        m_printer->setDocName(documentName);
+        return m_printer.get();
+    }
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace
+
+std::unique_ptr<PrinterPort> PrinterPort::system()
+{
+    return std::make_unique<SystemPrinterPort>();
+}
+
+} // namespace dialogs

@@ -1,0 +1,198 @@
+#include "ToolsTestWindow.h"
+
+#include "app/NoteGrid.h"
+#include "dialogs/FrmAbout.h"
+#include "dialogs/NotePrint.h"
+#include "widgets/Modal.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QImage>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+const QString kNotes = QStringLiteral(
+    "insert into notes_main (id, group_id, create_time, content, record_time) values "
+    "(1, 0, '09:05 Mon, 07Dec2026', 'older', '2026-12-07 09:05:00.000'),"
+    "(2, null, '10:15 Mon, 07Dec2026', 'line one' || char(13, 10) || 'line two' || char(13, 10) || 'line three',"
+    " '2026-12-07 10:15:00.000'),"
+    "(3, 3, '11:00 Tue, 08Dec2026', 'in category three', '2026-12-08 11:00:00.000')");
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The printer of the tests: a page in memory, and how often a job was started.
+class PagePrinter : public dialogs::PrinterPort {
+public:
+    QImage page{800, 600, QImage::Format_RGB32};
+    int jobs = 0;
+
+    QPaintDevice* defaultPrinter(const QString&, QString&) override
+    {
+        ++jobs;
+        page.fill(Qt::white);
+        return &page;
+    }
+};
+
+int inkedRows(const QImage& page)
+{
+    int rows = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class TestToolsCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        QVERIFY(!widgets::Modal::hasQueuedAnswers());
+        widgets::Modal::clearQueuedAnswers();
+        widgets::Modal::clearShownMessages();
+    }
+
+    void exportWritesTheShownCategoryByteForByte()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        const QString path = window.dir.filePath(QStringLiteral("default.txt"));
+        widgets::Modal::queueFileAnswer(path);
+        window.form->Export1Click();
+        // Newest first; the note of three lines gives five.
+        QCOMPARE(readAll(path), QByteArray("10:15 Mon, 07Dec2026\r\nline one\r\nline two\r\nline three\r\n\r\n"
+                                           "09:05 Mon, 07Dec2026\r\nolder\r\n\r\n"));
+        QCOMPARE(window.form->exportFileName(), path);
+
+        window.form->state().CurGroupId = 3;
+        widgets::Modal::queueFileAnswer(path);
+        window.form->Export1Click();
+        QCOMPARE(readAll(path), QByteArray("11:00 Tue, 08Dec2026\r\nin category three\r\n\r\n"));
+
+        window.form->state().CurGroupId = 4;
+        widgets::Modal::queueFileAnswer(path);
+        window.form->Export1Click();
+        QCOMPARE(readAll(path), QByteArray());
+
+        widgets::Modal::queueFileAnswer(QString()); // cancelled: nothing written
+        window.form->state().CurGroupId = 3;
+        window.form->Export1Click();
+        QCOMPARE(readAll(path), QByteArray());
+        QVERIFY(widgets::Modal::shownMessages().empty());
+    }
+
+    void exportToAPathThatCannotBeWrittenSaysSoAndWritesNothing()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        const QString path = window.dir.filePath(QStringLiteral("no such folder/notes.txt"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        widgets::Modal::queueFileAnswer(path);
+        window.form->Export1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Cannot create file %1").arg(path));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void printPutsTheCurrentRowsLinesOnOnePage()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        auto printer = std::make_unique<PagePrinter>();
+        PagePrinter* page = printer.get();
+        window.form->setPrinterPort(std::move(printer));
+
+        window.form->sgContents->setCurrentRow(1); // the note of three lines
+        window.form->Print1Click();
+        QCOMPARE(page->jobs, 1);
+        const int pitch = dialogs::printLinePitch(dialogs::printFont(), page->page);
+        const int threeLines = inkedRows(page->page);
+        QVERIFY(threeLines > 2 * pitch / 2);
+        QVERIFY(threeLines <= 3 * pitch);
+
+        window.form->sgContents->setCurrentRow(0); // a separator row prints its day text
+        window.form->Print1Click();
+        QCOMPARE(page->jobs, 2);
+        QVERIFY(inkedRows(page->page) > 0);
+        QVERIFY(inkedRows(page->page) <= pitch);
+        QVERIFY(widgets::Modal::shownMessages().empty());
+    }
+
+    void printWithoutADefaultPrinterSaysSo()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        window.form->Print1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text,
+                 QStringLiteral("There is no default printer currently selected"));
+    }
+
+    void helpOpensTheFileBesideTheProgram()
+    {
+        ToolsTestWindow window;
+        QVERIFY(window.start());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        window.form->Help1Click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(catcher.opened[0].toLocalFile(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/Quibbet Standard.chm"));
+    }
+
+    void theBuiltHelpFileIsACompiledHelpFile()
+    {
+        const QByteArray help = readAll(QStringLiteral(QUIBBET_HELP_FILE));
+        QVERIFY(help.startsWith("ITSF"));
+        QVERIFY(help.contains("reminders.html"));
+    }
+
+    void aboutShowsTheLongLivedBoxUntilItsButtonIsPressed()
+    {
+        ToolsTestWindow window;
+        QVERIFY(window.start());
+        dialogs::TfrmAbout* shownBox = nullptr;
+        for (int i = 0; i < 2; ++i) {
+            widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+                auto& box = dynamic_cast<dialogs::TfrmAbout&>(shown);
+                if (shownBox && shownBox != &box)
+                    return -1; // a second box: fails the comparison below
+                shownBox = &box;
+                box.btn_continue->click();
+                return box.result();
+            });
+            window.form->About1Click();
+            QCOMPARE(shownBox->result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(shownBox, &window.form->frmAbout());
+    }
+};
+
+QTEST_MAIN(TestToolsCommands)
+#include "tst_tools_commands.moc"

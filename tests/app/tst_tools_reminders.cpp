@@ -1,0 +1,177 @@
+#include "ToolsTestWindow.h"
+
+#include "app/NoteGrid.h"
+#include "dialogs/FrmRemind.h"
+#include "dialogs/ShowRemindForm.h"
+#include "dialogs/TwelveHourTimeEdit.h"
+#include "store/Clock.h"
+#include "widgets/Modal.h"
+
+#include <QDateEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QDateTime g_now;
+
+void standAt(const char* text)
+{
+    g_now = QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// Answers the next reminder dialog: the given day and time and text, then OK.
+void answerRemindDialog(const QDate& day, const QTime& time, const QString& text, QString* shownText = nullptr)
+{
+    widgets::Modal::queueDialogAnswer([=](QDialog& shown) {
+        auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+        if (shownText)
+            *shownText = dialog.memoRemind->toPlainText();
+        dialog.dtRemind->setDate(day);
+        dialog.tmRemind->setTime(time);
+        dialog.memoRemind->setPlainText(text);
+        dialog.btnOk->click();
+        return dialog.result();
+    });
+}
+
+// Answers the next `count` display windows, noting the texts they showed.
+void answerDisplays(QStringList& texts, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        widgets::Modal::queueDialogAnswer([&texts](QDialog& shown) {
+            auto& form = dynamic_cast<dialogs::TShowRemindForm&>(shown);
+            texts << form.MemoContent->toPlainText();
+            form.btnOk->click();
+            return form.result();
+        });
+    }
+}
+
+const QString kNotes =
+    QStringLiteral("insert into notes_main (id, group_id, create_time, content, record_time) values "
+                   "(5, 0, '09:05 Mon, 07Dec2026', 'renew the passport', '2026-12-07 08:05:00.000')");
+
+} // namespace
+
+class TestToolsReminders : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        standAt("2026-12-07 09:00:00");
+        store::Clock::setSource([] { return g_now; });
+    }
+    void cleanup()
+    {
+        QVERIFY(!widgets::Modal::hasQueuedAnswers());
+        widgets::Modal::clearQueuedAnswers();
+        widgets::Modal::clearShownMessages();
+        store::Clock::setSource({});
+    }
+
+    void savingUpdatesTheNotesOneRowOrAddsIt()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        QVERIFY(window.form->tmRemind->isActive());
+        QCOMPARE(window.form->tmRemind->interval(), 60000);
+        window.form->sgContents->setCurrentRow(1); // the note under its day's separator
+        QCOMPARE(window.form->state().CurNoteId, 5);
+
+        QString shownText;
+        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 0), QStringLiteral("passport office"), &shownText);
+        window.form->Reminder1Click();
+        QCOMPARE(shownText, QStringLiteral("renew the passport"));
+        QCOMPARE(window.column("select clip_id || '|' || remind_content || '|' || remind_time from remind"),
+                 QStringList{"5|passport office|2026-12-07 09:30:00"});
+        QCOMPARE(window.form->AQclipReminds().recordCount(), 1);
+
+        answerRemindDialog(QDate(2026, 12, 8), QTime(14, 15, 13), QStringLiteral("bring photos"));
+        window.form->Reminder1Click();
+        QCOMPARE(window.column("select clip_id || '|' || remind_content || '|' || remind_time from remind"),
+                 QStringList{"5|bring photos|2026-12-08 14:15:13"});
+        QCOMPARE(window.form->AQclipReminds().recordCount(), 1);
+    }
+
+    void aTimeThatHasPassedIsRefusedAndTheDialogStaysOpen()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        bool stayedOpen = false;
+        widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+            widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+            dialog.btnOk->click(); // the initial 2003-11-25
+            stayedOpen = dialog.isVisible();
+            dialog.btnCancel->click();
+            return dialog.result();
+        });
+        window.form->Reminder1Click();
+        QVERIFY(stayedOpen);
+        QVERIFY(widgets::Modal::shownMessages().back().text.contains(QStringLiteral("passed")));
+        QCOMPARE(window.column("select count(*) from remind"), QStringList{"0"});
+    }
+
+    void everyReminderShowsOnceAtTheFirstTickOfOrAfterItsMinute()
+    {
+        ToolsTestWindow window(
+            {kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) values "
+                                    "(5, 'first of two', '2026-12-07 09:31:05'),"
+                                    "(6, 'second of two', '2026-12-07 09:31:40'),"
+                                    "(999, 'note long deleted', '2026-12-07 09:33:00'),"
+                                    "(7, 'later', '2026-12-07 09:40:00'),"
+                                    "(8, 'already past', '2026-12-07 08:59:00')")});
+        QVERIFY(window.start());
+        QCOMPARE(window.form->AQclipReminds().recordCount(), 4); // the past one is not pending
+
+        QStringList shown;
+        standAt("2026-12-07 09:30:59");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{});
+
+        standAt("2026-12-07 09:31:20");
+        answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, (QStringList{"first of two", "second of two"}));
+
+        standAt("2026-12-07 09:32:20");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+
+        // No tick fell in 09:33 or 09:34: the busy minutes' reminder shows late, not never.
+        standAt("2026-12-07 09:35:02");
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.last(), QStringLiteral("note long deleted"));
+
+        standAt("2026-12-07 09:41:00");
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        standAt("2026-12-07 09:42:00");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, (QStringList{"first of two", "second of two", "note long deleted", "later"}));
+    }
+
+    void aSavedReminderShowsEvenInTheMinuteThatWasAlreadyChecked()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        window.form->sgContents->setCurrentRow(1);
+        standAt("2026-12-07 09:30:05");
+        window.form->tmRemindTimer(); // this minute's tick has run
+        standAt("2026-12-07 09:30:20");
+        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 50), QStringLiteral("in thirty seconds"));
+        window.form->Reminder1Click();
+
+        QStringList shown;
+        standAt("2026-12-07 09:31:05");
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{"in thirty seconds"});
+    }
+};
+
+QTEST_MAIN(TestToolsReminders)
+#include "tst_tools_reminders.moc"

@@ -1,0 +1,200 @@
+// The main window's behaviour with real widgets: the stay-on-top toggle and its pictures,
+// snapping while the title bar is dragged, the docking strip, and minimising where there is
+// neither a tray nor a hot key to come back by.
+#include "app/MiniForm.h"
+#include "tests/support/TestDatabase.h"
+#include "widgets/FlatTitlebar.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+using app::TMiniForm;
+
+namespace {
+
+struct Form {
+    testing::TestDatabase db;
+    std::unique_ptr<TMiniForm> form;
+
+    Form() { form = std::make_unique<TMiniForm>(db.path()); }
+    bool startAndShow()
+    {
+        if (!form->FormCreate())
+            return false;
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
+    QToolButton& lock() { return *static_cast<QToolButton*>(form->btnLock); }
+    QToolButton& key() { return *static_cast<QToolButton*>(form->btnKey); }
+
+    void pointerLeaves(QPoint to)
+    {
+        QCursor::setPos(to);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(form.get(), &leave);
+    }
+    void pointerEnters()
+    {
+        const QPoint inside = form->mapToGlobal(QPoint(10, 10));
+        QCursor::setPos(inside);
+        QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(inside));
+        QApplication::sendEvent(form.get(), &enter);
+    }
+    // Drags the title bar, grabbed at (100, 10), so the window's corner heads for `target`.
+    void dragTo(QPoint target)
+    {
+        widgets::TFlatTitlebar* bar = form->FlatTitlebar1;
+        const QPoint grab(100, 10);
+        QTest::mousePress(bar, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(bar, grab + (target - form->pos()));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, grab);
+    }
+};
+
+} // namespace
+
+class WindowBehaviourTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnTopAndTheLockTogglesIt()
+    {
+        Form f;
+        const qint64 lockOwn = f.lock().icon().cacheKey();
+        const qint64 keyOwn = f.key().icon().cacheKey();
+        QVERIFY(lockOwn != keyOwn);
+        QVERIFY(f.startAndShow());
+        QVERIFY(f.form->isStayOnTop());
+        QVERIFY(f.form->windowFlags() & Qt::WindowStaysOnTopHint);
+        // On top: the lock shows the picture designed for the hidden button.
+        QCOMPARE(f.lock().icon().cacheKey(), keyOwn);
+        QVERIFY(f.key().isHidden());
+
+        QTest::mouseClick(&f.lock(), Qt::LeftButton);
+        QVERIFY(!f.form->isStayOnTop());
+        QVERIFY(!(f.form->windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(!(f.form->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.lock().icon().cacheKey(), lockOwn);
+        QCOMPARE(f.key().icon().cacheKey(), keyOwn);
+        QVERIFY(f.form->isVisible()); // changed in place, not hidden and shown again
+
+        QTest::mouseClick(&f.lock(), Qt::LeftButton);
+        QVERIFY(f.form->isStayOnTop());
+        QVERIFY(f.form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(f.lock().icon().cacheKey(), keyOwn);
+    }
+
+    void draggingSnapsToTheEdges()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        QCOMPARE(f.form->pos(), QPoint(295, 169));
+        const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+
+        f.dragTo(QPoint(200, 150));
+        QTRY_COMPARE(f.form->pos(), QPoint(200, 150));
+        f.dragTo(QPoint(25, 150));
+        QTRY_COMPARE(f.form->pos(), QPoint(0, 150));
+        f.dragTo(QPoint(screenWidth - 287 - 30, 150));
+        QTRY_COMPARE(f.form->pos(), QPoint(screenWidth - 287, 150));
+        f.dragTo(QPoint(20, 10));
+        QTRY_COMPARE(f.form->pos(), QPoint(20, 0));
+        QVERIFY(!f.form->DockedAtTop()); // it was lower before this move
+    }
+
+    void aWindowAtTheTopRollsUpToAStrip()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        QCOMPARE(f.form->SavedHeight(), 325);
+        f.dragTo(QPoint(100, 20));
+        f.dragTo(QPoint(120, 5));
+        QTRY_COMPARE(f.form->pos(), QPoint(120, 0));
+        QVERIFY(f.form->DockedAtTop());
+
+        // Leaving for a spot still over the window (a control's edge) changes nothing.
+        f.pointerLeaves(f.form->mapToGlobal(QPoint(50, 100)));
+        QCOMPARE(f.form->height(), 325);
+        f.pointerLeaves(QPoint(600, 500));
+        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+    }
+
+    void aWindowLowerDownKeepsItsHeight()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.dragTo(QPoint(100, 200));
+        f.dragTo(QPoint(110, 210));
+        QTRY_COMPARE(f.form->pos(), QPoint(110, 210));
+        QVERIFY(!f.form->DockedAtTop());
+        f.pointerLeaves(QPoint(700, 590));
+        QCOMPARE(f.form->height(), 325);
+    }
+
+    void pullingADockedWindowDownUndocksItAtTheNextMove()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.dragTo(QPoint(100, 10));
+        f.dragTo(QPoint(100, 5));
+        QVERIFY(f.form->DockedAtTop());
+        f.dragTo(QPoint(100, 200));
+        QVERIFY(f.form->DockedAtTop()); // judged by the top before this move
+        f.dragTo(QPoint(100, 220));
+        QVERIFY(!f.form->DockedAtTop());
+        f.pointerLeaves(QPoint(700, 590));
+        QCOMPARE(f.form->height(), 325);
+    }
+
+    void showingClearsTheDockedState()
+    {
+        Form f;
+        QVERIFY(f.form->FormCreate());
+        f.form->move(100, 0);
+        f.form->moveSnapped(QPoint(100, 0));
+        QVERIFY(f.form->DockedAtTop());
+        f.form->show();
+        QVERIFY(!f.form->DockedAtTop());
+    }
+
+    void minimisingWithNoWayBackLeavesTheWindowOnTheTaskBar()
+    {
+        // The offscreen desktop has no tray and no global keys.
+        Form f;
+        QVERIFY(f.startAndShow());
+        QTest::mouseClick(static_cast<QToolButton*>(f.form->SpeedButton2), Qt::LeftButton);
+        QTRY_VERIFY(f.form->isMinimized());
+        QVERIFY(!f.form->isHidden());
+        QVERIFY(f.form->isApplicationMinimised());
+
+        f.form->showOrHide();
+        QTRY_VERIFY(!f.form->isMinimized());
+        QVERIFY(f.form->isVisible());
+    }
+
+    void aTrayClickTogglesTheWindow()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        QVERIFY(f.form->TrayIcon1 != nullptr);
+        QCOMPARE(f.form->TrayIcon1->hint(), QStringLiteral("Quibbet Standard"));
+        QCOMPARE(f.form->TrayIcon1->popupMenu(), f.form->popTray);
+        const auto click = [&f] {
+            f.form->TrayIcon1->handleMessage(widgets::TrayCallbackMessage, widgets::TrayMouseMessage::LeftDown);
+            f.form->TrayIcon1->handleMessage(widgets::TrayCallbackMessage, widgets::TrayMouseMessage::LeftUp);
+        };
+        click();
+        QTRY_VERIFY(f.form->isApplicationMinimised());
+        click();
+        QTRY_VERIFY(!f.form->isApplicationMinimised());
+    }
+};
+
+QTEST_MAIN(WindowBehaviourTest)
+#include "tst_windowbehaviour.moc"

@@ -1,0 +1,158 @@
+#include "dialogs/FrmRemind.h"
+#include "dialogs/TwelveHourTimeEdit.h"
+#include "store/Clock.h"
+#include "widgets/Modal.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using dialogs::TFrmRemind;
+
+namespace {
+struct SavedReminder {
+    qint32 clipId;
+    QString text;
+    QDateTime when;
+};
+} // namespace
+
+class TestFrmRemind : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        store::Clock::setSource({});
+        widgets::Modal::clearQueuedAnswers();
+        widgets::Modal::clearShownMessages();
+    }
+
+    void startsWithTheStoredPickerValuesNotToday()
+    {
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(15, 0)); });
+        TFrmRemind dialog(nullptr, {});
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Remind Settings"));
+        QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(dialog.dtRemind->date(), QDate(2003, 11, 25));
+        QCOMPARE(dialog.dtRemind->text(), QStringLiteral("2003-11-25"));
+        QVERIFY(dialog.dtRemind->calendarPopup());
+        QCOMPARE(dialog.tmRemind->time(), QTime(0, 0, 13));
+        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("12:00")); // just after midnight, 12-hour clock
+        QCOMPARE(dialog.memoRemind->size(), QSize(345, 121));
+        QVERIFY(dialog.btnOk->isDefault());
+        QCOMPARE(dialog.remindTime(), QDateTime(QDate(2003, 11, 25), QTime(0, 0, 13)));
+    }
+
+    void nowTakesTheClocksDayAndTime()
+    {
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(15, 42, 31, 250)); });
+        TFrmRemind dialog(nullptr, {});
+        dialog.Button1->click();
+        QCOMPARE(dialog.dtRemind->text(), QStringLiteral("2026-12-07"));
+        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("03:42"));
+        QCOMPARE(dialog.remindTime(), QDateTime(QDate(2026, 12, 7), QTime(15, 42, 31)));
+    }
+
+    void timePickerShowsTwelveHoursAndKeepsTheHalfOfTheDay()
+    {
+        dialogs::TwelveHourTimeEdit edit;
+        edit.setTime(QTime(13, 45, 9));
+        QCOMPARE(edit.text(), QStringLiteral("01:45"));
+        edit.show();
+        edit.setFocus();
+        QLineEdit* line = edit.findChild<QLineEdit*>();
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("02:30"));
+        QCOMPARE(edit.time(), QTime(14, 30, 9));     // typed 02:30 in the afternoon, seconds kept
+        QTest::keyClicks(line, QStringLiteral("9")); // not a time: refused by the validator
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(edit.text(), QStringLiteral("02:30"));
+
+        edit.setTime(QTime(11, 59, 0));
+        line->setCursorPosition(1);
+        edit.stepBy(1);
+        QCOMPARE(edit.time(), QTime(12, 59, 0));
+        QCOMPARE(edit.text(), QStringLiteral("12:59"));
+        line->setCursorPosition(4);
+        edit.stepBy(1);
+        QCOMPARE(edit.time(), QTime(12, 0, 0)); // minutes wrap inside their hour
+        line->setCursorPosition(0);
+        edit.stepBy(-13);
+        QCOMPARE(edit.time(), QTime(23, 0, 0));
+    }
+
+    void okRefusesAMomentThatHasPassedAndSavesOneToCome()
+    {
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)); });
+        std::vector<SavedReminder> saved;
+        TFrmRemind dialog(nullptr, [&](qint32 clipId, const QString& text, const QDateTime& when) {
+            saved.push_back({clipId, text, when});
+        });
+        dialog.ClipId = 42;
+        dialog.memoRemind->setPlainText(QStringLiteral("call back\r\nabout the invoice"));
+        dialog.show();
+
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        dialog.btnOk->click(); // the initial 2003 date
+        QVERIFY(saved.empty());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
+        QVERIFY(widgets::Modal::shownMessages().back().text.contains(QStringLiteral("2003-11-25 00:00:13")));
+
+        dialog.Button1->click(); // now: 09:00:30, not in the future either
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        dialog.btnOk->click();
+        QVERIFY(saved.empty());
+        QVERIFY(dialog.isVisible());
+
+        dialog.tmRemind->setTime(QTime(9, 0, 31));
+        dialog.btnOk->click();
+        QCOMPARE(saved.size(), size_t(1));
+        QCOMPARE(saved[0].clipId, 42);
+        QCOMPARE(saved[0].text, QStringLiteral("call back\nabout the invoice"));
+        QCOMPARE(saved[0].when, QDateTime(QDate(2026, 12, 7), QTime(9, 0, 31)));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void recordCarriesAtMost1023CharactersUpToTheFirstZero()
+    {
+        const QString longText(2000, QLatin1Char('a'));
+        QCOMPARE(dialogs::makeRemindRec(7, longText).contentText(), QString(1023, QLatin1Char('a')));
+        QCOMPARE(dialogs::makeRemindRec(7, longText).ClipId, 7);
+
+        // A character of two UTF-16 units across the cut is left out whole.
+        const QString emoji = QString(1022, QLatin1Char('b')) + QString::fromUtf8("\xF0\x9F\x93\x9D") + "c";
+        QCOMPARE(dialogs::makeRemindRec(1, emoji).contentText(), QString(1022, QLatin1Char('b')));
+
+        QString withZero = QStringLiteral("before");
+        withZero.append(QChar(0)).append(QStringLiteral("after"));
+        QCOMPARE(dialogs::makeRemindRec(1, withZero).contentText(), QStringLiteral("before"));
+    }
+
+    void showRemindDialogFillsTheDialogAndCancelSavesNothing()
+    {
+        bool saverCalled = false;
+        QString memoText;
+        qint32 clipId = 0;
+        widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+            auto& dialog = dynamic_cast<TFrmRemind&>(shown);
+            memoText = dialog.memoRemind->toPlainText();
+            clipId = dialog.ClipId;
+            dialog.Button1->click();
+            dialog.btnCancel->click();
+            return dialog.result();
+        });
+        dialogs::ShowRemindDialog(dialogs::makeRemindRec(9, QStringLiteral("Mon, 07Dec2026")), nullptr,
+                                  [&](qint32, const QString&, const QDateTime&) { saverCalled = true; });
+        QCOMPARE(memoText, QStringLiteral("Mon, 07Dec2026"));
+        QCOMPARE(clipId, 9);
+        QVERIFY(!saverCalled);
+        QVERIFY(!widgets::Modal::hasQueuedAnswers());
+    }
+};
+
+QTEST_MAIN(TestFrmRemind)
+#include "tst_frm_remind.moc"

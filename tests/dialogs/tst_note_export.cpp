@@ -1,0 +1,55 @@
+#include "dialogs/NoteExport.h"
+#include "store/Database.h"
+#include "store/Query.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class TestNoteExport : public QObject {
+    Q_OBJECT
+private slots:
+    void blocksOfThreeLinesEndingInCrLf()
+    {
+        QTemporaryDir dir;
+        store::Database database(dir.filePath(QStringLiteral("clipdata.dat")));
+        database.execute(
+            QStringLiteral("insert into notes_main (id, group_id, create_time, content) values "
+                           "(1, 3, '09:05 Mon, 07Dec2026', 'one' || char(13, 10) || 'two' || char(13, 10) || 'three'),"
+                           "(2, 3, '10:15 Tue, 08Dec2026', 'Grüße ✓')"));
+        store::Query query(database);
+        query.addLine(QStringLiteral("select id,create_time,content from notes_main where group_id =3"));
+        query.open();
+        const QByteArray expected = "09:05 Mon, 07Dec2026\r\none\r\ntwo\r\nthree\r\n\r\n"
+                                    "10:15 Tue, 08Dec2026\r\nGr\xC3\xBC\xC3\x9F\x65 \xE2\x9C\x93\r\n\r\n";
+        QCOMPARE(dialogs::exportText(query), expected); // UTF-8, no byte-order mark
+    }
+
+    void writingReplacesTheFileWholeOrLeavesItAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("notes.txt"));
+        QString error;
+        QVERIFY(dialogs::writeExportFile(path, "a long old text that is longer than the new one\r\n", error));
+        QVERIFY(dialogs::writeExportFile(path, "new\r\n", error));
+        QCOMPARE(readAll(path), QByteArray("new\r\n"));
+
+        // The old file stands where a directory would have to be: nothing can be written.
+        const QString impossible = path + QStringLiteral("/inner.txt");
+        QVERIFY(!dialogs::writeExportFile(impossible, "x", error));
+        QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(impossible));
+        QCOMPARE(readAll(path), QByteArray("new\r\n"));
+        QVERIFY(!QFile::exists(impossible));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoteExport)
+#include "tst_note_export.moc"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# F9 hides the shown program and brings it back to the front, active, whatever the state of
+# Num Lock; another program holding the focus does not matter.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/desktop.sh"
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+start_window_manager
+cd "$work"
+"$QUIBBET" >"$work/log" 2>&1 &
+pid=$!
+wait_for_window >/dev/null || fail "the window never mapped: $(cat "$work/log")"
+id=$(main_window)
+
+toggle_twice() {
+    xdotool key F9
+    wait_for_map_state "$id" IsUnMapped || fail "F9 ($1) did not hide the window"
+    xdotool key F9
+    wait_for_map_state "$id" IsViewable || fail "F9 ($1) did not bring the window back"
+    wait_for_active "$id" || fail "F9 ($1) brought the window back without activating it"
+}
+
+toggle_twice "Num Lock off"
+num_lock_on && fail "Num Lock was on from the start"
+xdotool key Num_Lock
+num_lock_on || fail "Num Lock did not come on"
+toggle_twice "Num Lock on"
+xdotool key Caps_Lock
+toggle_twice "Num Lock and Caps Lock on"
+xdotool key Caps_Lock Num_Lock
+
+# Shift+F9 is another key: it leaves the window alone.
+xdotool key shift+F9
+sleep 0.5
+[ "$(map_state "$id")" = IsViewable ] || fail "Shift+F9 hid the window"
+echo "hotkey: passed"
