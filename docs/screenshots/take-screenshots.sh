@@ -63,6 +63,20 @@ shoot_window() {
     echo "wrote $2"
 }
 
+# A dialog, frame and all, once it is on screen; then Escape closes it.
+shoot_dialog() {
+    local window
+    window=$(timeout "${3:-20}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || {
+        echo "no window \"$1\"" >&2
+        return 1
+    }
+    sleep 0.8
+    import -frame -window "$window" "$here/$2"
+    echo "wrote $2"
+    xdotool windowactivate --sync "$window" key Escape 2>/dev/null || xdotool key Escape
+    sleep 0.5
+}
+
 # The area from the main window's top-left corner, w x h pixels, taken off the screen (for
 # pop-up menus that lie outside the window).
 shoot_area_from_main() {
@@ -85,6 +99,12 @@ insert into notes_main (id, group_id, isdone, create_time, content, record_time)
  (5, 0, 0, '10:00 Wed, 05Jun2024', 'Book train tickets for the weekend trip', '2024-06-05 08:00:00.000'),
  (6, 0, 0, '11:45 Wed, 05Jun2024', 'Router password hint: the name of the first cat', '2024-06-05 09:45:00.000');
 SQL
+# A reminder that falls due two or three minutes from now (two rows: one of them is the
+# minute the timer looks at).
+for later in 120 180; do
+    sqlite3 clipdata.dat "insert into remind (clip_id, remind_content, remind_time, type, flag) values
+        (5, 'Book train tickets for the weekend trip', '$(date -d "+$later sec" '+%Y-%m-%d %H:%M:00')', 0, 0)"
+done
 
 start_program
 # Browse mode with the newest note selected, then edit mode with it in the memo.
@@ -101,3 +121,21 @@ click_main 150 150 3
 shoot_area_from_main menu-open.png 420 420
 xdotool key Escape
 sleep 0.3
+
+# The dialogs: options from the list's menu (second entry from the bottom), the reminder
+# settings of the selected note, a new category, the search.
+click_main 150 150 3
+xdotool key Up Up Return
+shoot_dialog "Quibbet Options" dialog-options.png
+click_main 150 90
+xdotool key ctrl+r
+shoot_dialog "Remind Settings" dialog-reminder-settings.png
+click_main 150 90
+xdotool key ctrl+d
+shoot_dialog "Category manage" dialog-category.png || true
+click_main 150 90
+xdotool key ctrl+f
+shoot_dialog "Search" dialog-search.png || true
+
+# The reminder falls due on one of the next minute ticks.
+shoot_dialog "Remind info" dialog-reminder-display.png 200
