@@ -13,6 +13,7 @@ QUIBBET_PACKAGES=(
     fp-utils
     xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon dbus-session-bus-common
     fonts-dejavu-core fonts-liberation
+    imagemagick
 )
 
 install_missing_packages() {
