@@ -118,6 +118,7 @@ public:
     void Copy1Click();
     void Edit1Click();
     void Deletenote1Click();
+    void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Categories.
     bool tabGroupsChange(int newIndex);
@@ -193,6 +194,7 @@ private:
     bool hasWayBack() const;
     void retryTray();
     void applyMemoFont();
+    void installMemoKeys();
     void startIntegrityCheck();
 
     SharedState m_state;

@@ -256,6 +256,7 @@ void TMiniForm::connectHandlers()
     sgContents->onDblClick = [this] { sgContentsDblClick(); };
     sgContents->onTopLeftChanged = [this] { sgContentsTopLeftChanged(); };
     tabGroups->setChangeHandler([this](int index) { return tabGroupsChange(index); });
+    installMemoKeys();
 
     connect(imgPre, &widgets::TMouseEffectImage::clicked, this, [this] { imgPreClick(); });
     connect(imgNext, &widgets::TMouseEffectImage::clicked, this, [this] { imgNextClick(); });

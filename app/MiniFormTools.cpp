@@ -65,8 +65,6 @@ void TMiniForm::LoadNoteFont()
         font.charset = values[3] & 0xFF;
 }
 
-void TMiniForm::Search1Click() {}
-
 void TMiniForm::Reminder1Click()
 {
     const QString text = sgContents->cellText(1, sgContents->currentRow());

@@ -190,12 +190,14 @@ void Database::execute(const QString& sql) { runAll(handle(), sql, m_path); }
 
 void Database::beforeWrite()
 {
-    std::int64_t now = QDateTime::currentMSecsSinceEpoch();
-    while (now <= m_lastWriteMs) {
+    while (QDateTime::currentMSecsSinceEpoch() <= m_lastWriteMs)
         QThread::usleep(200);
-        now = QDateTime::currentMSecsSinceEpoch();
-    }
-    m_lastWriteMs = now;
+}
+
+void Database::afterWrite()
+{
+    // Taken after the statement ran, so it is no earlier than the time the engine stamped.
+    m_lastWriteMs = QDateTime::currentMSecsSinceEpoch();
 }
 
 Database::Transaction::Transaction(Database& database) : m_database(database)

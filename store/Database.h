@@ -35,6 +35,7 @@ public:
     // Called by the query objects before every write, so that two inserts never share one
     // record_time: newest-first order holds even for notes applied within one millisecond.
     void beforeWrite();
+    void afterWrite();
 
     // A write transaction taken at once (BEGIN IMMEDIATE): what it reads cannot change
     // before it commits, even with another process on the same file. Rolls back unless

@@ -269,6 +269,7 @@ void Query::open()
 
 void Query::execSql()
 {
+    m_rowsAffected = 0;
     sqlite3_stmt* statement = prepare(sql(), false);
     StatementGuard guard{statement};
     if (!statement)
@@ -279,8 +280,11 @@ void Query::execSql()
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
     }
+    if (sqlite3_stmt_readonly(statement) == 0)
+        m_database.afterWrite();
     if (rc != SQLITE_DONE)
         throw m_database.engineError();
+    m_rowsAffected = sqlite3_changes(m_database.handle());
 }
 
 void Query::first()
@@ -435,7 +439,9 @@ void Query::post()
     if (m_state == State::Edit)
         sqlite3_bind_int64(statement, index, m_rowIds[m_row]);
     m_database.beforeWrite();
-    if (sqlite3_step(statement) != SQLITE_DONE)
+    const int rc = sqlite3_step(statement);
+    m_database.afterWrite();
+    if (rc != SQLITE_DONE)
         throw m_database.engineError();
 
     // Keep the snapshot in step with what was written.
@@ -466,7 +472,9 @@ void Query::deleteRow()
     StatementGuard guard{statement};
     sqlite3_bind_int64(statement, 1, m_rowIds[m_row]);
     m_database.beforeWrite();
-    if (sqlite3_step(statement) != SQLITE_DONE)
+    const int rc = sqlite3_step(statement);
+    m_database.afterWrite();
+    if (rc != SQLITE_DONE)
         throw m_database.engineError();
     const size_t width = size_t(m_columns.size());
     m_values.erase(m_values.begin() + std::ptrdiff_t(m_row * width),

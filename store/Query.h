@@ -55,6 +55,8 @@ public:
 
     void open();    // throws StoreError; afterwards the object is closed
     void execSql(); // throws StoreError; nothing was changed
+    // Rows the last execSql inserted, changed or deleted (0 when it failed).
+    int rowsAffected() const { return m_rowsAffected; }
 
     bool isOpen() const { return m_open; }
     int recordCount() const { return int(m_rowCount); }
@@ -108,6 +110,7 @@ private:
     std::map<QString, Binding> m_bindings; // keyed by lower-case name
 
     bool m_open = false;
+    int m_rowsAffected = 0;
     QStringList m_columns;       // lower-case result column names
     std::vector<Value> m_values; // row-major
     std::shared_ptr<TextArena> m_arena;

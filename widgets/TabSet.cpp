@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWheelEvent>
 
 namespace widgets {
 
@@ -11,6 +12,7 @@ namespace {
 constexpr int kStartX = 4;
 constexpr int kPadding = 8;
 constexpr int kSlant = 4;
+constexpr int kArrowWidth = 15;
 } // namespace
 
 TabSet::TabSet(QWidget* parent) : QWidget(parent)
@@ -25,7 +27,12 @@ void TabSet::setTabIndex(int index)
         return;
     if (m_onChange && !m_onChange(index))
         return;
+    // The handler may have changed the captions meanwhile (a new category comes in just
+    // before "*New"); the index it allowed is kept as long as it still names a tab.
+    if (index >= count())
+        return;
     m_index = index;
+    makeVisible(m_index);
     update();
 }
 
@@ -37,6 +44,8 @@ void TabSet::insertTab(int index, const QString& caption)
         m_index = 0;
     else if (index <= m_index)
         ++m_index;
+    if (index < m_first)
+        ++m_first;
     update();
 }
 
@@ -47,6 +56,8 @@ void TabSet::removeTab(int index)
     m_tabs.removeAt(index);
     if (m_index >= count())
         m_index = count() - 1;
+    if (m_first >= count())
+        m_first = qMax(0, count() - 1);
     update();
 }
 
@@ -62,35 +73,98 @@ void TabSet::setTabs(const QStringList& captions, int selected)
 {
     m_tabs = captions;
     m_index = captions.isEmpty() ? -1 : qBound(0, selected, int(captions.size()) - 1);
+    m_first = 0;
+    makeVisible(m_index);
     update();
+}
+
+int TabSet::tabWidth(int index) const
+{
+    return QFontMetrics(font()).horizontalAdvance(m_tabs[index]) + 2 * kPadding;
 }
 
 QRect TabSet::tabRect(int index) const
 {
-    const QFontMetrics metrics(font());
+    if (index < m_first || index >= count())
+        return {};
     int x = kStartX;
-    for (int i = 0; i < count(); ++i) {
-        const int width = metrics.horizontalAdvance(m_tabs[i]) + 2 * kPadding;
-        if (i == index)
-            return QRect(x, 0, width, height() - 1);
-        x += width - kSlant;
-    }
-    return {};
+    for (int i = m_first; i < index; ++i)
+        x += tabWidth(i) - kSlant;
+    return QRect(x, 0, tabWidth(index), height() - 1);
+}
+
+bool TabSet::hasScrollArrows() const
+{
+    int right = kStartX;
+    for (int i = 0; i < count(); ++i)
+        right += tabWidth(i) - kSlant;
+    return right + kSlant > width();
+}
+
+int TabSet::tabsRight() const
+{
+    return hasScrollArrows() ? width() - 2 * kArrowWidth : width();
+}
+
+QRect TabSet::scrollArrowRect(bool forward) const
+{
+    if (!hasScrollArrows())
+        return {};
+    const int left = width() - 2 * kArrowWidth + (forward ? kArrowWidth : 0);
+    return QRect(left, 1, kArrowWidth, height() - 2);
+}
+
+bool TabSet::isFullyVisible(int index) const
+{
+    const QRect r = tabRect(index);
+    return r.isValid() && r.right() < tabsRight();
+}
+
+void TabSet::makeVisible(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    if (index < m_first)
+        m_first = index;
+    while (m_first < index && !isFullyVisible(index))
+        ++m_first;
+}
+
+void TabSet::setFirstVisibleTab(int index)
+{
+    index = qBound(0, index, qMax(0, count() - 1));
+    if (index == m_first)
+        return;
+    m_first = index;
+    update();
+}
+
+void TabSet::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!hasScrollArrows())
+        m_first = 0;
+    makeVisible(m_index);
 }
 
 int TabSet::tabAt(const QPoint& point) const
 {
     // The selected tab lies over its neighbours' slanted edges.
+    if (point.x() >= tabsRight())
+        return -1;
     if (m_index >= 0 && tabRect(m_index).contains(point))
         return m_index;
-    for (int i = 0; i < count(); ++i) {
+    for (int i = m_first; i < count(); ++i) {
         if (tabRect(i).contains(point))
             return i;
     }
     return -1;
 }
 
-QSize TabSet::sizeHint() const { return {200, 17}; }
+QSize TabSet::sizeHint() const
+{
+    return {200, 17};
+}
 
 void TabSet::paintEvent(QPaintEvent*)
 {
@@ -120,23 +194,64 @@ void TabSet::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
     };
-    for (int i = count() - 1; i >= 0; --i) {
+    painter.setClipRect(0, 0, tabsRight(), height());
+    for (int i = count() - 1; i >= m_first; --i) {
         if (i != m_index)
             drawTab(i);
     }
-    if (m_index >= 0)
+    if (m_index >= m_first)
         drawTab(m_index);
+    painter.setClipping(false);
+
+    if (!hasScrollArrows())
+        return;
+    for (const bool forward : {false, true}) {
+        const QRect r = scrollArrowRect(forward);
+        painter.fillRect(r, face);
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        const bool usable = forward ? !isFullyVisible(count() - 1) : m_first > 0;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(usable ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        const QPointF c = QRectF(r).center();
+        const qreal d = forward ? 2.5 : -2.5;
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.drawPolygon(QPolygonF{{c.x() + d, c.y()}, {c.x() - d, c.y() - 4}, {c.x() - d, c.y() + 4}});
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
 }
 
 void TabSet::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        const int index = tabAt(event->position().toPoint());
+        const QPoint point = event->position().toPoint();
+        if (scrollArrowRect(false).contains(point)) {
+            setFirstVisibleTab(m_first - 1);
+            return;
+        }
+        if (scrollArrowRect(true).contains(point)) {
+            if (!isFullyVisible(count() - 1))
+                setFirstVisibleTab(m_first + 1);
+            return;
+        }
+        const int index = tabAt(point);
         if (index >= 0)
             setTabIndex(index);
     } else if (event->button() == Qt::RightButton && m_popup) {
         m_popup->popup(event->globalPosition().toPoint());
     }
+}
+
+void TabSet::wheelEvent(QWheelEvent* event)
+{
+    if (!hasScrollArrows())
+        return QWidget::wheelEvent(event);
+    const int steps = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    if (steps < 0 && !isFullyVisible(count() - 1))
+        setFirstVisibleTab(m_first + 1);
+    else if (steps > 0)
+        setFirstVisibleTab(m_first - 1);
+    event->accept();
 }
 
 } // namespace widgets

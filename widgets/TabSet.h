@@ -42,13 +42,28 @@ public:
     QRect tabRect(int index) const;
     QSize sizeHint() const override;
 
+    // When the captions are wider than the set, two arrows at the right end scroll them,
+    // so that every category stays within reach.
+    int firstVisibleTab() const { return m_first; }
+    void setFirstVisibleTab(int index);
+    bool hasScrollArrows() const;
+    QRect scrollArrowRect(bool forward) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int tabWidth(int index) const;
+    int tabsRight() const; // where the tabs must end: the width, less the arrows when shown
+    bool isFullyVisible(int index) const;
+    void makeVisible(int index);
+
     QStringList m_tabs;
     int m_index = -1;
+    int m_first = 0;
     ChangeHandler m_onChange;
     QMenu* m_popup = nullptr;
 };

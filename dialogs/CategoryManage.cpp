@@ -1,0 +1,117 @@
+#include "dialogs/CategoryManage.h"
+
+#include "dialogs/BottomLineBevel.h"
+#include "widgets/FontValue.h"
+#include "widgets/Modal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace dialogs {
+
+namespace {
+
+// Cuts text to at most `length` characters without splitting a character that takes two
+// UTF-16 units.
+QString cut(const QString& text, int length)
+{
+    if (text.size() <= length)
+        return text;
+    if (text.at(length - 1).isHighSurrogate())
+        --length;
+    return text.left(length);
+}
+
+QLabel* label(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* result = new QLabel(text, parent);
+    result->move(left, top);
+    result->adjustSize();
+    return result;
+}
+
+} // namespace
+
+void TCategoryRec::setName(const QString& text)
+{
+    name = cut(text, kNameLength);
+}
+
+void TCategoryRec::setDescription(const QString& text)
+{
+    description = cut(text, kDescriptionLength);
+}
+
+TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CategoryManage"));
+    setWindowTitle(QStringLiteral("Category manage"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(275, 165);
+    QFont dialogFont(widgets::FontValue::defaultFace());
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+
+    label(this, QStringLiteral("Category name(*):"), 24, 32)->setObjectName(QStringLiteral("Label1"));
+    edtcatname = new QLineEdit(this);
+    edtcatname->setObjectName(QStringLiteral("edtcatname"));
+    edtcatname->setGeometry(120, 24, 121, 21);
+    label(this, QStringLiteral("Category Description:"), 24, 64)->setObjectName(QStringLiteral("Label2"));
+    edtcatDescription = new QLineEdit(this);
+    edtcatDescription->setObjectName(QStringLiteral("edtcatDescription"));
+    edtcatDescription->setGeometry(24, 80, 217, 21);
+    auto* bevel = new BottomLineBevel(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setGeometry(0, 96, 273, 18);
+    bevel->lower(); // the description edit reaches into the bevel's box and stays usable
+
+    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setGeometry(88, 129, 75, 25);
+    btnOk->setDefault(true);
+    btnOk->setEnabled(false);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(168, 129, 75, 25);
+
+    setTabOrder(btnOk, btnCancel);
+    setTabOrder(btnCancel, edtcatname);
+    setTabOrder(edtcatname, edtcatDescription);
+    // The name is what the dialog is for: typing starts there.
+    edtcatname->setFocus();
+
+    connect(edtcatname, &QLineEdit::textChanged, this, [this] { edtcatnameChange(); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TCategoryManage::edtcatnameChange()
+{
+    btnOk->setEnabled(true);
+}
+
+void TCategoryManage::btnOkClick()
+{
+    if (edtcatname->text().isEmpty())
+        return; // stays open, says nothing
+    accept();
+}
+
+bool ShowCategoryDialog(TCategoryRec& record, QWidget* owner)
+{
+    TCategoryManage dialog(owner);
+    if (!record.name.isEmpty()) {
+        dialog.edtcatname->setText(record.name);
+        dialog.edtcatDescription->setText(record.description);
+    }
+    dialog.raise();
+    if (widgets::Modal::exec(dialog) != QDialog::Accepted)
+        return false;
+    record.setName(dialog.edtcatname->text());
+    record.setDescription(dialog.edtcatDescription->text());
+    return true;
+}
+
+} // namespace dialogs

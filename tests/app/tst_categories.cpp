@@ -1,0 +1,191 @@
+// Categories through the real main window: switching, new, rename and delete.
+#include "FormFixture.h"
+
+#include "dialogs/CategoryManage.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QStringList kSeed = {"insert into clip_groups values (2,'Work','job things')",
+                           fixture::note(1, "0", "09:00 Mon, 07Dec2026", "home note", "2026-12-07 09:00:00"),
+                           fixture::note(2, "2", "09:00 Mon, 07Dec2026", "work note", "2026-12-07 09:00:00")};
+
+// Types into the category dialog key by key (any script) and presses OK; without a name, Cancel.
+void answerCategory(const QString& name = {}, const QString& description = {})
+{
+    widgets::Modal::queueDialogAnswer([=](QDialog& shown) {
+        auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
+        if (name.isEmpty()) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            return dialog.result();
+        }
+        for (auto [edit, text] : {std::pair{dialog.edtcatname, name}, {dialog.edtcatDescription, description}}) {
+            edit->selectAll();
+            for (const QChar c : text)
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
+        return dialog.result();
+    });
+}
+
+} // namespace
+
+class TestCategories : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choosingATabShowsItsNotesOnlyInBrowseMode()
+    {
+        fixture::Form f(kSeed);
+        QTest::mouseClick(f->tabGroups, Qt::LeftButton, {}, f->tabGroups->tabRect(2).center());
+        QCOMPARE(f.state().CurGroupId, 2);
+        QCOMPARE(f->tabGroups->toolTip(), QStringLiteral("job things"));
+        QCOMPARE(f.tags(), (QList<qint32>{60000, 2}));
+        f->imgEditModeClick();
+        f.chooseTab(QStringLiteral("Default"));
+        QCOMPARE(f.selectedTab(), QStringLiteral("Work"));
+        QCOMPARE(f.state().CurGroupId, 2);
+    }
+
+    // Every row of the outcome table: mode x where it started x what the dialog gave.
+    void newCategoryOutcomes_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("fromNewTab");
+        QTest::addColumn<QString>("name"); // Home: new; Work: duplicate; empty: Cancel
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("groupId");
+        for (const bool edit : {false, true}) {
+            const char* mode = edit ? "edit" : "browse";
+            QTest::addRow("%s *New OK", mode) << edit << true << "Home"
+                                              << "Home" << (edit ? 2 : 3);
+            QTest::addRow("%s *New Cancel", mode) << edit << true << ""
+                                                  << "*New" << 2;
+            QTest::addRow("%s *New duplicate", mode) << edit << true << "Work"
+                                                     << "*New" << 2;
+            QTest::addRow("%s Ctrl+D OK", mode)
+                << edit << false << "Home" << (edit ? "Work" : "Home") << (edit ? 2 : 3);
+            QTest::addRow("%s Ctrl+D Cancel", mode) << edit << false << ""
+                                                    << "Work" << 2;
+            QTest::addRow("%s Ctrl+D duplicate", mode) << edit << false << "Work"
+                                                       << "Work" << 2;
+        }
+    }
+    void newCategoryOutcomes()
+    {
+        QFETCH(bool, edit);
+        QFETCH(bool, fromNewTab);
+        QFETCH(QString, name);
+        QFETCH(QString, selected);
+        QFETCH(int, groupId);
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        if (edit)
+            f->imgEditModeClick();
+        answerCategory(name, QStringLiteral("my home"));
+        if (fromNewTab)
+            QTest::mouseClick(f->tabGroups, Qt::LeftButton, {}, f->tabGroups->tabRect(3).center());
+        else
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f.form.get(), Qt::Key_D,
+                            Qt::ControlModifier);
+        QVERIFY(!widgets::Modal::hasQueuedAnswers());
+
+        QCOMPARE(f.selectedTab(), selected);
+        QCOMPARE(f.state().CurGroupId, groupId);
+        QCOMPARE(f.tags(), groupId == 2 ? QList<qint32>({60000, 2}) : QList<qint32>({0}));
+        const bool added = name == QLatin1String("Home");
+        QCOMPARE(f->tabGroups->count(), added ? 5 : 4);
+        QCOMPARE(f.rows("select group_id,description from clip_groups where group_name='Home'", 2),
+                 added ? QStringList{"3|my home"} : QStringList{});
+        const bool warned = name == QLatin1String("Work");
+        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(warned));
+        if (warned) {
+            QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
+            QCOMPARE(widgets::Modal::shownMessages().back().caption, QStringLiteral("Information"));
+            QCOMPARE(widgets::Modal::shownMessages().back().icon, QMessageBox::Warning);
+        }
+    }
+
+    void namesKeepQuotesAndScriptsAndAreCut()
+    {
+        fixture::Form f(kSeed);
+        const QString name = QStringLiteral("it's Заметки, a name far too long to keep");
+        answerCategory(name, QStringLiteral("d'escription"));
+        f->actNewCategoryExecute();
+        QCOMPARE(f.rows("select group_name,description from clip_groups where group_id=3", 2),
+                 QStringList{name.left(31) + QStringLiteral("|d'escription")});
+        QCOMPARE(f.selectedTab(), name.left(31));
+    }
+
+    void renameChangesRowAndCaptionButRefusesATakenName()
+    {
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        answerCategory(QStringLiteral("Search"), QStringLiteral("x"));
+        f->Rename1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
+        answerCategory(QStringLiteral("Work"), QStringLiteral("paid")); // its own name is no duplicate
+        f->Rename1Click();
+        answerCategory(QStringLiteral("Jobs"), QStringLiteral("paid"));
+        f->Rename1Click();
+        QCOMPARE(f.rows("select group_id,group_name,description from clip_groups order by group_id", 3),
+                 (QStringList{"1|Search|", "2|Jobs|paid"}));
+        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Jobs", "*New"}));
+        QCOMPARE(f->tabGroups->toolTip(), QStringLiteral("job things"));
+        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
+    }
+
+    void renamingDefaultInsertsARowAndSearchThenDeletes()
+    {
+        fixture::Form f(kSeed);
+        answerCategory(QStringLiteral("Renamed"));
+        f->Rename1Click();
+        QCOMPARE(f.rows("select group_id,group_name from clip_groups where group_name='Renamed'", 2),
+                 QStringList{"|Renamed"});
+        QCOMPARE(f.selectedTab(), QStringLiteral("Renamed"));
+
+        f.chooseTab(QStringLiteral("Search"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        f->Delete1Click(); // "Search" is not even asked about
+        QVERIFY(widgets::Modal::shownMessages().empty());
+        answerCategory(QStringLiteral("Found"));
+        f->Rename1Click();
+        f->Delete1Click();
+        QCOMPARE(f.rows("select group_name from clip_groups order by group_name", 1), (QStringList{"Renamed", "Work"}));
+    }
+
+    void deleteAsksThenRemovesTheCategoryButNotItsNotes()
+    {
+        fixture::Form f(kSeed);
+        f.chooseTab(QStringLiteral("Work"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::No);
+        f->Delete1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text,
+                 QStringLiteral("Are you sure you want to delete the category [Work]"));
+        QCOMPARE(widgets::Modal::shownMessages().back().icon, QMessageBox::Question);
+        QCOMPARE(f->tabGroups->count(), 4);
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        f->Delete1Click();
+        QCOMPARE(f.rows("select group_name from clip_groups", 1), QStringList{"Search"});
+        QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id=2"), QStringLiteral("1"));
+        QCOMPARE(f.selectedTab(), QStringLiteral("Search")); // the last one: the tab before it is shown
+        QCOMPARE(f.state().CurGroupId, 1);
+
+        f.chooseTab(QStringLiteral("Default"));
+        f->Delete1Click();
+        answerCategory(); // "*New" has no row: the empty result's error is shown
+        f.chooseTab(QStringLiteral("*New"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        f->Delete1Click();
+        QCOMPARE(widgets::Modal::shownMessages().back().text,
+                 QStringLiteral("Cannot perform this operation on an empty dataset"));
+        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "*New"}));
+    }
+};
+
+QTEST_MAIN(TestCategories)
+#include "tst_categories.moc"

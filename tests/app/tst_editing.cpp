@@ -1,0 +1,208 @@
+// Editing and navigation through the real main window on a real notes file.
+#include "FormFixture.h"
+
+#include "store/Clock.h"
+#include "widgets/MouseEffectImage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+
+using fixture::note;
+
+namespace {
+
+// List order: separator, 2, 1, separator, 3. A Search copy of 1 and a note of category 5
+// are not listed; the copy's id must not count for the next id.
+QStringList notes()
+{
+    return {note(1, "0", "09:00 Mon, 07Dec2026", "first", "2026-12-07 09:00:00"),
+            note(2, "0", "09:10 Mon, 07Dec2026", "second", "2026-12-07 09:10:00"),
+            note(3, "NULL", "08:00 Sun, 06Dec2026", "older", "2026-12-06 08:00:00"),
+            note(60001, "1", "09:00 Mon, 07Dec2026", "first", "2026-12-07 10:00:00"),
+            note(9, "5", "07:00 Sun, 06Dec2026", "elsewhere", "2026-12-06 07:30:00")};
+}
+
+} // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 6), QTime(14, 5, 30)); });
+    }
+    void cleanup() { store::Clock::setSource({}); }
+
+    void modeSwitchesFollowTheModeTable()
+    {
+        fixture::Form f(notes());
+        for (const bool browse : {false, true}) {
+            QTest::mouseClick(browse ? f->imgBrowseMode : f->imgEditMode, Qt::LeftButton);
+            QCOMPARE(f.state().InBrowseMode, browse);
+            QCOMPARE(f->imgEditMode->isEnabled(), browse);
+            QCOMPARE(f->imgBrowseMode->isEnabled(), !browse);
+            QCOMPARE(f->pnlStatus2->text(), browse ? QStringLiteral("(mode:Browse)") : QStringLiteral("(mode:Edit)"));
+            QVERIFY(f->memoContent->hasFocus()); // edit mode gives it, browse mode leaves it
+            // In front is what a click reaches; the grey picture lies over the unusable button.
+            QWidget* atCentre = f->pnlBackGround->childAt(140, 100);
+            QCOMPARE(f->sgContents->isAncestorOf(atCentre), browse);
+            QCOMPARE(f->pnlHeader->childAt(browse ? 225 : 257, 18), browse ? f->imgBrowseModeDis : f->imgEditModeDis);
+            QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
+        }
+    }
+
+    void applyInsertsAndChanges()
+    {
+        fixture::Form f(notes());
+        f->sgContents->setCurrentRow(f.rowOf(1));
+        f->imgNewClick();
+        QTest::keyClicks(f->memoContent, QStringLiteral("it's new"));
+        QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier);
+        // 9 is the largest id outside category 1: rows of a null category count neither.
+        QCOMPARE(f.rows("select id,group_id,isdone,create_time,content,account_id from notes_main where id=10", 6),
+                 QStringList{"10|0|0|14:05 Sun, 06Dec2026|it's new|"});
+        QVERIFY(f.state().InBrowseMode);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
+        QCOMPARE(f.state().CurNoteId, 1); // the new note is listed on top, the old one stays selected
+        QCOMPARE(f.tags().mid(0, 2), (QList<qint32>{60000, 10}));
+        QCOMPARE(f->sgContents->currentRow(), f.rowOf(1));
+
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("first, changed"));
+        QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.rows("select content from notes_main where id=1", 1), QStringList{"first, changed"});
+
+        f->imgNewClick(); // an empty memo stores nothing
+        f->imgApplyClick();
+        QVERIFY(f.state().InBrowseMode);
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("6"));
+    }
+
+    // What was typed is never dropped: an update that reaches no row stores a new note, a
+    // new note never lands in the Search category, and a search copy's change reaches the
+    // note it was copied from.
+    void applyKeepsWhatWasTyped()
+    {
+        fixture::Form f(notes());
+        f->imgEditModeClick(); // right after start-up CurNoteId is 0
+        f->memoContent->setPlainText(QStringLiteral("typed"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id,group_id from notes_main where content='typed'", 2), QStringList{"10|0"});
+        QCOMPARE(f.state().CurNoteId, 10);
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("typed more")); // now an update of note 10
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id from notes_main where content like 'typed%'", 1), QStringList{"10"});
+
+        f.chooseTab(QStringLiteral("Search"));
+        f->sgContents->setCurrentRow(f.rowOf(60001));
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("first, edited"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id from notes_main where content='first, edited' order by id", 1),
+                 (QStringList{"1", "60001"}));
+
+        f->imgNewClick();
+        f->memoContent->setPlainText(QStringLiteral("made while searching"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select id,group_id from notes_main where content='made while searching'", 2),
+                 QStringList{"11|0"});
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note in Default"));
+    }
+
+    void separatorAndBlankRowsHoldNoNote()
+    {
+        // Notes elsewhere whose ids equal the tags of a separator row and of the blank row.
+        fixture::Form f(notes() << note(60000, "5", "x", "tag-like", "2026-12-01 00:00:00")
+                                << note(0, "5", "x", "zero", "2026-12-01 00:00:00"));
+        f->sgContents->setCurrentRow(0); // the Monday separator
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("7"));
+        f->Copy1Click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Mon, 07Dec2026"));
+        f->sgContentsDblClick(); // starts a new note; applied, the row search finds the separator
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
+        QVERIFY(!f.state().InBrowseMode);
+        f->memoContent->setPlainText(QStringLiteral("from a separator"));
+        f->imgApplyClick();
+        QCOMPARE(f->sgContents->currentRow(), 0);
+
+        f.db.exec("insert into clip_groups values (7,'Empty','')");
+        f->tabGroups->insertTab(2, QStringLiteral("Empty"));
+        f.chooseTab(QStringLiteral("Empty"));
+        QCOMPARE(f.tags(), QList<qint32>{0});
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("8"));
+        f->Copy1Click();
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+
+    void deleteAndDoubleClickActOnTheNoteRow()
+    {
+        fixture::Form f(notes());
+        const QPoint onNote = f->sgContents->cellRect(1, f.rowOf(3)).center();
+        QTest::mouseClick(f->sgContents->viewport(), Qt::LeftButton, {}, onNote); // QTest's double click has no press
+        QTest::mouseDClick(f->sgContents->viewport(), Qt::LeftButton, {}, onNote);
+        QCOMPARE(f.state().CurNoteId, 3);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
+        QVERIFY(!f.state().InBrowseMode);
+
+        f->imgBrowseModeClick();
+        f->sgContents->setCurrentRow(f.rowOf(2));
+        f->imgDeleteClick();
+        QCOMPARE(f.db.scalar("select count(*) from notes_main where id=2"), QStringLiteral("0"));
+        QCOMPARE(f.memo(), QStringLiteral("older")); // 2 is gone: the cursor ends on the oldest note
+    }
+
+    void priorAndNextStopAtTheEnds()
+    {
+        fixture::Form f(notes());
+        f->imgNextClick(); // start-up found no CurNoteId: the cursor is on the oldest, at its end
+        QCOMPARE(f.state().CurNoteId, 0);
+        for (const qint32 expected : {1, 2, 2}) {
+            f->imgPreClick();
+            QCOMPARE(f.state().CurNoteId, expected);
+            QCOMPARE(f->sgContents->currentRow(), f.rowOf(expected));
+        }
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Created : 09:10 Mon, 07Dec2026"));
+        // At the newest note with at-begin set, Prior changes nothing, not even typed text.
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("typing"));
+        f->imgPreClick();
+        QCOMPARE(f.memo(), QStringLiteral("typing"));
+
+        for (const qint32 expected : {1, 3, 3}) {
+            f->imgNextClick();
+            QCOMPARE(f.state().CurNoteId, expected);
+        }
+        f->memoContent->setPlainText(QStringLiteral("typing"));
+        f->imgNextClick();
+        QCOMPARE(f.memo(), QStringLiteral("typing"));
+    }
+
+    void listShortcutsNeedTheListFocusButCtrlDDoesNot()
+    {
+        fixture::Form f(notes());
+        f->imgEditModeClick();
+        QTest::keyClick(f->memoContent, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
+        widgets::Modal::queueDialogAnswer([](QDialog&) { return int(QDialog::Rejected); });
+        QTest::keyClick(f->memoContent, Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(!widgets::Modal::hasQueuedAnswers());
+
+        f->imgBrowseModeClick();
+        f->sgContents->setFocus();
+        f->sgContents->setCurrentRow(f.rowOf(1));
+        QTest::keyClick(f->sgContents, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first"));
+        QTest::keyClick(f->sgContents, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
+        QVERIFY(f->memoContent->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"

@@ -1,0 +1,94 @@
+// The tab set: when it asks before a change, what a refusal does, and where the selection
+// goes when captions come and go.
+#include "widgets/TabSet.h"
+
+#include <QMenu>
+#include <QTest>
+
+using widgets::TabSet;
+
+class TestTabSet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void asksOnlyTheLeftButtonAndObeysARefusal()
+    {
+        TabSet tabs;
+        tabs.resize(285, 17);
+        tabs.setTabs({"Default", "Work", "*New"}, 0);
+        QMenu menu;
+        tabs.setPopupMenu(&menu);
+        QList<std::pair<int, int>> asked; // (index asked for, index selected meanwhile)
+        bool allow = false;
+        tabs.setChangeHandler([&](int index) {
+            asked.append({index, tabs.tabIndex()});
+            return allow;
+        });
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
+        QCOMPARE(tabs.tabIndex(), 0);
+        QTest::mouseClick(&tabs, Qt::RightButton, {}, tabs.tabRect(1).center());
+        menu.hide();
+        allow = true;
+        tabs.setTabIndex(1);
+        tabs.setTabIndex(1); // already selected
+        tabs.setTabIndex(7); // no such tab
+        QCOMPARE(tabs.tabIndex(), 1);
+        QCOMPARE(asked, (QList<std::pair<int, int>>{{1, 0}, {1, 0}}));
+    }
+
+    void captionsChangeWithoutAskingAndMoveTheIndex()
+    {
+        TabSet tabs;
+        tabs.setTabs({"Default", "A", "B", "*New"}, 1);
+        tabs.setChangeHandler([](int) -> bool { qFatal("captions must not ask"); });
+        tabs.insertTab(2, QStringLiteral("after"));
+        QCOMPARE(tabs.tabIndex(), 1);
+        tabs.insertTab(1, QStringLiteral("at"));
+        QCOMPARE(tabs.caption(tabs.tabIndex()), QStringLiteral("A"));
+        tabs.removeTab(2); // the selected one: the next tab moves into its place
+        QCOMPARE(tabs.caption(tabs.tabIndex()), QStringLiteral("after"));
+        tabs.removeTab(0); // before it: the index stays, so another tab is selected
+        QCOMPARE(tabs.caption(tabs.tabIndex()), QStringLiteral("B"));
+        tabs.removeTab(2);
+        tabs.removeTab(2); // past the end: the new last tab
+        QCOMPARE(tabs.tabIndex(), 1);
+    }
+
+    void aHandlerThatInsertsBeforeTheTargetGetsTheIndexItAllowed()
+    {
+        TabSet tabs; // as choosing "*New" adds a category before it and selects it meanwhile
+        tabs.setTabs({"Default", "*New"}, 0);
+        tabs.setChangeHandler([&](int index) {
+            if (tabs.caption(index) == QLatin1String("*New")) {
+                tabs.insertTab(1, QStringLiteral("Home"));
+                tabs.setTabIndex(1);
+            }
+            return true;
+        });
+        tabs.setTabIndex(1);
+        QCOMPARE(tabs.caption(tabs.tabIndex()), QStringLiteral("Home"));
+    }
+
+    void tabsBeyondTheWidthAreReachedThroughTheArrows()
+    {
+        TabSet tabs;
+        QStringList captions;
+        for (int i = 0; i < 14; ++i)
+            captions << QStringLiteral("Category %1").arg(i);
+        tabs.setTabs(captions, 0);
+        tabs.resize(285, 17);
+        const int last = tabs.count() - 1;
+        QVERIFY(tabs.hasScrollArrows());
+        QVERIFY(!tabs.tabRect(last).isValid() || tabs.tabRect(last).right() >= tabs.scrollArrowRect(false).left());
+        for (int i = 0; i < tabs.count(); ++i)
+            QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.scrollArrowRect(true).center());
+        QVERIFY(tabs.tabRect(last).right() < tabs.scrollArrowRect(false).left());
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(last).center());
+        QCOMPARE(tabs.tabIndex(), last);
+        tabs.setTabIndex(0); // chosen by the program: scrolled into view
+        QCOMPARE(tabs.firstVisibleTab(), 0);
+    }
+};
+
+QTEST_MAIN(TestTabSet)
+#include "tst_tabset.moc"
