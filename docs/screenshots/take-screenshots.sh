@@ -138,4 +138,8 @@ xdotool key ctrl+f
 shoot_dialog "Search" dialog-search.png || true
 
 # The reminder falls due on one of the next minute ticks.
-shoot_dialog "Remind info" dialog-reminder-display.png 200
+shoot_dialog "Remind info" dialog-reminder-display.png 200 || {
+    import -window root "$here/failed-reminder.png"
+    cat "$work/quibbet.log" >&2
+    exit 1
+}
