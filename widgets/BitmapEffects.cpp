@@ -10,9 +10,15 @@ namespace widgets {
 
 namespace {
 
-QRgb withAlpha(TColor color, int alpha) { return qRgba(redOf(color), greenOf(color), blueOf(color), alpha); }
+QRgb withAlpha(TColor color, int alpha)
+{
+    return qRgba(redOf(color), greenOf(color), blueOf(color), alpha);
+}
 
-TColor colorOf(QRgb pixel) { return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+TColor colorOf(QRgb pixel)
+{
+    return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
 
 // Glyphs repeat long runs of one colour; a run costs a single conversion.
 void mapPixels(QImage& image, const std::function<TColor(TColor)>& convert)

@@ -23,7 +23,10 @@ int divideRoundHalfEven(int numerator, int denominator)
     return quotient;
 }
 
-int clampChannel(int value) { return std::clamp(value, 0, 255); }
+int clampChannel(int value)
+{
+    return std::clamp(value, 0, 255);
+}
 
 double channelValue(double m1, double m2, double h)
 {
@@ -91,7 +94,8 @@ TColor HslToColor(int hue, int saturation, int lightness)
     }
     const double m2 = l <= 0.5 ? l * (s + 1) : l + s - l * s;
     const double m1 = 2 * l - m2;
-    return rgbColor(roundHalfEven(channelValue(m1, m2, h + 1.0 / 3) * 255), roundHalfEven(channelValue(m1, m2, h) * 255),
+    return rgbColor(roundHalfEven(channelValue(m1, m2, h + 1.0 / 3) * 255),
+                    roundHalfEven(channelValue(m1, m2, h) * 255),
                     roundHalfEven(channelValue(m1, m2, h - 1.0 / 3) * 255));
 }
 

@@ -33,9 +33,18 @@ TColor GrayColor(TColor color, int level, const QPalette& palette = QPalette());
 // Adds a value to each channel without carrying into the next one (saturates at 255).
 TColor AddToChannels(TColor color, int red, int green, int blue);
 
-inline int redOf(TColor color) { return int(std::uint32_t(color) & 0xFF); }
-inline int greenOf(TColor color) { return int((std::uint32_t(color) >> 8) & 0xFF); }
-inline int blueOf(TColor color) { return int((std::uint32_t(color) >> 16) & 0xFF); }
+inline int redOf(TColor color)
+{
+    return int(std::uint32_t(color) & 0xFF);
+}
+inline int greenOf(TColor color)
+{
+    return int((std::uint32_t(color) >> 8) & 0xFF);
+}
+inline int blueOf(TColor color)
+{
+    return int((std::uint32_t(color) >> 16) & 0xFF);
+}
 TColor rgbColor(int red, int green, int blue);
 
 // The plain RGB value of a colour, resolving a system colour through the palette.

@@ -31,8 +31,8 @@ private slots:
 
 void TestColorMath::colorToHslOfKnownColors()
 {
-    QCOMPARE(ColorToHsl(0x0000FF), (Hsl{0, 240, 120}));  // red
-    QCOMPARE(ColorToHsl(0x00FF00), (Hsl{80, 240, 120})); // green: 2/6 of 239 = 79.67
+    QCOMPARE(ColorToHsl(0x0000FF), (Hsl{0, 240, 120}));   // red
+    QCOMPARE(ColorToHsl(0x00FF00), (Hsl{80, 240, 120}));  // green: 2/6 of 239 = 79.67
     QCOMPARE(ColorToHsl(0xFF0000), (Hsl{159, 240, 120})); // blue: 4/6 of 239 = 159.33
     QCOMPARE(ColorToHsl(0xFFFFFF), (Hsl{0, 0, 240}));
     QCOMPARE(ColorToHsl(0x000000), (Hsl{0, 0, 0}));
@@ -61,7 +61,8 @@ void TestColorMath::lightnessSurvivesRoundTripOnWholeScale()
             for (int l = 0; l <= 240; ++l) {
                 const Hsl back = ColorToHsl(HslToColor(h, s, l));
                 if (back.l != l)
-                    QFAIL(qPrintable(QStringLiteral("H %1 S %2 L %3 came back with L %4").arg(h).arg(s).arg(l).arg(back.l)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("H %1 S %2 L %3 came back with L %4").arg(h).arg(s).arg(l).arg(back.l)));
                 if (s == 0 && back != (Hsl{0, 0, l}))
                     QFAIL(qPrintable(QStringLiteral("gray L %1 did not come back").arg(l)));
             }
@@ -218,7 +219,7 @@ void TestColorMath::drawTickDrawsThreeStackedStrokes()
     }
     QCOMPARE(count, 21); // seven pixels a stroke, the end pixels left out
     QCOMPARE(box, QRect(QPoint(3 + 2, 15 - 9), QPoint(3 + 8, 15 - 3)));
-    QCOMPARE(canvas.pixel(3 + 4, 15 - 3), qRgb(0, 0, 0)); // the tick's lowest point
+    QCOMPARE(canvas.pixel(3 + 4, 15 - 3), qRgb(0, 0, 0));       // the tick's lowest point
     QCOMPARE(canvas.pixel(3 + 9, 15 - 8), qRgb(255, 255, 255)); // a stroke's end
 }
 

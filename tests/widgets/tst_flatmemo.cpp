@@ -16,7 +16,10 @@ constexpr TColor kBorder = 0x0000C0;  // dark red
 constexpr TColor kFlat = 0x00C000;    // green
 constexpr TColor kFocused = 0xC00000; // blue
 
-QRgb rgbOf(TColor color) { return toQColor(color).rgb(); }
+QRgb rgbOf(TColor color)
+{
+    return toQColor(color).rgb();
+}
 
 void enter(QWidget* widget)
 {

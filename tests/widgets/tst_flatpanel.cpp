@@ -62,8 +62,7 @@ void TestFlatPanel::newPanelDefaults()
     QVERIFY(!panel.transparent());
     QCOMPARE(TFlatPanel::captionFlags(Qt::AlignLeft), int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine));
     QCOMPARE(TFlatPanel::captionFlags(Qt::AlignRight), int(Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine));
-    QCOMPARE(TFlatPanel::captionFlags(Qt::AlignHCenter),
-             int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine));
+    QCOMPARE(TFlatPanel::captionFlags(Qt::AlignHCenter), int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine));
 }
 
 void TestFlatPanel::fillsWithItsColourInsideTheFrame()
@@ -125,8 +124,8 @@ void TestFlatPanel::disabledCaptionIsEmbossed()
     panel.setColor(0xFFFFFF);
     panel.setFont(crispFont());
     QPalette palette = panel.palette();
-    palette.setColor(QPalette::Light, Qt::red);  // button highlight
-    palette.setColor(QPalette::Dark, Qt::blue);  // button shadow
+    palette.setColor(QPalette::Light, Qt::red); // button highlight
+    palette.setColor(QPalette::Dark, Qt::blue); // button shadow
     palette.setColor(QPalette::WindowText, Qt::black);
     panel.setPalette(palette);
     panel.setCaption(QStringLiteral("I"));

@@ -17,7 +17,10 @@ using namespace widgets::xp;
 
 namespace {
 
-QRgb rgbOf(TColor color) { return toQColor(color).rgb(); }
+QRgb rgbOf(TColor color)
+{
+    return toQColor(color).rgb();
+}
 
 int countColour(const QImage& image, const QRect& area, QRgb colour)
 {
@@ -113,7 +116,8 @@ void TestXPMenu::itemsAreMeasuredFromTheMenuFont()
     QCOMPARE(m_menu->actionGeometry(m_add).height(), textHeight + int(std::nearbyint(0.75 * textHeight)));
     QCOMPARE(m_menu->actionGeometry(m_separator).height(), 4);
     // The 16-pixel icon plus 6 is lower than the text line here; the text decides.
-    QCOMPARE(m_menu->actionGeometry(m_icon).height(), std::max(textHeight + int(std::nearbyint(0.75 * textHeight)), 22));
+    QCOMPARE(m_menu->actionGeometry(m_icon).height(),
+             std::max(textHeight + int(std::nearbyint(0.75 * textHeight)), 22));
     QCOMPARE(m_menu->actionGeometry(m_add).left(), kMenuFrameWidth);
 }
 
@@ -127,7 +131,8 @@ void TestXPMenu::shortcutWidensTheMenuByItsColumn()
     m_painter->setActive(true);
     const QFontMetrics metrics(m_painter->effectiveFont());
     const int extra = withShortcut.sizeHint().width() - plain.sizeHint().width();
-    QVERIFY(extra >= metrics.horizontalAdvance(QStringLiteral("WWW")) + metrics.horizontalAdvance(QStringLiteral("Ctrl+I")));
+    QVERIFY(extra >=
+            metrics.horizontalAdvance(QStringLiteral("WWW")) + metrics.horizontalAdvance(QStringLiteral("Ctrl+I")));
     // Caption, 5 pixels and the icon column at least.
     QVERIFY(plain.sizeHint().width() >= metrics.horizontalAdvance(QStringLiteral("Add a new note")) + 5 + 24);
 }

@@ -11,19 +11,22 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace widgets;
 using namespace widgets::xp;
 
 namespace {
 
-QRgb rgbOf(TColor color) { return toQColor(color).rgb(); }
+QRgb rgbOf(TColor color)
+{
+    return toQColor(color).rgb();
+}
 
 void enter(QWidget* widget)
 {
@@ -52,8 +55,14 @@ QImage shot(QWidget* widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TColor highlight() { return fromQColor(QApplication::palette().color(QPalette::Highlight)); }
-TColor parentColour(QWidget* w) { return fromQColor(w->parentWidget()->palette().color(QPalette::Window)); }
+TColor highlight()
+{
+    return fromQColor(QApplication::palette().color(QPalette::Highlight));
+}
+TColor parentColour(QWidget* w)
+{
+    return fromQColor(w->parentWidget()->palette().color(QPalette::Window));
+}
 
 } // namespace
 
@@ -153,7 +162,8 @@ void TestXPPainter::hotButtonShowsOrangeRim()
     QCOMPARE(image.pixel(0, mid), rgbOf(s.BtnOutLineBorderColor));
     QCOMPARE(image.pixel(1, mid), rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
     QCOMPARE(image.pixel(image.width() / 2, image.height() - 2), rgbOf(s.BtnInnerBorderMoveColor));
-    QCOMPARE(image.pixel(image.width() / 2, image.height() - 3), rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
+    QCOMPARE(image.pixel(image.width() / 2, image.height() - 3),
+             rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
     QCOMPARE(image.pixel(3, mid), rgbOf(s.BtnSurfaceNormalColor));
     leave(button);
     QCOMPARE(shot(button).pixel(1, mid), rgbOf(s.BtnSurfaceNormalColor));
@@ -217,8 +227,8 @@ void TestXPPainter::spaceBarPressesOnceAndRepeatsDoNotRepaint()
 
 void TestXPPainter::doubleClickReachesButtonAsSecondPress()
 {
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(m_dialog->plain),
-                                     static_cast<QAbstractButton*>(m_dialog->check)}) {
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(m_dialog->plain), static_cast<QAbstractButton*>(m_dialog->check)}) {
         QSignalSpy pressed(button, &QAbstractButton::pressed);
         QSignalSpy clicked(button, &QAbstractButton::clicked);
         const QPoint at(5, button->height() / 2);
@@ -329,7 +339,8 @@ void TestXPPainter::groupBoxIsLeftAloneButItsControlsArePainted()
     QVERIFY(!m_painter->hookOf(m_dialog->group));
     QCOMPARE(m_dialog->group->style(), QApplication::style());
     QVERIFY(m_painter->hookOf(m_dialog->groupEdit));
-    QCOMPARE(shot(m_dialog->groupEdit).pixel(1, m_dialog->groupEdit->height() / 2), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+    QCOMPARE(shot(m_dialog->groupEdit).pixel(1, m_dialog->groupEdit->height() / 2),
+             rgbOf(m_painter->settings().BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::containersAreRecognisedAndInnerPartsLeftAlone()
@@ -384,7 +395,8 @@ void TestXPPainter::tag999KeepsControlAndChildrenOut()
     QVERIFY(!painter->hookOf(dialog.groupEdit));
     QVERIFY(painter->hookOf(dialog.ok));
     QCOMPARE(dialog.plain->style(), QApplication::style());
-    QVERIFY(shot(dialog.plain).pixel(0, dialog.plain->height() / 2) != rgbOf(painter->settings().BtnOutLineBorderColor));
+    QVERIFY(shot(dialog.plain).pixel(0, dialog.plain->height() / 2) !=
+            rgbOf(painter->settings().BtnOutLineBorderColor));
 }
 
 void TestXPPainter::tag1234567890KeepsOwnColours()

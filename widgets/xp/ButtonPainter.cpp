@@ -92,8 +92,7 @@ void paintCaption(QPainter& painter, const QRect& area, const QString& text, con
     const TColor color =
         state.enabled ? fromQColor(option.palette.color(QPalette::Active, QPalette::ButtonText)) : colors.disabledText;
     const bool isDefault = state.enabled && (option.features & QStyleOptionButton::DefaultButton);
-    DrawItemText(painter, area, text, painter.font(), color,
-                 isDefault, under, option.direction == Qt::RightToLeft);
+    DrawItemText(painter, area, text, painter.font(), color, isDefault, under, option.direction == Qt::RightToLeft);
 }
 
 QImage glyphOf(const QStyleOptionButton& option)
@@ -113,7 +112,8 @@ void paintButton(QPainter& painter, const QStyleOptionButton& option, const QWid
     const QImage glyph = glyphOf(option);
     painter.save();
     painter.setFont(button->font());
-    const TColor under = paintFace(painter, r, state, settings, colors, option.palette, glyph.isNull() ? settings.BtnRoundArc : 4);
+    const TColor under =
+        paintFace(painter, r, state, settings, colors, option.palette, glyph.isNull() ? settings.BtnRoundArc : 4);
 
     const QFont& font = button->font();
     const int textWidth = option.text.trimmed().isEmpty() ? 0 : itemTextWidth(font, option.text);
@@ -174,8 +174,8 @@ void paintSpeedButton(QPainter& painter, const QStyleOptionToolButton& option, c
         under = down ? colors.checkFillSelected : colors.selectionFill;
         filledRect(painter, r, toQColor(colors.selectionBorder), toQColor(under));
     }
-    const QImage glyph = option.icon.isNull() ? QImage()
-                                              : option.icon.pixmap(option.iconSize, QIcon::Normal, QIcon::Off).toImage();
+    const QImage glyph =
+        option.icon.isNull() ? QImage() : option.icon.pixmap(option.iconSize, QIcon::Normal, QIcon::Off).toImage();
     const QFont font = button->font();
     const int textWidth = option.text.isEmpty() || option.toolButtonStyle == Qt::ToolButtonIconOnly
                               ? 0

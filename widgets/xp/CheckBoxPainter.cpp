@@ -97,8 +97,8 @@ void paintCheckBox(QPainter& painter, const QStyleOptionButton& option, const QW
 
     // The label and focus frame as the standard style places them beside the indicator.
     QStyleOptionButton label = option;
-    label.rect = style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option,
-                                       control);
+    label.rect =
+        style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, control);
     style->drawControl(radio ? QStyle::CE_RadioButtonLabel : QStyle::CE_CheckBoxLabel, &label, &painter, control);
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;

@@ -56,8 +56,8 @@ void paintCombo(QPainter& painter, const QStyleOptionComboBox& option, const QWi
             painter.fillRect(QRect(centre.x() + 3 - i, centre.y() - 2 + i, 2, 1), chevron);
         }
     } else {
-        const QColor arrow = option.palette.color(state.enabled ? QPalette::Active : QPalette::Disabled,
-                                                  QPalette::ButtonText);
+        const QColor arrow =
+            option.palette.color(state.enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
         for (int i = 0, w = 5; w > 0; ++i, w -= 2)
             painter.fillRect(QRect(centre.x() - w / 2, centre.y() - 1 + i, w, 1), arrow);
     }

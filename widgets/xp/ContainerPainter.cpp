@@ -21,7 +21,8 @@ void paintGroupBox(QPainter& painter, const QStyleOptionGroupBox& option, const 
 {
     const QRect frame = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
     const QRect label = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
-    const TColor edge = group->isEnabled() ? DarkenColor(parentColorOf(group), 40) : settings.ControlDisabledBorderColor;
+    const TColor edge =
+        group->isEnabled() ? DarkenColor(parentColorOf(group), 40) : settings.ControlDisabledBorderColor;
     painter.save();
     painter.setClipRegion(QRegion(option.rect).subtracted(QRegion(label.adjusted(-2, 0, 2, 0))));
     roundRect(painter, frame, settings.BtnRoundArc, toQColor(edge));

@@ -127,7 +127,8 @@ TXPContainers containerKindOf(const QWidget* widget, const QWidget* form)
     if (qobject_cast<const QToolBar*>(widget))
         return xccToolbar;
     const QWidget* parent = widget->parentWidget();
-    if (parent && qobject_cast<const QStackedWidget*>(parent) && qobject_cast<const QTabWidget*>(parent->parentWidget()))
+    if (parent && qobject_cast<const QStackedWidget*>(parent) &&
+        qobject_cast<const QTabWidget*>(parent->parentWidget()))
         return xccTabSheet;
     if (parent && parent->parentWidget()) {
         const auto* scroll = qobject_cast<const QScrollArea*>(parent->parentWidget());

@@ -38,8 +38,8 @@ void DrawItemText(QPainter& painter, const QRect& rect, const QString& text, con
     painter.save();
     painter.setFont(font);
     const QRect line(rect.left(), itemTextTop(rect, font), rect.width(), QFontMetrics(font).height());
-    const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignVCenter |
-                      (rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    const int flags =
+        Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
     if (embossed) {
         struct Pass {
             QPoint offset;
@@ -80,8 +80,9 @@ void DrawCheckMark(QPainter& painter, const QRect& box, bool radio, bool hasImag
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor fill = toQColor(selected ? colors.checkFillSelected : colors.checkFillUnselected);
-    const QColor pen = toQColor(!enabled ? colors.disabledText : (radio || hasImage) ? colors.selectionBorder
-                                                                                     : colors.checked);
+    const QColor pen = toQColor(!enabled              ? colors.disabledText
+                                : (radio || hasImage) ? colors.selectionBorder
+                                                      : colors.checked);
     painter.setPen(pen);
     painter.setBrush(fill);
     // The box as given is inclusive of its right and bottom edge pixels.

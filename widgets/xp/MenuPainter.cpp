@@ -72,7 +72,8 @@ QSize MeasureMenuItem(const QStyleOptionMenuItem& item, const QWidget*, const XP
     const QSize image = imageSizeOf(item);
     width += std::max(image.isValid() ? image.width() : 0, settings.IconWidth);
     const int textHeight = metrics.height();
-    const int height = std::max(textHeight + int(std::nearbyint(0.75 * textHeight)), image.isValid() ? image.height() + 6 : 0);
+    const int height =
+        std::max(textHeight + int(std::nearbyint(0.75 * textHeight)), image.isValid() ? image.height() + 6 : 0);
     return {width, height};
 }
 

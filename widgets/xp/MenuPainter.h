@@ -34,9 +34,9 @@ void paintMenuFrame(QPainter& painter, const QRect& rect, const XPSettings& sett
 
 // The parts of one menu item, by its rectangle.
 struct MenuItemLayout {
-    QRect column;   // the icon column
-    QRect iconBox;  // where the check mark goes
-    QRect text;     // caption and shortcut
+    QRect column;  // the icon column
+    QRect iconBox; // where the check mark goes
+    QRect text;    // caption and shortcut
 };
 MenuItemLayout menuItemLayout(const QRect& rect, int iconWidth, const QSize& imageSize, bool rightToLeft);
 

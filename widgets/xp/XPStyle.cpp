@@ -124,7 +124,8 @@ void XPStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option
             break;
         case PE_FrameMenu:
             if (hook->kind() == ControlKind::PopupMenu) {
-                paintMenuFrame(*painter, option->rect, m_painter->settings(), m_painter->PrepareColors(*painter, widget));
+                paintMenuFrame(*painter, option->rect, m_painter->settings(),
+                               m_painter->PrepareColors(*painter, widget));
                 return;
             }
             break;
@@ -212,16 +213,6 @@ int XPStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const Q
         }
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
-}
-
-QRect XPStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
-{
-    if (const TControlSubClass* hook = paintable(widget); hook && hook->kind() == ControlKind::BitBtn) {
-        // The glyph and caption are placed by the button painter; no style margin applies.
-        if (element == SE_PushButtonContents)
-            return option->rect;
-    }
-    return QProxyStyle::subElementRect(element, option, widget);
 }
 
 } // namespace widgets::xp

@@ -27,7 +27,6 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
 
 private:
     // The hook of a widget the painter is to paint now: hooked, painter active, tag not
