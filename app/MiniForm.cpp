@@ -8,10 +8,15 @@
 #include "widgets/TabSet.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 
 Q_LOGGING_CATEGORY(lcApp, "quibbet.app")
+
+namespace {
+constexpr int kIntegrityCheckDelayMs = 1000;
+}
 
 namespace app {
 
@@ -58,7 +63,9 @@ bool TMiniForm::FormCreate()
         m_state.NoteFont = widgets::FontValue::defaultFont();
         LoadNoteFont();
         applyMemoFont();
-        startIntegrityCheck();
+        // Started once the window is up, so the check does not compete with the first
+        // reading of the list and the window's first appearance.
+        QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
     });
 }
 

@@ -1,6 +1,7 @@
 // Editing and navigation: the two modes, the tool row and the note commands.
 #include "app/MiniForm.h"
 
+#include "app/MemoText.h"
 #include "app/NoteGrid.h"
 #include "store/Clock.h"
 #include "store/CreationTime.h"
@@ -28,7 +29,7 @@ void showCursorNote(TMiniForm& form)
 {
     const store::Query& list = form.AQclipQuery();
     form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
-    form.memoContent->setPlainText(list.fieldAsString(kContent));
+    setMemoText(*form.memoContent, list.fieldAsString(kContent));
     form.state().CurNoteId = list.fieldAsInteger(kId);
     form.state().ApplyMode = QStringLiteral("M");
 }
@@ -162,7 +163,7 @@ void TMiniForm::imgBrowseModeClick()
 void TMiniForm::imgNewClick()
 {
     m_state.ApplyMode = QStringLiteral("I");
-    memoContent->clear();
+    setMemoText(*memoContent, QString());
     memoContent->raise();
     memoContent->setFocus();
     imgEditModeClick();
@@ -211,7 +212,7 @@ void TMiniForm::imgDeleteClick()
         modify.addLine(store::sql::deleteNote(noteId));
         modify.execSql();
         sendReloadNoteList();
-        memoContent->setPlainText(AQclipQuery().fieldAsString(kContent));
+        setMemoText(*memoContent, AQclipQuery().fieldAsString(kContent));
     });
 }
 
@@ -244,7 +245,7 @@ void TMiniForm::sgContentsDblClick()
         return;
     }
     pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
-    memoContent->setPlainText(list.fieldAsString(kContent));
+    setMemoText(*memoContent, list.fieldAsString(kContent));
     m_state.ApplyMode = QStringLiteral("M");
     memoContent->raise();
     memoContent->setFocus();

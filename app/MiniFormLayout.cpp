@@ -38,10 +38,11 @@ QLabel* statusPanel(QWidget* parent, const QRect& geometry, const QString& name)
     return label;
 }
 
-QToolButton* titleButton(QWidget* parent, int left, const QString& name)
+QToolButton* titleButton(QWidget* parent, int left, const QString& name, const QString& accessibleName)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
     button->setAutoRaise(true);
     button->setGeometry(left, 5, 18, 18);
     button->setFocusPolicy(Qt::NoFocus);
@@ -104,10 +105,10 @@ void TMiniForm::buildLayout()
     titleFont.setBold(true);
     FlatTitlebar1->setFont(titleFont);
     FlatTitlebar1->setCaption(QStringLiteral("Quibbet"));
-    btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"));
-    btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"));
+    btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"), QStringLiteral("Stay on top"));
+    btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"), QStringLiteral("Stay on top"));
     btnKey->hide();
-    SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"));
+    SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"), QStringLiteral("Minimise"));
     static_cast<QToolButton*>(btnLock)->setIcon(unlockedPicture());
     static_cast<QToolButton*>(btnKey)->setIcon(lockedPicture());
     static_cast<QToolButton*>(SpeedButton2)->setIcon(minimisePicture());
@@ -154,6 +155,7 @@ void TMiniForm::buildLayout()
 
     tabGroups = new widgets::TabSet(pnlBackGround);
     tabGroups->setObjectName(QStringLiteral("tabGroups"));
+    tabGroups->setAccessibleName(QStringLiteral("Categories"));
     tabGroups->setGeometry(0, 229, 285, 17);
     tabGroups->setTabs({QStringLiteral("Default"), QStringLiteral("*New")}, 0);
 

@@ -2,6 +2,7 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteCellPainter.h"
+#include "app/MemoText.h"
 #include "app/NoteGrid.h"
 #include "store/CreationTime.h"
 #include "store/Statements.h"
@@ -92,7 +93,7 @@ void TMiniForm::reloadNoteList()
         while (true) {
             if (query.fieldAsInteger(QStringLiteral("id")) == m_state.CurNoteId) {
                 pnlStatus1->setText(QStringLiteral("Created : ") + query.fieldAsString(QStringLiteral("create_time")));
-                memoContent->setPlainText(query.fieldAsString(QStringLiteral("content")));
+                setMemoText(*memoContent, query.fieldAsString(QStringLiteral("content")));
                 return;
             }
             query.next();
@@ -113,7 +114,7 @@ void TMiniForm::sgContentsSelectCell(int, int row, bool&)
     if (!query.isOpen() || !query.locate(QStringLiteral("id"), sgContents->rowTag(row)))
         return;
     pnlStatus1->setText(QStringLiteral("Created : ") + query.fieldAsString(QStringLiteral("create_time")));
-    memoContent->setPlainText(query.fieldAsString(QStringLiteral("content")));
+    setMemoText(*memoContent, query.fieldAsString(QStringLiteral("content")));
     m_state.CurNoteId = query.fieldAsInteger(QStringLiteral("id"));
     m_state.ApplyMode = QStringLiteral("M");
 }

@@ -49,10 +49,7 @@ void TMiniForm::setUpWindowBehaviour()
         [this](unsigned message, unsigned mouseMessage) { return TrayIcon1->handleMessage(message, mouseMessage); });
     TrayIcon1->setHint(QStringLiteral("Quibbet Standard"));
     TrayIcon1->setIcon(widgets::TIcon::fromImages(notePadImages()));
-    QList<QImage> frames;
-    for (int side : {72, 64, 48, 32, 16})
-        frames.append(notePadImage(side));
-    TrayIcon1->icons().add(widgets::TIcon::fromImages(frames));
+    TrayIcon1->icons().add(widgets::TIcon::fromImages(notePadImages()));
     TrayIcon1->setPopupMenu(popTray);
     TrayIcon1->OnClick = [this](widgets::TrayButton button, unsigned, int, int) { TrayIcon1Click(button); };
     TrayIcon1->afterLoad();

@@ -1,5 +1,7 @@
 #include "app/NoteGrid.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -12,6 +14,15 @@ namespace app {
 namespace {
 const QByteArray kEmpty;
 const QColor kGridLineColor(0xC0, 0xC0, 0xC0);
+
+// Tells assistive technology that the rows were rebuilt, so it reads them again.
+void announceRowsChanged(NoteGrid* grid)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTableModelChangeEvent event(grid, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+}
 } // namespace
 
 NoteGrid::NoteGrid(QWidget* parent) : QAbstractScrollArea(parent)
@@ -105,6 +116,11 @@ void NoteGrid::setCurrentRow(int row)
     m_current = row;
     scrollToRow(row);
     viewport()->update();
+    if (QAccessible::isActive() && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void NoteGrid::endUpdate()
@@ -120,6 +136,7 @@ void NoteGrid::heightsChanged()
         return;
     updateScrollBar();
     viewport()->update();
+    announceRowsChanged(this);
 }
 
 void NoteGrid::ensureOffsets() const
@@ -240,6 +257,21 @@ void NoteGrid::mousePressEvent(QMouseEvent* event)
         onMouseDown(event->button(), event->modifiers(), point);
     if (event->button() == Qt::RightButton && m_popup)
         m_popup->popup(event->globalPosition().toPoint());
+}
+
+// The menu key opens the list's menu at the current row; the mouse opens it
+// on the press already.
+void NoteGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse || !m_popup) {
+        event->ignore();
+        return;
+    }
+    scrollToRow(m_current);
+    const QRect row = cellRect(1, m_current).intersected(viewport()->rect());
+    const QPoint place = row.isValid() ? row.topLeft() + QPoint(8, std::min(row.height() / 2, 16)) : QPoint(8, 8);
+    m_popup->popup(viewport()->mapToGlobal(place));
+    event->accept();
 }
 
 void NoteGrid::mouseMoveEvent(QMouseEvent* event)

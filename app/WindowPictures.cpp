@@ -142,12 +142,19 @@ QImage notePadImage(int side)
     return image;
 }
 
-QList<QImage> notePadImages()
+namespace {
+// Drawn once per run: the window icon and the tray icon share them, and drawing them again
+// for each would hold up the window's first appearance.
+QList<QImage> g_notePadImages;
+} // namespace
+
+const QList<QImage>& notePadImages()
 {
-    QList<QImage> images;
-    for (int side : {16, 22, 24, 32, 48, 64, 72, 128, 256})
-        images.append(notePadImage(side));
-    return images;
+    if (g_notePadImages.isEmpty()) {
+        for (int side : {16, 22, 24, 32, 48, 64})
+            g_notePadImages.append(notePadImage(side));
+    }
+    return g_notePadImages;
 }
 
 QIcon notePadIcon()

@@ -17,7 +17,7 @@ QIcon minimisePicture();
 // A yellow note pad lying at a slant, with lines of writing on its top sheet.
 QImage notePadImage(int side);
 // The note pad at the sizes a desktop asks for, from the task bar to the tray.
-QList<QImage> notePadImages();
+const QList<QImage>& notePadImages();
 QIcon notePadIcon();
 
 } // namespace app

@@ -1,3 +1,5 @@
+#include "app/Accessibility.h"
+#include "app/CommandLine.h"
 #include "app/MiniForm.h"
 #include "app/ToggleServer.h"
 
@@ -5,24 +7,52 @@
 #include "widgets/FontValue.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// 0 when the whole text reached the stream; a full disk or a closed pipe is a failure.
+int writeAll(const QString& text, std::FILE* stream)
+{
+    const bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
+    return written && std::fflush(stream) == 0 ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const app::CommandLine commandLine = app::parseCommandLine(app::argumentsOf(argc, argv));
+    switch (commandLine.request) {
+    case app::CommandLine::Request::Help:
+        return writeAll(app::usageText(), stdout);
+    case app::CommandLine::Request::Version:
+        return writeAll(app::versionText(), stdout);
+    case app::CommandLine::Request::Refuse:
+        writeAll(commandLine.refusal + QLatin1Char('\n'), stderr);
+        return 2;
+    case app::CommandLine::Request::Run:
+    case app::CommandLine::Request::Toggle:
+        break;
+    }
+
     const bool platformChosen = platform::DesktopSession::preferX11WhereAvailable();
     QApplication application(argc, argv);
     if (platformChosen)
         platform::DesktopSession::forgetPlatformChoice();
     QApplication::setApplicationName(QStringLiteral("Quibbet"));
+    QApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // `quibbet --toggle` hands the request to the running program; with none running it
     // starts the program as usual.
-    if (QApplication::arguments().contains(QStringLiteral("--toggle")) && app::ToggleServer::sendToggle())
+    if (commandLine.request == app::CommandLine::Request::Toggle && app::ToggleServer::sendToggle())
         return 0;
 
     QFont font(widgets::FontValue::defaultFace());
     font.setPointSize(8);
     QApplication::setFont(font);
+    app::installAccessibleInterfaces();
 
     app::TMiniForm form(QStringLiteral("clipdata.dat"));
     if (!form.FormCreate())

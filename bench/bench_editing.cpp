@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QThread>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -40,8 +41,14 @@ public:
         if (!form->FormCreate())
             qFatal("the notes file did not open");
         form->show();
-        QCoreApplication::processEvents();
-        // Start-up checks the file on a thread of its own; let it finish before timing.
+        // A second after start-up the file is checked on a thread of its own; let that
+        // start and finish before timing.
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 1500) {
+            QCoreApplication::processEvents();
+            QThread::msleep(50);
+        }
         QThread::sleep(3);
         QCoreApplication::processEvents();
     }

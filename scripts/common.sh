@@ -13,6 +13,8 @@ QUIBBET_PACKAGES=(
     fp-utils
     xvfb xdotool x11-utils x11-xserver-utils openbox dbus-daemon dbus-session-bus-common
     fonts-dejavu-core fonts-liberation
+    desktop-file-utils appstream dpkg-dev libglib2.0-bin
+    qt6-qpa-plugins xdg-utils
     imagemagick
 )
 

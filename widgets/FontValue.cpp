@@ -1,6 +1,6 @@
 #include "widgets/FontValue.h"
 
-#include <QFontDatabase>
+#include <QFontInfo>
 
 namespace widgets {
 
@@ -27,9 +27,10 @@ void FontValue::setFromQFont(const QFont& font)
 QString FontValue::defaultFace()
 {
     // Closest to the original small sans-serif face: a face with its metrics if there is one.
-    const QStringList families = QFontDatabase::families();
+    // Asking for the face and looking at what was matched is cheaper than listing every
+    // installed family, which would hold up start-up.
     for (const QString& candidate : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
-        if (families.contains(candidate))
+        if (QFontInfo(QFont(candidate)).family() == candidate)
             return candidate;
     }
     return QStringLiteral("Sans Serif");

@@ -1,5 +1,8 @@
 #include "widgets/TabSet.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +21,8 @@ constexpr int kArrowWidth = 15;
 TabSet::TabSet(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by the Tab key only, so a click on a tab leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TabSet::setTabIndex(int index)
@@ -34,6 +38,11 @@ void TabSet::setTabIndex(int index)
     m_index = index;
     makeVisible(m_index);
     update();
+    if (QAccessible::isActive() && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_index);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void TabSet::insertTab(int index, const QString& caption)
@@ -193,6 +202,10 @@ void TabSet::paintEvent(QPaintEvent*)
         }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        if (selected && hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(r.adjusted(kSlant + 1, 1, -kSlant - 2, -2));
+        }
     };
     painter.setClipRect(0, 0, tabsRight(), height());
     for (int i = count() - 1; i >= m_first; --i) {
@@ -251,6 +264,41 @@ void TabSet::wheelEvent(QWheelEvent* event)
         setFirstVisibleTab(m_first + 1);
     else if (steps > 0)
         setFirstVisibleTab(m_first - 1);
+    event->accept();
+}
+
+void TabSet::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setTabIndex(m_index - 1);
+        break;
+    case Qt::Key_Right:
+        setTabIndex(m_index + 1);
+        break;
+    case Qt::Key_Home:
+        setTabIndex(0);
+        break;
+    case Qt::Key_End:
+        setTabIndex(count() - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// The menu key opens the menu under the selected tab; the mouse opens it on the press
+// already.
+void TabSet::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse || !m_popup || m_index < 0) {
+        event->ignore();
+        return;
+    }
+    const QRect selected = tabRect(m_index);
+    m_popup->popup(mapToGlobal(selected.isValid() ? selected.bottomLeft() : QPoint(0, height())));
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 // Text the list must survive: bytes that are not UTF-8, NUL, right-to-left and combining
 // characters, emoji, a note of 10 MB, and 100,000 notes written on one day.
 #include "app/MiniForm.h"
+#include "app/MemoText.h"
 #include "app/NoteGrid.h"
 #include "tests/support/TestDatabase.h"
 
@@ -76,6 +77,22 @@ private slots:
         QCOMPARE(form.memoContent->toPlainText().toUtf8().size(), big.size() - big.count('\r'));
         form.sgContentsMouseMove({}, form.sgContents->cellRect(1, 1).center());
         QCOMPARE(form.sgContents->hint().toUtf8().size(), big.size());
+    }
+
+    void megabytesWithoutABlankAreShownUnwrapped()
+    {
+        testing::TestDatabase db;
+        const QByteArray word(4 << 20, 'w');
+        addRawNote(db, 1, word);
+        addRawNote(db, 2, "short words wrap as usual");
+        app::TMiniForm form(db.path());
+        QVERIFY(form.FormCreate());
+        form.sgContents->setCurrentRow(2); // the older note: the long word
+        QCOMPARE(form.memoContent->toPlainText().size(), word.size());
+        QCOMPARE(form.memoContent->lineWrapMode(), QPlainTextEdit::NoWrap);
+        form.sgContents->setCurrentRow(1);
+        QCOMPARE(form.memoContent->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(app::longestUnbreakableRun(QStringLiteral("ab cde-fghi\njk")), 4);
     }
 
     void hundredThousandNotesOnOneDay()

@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 QByteArray readAll(const QString& path)
@@ -48,6 +50,23 @@ private slots:
         QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(impossible));
         QCOMPARE(readAll(path), QByteArray("new\r\n"));
         QVERIFY(!QFile::exists(impossible));
+    }
+
+    void newFileFollowsTheUmaskAndNothingElseIsLeft()
+    {
+        QTemporaryDir dir;
+        for (const auto& [mask, mode] : {std::pair{022, 0644}, {077, 0600}}) {
+            const mode_t old = ::umask(mask);
+            const QString path = dir.filePath(QStringLiteral("notes-%1.txt").arg(mask, 0, 8));
+            QString error;
+            const bool written = dialogs::writeExportFile(path, "x\r\n", error);
+            ::umask(old);
+            QVERIFY(written);
+            struct stat info {};
+            QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+            QCOMPARE(int(info.st_mode & 0777), mode);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 };
 

@@ -88,6 +88,33 @@ private slots:
         tabs.setTabIndex(0); // chosen by the program: scrolled into view
         QCOMPARE(tabs.firstVisibleTab(), 0);
     }
+
+    void keysAskTheHandlerAndObeyARefusal()
+    {
+        TabSet tabs;
+        tabs.resize(120, 17); // too narrow for all: a key brings the chosen tab into view
+        tabs.setTabs({"Default", "Work", "Home", "*New"}, 0);
+        QList<int> asked;
+        bool allow = true;
+        tabs.setChangeHandler([&](int index) {
+            asked << index;
+            return allow;
+        });
+
+        QTest::keyClick(&tabs, Qt::Key_Left); // nothing before the first tab: nobody is asked
+        QTest::keyClick(&tabs, Qt::Key_Right);
+        QTest::keyClick(&tabs, Qt::Key_End);
+        QCOMPARE(tabs.tabIndex(), 3);
+        QVERIFY(tabs.tabRect(3).isValid());
+        QTest::keyClick(&tabs, Qt::Key_Right); // nothing after the last
+        QCOMPARE(asked, (QList<int>{1, 3}));
+
+        allow = false;
+        QTest::keyClick(&tabs, Qt::Key_Home);
+        QTest::keyClick(&tabs, Qt::Key_Left);
+        QCOMPARE(asked, (QList<int>{1, 3, 0, 2}));
+        QCOMPARE(tabs.tabIndex(), 3);
+    }
 };
 
 QTEST_MAIN(TestTabSet)

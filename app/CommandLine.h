@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// What the command line asks of this start. Read before the toolkit starts, so that --help
+// and --version answer without a display.
+struct CommandLine {
+    enum class Request { Run, Toggle, Help, Version, Refuse };
+    Request request = Request::Run;
+    QString refusal; // Refuse: the one line for standard error
+};
+
+// The arguments after the program's name. Anything but --toggle, --help and --version is
+// refused; so is everything else a session manager does not add itself.
+CommandLine parseCommandLine(const QStringList& arguments);
+QStringList argumentsOf(int argc, char* argv[]);
+
+QString usageText();
+QString versionText();
+
+} // namespace app

@@ -1,0 +1,224 @@
+// The main window as assistive technology sees it: every button named by its hint and
+// pressable, the category tabs, and the note list's rows with their texts; and the menus
+// reached from the keyboard.
+#include "app/Accessibility.h"
+#include "app/MiniForm.h"
+#include "app/NoteGrid.h"
+#include "tests/support/TestDatabase.h"
+#include "widgets/MouseEffectImage.h"
+#include "widgets/TabSet.h"
+
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using app::TMiniForm;
+
+namespace {
+
+struct Node {
+    QAccessibleInterface* iface;
+    QObject* object;
+    QAccessible::Role role;
+    QString name;
+};
+
+// Everything reachable from the window, walking children as a screen reader does.
+void walk(QAccessibleInterface* iface, QList<Node>& nodes)
+{
+    nodes.append({iface, iface->object(), iface->role(), iface->text(QAccessible::Name)});
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        QVERIFY(child);
+        QCOMPARE(iface->indexOfChild(child), i);
+        QCOMPARE(child->parent(), iface);
+        walk(child, nodes);
+    }
+}
+
+const Node* nodeOf(const QList<Node>& nodes, QObject* object)
+{
+    for (const Node& node : nodes)
+        if (node.object == object)
+            return &node;
+    return nullptr;
+}
+
+struct Form {
+    testing::TestDatabase db;
+    std::unique_ptr<TMiniForm> form;
+
+    bool start()
+    {
+        form = std::make_unique<TMiniForm>(db.path());
+        if (!form->FormCreate())
+            return false;
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
+    QList<Node> tree()
+    {
+        QList<Node> nodes;
+        walk(QAccessible::queryAccessibleInterface(form.get()), nodes);
+        return nodes;
+    }
+};
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::installAccessibleInterfaces(); }
+
+    void everyButtonIsNamedByItsHintAndPressable()
+    {
+        Form f;
+        QVERIFY(f.start());
+        const QList<Node> nodes = f.tree();
+        const QList<widgets::TMouseEffectImage*> images = {f.form->imgPre,     f.form->imgNext,   f.form->imgNew,
+                                                           f.form->imgApply,   f.form->imgDelete, f.form->imgBrowseMode,
+                                                           f.form->imgEditMode};
+        for (widgets::TMouseEffectImage* image : images) {
+            const Node* node = nodeOf(nodes, image);
+            QVERIFY2(node, qPrintable(image->objectName()));
+            QCOMPARE(node->role, QAccessible::Button);
+            QCOMPARE(node->name, image->toolTip());
+            QVERIFY(!node->name.isEmpty());
+            QVERIFY(node->iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+        const QStringList titleNames = {nodeOf(nodes, f.form->btnLock)->name,
+                                        nodeOf(nodes, f.form->SpeedButton2)->name};
+        QCOMPARE(titleNames, (QStringList{QStringLiteral("Stay on top"), QStringLiteral("Minimise")}));
+        QCOMPARE(nodeOf(nodes, f.form->btnLock)->role, QAccessible::Button);
+
+        // Pressing through the interface clicks; an unavailable button stays still.
+        QSignalSpy clicks(f.form->imgNext, &widgets::TMouseEffectImage::clicked);
+        nodeOf(nodes, f.form->imgNext)->iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.size(), 1);
+        QVERIFY(!f.form->imgBrowseMode->isEnabled()); // browse mode is on after start-up
+        QSignalSpy browse(f.form->imgBrowseMode, &widgets::TMouseEffectImage::clicked);
+        nodeOf(nodes, f.form->imgBrowseMode)
+            ->iface->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(browse.size(), 0);
+    }
+
+    void tabsAreATabListWithTheSelectedOneMarked()
+    {
+        Form f;
+        f.db.exec(QStringLiteral("insert into clip_groups values (2,'Work','w')"));
+        QVERIFY(f.start());
+        const QList<Node> nodes = f.tree();
+        const Node* tabs = nodeOf(nodes, f.form->tabGroups);
+        QVERIFY(tabs);
+        QCOMPARE(tabs->role, QAccessible::PageTabList);
+        QCOMPARE(tabs->name, QStringLiteral("Categories"));
+        QStringList names;
+        for (int i = 0; i < tabs->iface->childCount(); ++i) {
+            QCOMPARE(tabs->iface->child(i)->role(), QAccessible::PageTab);
+            QCOMPARE(tabs->iface->child(i)->state().selected, i == 0);
+            names << tabs->iface->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(names, f.form->tabGroups->tabs());
+
+        // Each tab lies where it is drawn, so a pointing aid finds it.
+        QAccessibleInterface* work = tabs->iface->child(2);
+        QCOMPARE(tabs->iface->childAt(work->rect().center().x(), work->rect().center().y()), work);
+        work->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.form->tabGroups->tabIndex(), 2);
+        QVERIFY(work->state().selected);
+    }
+
+    void noteListShowsEachRowsText()
+    {
+        Form f;
+        f.db.addNote(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("buy milk"));
+        f.db.addNote(2, QStringLiteral("0"), QStringLiteral("10:30 Tue, 08Dec2026"),
+                     QStringLiteral("call Ann\nat six"));
+        f.db.addNote(3, QStringLiteral("0"), QStringLiteral("11:00 Tue, 08Dec2026"), QString(9000, QChar('x')));
+        QVERIFY(f.start());
+        app::NoteGrid& grid = *f.form->sgContents;
+        const QList<Node> nodes = f.tree();
+        const Node* list = nodeOf(nodes, &grid);
+        QVERIFY(list);
+        QCOMPARE(list->role, QAccessible::List);
+        QCOMPARE(list->name, QStringLiteral("Notes"));
+        QCOMPARE(list->iface->childCount(), grid.rowCount());
+        QCOMPARE(grid.rowCount(), 5); // two day rows, three notes
+
+        QStringList names;
+        for (int row = 0; row < grid.rowCount(); ++row) {
+            QAccessibleInterface* item = list->iface->child(row);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            names << item->text(QAccessible::Name);
+        }
+        QCOMPARE(names.mid(0, 1), QStringList{QStringLiteral("Tue, 08Dec2026")});
+        QCOMPARE(names.mid(2), (QStringList{QStringLiteral("call Ann\nat six"), QStringLiteral("Mon, 07Dec2026"),
+                                            QStringLiteral("buy milk")}));
+        // A very long note is cut, so that reading it out does not stall.
+        QCOMPARE(names[1].left(4000), QString(4000, QChar('x')));
+        QVERIFY(names[1].size() < 4010);
+        QCOMPARE(list->iface->child(2)->text(QAccessible::Description), QStringLiteral("10:30"));
+
+        // Choosing a row through the interface selects it as a click does.
+        list->iface->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(grid.currentRow(), 4);
+        QCOMPARE(f.form->state().CurNoteId, 1);
+        QVERIFY(list->iface->child(4)->state().selected);
+        QVERIFY(!list->iface->child(0)->state().selected);
+
+        // The rows are read live: a rebuilt list shows its new rows, and the old ones past
+        // the end are gone.
+        f.db.exec(QStringLiteral("delete from notes_main where id <> 1"));
+        f.form->sendReloadNoteList();
+        QCOMPARE(list->iface->childCount(), 2);
+        QCOMPARE(list->iface->child(1)->text(QAccessible::Name), QStringLiteral("buy milk"));
+        QVERIFY(!list->iface->child(4));
+    }
+
+    void menusOpenFromTheKeyboard()
+    {
+        Form f;
+        f.db.addNote(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("buy milk"));
+        QVERIFY(f.start());
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        // Through the window, as keys arrive from the window system; the menu key comes as
+        // the window system's keyboard request for a menu.
+        QWindow* window = f.form->windowHandle();
+        const auto menuKey = [window] {
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1), window->mapToGlobal(QPoint(1, 1)));
+            QCoreApplication::sendEvent(window, &request);
+        };
+        f.form->sgContents->setFocus();
+        menuKey();
+        QTRY_VERIFY(f.form->popGrid->isVisible());
+        // Under the current row, not wherever the pointer happens to be.
+        const QRect row = f.form->sgContents->cellRect(1, f.form->sgContents->currentRow());
+        QVERIFY(QRect(f.form->sgContents->viewport()->mapToGlobal(row.topLeft()), row.size())
+                    .contains(f.form->popGrid->pos()));
+        f.form->popGrid->close();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+
+        // The tab set takes the focus from the Tab key only; then the arrows choose a tab
+        // and the menu key opens the category menu.
+        QCOMPARE(f.form->tabGroups->focusPolicy(), Qt::TabFocus);
+        f.form->tabGroups->setFocus();
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(f.form->tabGroups->tabIndex(), 1);
+        QTest::keyClick(window, Qt::Key_Home);
+        QCOMPARE(f.form->tabGroups->tabIndex(), 0);
+        menuKey();
+        QTRY_VERIFY(f.form->popCat->isVisible());
+        f.form->popCat->close();
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

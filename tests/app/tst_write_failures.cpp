@@ -1,0 +1,132 @@
+// When a write cannot be made, the user is told why and keeps what they typed: another
+// program holding the file, a read-only file, a full disk. Long texts are kept whole.
+#include "FormFixture.h"
+
+#include "dialogs/CategoryManage.h"
+#include "dialogs/FrmRemind.h"
+#include "dialogs/TwelveHourTimeEdit.h"
+#include "store/Clock.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+
+namespace {
+
+void typeNewNote(fixture::Form& f, const QString& text)
+{
+    f->imgNewClick();
+    f->memoContent->setPlainText(text);
+}
+
+int noteCount(fixture::Form& f) { return f.rows(QStringLiteral("select count(*) from notes_main"), 1).value(0).toInt(); }
+
+} // namespace
+
+class WriteFailuresTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lockHeldTooLongKeepsTheTypedText()
+    {
+        fixture::Form f;
+        QProcess cli;
+        cli.start(QStringLiteral("sqlite3"), {f.db.path()});
+        QVERIFY(cli.waitForStarted());
+        cli.write("begin immediate;\n.print locked\n.shell sleep 7\nrollback;\n.quit\n");
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForReadyRead(10000));
+
+        typeNewNote(f, QStringLiteral("do not lose me"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        f->imgApplyClick();
+        QCOMPARE(widgets::Modal::shownMessages().back().text.section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("database is locked"));
+        QCOMPARE(f.memo(), QStringLiteral("do not lose me"));
+        QVERIFY(!f.state().InBrowseMode); // still editing
+        QVERIFY(cli.waitForFinished(15000));
+
+        f->imgApplyClick(); // once the other program is done, the same Apply goes through
+        QCOMPARE(f.rows(QStringLiteral("select content from notes_main"), 1), QStringList{"do not lose me"});
+        QVERIFY(f.state().InBrowseMode);
+    }
+
+    void readOnlyFileRefusesAndKeepsTheText()
+    {
+        testing::TestDatabase seed;
+        seed.exec(fixture::note(1, "0", "09:00 Mon, 07Dec2026", "stored", "2026-12-07 09:00:00"));
+        QFile::setPermissions(seed.path(), QFile::ReadOwner);
+        app::TMiniForm form(seed.path());
+        QVERIFY(form.FormCreate()); // reading still works
+        QCOMPARE(form.sgContents->rowCount(), 2);
+        form.imgNewClick();
+        form.memoContent->setPlainText(QStringLiteral("typed on a read-only file"));
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        form.imgApplyClick();
+        QVERIFY(widgets::Modal::shownMessages().back().text.contains(QStringLiteral("read-only")));
+        QCOMPARE(form.memoContent->toPlainText(), QStringLiteral("typed on a read-only file"));
+        QFile::setPermissions(seed.path(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(seed.scalar(QStringLiteral("select count(*) from notes_main")), QStringLiteral("1"));
+    }
+
+    void fullDiskRefusesAndKeepsTheText()
+    {
+        fixture::Form f;
+        f->database().execute(QStringLiteral("pragma max_page_count = %1").arg(QFileInfo(f.db.path()).size() / 4096 + 2));
+        const QString big(300000, QLatin1Char('z'));
+        typeNewNote(f, big);
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        f->imgApplyClick();
+        QVERIFY(widgets::Modal::shownMessages().back().text.startsWith(QStringLiteral("database or disk is full")));
+        QCOMPARE(f.memo(), big);
+        QCOMPARE(noteCount(f), 0);
+    }
+
+    void longTextsAreKeptWhole()
+    {
+        fixture::Form f;
+        // A 1,000-character category name is cut to 31 characters, in the table and on the tab.
+        const QString name = QString(1000, QChar(u'ж'));
+        widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
+            dialog.edtcatname->setText(name);
+            dialog.edtcatDescription->setText(QStringLiteral("d"));
+            dialog.accept();
+            return dialog.result();
+        });
+        f->actNewCategoryExecute();
+        QCOMPARE(f.rows(QStringLiteral("select group_name from clip_groups where group_id=2"), 1),
+                 QStringList{name.left(31)});
+        QVERIFY(f->tabGroups->tabs().contains(name.left(31)));
+
+        // A reminder of a megabyte is saved in full.
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0)); });
+        QString reminder;
+        while (reminder.size() < (1 << 20))
+            reminder += QStringLiteral("a line of a long reminder\n");
+        widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+            dialog.dtRemind->setDate(QDate(2026, 12, 8));
+            dialog.memoRemind->setPlainText(reminder);
+            dialog.btnOk->click();
+            return dialog.result();
+        });
+        f->Reminder1Click();
+        store::Clock::setSource({});
+        QCOMPARE(f.rows(QStringLiteral("select length(remind_content) from remind"), 1),
+                 QStringList{QString::number(reminder.size())});
+
+        // A ten-megabyte note is applied and read back whole.
+        QString note;
+        while (note.size() < (10 << 20))
+            note += QStringLiteral("a line of a ten-megabyte note\n");
+        typeNewNote(f, note);
+        f->imgApplyClick();
+        QCOMPARE(f.rows(QStringLiteral("select length(content) from notes_main"), 1),
+                 QStringList{QString::number(note.size())});
+    }
+};
+
+QTEST_MAIN(WriteFailuresTest)
+#include "tst_write_failures.moc"
