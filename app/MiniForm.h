@@ -5,6 +5,8 @@
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/FlatMemo.h"
+#include "widgets/FlatPanel.h"
 #include "widgets/TrayIcon.h"
 #include "widgets/TrayIconShell.h"
 
@@ -66,7 +68,7 @@ public:
     QWidget* btnLock = nullptr;
     QWidget* btnKey = nullptr;
     QWidget* SpeedButton2 = nullptr;
-    QFrame* pnlAll = nullptr;
+    widgets::TFlatPanel* pnlAll = nullptr;
     QWidget* pnlHeader = nullptr;
     widgets::TMouseEffectImage* imgPre = nullptr;
     widgets::TMouseEffectImage* imgNext = nullptr;
@@ -79,7 +81,7 @@ public:
     QLabel* imgEditModeDis = nullptr;
     QWidget* pnlBackGround = nullptr;
     NoteGrid* sgContents = nullptr;
-    QPlainTextEdit* memoContent = nullptr;
+    widgets::TFlatMemo* memoContent = nullptr;
     widgets::TabSet* tabGroups = nullptr;
     QWidget* pnlStatusBar = nullptr;
     QLabel* pnlStatus1 = nullptr;

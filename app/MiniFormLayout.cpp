@@ -4,6 +4,8 @@
 #include "app/NoteGrid.h"
 #include "app/ToolRowPictures.h"
 #include "app/WindowPictures.h"
+#include "widgets/FlatMemo.h"
+#include "widgets/FlatPanel.h"
 #include "widgets/FlatTitlebar.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -111,14 +113,11 @@ void TMiniForm::buildLayout()
     static_cast<QToolButton*>(btnKey)->setIcon(lockedPicture());
     static_cast<QToolButton*>(SpeedButton2)->setIcon(minimisePicture());
 
-    pnlAll = new QFrame(this);
+    pnlAll = new widgets::TFlatPanel(this);
     pnlAll->setObjectName(QStringLiteral("pnlAll"));
     pnlAll->setGeometry(0, kTitleHeight, kClientWidth, kClientHeight - kTitleHeight);
-    pnlAll->setFrameShape(QFrame::Box);
-    pnlAll->setLineWidth(1);
-    QPalette framePalette = pnlAll->palette();
-    framePalette.setColor(QPalette::WindowText, Qt::black);
-    pnlAll->setPalette(framePalette);
+    pnlAll->setColorHighLight(0x000000);
+    pnlAll->setColorShadow(0x000000);
 
     pnlHeader = new QWidget(pnlAll);
     pnlHeader->setObjectName(QStringLiteral("pnlHeader"));
@@ -138,8 +137,11 @@ void TMiniForm::buildLayout()
     pnlBackGround->setObjectName(QStringLiteral("pnlBackGround"));
     pnlBackGround->setGeometry(1, 34, 285, 246);
 
-    memoContent = new QPlainTextEdit(pnlBackGround);
+    memoContent = new widgets::TFlatMemo(pnlBackGround);
     memoContent->setObjectName(QStringLiteral("memoContent"));
+    memoContent->setColorBorder(0xFFD9E0);
+    memoContent->setColorFlat(0xFFFFFF);
+    memoContent->setColorFocused(0xFFFFFF);
     memoContent->setGeometry(0, 0, 285, 229);
     memoContent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoContent->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -3,6 +3,7 @@
 #include "dialogs/BottomLineBevel.h"
 #include "widgets/FontValue.h"
 #include "widgets/Modal.h"
+#include "widgets/xp/XPPainter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,7 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     connect(edtcatname, &QLineEdit::textChanged, this, [this] { edtcatnameChange(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    widgets::TXPPainter::attachTo(this);
 }
 
 void TCategoryManage::edtcatnameChange()

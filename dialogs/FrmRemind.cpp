@@ -3,6 +3,7 @@
 #include "dialogs/TwelveHourTimeEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
+#include "widgets/xp/XPPainter.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -86,6 +87,7 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
+    widgets::TXPPainter::attachTo(this);
 }
 
 QDateTime TFrmRemind::remindTime() const

@@ -3,6 +3,7 @@
 #include "dialogs/BottomLineBevel.h"
 #include "widgets/FontValue.h"
 #include "widgets/Modal.h"
+#include "widgets/xp/XPPainter.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,6 +55,7 @@ TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
 
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    widgets::TXPPainter::attachTo(this);
 }
 
 bool ShowSearchDialog(QString& text, QWidget* owner)

@@ -2,6 +2,7 @@
 
 #include "dialogs/FontChooser.h"
 #include "widgets/Modal.h"
+#include "widgets/xp/XPPainter.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -40,6 +41,7 @@ TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::Fon
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
+    widgets::TXPPainter::attachTo(this);
 }
 
 void TOptionForm::Button1Click()

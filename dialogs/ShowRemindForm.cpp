@@ -2,6 +2,7 @@
 
 #include "widgets/Color.h"
 #include "widgets/Modal.h"
+#include "widgets/xp/XPPainter.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -45,6 +46,7 @@ TShowRemindForm::TShowRemindForm(QWidget* owner) : QDialog(owner)
     btnCancel->setAutoDefault(false);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    widgets::TXPPainter::attachTo(this);
 }
 
 void TShowRemindForm::showEvent(QShowEvent* event)

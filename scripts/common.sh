@@ -15,6 +15,7 @@ QUIBBET_PACKAGES=(
     fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream dpkg-dev libglib2.0-bin
     qt6-qpa-plugins xdg-utils
+    imagemagick
 )
 
 install_missing_packages() {

@@ -1,0 +1,278 @@
+// The flat memo: its three rings, the corner square, the looks and the setter rules,
+// checked on rendered pixels.
+#include "widgets/ColorMath.h"
+#include "widgets/FlatMemo.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace widgets;
+
+namespace {
+constexpr TColor kBorder = 0x0000C0;  // dark red
+constexpr TColor kFlat = 0x00C000;    // green
+constexpr TColor kFocused = 0xC00000; // blue
+
+QRgb rgbOf(TColor color)
+{
+    return toQColor(color).rgb();
+}
+
+void enter(QWidget* widget)
+{
+    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(widget, &event);
+}
+
+void leave(QWidget* widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(widget, &event);
+}
+} // namespace
+
+class TestFlatMemo : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void newMemoTakesParentColourAndDefaults();
+    void restingMemoShowsFlatRingsAndBackground();
+    void focusedMemoShowsFocusedRingsAndBackground();
+    void textAreaAndScrollBarsLieInsideTheBorder();
+    void cornerBetweenScrollBarsTakesTheLooksColour();
+    void hoverShowsFocusedLookOnlyWhileProgramIsActive();
+    void hoverLeavesMemoFlatWhileAnotherFlatMemoHasFocus();
+    void settingColorFlatSwitchesParentColorOff();
+    void parentColorFollowsTheParent();
+    void useAdvColorsDerivesFromTheParentColour();
+    void disabledMemoFallsBackToFlatLook();
+
+private:
+    QWidget* m_window = nullptr;
+    TFlatMemo* m_memo = nullptr;
+    QLineEdit* m_other = nullptr;
+    void showActive();
+};
+
+void TestFlatMemo::init()
+{
+    m_window = new QWidget;
+    m_window->resize(300, 220);
+    auto* layout = new QVBoxLayout(m_window);
+    m_memo = new TFlatMemo(m_window);
+    m_memo->setColorBorder(kBorder);
+    m_memo->setColorFlat(kFlat);
+    m_memo->setColorFocused(kFocused);
+    m_memo->setFixedSize(160, 120);
+    m_other = new QLineEdit(m_window);
+    layout->addWidget(m_memo);
+    layout->addWidget(m_other);
+}
+
+void TestFlatMemo::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    QApplication::setActiveWindow(nullptr);
+}
+
+void TestFlatMemo::showActive()
+{
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    if (QApplication::activeWindow() != m_window)
+        QApplication::setActiveWindow(m_window);
+    m_other->setFocus();
+    QApplication::processEvents();
+}
+
+void TestFlatMemo::newMemoTakesParentColourAndDefaults()
+{
+    QWidget parent;
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, QColor(10, 20, 30));
+    parent.setPalette(palette);
+    TFlatMemo memo(&parent);
+    QVERIFY(memo.parentColor());
+    QCOMPARE(memo.colorFlat(), rgbColor(10, 20, 30));
+    QCOMPARE(memo.colorFocused(), TColor(0xFFFFFF));
+    QCOMPARE(memo.colorBorder(), TColor(0x8396A0));
+    QCOMPARE(memo.size(), QSize(185, 89));
+    QCOMPARE(memo.advColorFocused(), 10);
+    QCOMPARE(memo.advColorBorder(), 50);
+    QVERIFY(!memo.useAdvColors());
+
+    TFlatMemo orphan;
+    QCOMPARE(orphan.colorFlat(), TColor(0xE1EAEB));
+}
+
+void TestFlatMemo::restingMemoShowsFlatRingsAndBackground()
+{
+    const QImage image = m_memo->grab().toImage();
+    const int mid = image.height() / 2;
+    QCOMPARE(image.pixel(0, mid), rgbOf(kBorder));
+    QCOMPARE(image.pixel(1, mid), rgbOf(kFlat));
+    QCOMPARE(image.pixel(2, mid), rgbOf(kFlat));
+    QCOMPARE(image.pixel(40, 0), rgbOf(kBorder));
+    QCOMPARE(image.pixel(40, 2), rgbOf(kFlat));
+    QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), rgbOf(kBorder));
+    QCOMPARE(image.pixel(40, image.height() - 3), rgbOf(kFlat));
+    QCOMPARE(image.pixel(60, 60), rgbOf(kFlat)); // the text area's background
+}
+
+void TestFlatMemo::focusedMemoShowsFocusedRingsAndBackground()
+{
+    showActive();
+    m_memo->setFocus();
+    QTRY_VERIFY(m_memo->hasFocus());
+    QVERIFY(m_memo->showsFocusedLook());
+    const QImage image = m_memo->grab().toImage();
+    const int mid = image.height() / 2;
+    QCOMPARE(image.pixel(0, mid), rgbOf(kBorder));
+    QCOMPARE(image.pixel(1, mid), rgbOf(kFocused));
+    QCOMPARE(image.pixel(2, mid), rgbOf(kFocused));
+    QCOMPARE(image.pixel(60, 60), rgbOf(kFocused));
+
+    m_other->setFocus();
+    QTRY_VERIFY(!m_memo->hasFocus());
+    QCOMPARE(m_memo->grab().toImage().pixel(1, mid), rgbOf(kFlat));
+}
+
+void TestFlatMemo::textAreaAndScrollBarsLieInsideTheBorder()
+{
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QRect viewport = m_memo->viewport()->geometry();
+    QCOMPARE(viewport.left(), 3);
+    QCOMPARE(viewport.top(), 3);
+    QCOMPARE(m_memo->height() - 1 - viewport.bottom(), 3);
+    const QScrollBar* bar = m_memo->verticalScrollBar();
+    const QRect barRect(bar->mapTo(m_memo, QPoint(0, 0)), bar->size());
+    QCOMPARE(barRect.width(), 16);
+    QCOMPARE(m_memo->width() - 1 - barRect.right(), 3);
+    QCOMPARE(barRect.left(), viewport.right() + 1); // no gap between text and bar
+}
+
+void TestFlatMemo::cornerBetweenScrollBarsTakesTheLooksColour()
+{
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    showActive();
+    const QImage image = m_memo->grab().toImage();
+    const int w = image.width();
+    const int h = image.height();
+    for (int y = h - 19; y <= h - 4; ++y)
+        for (int x = w - 19; x <= w - 4; ++x)
+            QCOMPARE(image.pixel(x, y), rgbOf(kFlat));
+    // Just outside the square: the scroll bars.
+    QVERIFY(image.pixel(w - 20, h - 10) != rgbOf(kFlat));
+    QVERIFY(image.pixel(w - 10, h - 20) != rgbOf(kFlat));
+}
+
+void TestFlatMemo::hoverShowsFocusedLookOnlyWhileProgramIsActive()
+{
+    // No active window: the pointer passing by changes nothing.
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QApplication::setActiveWindow(nullptr);
+    enter(m_memo);
+    QVERIFY(!m_memo->isHovered());
+    QVERIFY(!m_memo->showsFocusedLook());
+
+    showActive();
+    enter(m_memo);
+    QVERIFY(m_memo->showsFocusedLook());
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFocused));
+    leave(m_memo);
+    QVERIFY(!m_memo->showsFocusedLook());
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFlat));
+}
+
+void TestFlatMemo::hoverLeavesMemoFlatWhileAnotherFlatMemoHasFocus()
+{
+    auto* second = new TFlatMemo(m_window);
+    m_window->layout()->addWidget(second);
+    showActive();
+    second->setFocus();
+    QTRY_VERIFY(second->hasFocus());
+    enter(m_memo);
+    QVERIFY(m_memo->isHovered());
+    QVERIFY(!m_memo->showsFocusedLook());
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFlat));
+}
+
+void TestFlatMemo::settingColorFlatSwitchesParentColorOff()
+{
+    QWidget parent;
+    TFlatMemo memo(&parent);
+    QVERIFY(memo.parentColor());
+    memo.setColorFlat(memo.colorFlat()); // the same value still switches it off
+    QVERIFY(!memo.parentColor());
+    const TColor before = memo.colorFlat();
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, QColor(1, 2, 3));
+    parent.setPalette(palette);
+    QCOMPARE(memo.colorFlat(), before);
+}
+
+void TestFlatMemo::parentColorFollowsTheParent()
+{
+    QWidget parent;
+    TFlatMemo memo(&parent);
+    memo.setColorFlat(0x123456);
+    memo.setParentColor(true);
+    QCOMPARE(memo.colorFlat(), fromQColor(parent.palette().color(QPalette::Window)));
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, QColor(40, 50, 60));
+    parent.setPalette(palette);
+    QCOMPARE(memo.colorFlat(), rgbColor(40, 50, 60));
+    QCOMPARE(memo.grab().toImage().pixel(1, 40), qRgb(40, 50, 60));
+}
+
+void TestFlatMemo::useAdvColorsDerivesFromTheParentColour()
+{
+    QWidget parent;
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, QColor(128, 128, 128));
+    parent.setPalette(palette);
+    TFlatMemo memo(&parent);
+    memo.setColorFlat(0x00FF00);
+    memo.setAdvColorFocused(30); // stored only while derivation is off
+    QCOMPARE(memo.colorFocused(), TColor(0xFFFFFF));
+
+    memo.setUseAdvColors(true);
+    QVERIFY(memo.parentColor());
+    QCOMPARE(memo.colorFlat(), rgbColor(128, 128, 128));
+    QCOMPARE(memo.colorFocused(), HslToColor(0, 0, 120 + 10 + 30));
+    QCOMPARE(memo.colorBorder(), HslToColor(0, 0, 120 + 10 - 50));
+    QCOMPARE(memo.grab().toImage().pixel(0, 40), toQColor(HslToColor(0, 0, 80)).rgb());
+
+    memo.setAdvColorBorder(100);
+    QCOMPARE(memo.colorBorder(), HslToColor(0, 0, 30));
+
+    // A new parent colour is taken and derived from again.
+    palette.setColor(QPalette::Window, QColor(0, 0, 0));
+    parent.setPalette(palette);
+    QCOMPARE(memo.colorFlat(), TColor(0x000000));
+    QCOMPARE(memo.colorFocused(), HslToColor(0, 0, 40));
+}
+
+void TestFlatMemo::disabledMemoFallsBackToFlatLook()
+{
+    showActive();
+    enter(m_memo);
+    QVERIFY(m_memo->showsFocusedLook());
+    m_memo->setEnabled(false);
+    leave(m_memo);
+    QCOMPARE(m_memo->grab().toImage().pixel(60, 60), rgbOf(kFlat));
+}
+
+QTEST_MAIN(TestFlatMemo)
+#include "tst_flatmemo.moc"
