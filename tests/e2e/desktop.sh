@@ -7,7 +7,7 @@ export XDG_SESSION_TYPE=x11
 start_window_manager() {
     openbox --sm-disable >/dev/null 2>&1 &
     wm_pid=$!
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 400); do # up to 20 s: CI runs two tests at a time on two cores
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
@@ -23,10 +23,10 @@ map_state() {
     xwininfo -id "$1" | awk '/Map State:/ {print $3}'
 }
 
-# Waits up to 5 s for a window to reach a map state (IsViewable or IsUnMapped).
+# Waits up to 15 s for a window to reach a map state (IsViewable or IsUnMapped).
 wait_for_map_state() {
     local id=$1 wanted=$2
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 150); do
         [ "$(map_state "$id")" = "$wanted" ] && return 0
         sleep 0.1
     done
@@ -37,9 +37,9 @@ active_window() {
     xdotool getactivewindow 2>/dev/null || true
 }
 
-# Waits up to 5 s for the window to be the active one.
+# Waits up to 15 s for the window to be the active one.
 wait_for_active() {
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 150); do
         [ "$(active_window)" = "$1" ] && return 0
         sleep 0.1
     done

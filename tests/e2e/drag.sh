@@ -41,7 +41,7 @@ read -r x y _ _ <<<"$(window_geometry "$id")"
 [ "$x $y" = "20 0" ] || fail "dragged to 20,10 but the window is at $x,$y instead of 20,0"
 
 xdotool mousemove 900 900
-for _ in $(seq 1 30); do
+for _ in $(seq 1 100); do
     read -r _ _ _ h <<<"$(window_geometry "$id")"
     [ "$h" = 24 ] && break
     sleep 0.1
@@ -49,7 +49,7 @@ done
 [ "$h" = 24 ] || fail "the docked window is $h pixels high after the pointer left, expected 24"
 
 xdotool mousemove 120 10
-for _ in $(seq 1 30); do
+for _ in $(seq 1 100); do
     read -r _ _ _ h <<<"$(window_geometry "$id")"
     [ "$h" = 325 ] && break
     sleep 0.1

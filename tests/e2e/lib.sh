@@ -4,10 +4,10 @@ set -euo pipefail
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Prints the id of the program's visible main window once it is mapped (waits up to 15 s).
+# Prints the id of the program's visible main window once it is mapped (waits up to 30 s).
 wait_for_window() {
     local id=""
-    for _ in $(seq 1 150); do
+    for _ in $(seq 1 300); do
         id=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1

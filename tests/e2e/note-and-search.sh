@@ -28,7 +28,7 @@ created=$(sqlite3 clipdata.dat 'select create_time from notes_main where id = 1'
 focus_list
 xdotool key ctrl+f
 dialog=""
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
     dialog=$(xdotool search --onlyvisible --name '^Search$' 2>/dev/null | head -n 1 || true)
     [ -n "$dialog" ] && break
     sleep 0.1
