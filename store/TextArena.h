@@ -15,8 +15,13 @@ public:
     qsizetype bytesHeld() const { return m_held; }
 
 private:
-    static constexpr qsizetype kBlockSize = 1 << 20;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    static constexpr qsizetype kBlockSize = 4 << 20;
+    struct FreeBlock {
+        void operator()(char* block) const;
+    };
+    using Block = std::unique_ptr<char[], FreeBlock>;
+    static Block allocate(qsizetype size);
+    std::vector<Block> m_blocks;
     qsizetype m_used = kBlockSize; // in the last block; full at first
     qsizetype m_held = 0;
 };
