@@ -101,7 +101,6 @@ public:
     void sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect);
     void sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point);
     void sgContentsMouseMove(Qt::KeyboardModifiers modifiers, const QPoint& point);
-    void sgContentsTopLeftChanged();
     // The font the list draws note text with: its face and character set, NoteFont's
     // colour, style and size for each text cell.
     widgets::FontValue& listFont() { return m_listFont; }

@@ -256,7 +256,6 @@ void TMiniForm::connectHandlers()
         sgContentsMouseMove(modifiers, point);
     };
     sgContents->onDblClick = [this] { sgContentsDblClick(); };
-    sgContents->onTopLeftChanged = [this] { sgContentsTopLeftChanged(); };
     tabGroups->setChangeHandler([this](int index) { return tabGroupsChange(index); });
     installMemoKeys();
 

@@ -141,7 +141,6 @@ void TMiniForm::sgContentsMouseMove(Qt::KeyboardModifiers, const QPoint& point)
     sgContents->setHint(sgContents->cellText(1, row));
 }
 
-void TMiniForm::sgContentsTopLeftChanged() { sgContents->setLeftCol(0); }
 
 void TMiniForm::sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect)
 {

@@ -28,7 +28,7 @@ void announceRowsChanged(NoteGrid* grid)
 NoteGrid::NoteGrid(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the list never scrolls sideways
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -321,8 +321,6 @@ void NoteGrid::keyPressEvent(QKeyEvent* event)
 void NoteGrid::scrollContentsBy(int, int)
 {
     viewport()->update();
-    if (onTopLeftChanged)
-        onTopLeftChanged();
 }
 
 bool NoteGrid::viewportEvent(QEvent* event)

@@ -50,8 +50,6 @@ public:
     void setCurrentRow(int row);
 
     int topRow() const;
-    int leftCol() const { return 0; }
-    void setLeftCol(int) {} // never scrolls sideways
     bool hasVerticalScrollBar() const;
 
     // Cell under a point of the viewport; row -1 when the point lies below the last row.
@@ -70,7 +68,6 @@ public:
     std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseDown;
     std::function<void(Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseMove;
     std::function<void()> onDblClick;
-    std::function<void()> onTopLeftChanged;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -14,8 +14,4 @@ QString formatCreationTime(const QDateTime& moment, const QLocale& locale)
            QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
 }
 
-QString creationTimeOfDay(const QString& createTime) { return createTime.left(6); }
-
-QString creationDayText(const QString& createTime) { return createTime.mid(6, 249); }
-
 } // namespace store

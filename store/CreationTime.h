@@ -11,8 +11,4 @@ namespace store {
 // short names.
 QString formatCreationTime(const QDateTime& moment, const QLocale& locale = QLocale());
 
-// Characters 1 to 6: the time shown in a list row. Characters 7 to 255: the day text.
-QString creationTimeOfDay(const QString& createTime);
-QString creationDayText(const QString& createTime);
-
 } // namespace store

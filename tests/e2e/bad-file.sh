@@ -3,13 +3,10 @@
 # status when the message is closed, and leaves the file exactly as it was.
 source "$(dirname "$0")/lib.sh"
 
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
+enter_empty_folder
 printf 'shopping list: milk, eggs\n' >clipdata.dat
 before=$(sha256sum clipdata.dat)
-"$QUIBBET" >"$work/log" 2>&1 &
-pid=$!
+start_quibbet
 
 box=""
 for _ in $(seq 1 150); do

@@ -4,12 +4,9 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+enter_empty_folder
 start_window_manager
-cd "$work"
-"$QUIBBET" >"$work/log" 2>&1 &
-pid=$!
+start_quibbet
 id=$(wait_for_window) || fail "the window never mapped: $(cat "$work/log")"
 
 # Drags the title bar, grabbed 100 pixels in and 10 down, so that the window's corner

@@ -4,6 +4,22 @@ set -euo pipefail
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Makes an empty folder and goes there; at exit the program (pid), a window manager
+# (wm_pid) where one was started, and the folder go with the test.
+pid=""
+wm_pid=""
+enter_empty_folder() {
+    work=$(mktemp -d)
+    trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+    cd "$work"
+}
+
+# Starts the built program in the current folder, its output in $work/log; sets pid.
+start_quibbet() {
+    "$QUIBBET" "$@" >"$work/log" 2>&1 &
+    pid=$!
+}
+
 # Prints the id of the program's visible main window once it is mapped (waits up to 30 s).
 wait_for_window() {
     local id=""

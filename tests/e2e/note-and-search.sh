@@ -3,11 +3,8 @@
 # file, and a search for it copies it into the Search category.
 source "$(dirname "$0")/lib.sh"
 
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cd "$work"
-"$QUIBBET" >"$work/log" 2>&1 &
-pid=$!
+enter_empty_folder
+start_quibbet
 
 id=$(wait_for_window) || fail "the window never mapped: $(cat "$work/log")"
 read -r x y _ _ <<<"$(window_geometry "$id")"

@@ -3,16 +3,13 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 
-work=$(mktemp -d)
+enter_empty_folder
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-trap 'kill "$pid" 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 start_window_manager
-cd "$work"
 
 # No program running yet: --toggle starts it.
-"$QUIBBET" --toggle >"$work/log" 2>&1 &
-pid=$!
+start_quibbet --toggle
 wait_for_window >/dev/null || fail "--toggle with no program running did not start one: $(cat "$work/log")"
 id=$(main_window)
 
