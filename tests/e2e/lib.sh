@@ -2,7 +2,15 @@
 set -euo pipefail
 
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# The program's own output goes with every failure: it often says why.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${work:-}" ] && [ -s "$work/log" ]; then
+        echo "--- the program's output:" >&2
+        cat "$work/log" >&2
+    fi
+    exit 1
+}
 
 # Makes an empty folder and goes there; at exit the program (pid), a window manager
 # (wm_pid) where one was started, and the folder go with the test.

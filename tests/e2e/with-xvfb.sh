@@ -6,6 +6,9 @@
 # picked at random from a high range rather than "the first free one": a server being torn
 # down on a low number must never take a new test's socket with it. The server counts as
 # started only once a client has connected to it; otherwise another number is tried.
+# -noreset: by default the server resets whenever its last client leaves, and a program that
+# connects during that reset is refused; the test's own probes (xdotool polling for the
+# window while the program is still starting) would otherwise make starts fail at random.
 set -euo pipefail
 
 xvfb_pid=""
@@ -23,7 +26,7 @@ for attempt in 1 2 3 4 5; do
     number=$((100 + RANDOM % 3900))
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
     reported=""
     read -r -t 30 reported <"$fifo" || true
