@@ -8,6 +8,7 @@
 #include "widgets/TabSet.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
@@ -40,8 +41,16 @@ TMiniForm::~TMiniForm()
         m_integrityCheck.join();
 }
 
-bool TMiniForm::FormCreate()
+bool TMiniForm::FormCreate(store::EarlyRead* earlyRead)
 {
+    m_earlyRead = earlyRead;
+    const auto forget = qScopeGuard([this] {
+        if (m_earlyRead)
+            m_earlyRead->handTo(*m_clipQuery); // unused: its connection closes
+        m_earlyRead = nullptr;
+    });
+    if (m_earlyRead)
+        m_earlyRead->finish();
     sgContents->setColWidth(0, 50);
     m_state.ApplyMode = QStringLiteral("I");
     m_savedHeight = height();

@@ -4,6 +4,7 @@
 #include "dialogs/PrinterPort.h"
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
+#include "store/EarlyRead.h"
 #include "store/Query.h"
 #include "widgets/FlatMemo.h"
 #include "widgets/FlatPanel.h"
@@ -55,7 +56,9 @@ public:
     ~TMiniForm() override;
 
     // Runs the creation sequence; false when a statement failed (the error was shown).
-    bool FormCreate();
+    // With an early read of the first list (started before the window was built), its
+    // rows stand in for the first reading of that list.
+    bool FormCreate(store::EarlyRead* earlyRead = nullptr);
 
     SharedState& state() { return m_state; }
     store::Database& database() { return *m_database; }
@@ -191,6 +194,7 @@ private:
     void setStayOnTop(bool on);
     void minimiseApplication();
     bool hasWayBack() const;
+    void showTrayIcon();
     void retryTray();
     void applyMemoFont();
     void installMemoKeys();
@@ -206,6 +210,7 @@ private:
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
     std::optional<store::StoreError> m_reloadError;
+    store::EarlyRead* m_earlyRead = nullptr; // during FormCreate only
     std::thread m_integrityCheck;
     int m_hintRow = -1;
     int m_savedHeight = 0;

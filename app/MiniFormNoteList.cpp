@@ -44,7 +44,10 @@ void TMiniForm::reloadNoteList()
     query.close();
     query.clearSql();
     query.addLine(store::sql::listNotes(m_state.CurGroupId));
-    query.open();
+    // At start-up the early read has usually read this very statement already.
+    if (!m_earlyRead || !m_earlyRead->handTo(query))
+        query.open();
+    m_earlyRead = nullptr;
 
     NoteGrid& grid = *sgContents;
     {

@@ -48,15 +48,23 @@ void TMiniForm::setUpWindowBehaviour()
     m_trayShell->setMessageHandler(
         [this](unsigned message, unsigned mouseMessage) { return TrayIcon1->handleMessage(message, mouseMessage); });
     TrayIcon1->setHint(QStringLiteral("Quibbet Standard"));
-    TrayIcon1->setIcon(widgets::TIcon::fromImages(notePadImages()));
-    TrayIcon1->icons().add(widgets::TIcon::fromImages(notePadImages()));
     TrayIcon1->setPopupMenu(popTray);
     TrayIcon1->OnClick = [this](widgets::TrayButton button, unsigned, int, int) { TrayIcon1Click(button); };
-    TrayIcon1->afterLoad();
 
     m_trayRetry = new QTimer(this);
     m_trayRetry->setInterval(kTrayRetryIntervalMs);
     connect(m_trayRetry, &QTimer::timeout, this, [this] { retryTray(); });
+    // The icon's pictures are encoded as an icon file, which takes a few milliseconds: the
+    // tray gets them once the event loop runs, so the window is not kept waiting for them.
+    QTimer::singleShot(0, this, [this] { showTrayIcon(); });
+}
+
+void TMiniForm::showTrayIcon()
+{
+    const widgets::TIcon notePad = widgets::TIcon::fromImages(notePadImages());
+    TrayIcon1->setIcon(notePad);
+    TrayIcon1->icons().add(notePad);
+    TrayIcon1->afterLoad();
     if (!TrayIcon1->isAdded()) {
         m_trayRetriesLeft = kTrayRetries;
         m_trayRetry->start();

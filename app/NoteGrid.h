@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/LargeAllocator.h"
+
 #include <QAbstractScrollArea>
 #include <QByteArray>
 #include <functional>
@@ -95,14 +97,14 @@ private:
     void updateScrollBar();
     void scrollToRow(int row);
 
-    std::vector<Row> m_rows;
+    std::vector<Row, store::LargeAllocator<Row>> m_rows;
     int m_defaultRowHeight = 24;
     int m_colWidths[kColumns] = {64, 64};
     int m_current = 0;
     QString m_hint;
     QMenu* m_popup = nullptr;
     std::shared_ptr<const void> m_textStorage;
-    mutable std::vector<qint64> m_offsets; // running tops; size rowCount + 1
+    mutable std::vector<qint64, store::LargeAllocator<qint64>> m_offsets; // running tops; size rowCount + 1
     mutable bool m_offsetsValid = false;
     int m_updating = 0;
 };

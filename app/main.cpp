@@ -4,10 +4,13 @@
 #include "app/ToggleServer.h"
 
 #include "platform/DesktopSession.h"
+#include "store/EarlyRead.h"
+#include "store/Statements.h"
 #include "widgets/FontValue.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -36,6 +39,13 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // The Default category's list, which the window opens on, is read while the window
+    // is being built. A second instance that only hands over --toggle reads nothing.
+    std::optional<store::EarlyRead> earlyRead;
+    const QString notesFile = QStringLiteral("clipdata.dat");
+    if (commandLine.request == app::CommandLine::Request::Run)
+        earlyRead.emplace(notesFile, store::sql::listNotes(0));
+
     const bool platformChosen = platform::DesktopSession::preferX11WhereAvailable();
     QApplication application(argc, argv);
     if (platformChosen)
@@ -46,16 +56,19 @@ int main(int argc, char* argv[])
 
     // `quibbet --toggle` hands the request to the running program; with none running it
     // starts the program as usual.
-    if (commandLine.request == app::CommandLine::Request::Toggle && app::ToggleServer::sendToggle())
-        return 0;
+    if (commandLine.request == app::CommandLine::Request::Toggle) {
+        if (app::ToggleServer::sendToggle())
+            return 0;
+        earlyRead.emplace(notesFile, store::sql::listNotes(0));
+    }
 
     QFont font(widgets::FontValue::defaultFace());
     font.setPointSize(8);
     QApplication::setFont(font);
     app::installAccessibleInterfaces();
 
-    app::TMiniForm form(QStringLiteral("clipdata.dat"));
-    if (!form.FormCreate())
+    app::TMiniForm form(notesFile);
+    if (!form.FormCreate(earlyRead ? &*earlyRead : nullptr))
         return 1; // the error has been shown; nothing else would work without the notes file
     app::ToggleServer toggleServer;
     QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &form, &app::TMiniForm::showOrHide);

@@ -105,6 +105,7 @@ void Database::open()
     const int access = isWritable(m_path) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
     sqlite3* handle = openHandle(m_path, access | SQLITE_OPEN_NOMUTEX);
     m_handle = handle;
+    sqlite3_busy_timeout(m_handle, m_busyTimeoutMs);
     try {
         checkSchema();
         // A full sync on every commit: what a handler applied is on the disk when it returns.

@@ -54,6 +54,8 @@ public:
     };
 
     static constexpr int kBusyTimeoutMs = 5000;
+    // How long a statement waits for another process's lock; set before the first statement.
+    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
 
 private:
     void open();
@@ -63,6 +65,7 @@ private:
     QString m_path;
     sqlite3* m_handle = nullptr;
     std::int64_t m_lastWriteMs = 0;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
 };
 
 } // namespace store

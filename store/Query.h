@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/LargeAllocator.h"
 #include "store/TextArena.h"
 
 #include <QByteArray>
@@ -54,6 +55,10 @@ public:
     void setByte(const QString& name, quint8 value);
 
     void open();    // throws StoreError; afterwards the object is closed
+    // Takes over the open result of `source`, a query on another connection to the same
+    // file that ran the same statement with the same parameters, as if open() had read it;
+    // `source` is closed. False, and nothing changes, when any of that does not hold.
+    bool takeResultOf(Query& source);
     void execSql(); // throws StoreError; nothing was changed
     // Rows the last execSql inserted, changed or deleted (0 when it failed).
     int rowsAffected() const { return m_rowsAffected; }
@@ -112,9 +117,9 @@ private:
     bool m_open = false;
     int m_rowsAffected = 0;
     QStringList m_columns;       // lower-case result column names
-    std::vector<Value> m_values; // row-major
+    std::vector<Value, LargeAllocator<Value>> m_values; // row-major
     std::shared_ptr<TextArena> m_arena;
-    std::vector<qint64> m_rowIds;
+    std::vector<qint64, LargeAllocator<qint64>> m_rowIds;
     size_t m_rowCount = 0;
     size_t m_row = 0;
     bool m_bof = false;

@@ -1,31 +1,23 @@
 #include "store/TextArena.h"
 
+#include "store/LargeAllocator.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 
 namespace store {
 
-void TextArena::FreeBlock::operator()(char* block) const { std::free(block); }
+void TextArena::FreeBlock::operator()(char* block) const { freeLarge(block); }
 
 TextArena::Block TextArena::allocate(qsizetype size)
 {
-    char* memory = nullptr;
-    if (size == kBlockSize) {
-        // Shared blocks on huge-page boundaries, marked for huge pages: reading 100,000
-        // notes into fresh memory then costs a few hundred page faults instead of thousands.
-        constexpr size_t kHugePage = 2 << 20;
-        static_assert(kBlockSize % kHugePage == 0);
-        memory = static_cast<char*>(std::aligned_alloc(kHugePage, size_t(size)));
-        if (memory)
-            ::madvise(memory, size_t(size), MADV_HUGEPAGE);
-    } else {
-        memory = static_cast<char*>(std::malloc(size_t(size))); // a large text of its own: exact size
-    }
+    // Shared blocks are whole huge pages; a large text of its own gets its exact size, so
+    // that a 1.1 MB note does not hold two huge pages.
+    void* memory = size == kBlockSize ? allocateLarge(size_t(size)) : std::malloc(size_t(size));
     if (!memory)
         throw std::bad_alloc();
-    return Block(memory);
+    return Block(static_cast<char*>(memory));
 }
 
 QByteArray TextArena::keep(const char* data, qsizetype size)
