@@ -173,9 +173,13 @@ private slots:
         Database database(path);
         Query query(database);
         insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("first"));
-        // The engine's own size limit stands in for a disk with no room left.
-        database.execute(QStringLiteral("pragma max_page_count = %1")
-                             .arg(QFileInfo(path).size() / 4096 + 1));
+        // The engine's own size limit stands in for a disk with no room left: one more
+        // page, far less than the note needs.
+        Query pages(database);
+        pages.addLine(QStringLiteral("pragma page_count"));
+        pages.open();
+        database.execute(QStringLiteral("pragma max_page_count = %1").arg(pages.value(0, 0).toInt() + 1));
+        pages.close();
         try {
             insertNewNote(database, query, 0, QStringLiteral("t"), QString(400000, QLatin1Char('x')));
             QFAIL("the note should not have fitted");
