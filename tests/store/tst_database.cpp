@@ -7,7 +7,8 @@
 #include "store/SqlFunctions.h"
 #include "store/Statements.h"
 
-#include <QCryptographicHash>
+#include "../support/FileDigest.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,14 +17,6 @@
 using namespace store;
 
 namespace {
-
-QByteArray digest(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // Makes a notes file with the program's bootstrap, then runs raw SQL on it outside the store.
 void damage(const QString& path, const char* sql)
@@ -79,9 +72,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
         damage(path, sql.constData());
-        const QByteArray before = digest(path);
+        const QByteArray before = testing::fileDigest(path);
         QCOMPARE(firstStatementError(path), message);
-        QCOMPARE(digest(path), before);
+        QCOMPARE(testing::fileDigest(path), before);
     }
 
     void textFileIsLeftByteForByte()
@@ -96,7 +89,7 @@ private slots:
         file.write(junk);
         file.close();
         QCOMPARE(firstStatementError(path), QStringLiteral("file is not a database"));
-        QCOMPARE(digest(path), QCryptographicHash::hash(junk, QCryptographicHash::Sha256));
+        QCOMPARE(testing::fileDigest(path), QCryptographicHash::hash(junk, QCryptographicHash::Sha256));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clipdata.dat")});
     }
 
@@ -146,7 +139,7 @@ private slots:
         const QString locked = folder ? dir.path() : path;
         const auto permissions = QFile::permissions(locked);
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-        const QByteArray before = digest(path);
+        const QByteArray before = testing::fileDigest(path);
         {
             Database database(path);
             Query query(database);
@@ -162,7 +155,7 @@ private slots:
             }
         }
         QFile::setPermissions(locked, permissions);
-        QCOMPARE(digest(path), before);
+        QCOMPARE(testing::fileDigest(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clipdata.dat")});
     }
 
@@ -211,12 +204,12 @@ private slots:
         QCOMPARE(quickCheck(path), QString());
         QFile file(path);
         QVERIFY(file.resize(file.size() / 2));
-        const QByteArray before = digest(path);
+        const QByteArray before = testing::fileDigest(path);
         const QString report = quickCheck(path);
         QVERIFY(!report.isEmpty());
         QVERIFY(report.contains(path));
         QVERIFY(report.contains(QStringLiteral("has not changed it")));
-        QCOMPARE(digest(path), before);
+        QCOMPARE(testing::fileDigest(path), before);
     }
 
     void connectionOpensAtTheFirstStatement()

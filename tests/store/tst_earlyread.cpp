@@ -5,7 +5,8 @@
 
 #include "../support/TestDatabase.h"
 
-#include <QCryptographicHash>
+#include "../support/FileDigest.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,14 +15,6 @@
 using namespace store;
 
 namespace {
-
-QByteArray digest(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // Every row and column of an open query, as text, for comparing two results.
 QStringList rowsOf(const Query& query)
@@ -113,7 +106,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("shopping list: milk, eggs\n");
         }
-        const QByteArray before = digest(path);
+        const QByteArray before = testing::fileDigest(path);
         EarlyRead early(path, sql::listNotes(0));
         early.finish();
         Database database(path);
@@ -121,7 +114,7 @@ private slots:
         query.addLine(sql::listNotes(0));
         QVERIFY(!early.handTo(query));
         QVERIFY_THROWS_EXCEPTION(StoreError, query.open());
-        QCOMPARE(digest(path), before);
+        QCOMPARE(testing::fileDigest(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clipdata.dat")});
     }
 
