@@ -3,6 +3,8 @@
 #include "widgets/ColorMath.h"
 #include "widgets/FlatMemo.h"
 
+#include "../support/WidgetEvents.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,22 +18,6 @@ constexpr TColor kBorder = 0x0000C0;  // dark red
 constexpr TColor kFlat = 0x00C000;    // green
 constexpr TColor kFocused = 0xC00000; // blue
 
-QRgb rgbOf(TColor color)
-{
-    return toQColor(color).rgb();
-}
-
-void enter(QWidget* widget)
-{
-    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(widget, &event);
-}
-
-void leave(QWidget* widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(widget, &event);
-}
 } // namespace
 
 class TestFlatMemo : public QObject {
@@ -115,14 +101,14 @@ void TestFlatMemo::restingMemoShowsFlatRingsAndBackground()
 {
     const QImage image = m_memo->grab().toImage();
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(0, mid), rgbOf(kBorder));
-    QCOMPARE(image.pixel(1, mid), rgbOf(kFlat));
-    QCOMPARE(image.pixel(2, mid), rgbOf(kFlat));
-    QCOMPARE(image.pixel(40, 0), rgbOf(kBorder));
-    QCOMPARE(image.pixel(40, 2), rgbOf(kFlat));
-    QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), rgbOf(kBorder));
-    QCOMPARE(image.pixel(40, image.height() - 3), rgbOf(kFlat));
-    QCOMPARE(image.pixel(60, 60), rgbOf(kFlat)); // the text area's background
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(kBorder));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(kFlat));
+    QCOMPARE(image.pixel(2, mid), testing::rgbOf(kFlat));
+    QCOMPARE(image.pixel(40, 0), testing::rgbOf(kBorder));
+    QCOMPARE(image.pixel(40, 2), testing::rgbOf(kFlat));
+    QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), testing::rgbOf(kBorder));
+    QCOMPARE(image.pixel(40, image.height() - 3), testing::rgbOf(kFlat));
+    QCOMPARE(image.pixel(60, 60), testing::rgbOf(kFlat)); // the text area's background
 }
 
 void TestFlatMemo::focusedMemoShowsFocusedRingsAndBackground()
@@ -133,14 +119,14 @@ void TestFlatMemo::focusedMemoShowsFocusedRingsAndBackground()
     QVERIFY(m_memo->showsFocusedLook());
     const QImage image = m_memo->grab().toImage();
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(0, mid), rgbOf(kBorder));
-    QCOMPARE(image.pixel(1, mid), rgbOf(kFocused));
-    QCOMPARE(image.pixel(2, mid), rgbOf(kFocused));
-    QCOMPARE(image.pixel(60, 60), rgbOf(kFocused));
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(kBorder));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(kFocused));
+    QCOMPARE(image.pixel(2, mid), testing::rgbOf(kFocused));
+    QCOMPARE(image.pixel(60, 60), testing::rgbOf(kFocused));
 
     m_other->setFocus();
     QTRY_VERIFY(!m_memo->hasFocus());
-    QCOMPARE(m_memo->grab().toImage().pixel(1, mid), rgbOf(kFlat));
+    QCOMPARE(m_memo->grab().toImage().pixel(1, mid), testing::rgbOf(kFlat));
 }
 
 void TestFlatMemo::textAreaAndScrollBarsLieInsideTheBorder()
@@ -170,10 +156,10 @@ void TestFlatMemo::cornerBetweenScrollBarsTakesTheLooksColour()
     const int h = image.height();
     for (int y = h - 19; y <= h - 4; ++y)
         for (int x = w - 19; x <= w - 4; ++x)
-            QCOMPARE(image.pixel(x, y), rgbOf(kFlat));
+            QCOMPARE(image.pixel(x, y), testing::rgbOf(kFlat));
     // Just outside the square: the scroll bars.
-    QVERIFY(image.pixel(w - 20, h - 10) != rgbOf(kFlat));
-    QVERIFY(image.pixel(w - 10, h - 20) != rgbOf(kFlat));
+    QVERIFY(image.pixel(w - 20, h - 10) != testing::rgbOf(kFlat));
+    QVERIFY(image.pixel(w - 10, h - 20) != testing::rgbOf(kFlat));
 }
 
 void TestFlatMemo::hoverShowsFocusedLookOnlyWhileProgramIsActive()
@@ -182,17 +168,17 @@ void TestFlatMemo::hoverShowsFocusedLookOnlyWhileProgramIsActive()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QApplication::setActiveWindow(nullptr);
-    enter(m_memo);
+    testing::pointerEnters(*m_memo);
     QVERIFY(!m_memo->isHovered());
     QVERIFY(!m_memo->showsFocusedLook());
 
     showActive();
-    enter(m_memo);
+    testing::pointerEnters(*m_memo);
     QVERIFY(m_memo->showsFocusedLook());
-    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFocused));
-    leave(m_memo);
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), testing::rgbOf(kFocused));
+    testing::pointerLeaves(*m_memo);
     QVERIFY(!m_memo->showsFocusedLook());
-    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFlat));
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), testing::rgbOf(kFlat));
 }
 
 void TestFlatMemo::hoverLeavesMemoFlatWhileAnotherFlatMemoHasFocus()
@@ -202,10 +188,10 @@ void TestFlatMemo::hoverLeavesMemoFlatWhileAnotherFlatMemoHasFocus()
     showActive();
     second->setFocus();
     QTRY_VERIFY(second->hasFocus());
-    enter(m_memo);
+    testing::pointerEnters(*m_memo);
     QVERIFY(m_memo->isHovered());
     QVERIFY(!m_memo->showsFocusedLook());
-    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), rgbOf(kFlat));
+    QCOMPARE(m_memo->grab().toImage().pixel(1, 50), testing::rgbOf(kFlat));
 }
 
 void TestFlatMemo::settingColorFlatSwitchesParentColorOff()
@@ -267,11 +253,11 @@ void TestFlatMemo::useAdvColorsDerivesFromTheParentColour()
 void TestFlatMemo::disabledMemoFallsBackToFlatLook()
 {
     showActive();
-    enter(m_memo);
+    testing::pointerEnters(*m_memo);
     QVERIFY(m_memo->showsFocusedLook());
     m_memo->setEnabled(false);
-    leave(m_memo);
-    QCOMPARE(m_memo->grab().toImage().pixel(60, 60), rgbOf(kFlat));
+    testing::pointerLeaves(*m_memo);
+    QCOMPARE(m_memo->grab().toImage().pixel(60, 60), testing::rgbOf(kFlat));
 }
 
 QTEST_MAIN(TestFlatMemo)

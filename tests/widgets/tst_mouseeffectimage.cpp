@@ -1,6 +1,8 @@
 // The picture button: which picture shows as the pointer enters, presses, releases and leaves.
 #include "widgets/MouseEffectImage.h"
 
+#include "../support/WidgetEvents.h"
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -16,18 +18,6 @@ QPixmap filled(const QColor& color, int side = 24)
     QPixmap pixmap(side, side);
     pixmap.fill(color);
     return pixmap;
-}
-
-void enter(QWidget& widget)
-{
-    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(&widget, &event);
-}
-
-void leave(QWidget& widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(&widget, &event);
 }
 
 struct Button {
@@ -60,6 +50,21 @@ struct Button {
     }
 };
 
+// The picture shown after each step of a click: pointer in, press, release, pointer out.
+QStringList picturesThroughAClick(Button& b)
+{
+    QStringList seen;
+    testing::pointerEnters(b.image);
+    seen << b.showing();
+    QTest::mousePress(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
+    seen << b.showing();
+    QTest::mouseRelease(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
+    seen << b.showing();
+    testing::pointerLeaves(b.image);
+    seen << b.showing();
+    return seen;
+}
+
 } // namespace
 
 class MouseEffectImageTest : public QObject {
@@ -84,16 +89,7 @@ private slots:
     void clickRevertsOnRelease()
     {
         Button b;
-        QStringList seen;
-        enter(b.image);
-        seen << b.showing();
-        QTest::mousePress(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
-        seen << b.showing();
-        QTest::mouseRelease(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
-        seen << b.showing();
-        leave(b.image);
-        seen << b.showing();
-        QCOMPARE(seen, (QStringList{"over", "down", "origin", "origin"}));
+        QCOMPARE(picturesThroughAClick(b), (QStringList{"over", "down", "origin", "origin"}));
         // The click comes after the picture has changed back.
         QCOMPARE(b.shownAtClick, QStringList{"origin"});
     }
@@ -102,23 +98,14 @@ private slots:
     {
         Button b;
         b.image.setRevertOnLeave(true);
-        QStringList seen;
-        enter(b.image);
-        seen << b.showing();
-        QTest::mousePress(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
-        seen << b.showing();
-        QTest::mouseRelease(&b.image, Qt::LeftButton, {}, QPoint(5, 5));
-        seen << b.showing();
-        leave(b.image);
-        seen << b.showing();
-        QCOMPARE(seen, (QStringList{"over", "down", "down", "origin"}));
+        QCOMPARE(picturesThroughAClick(b), (QStringList{"over", "down", "down", "origin"}));
         QCOMPARE(b.shownAtClick, QStringList{"down"});
     }
 
     void otherButtonsChangeNothing()
     {
         Button b;
-        enter(b.image);
+        testing::pointerEnters(b.image);
         QSignalSpy clicks(&b.image, &TMouseEffectImage::clicked);
         QTest::mousePress(&b.image, Qt::RightButton, {}, QPoint(5, 5));
         QCOMPARE(b.showing(), QStringLiteral("over"));
@@ -133,7 +120,7 @@ private slots:
         TMouseEffectImage image;
         image.setOriginPicture(filled(Qt::gray));
         image.show();
-        enter(image);
+        testing::pointerEnters(image);
         QVERIFY(image.picture().isNull());
         QCOMPARE(image.size(), QSize(24, 24)); // nothing to size by: it keeps its size
         QImage shot = image.grab().toImage();
@@ -148,7 +135,7 @@ private slots:
     {
         Button b;
         QSignalSpy clicks(&b.image, &TMouseEffectImage::clicked);
-        enter(b.image);
+        testing::pointerEnters(b.image);
         // What the window system delivers for a double click: press, release, double click,
         // release. The first pair clicks; the double click neither presses nor clicks.
         QStringList seen;

@@ -7,6 +7,8 @@
 #include "widgets/xp/MenuPainter.h"
 #include "widgets/xp/XPPainter.h"
 
+#include "../support/WidgetEvents.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
@@ -16,11 +18,6 @@ using namespace widgets;
 using namespace widgets::xp;
 
 namespace {
-
-QRgb rgbOf(TColor color)
-{
-    return toQColor(color).rgb();
-}
 
 int countColour(const QImage& image, const QRect& area, QRgb colour)
 {
@@ -141,17 +138,17 @@ void TestXPMenu::restingItemsShowIconColumnAndBackground()
 {
     const QImage image = popupShot();
     const QRect item = m_menu->actionGeometry(m_add);
-    QCOMPARE(image.pixel(item.left() + 2, item.center().y()), rgbOf(colors().iconColumn));
-    QCOMPARE(image.pixel(item.left() + 24, item.top() + 1), rgbOf(colors().menuBackground));
-    QCOMPARE(image.pixel(item.right() - 1, item.top() + 1), rgbOf(colors().menuBackground));
+    QCOMPARE(image.pixel(item.left() + 2, item.center().y()), testing::rgbOf(colors().iconColumn));
+    QCOMPARE(image.pixel(item.left() + 24, item.top() + 1), testing::rgbOf(colors().menuBackground));
+    QCOMPARE(image.pixel(item.right() - 1, item.top() + 1), testing::rgbOf(colors().menuBackground));
 }
 
 void TestXPMenu::selectedItemHasFillAndBorder()
 {
     const QImage image = popupShot(m_add);
     const QRect item = m_menu->actionGeometry(m_add);
-    const QRgb border = rgbOf(colors().selectionBorder);
-    const QRgb fill = rgbOf(colors().selectionFill);
+    const QRgb border = testing::rgbOf(colors().selectionBorder);
+    const QRgb fill = testing::rgbOf(colors().selectionFill);
     QCOMPARE(image.pixel(item.left(), item.center().y()), border);
     QCOMPARE(image.pixel(item.right(), item.center().y()), border);
     QCOMPARE(image.pixel(item.center().x(), item.top() + 1), border); // the fill leaves out the top row
@@ -160,7 +157,7 @@ void TestXPMenu::selectedItemHasFillAndBorder()
     QCOMPARE(image.pixel(item.right() - 2, item.top() + 2), fill);
     // Another item stays at rest.
     const QRect other = m_menu->actionGeometry(m_default);
-    QCOMPARE(image.pixel(other.right() - 2, other.top() + 2), rgbOf(colors().menuBackground));
+    QCOMPARE(image.pixel(other.right() - 2, other.top() + 2), testing::rgbOf(colors().menuBackground));
 }
 
 void TestXPMenu::checkedItemShowsBoxAndBlackTick()
@@ -169,12 +166,12 @@ void TestXPMenu::checkedItemShowsBoxAndBlackTick()
     const QRect item = m_menu->actionGeometry(m_checked);
     const MenuItemLayout layout = menuItemLayout(item, 24, QSize(), false);
     const QRect box = layout.iconBox;
-    QCOMPARE(image.pixel(box.left(), box.center().y()), rgbOf(colors().checked));
-    QCOMPARE(image.pixel(box.left() + 1, box.top() + 1), rgbOf(colors().checkFillUnselected));
+    QCOMPARE(image.pixel(box.left(), box.center().y()), testing::rgbOf(colors().checked));
+    QCOMPARE(image.pixel(box.left() + 1, box.top() + 1), testing::rgbOf(colors().checkFillUnselected));
     QVERIFY(countColour(image, box, qRgb(0, 0, 0)) >= 10);
     // The unchecked item's column has no box.
     const QRect plain = menuItemLayout(m_menu->actionGeometry(m_add), 24, QSize(), false).iconBox;
-    QCOMPARE(countColour(image, plain, rgbOf(colors().checked)), 0);
+    QCOMPARE(countColour(image, plain, testing::rgbOf(colors().checked)), 0);
 }
 
 void TestXPMenu::separatorIsALineInItsColour()
@@ -182,24 +179,24 @@ void TestXPMenu::separatorIsALineInItsColour()
     const QImage image = popupShot();
     const QRect item = m_menu->actionGeometry(m_separator);
     const int y = item.top() + item.height() / 2;
-    QCOMPARE(image.pixel(item.left() + 24 + 7, y), rgbOf(colors().separator));
-    QCOMPARE(image.pixel(item.right(), y), rgbOf(colors().separator));
-    QCOMPARE(image.pixel(item.left() + 24 + 6, y), rgbOf(colors().menuBackground));
-    QCOMPARE(image.pixel(item.left() + 24 + 7, y - 1), rgbOf(colors().menuBackground));
+    QCOMPARE(image.pixel(item.left() + 24 + 7, y), testing::rgbOf(colors().separator));
+    QCOMPARE(image.pixel(item.right(), y), testing::rgbOf(colors().separator));
+    QCOMPARE(image.pixel(item.left() + 24 + 6, y), testing::rgbOf(colors().menuBackground));
+    QCOMPARE(image.pixel(item.left() + 24 + 7, y - 1), testing::rgbOf(colors().menuBackground));
 }
 
 void TestXPMenu::defaultItemIsEmbossedAndDisabledItemGrayed()
 {
     const QImage image = popupShot();
-    const QRgb emboss = rgbOf(DarkenColor(colors().menuBackground, 60));
+    const QRgb emboss = testing::rgbOf(DarkenColor(colors().menuBackground, 60));
     QVERIFY(countColour(image, m_menu->actionGeometry(m_default), emboss) > 0);
     QCOMPARE(countColour(image, m_menu->actionGeometry(m_add), emboss), 0);
     const QRect disabled = m_menu->actionGeometry(m_disabled);
-    QVERIFY(countColour(image, disabled, rgbOf(colors().disabledText)) > 10);
-    QCOMPARE(countColour(image, disabled, rgbOf(colors().fontColor)), 0);
+    QVERIFY(countColour(image, disabled, testing::rgbOf(colors().disabledText)) > 10);
+    QCOMPARE(countColour(image, disabled, testing::rgbOf(colors().fontColor)), 0);
     // The shortcut sits 10 pixels in from the far side, lighter than the caption.
     const QRect add = m_menu->actionGeometry(m_add);
-    const QRgb shortcut = rgbOf(DarkenColor(colors().fontColor, -40));
+    const QRgb shortcut = testing::rgbOf(DarkenColor(colors().fontColor, -40));
     QVERIFY(countColour(image, QRect(add.right() - 60, add.top(), 51, add.height()), shortcut) > 5);
     QCOMPARE(countColour(image, QRect(add.right() - 9, add.top(), 9, add.height()), shortcut), 0);
 }
@@ -225,9 +222,9 @@ void TestXPMenu::tag999KeepsMenuOrItemStandard()
     QVERIFY(m_painter->hookOf(m_menu));
     const QImage image = popupShot();
     const QRect add = m_menu->actionGeometry(m_add);
-    QCOMPARE(countColour(image, add.adjusted(0, 0, -add.width() + 20, 0), rgbOf(colors().iconColumn)), 0);
+    QCOMPARE(countColour(image, add.adjusted(0, 0, -add.width() + 20, 0), testing::rgbOf(colors().iconColumn)), 0);
     const QRect other = m_menu->actionGeometry(m_default);
-    QCOMPARE(image.pixel(other.left() + 2, other.center().y()), rgbOf(colors().iconColumn));
+    QCOMPARE(image.pixel(other.left() + 2, other.center().y()), testing::rgbOf(colors().iconColumn));
 }
 
 void TestXPMenu::switchingOffGivesTheMenuBack()
@@ -236,7 +233,7 @@ void TestXPMenu::switchingOffGivesTheMenuBack()
     QCOMPARE(m_menu->style(), QApplication::style());
     const QImage image = popupShot();
     const QRect item = m_menu->actionGeometry(m_add);
-    QVERIFY(image.pixel(item.left() + 2, item.center().y()) != rgbOf(colors().iconColumn));
+    QVERIFY(image.pixel(item.left() + 2, item.center().y()) != testing::rgbOf(colors().iconColumn));
 }
 
 QTEST_MAIN(TestXPMenu)

@@ -8,6 +8,8 @@
 #include "widgets/xp/ControlSubClass.h"
 #include "widgets/xp/XPPainter.h"
 
+#include "../support/WidgetEvents.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,22 +25,6 @@ using namespace widgets::xp;
 
 namespace {
 
-QRgb rgbOf(TColor color)
-{
-    return toQColor(color).rgb();
-}
-
-void enter(QWidget* widget)
-{
-    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(widget, &event);
-}
-
-void leave(QWidget* widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(widget, &event);
-}
 
 void key(QWidget* widget, QEvent::Type type, bool autoRepeat)
 {
@@ -143,30 +129,30 @@ void TestXPPainter::buttonAtRestIsRoundedLightSurfaceInOutline()
     const XPSettings& s = m_painter->settings();
     const QImage image = shot(button);
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(0, mid), rgbOf(s.BtnOutLineBorderColor));
-    QCOMPARE(image.pixel(image.width() / 2, 0), rgbOf(s.BtnOutLineBorderColor));
-    QCOMPARE(image.pixel(3, mid), rgbOf(s.BtnSurfaceNormalColor));
-    QCOMPARE(image.pixel(1, mid), rgbOf(s.BtnSurfaceNormalColor)); // no rim at rest
-    QCOMPARE(image.pixel(s.BtnRoundArc + 1, image.height() - 2), rgbOf(s.BtnSurfaceBottomLineColor));
-    QCOMPARE(image.pixel(0, 0), rgbOf(parentColour(button))); // the rounded corner
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(s.BtnOutLineBorderColor));
+    QCOMPARE(image.pixel(image.width() / 2, 0), testing::rgbOf(s.BtnOutLineBorderColor));
+    QCOMPARE(image.pixel(3, mid), testing::rgbOf(s.BtnSurfaceNormalColor));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(s.BtnSurfaceNormalColor)); // no rim at rest
+    QCOMPARE(image.pixel(s.BtnRoundArc + 1, image.height() - 2), testing::rgbOf(s.BtnSurfaceBottomLineColor));
+    QCOMPARE(image.pixel(0, 0), testing::rgbOf(parentColour(button))); // the rounded corner
 }
 
 void TestXPPainter::hotButtonShowsOrangeRim()
 {
     QPushButton* button = m_dialog->plain;
     const XPSettings& s = m_painter->settings();
-    enter(button);
+    testing::pointerEnters(*button, QPointF(2, 2));
     QVERIFY(m_painter->hookOf(button)->hot());
     const QImage image = shot(button);
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(0, mid), rgbOf(s.BtnOutLineBorderColor));
-    QCOMPARE(image.pixel(1, mid), rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
-    QCOMPARE(image.pixel(image.width() / 2, image.height() - 2), rgbOf(s.BtnInnerBorderMoveColor));
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(s.BtnOutLineBorderColor));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
+    QCOMPARE(image.pixel(image.width() / 2, image.height() - 2), testing::rgbOf(s.BtnInnerBorderMoveColor));
     QCOMPARE(image.pixel(image.width() / 2, image.height() - 3),
-             rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
-    QCOMPARE(image.pixel(3, mid), rgbOf(s.BtnSurfaceNormalColor));
-    leave(button);
-    QCOMPARE(shot(button).pixel(1, mid), rgbOf(s.BtnSurfaceNormalColor));
+             testing::rgbOf(AddToChannels(s.BtnInnerBorderMoveColor, 0, 2, 2)));
+    QCOMPARE(image.pixel(3, mid), testing::rgbOf(s.BtnSurfaceNormalColor));
+    testing::pointerLeaves(*button);
+    QCOMPARE(shot(button).pixel(1, mid), testing::rgbOf(s.BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::focusedButtonShowsBlueRimOnceThePointerLeft()
@@ -178,11 +164,11 @@ void TestXPPainter::focusedButtonShowsBlueRimOnceThePointerLeft()
     QTRY_VERIFY(button->hasFocus());
     // Focus received counts as hot until the pointer leaves.
     QVERIFY(m_painter->hookOf(button)->hot());
-    leave(button);
+    testing::pointerLeaves(*button);
     const QImage image = shot(button);
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(1, mid), rgbOf(AddToChannels(s.BtnInnerBorderFocusColor, 2, 2, 2)));
-    QCOMPARE(image.pixel(image.width() / 2, image.height() - 2), rgbOf(s.BtnInnerBorderFocusColor));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(AddToChannels(s.BtnInnerBorderFocusColor, 2, 2, 2)));
+    QCOMPARE(image.pixel(image.width() / 2, image.height() - 2), testing::rgbOf(s.BtnInnerBorderFocusColor));
 }
 
 void TestXPPainter::pressedButtonShowsDownSurface()
@@ -193,13 +179,13 @@ void TestXPPainter::pressedButtonShowsDownSurface()
     QVERIFY(m_painter->hookOf(button)->mouseDown());
     QImage image = shot(button);
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(3, mid), rgbOf(s.BtnSurfaceDownColor));
-    QCOMPARE(image.pixel(1, mid), rgbOf(s.BtnSurfaceDownColor)); // the rim gives way
-    QCOMPARE(image.pixel(0, mid), rgbOf(s.BtnOutLineBorderColor));
-    QCOMPARE(image.pixel(s.BtnRoundArc + 1, image.height() - 2), rgbOf(s.BtnSurfaceDownBottomLineColor));
+    QCOMPARE(image.pixel(3, mid), testing::rgbOf(s.BtnSurfaceDownColor));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(s.BtnSurfaceDownColor)); // the rim gives way
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(s.BtnOutLineBorderColor));
+    QCOMPARE(image.pixel(s.BtnRoundArc + 1, image.height() - 2), testing::rgbOf(s.BtnSurfaceDownBottomLineColor));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(!m_painter->hookOf(button)->mouseDown());
-    QCOMPARE(shot(button).pixel(3, mid), rgbOf(s.BtnSurfaceNormalColor));
+    QCOMPARE(shot(button).pixel(3, mid), testing::rgbOf(s.BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::spaceBarPressesOnceAndRepeatsDoNotRepaint()
@@ -212,7 +198,7 @@ void TestXPPainter::spaceBarPressesOnceAndRepeatsDoNotRepaint()
     const TControlSubClass* hook = m_painter->hookOf(button);
     key(button, QEvent::KeyPress, false);
     QVERIFY(hook->spaceDown());
-    QCOMPARE(shot(button).pixel(3, button->height() / 2), rgbOf(m_painter->settings().BtnSurfaceDownColor));
+    QCOMPARE(shot(button).pixel(3, button->height() / 2), testing::rgbOf(m_painter->settings().BtnSurfaceDownColor));
     const int repaints = hook->stateRepaints();
     for (int i = 0; i < 5; ++i) {
         key(button, QEvent::KeyRelease, true);
@@ -259,14 +245,14 @@ void TestXPPainter::glyphIsDimmedAtRestRaisedWhenHotAndGrayedWhenDisabled()
     const QRect rest = glyphBox(shot(button), dimmed);
     QCOMPARE(rest.size(), QSize(12, 12));
 
-    enter(button);
+    testing::pointerEnters(*button, QPointF(2, 2));
     const QImage hot = shot(button);
     const QRect raised = glyphBox(hot, XPTestDialog::glyphColor().rgb());
     QCOMPARE(raised.size(), QSize(12, 12));
     QCOMPARE(raised.topLeft(), rest.topLeft() - QPoint(1, 1));
     const TColor shadow = DarkenColor(LightenColor(highlight(), 68), 50);
-    QCOMPARE(hot.pixel(raised.right() + 3, raised.bottom() + 3), rgbOf(shadow));
-    leave(button);
+    QCOMPARE(hot.pixel(raised.right() + 3, raised.bottom() + 3), testing::rgbOf(shadow));
+    testing::pointerLeaves(*button);
 
     button->setEnabled(false);
     const QRgb grayed = qRgb(136, 136, 136); // gray 46 + 10, then lightened by 40
@@ -281,16 +267,16 @@ void TestXPPainter::editShowsOneThinBorderByFocus()
     QTRY_VERIFY(!edit->hasFocus());
     const QImage rest = shot(edit);
     const int mid = rest.height() / 2;
-    QCOMPARE(rest.pixel(0, mid), rgbOf(DarkenColor(parentColour(edit), 60)));
-    QCOMPARE(rest.pixel(1, mid), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
-    QCOMPARE(rest.pixel(edit->width() - 1, mid), rgbOf(DarkenColor(parentColour(edit), 60)));
+    QCOMPARE(rest.pixel(0, mid), testing::rgbOf(DarkenColor(parentColour(edit), 60)));
+    QCOMPARE(rest.pixel(1, mid), testing::rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+    QCOMPARE(rest.pixel(edit->width() - 1, mid), testing::rgbOf(DarkenColor(parentColour(edit), 60)));
 
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
     const QImage focused = shot(edit);
-    QCOMPARE(focused.pixel(0, mid), rgbOf(LightenColor(highlight(), 60)));
-    QCOMPARE(focused.pixel(edit->width() / 2, 0), rgbOf(LightenColor(highlight(), 60)));
-    QCOMPARE(focused.pixel(1, mid), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+    QCOMPARE(focused.pixel(0, mid), testing::rgbOf(LightenColor(highlight(), 60)));
+    QCOMPARE(focused.pixel(edit->width() / 2, 0), testing::rgbOf(LightenColor(highlight(), 60)));
+    QCOMPARE(focused.pixel(1, mid), testing::rgbOf(m_painter->settings().BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::memoGetsTheLightSurfaceAndThinBorder()
@@ -298,11 +284,11 @@ void TestXPPainter::memoGetsTheLightSurfaceAndThinBorder()
     QPlainTextEdit* memo = m_dialog->memo;
     const QImage image = shot(memo);
     const int mid = image.height() / 2;
-    QCOMPARE(image.pixel(0, mid), rgbOf(DarkenColor(parentColour(memo), 60)));
-    QCOMPARE(image.pixel(1, mid), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
-    QCOMPARE(image.pixel(image.width() - 10, mid), rgbOf(m_painter->settings().BtnSurfaceNormalColor));
-    enter(memo);
-    QCOMPARE(shot(memo).pixel(0, mid), rgbOf(LightenColor(highlight(), 60)));
+    QCOMPARE(image.pixel(0, mid), testing::rgbOf(DarkenColor(parentColour(memo), 60)));
+    QCOMPARE(image.pixel(1, mid), testing::rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+    QCOMPARE(image.pixel(image.width() - 10, mid), testing::rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+    testing::pointerEnters(*memo, QPointF(2, 2));
+    QCOMPARE(shot(memo).pixel(0, mid), testing::rgbOf(LightenColor(highlight(), 60)));
 }
 
 void TestXPPainter::checkedBoxShowsGreenTick()
@@ -311,14 +297,14 @@ void TestXPPainter::checkedBoxShowsGreenTick()
     const XPSettings& s = m_painter->settings();
     const QRect box = checkBoxBox(check->rect(), true, false).adjusted(2, 2, -2, -2);
     const QPoint tickLow(box.left() + 1 + 4, box.top() + box.height() - 3); // the tick's lowest point
-    QCOMPARE(shot(check).pixel(tickLow), rgbOf(s.BtnSurfaceNormalColor));
+    QCOMPARE(shot(check).pixel(tickLow), testing::rgbOf(s.BtnSurfaceNormalColor));
     check->setChecked(true);
     const QImage image = shot(check);
-    QCOMPARE(image.pixel(tickLow), rgbOf(s.RdoChkControlChkColor));
-    QCOMPARE(image.pixel(box.left(), box.center().y()), rgbOf(s.BtnOutLineBorderColor));
-    QCOMPARE(image.pixel(box.left() + 1, box.top() + 1), rgbOf(s.BtnSurfaceNormalColor));
+    QCOMPARE(image.pixel(tickLow), testing::rgbOf(s.RdoChkControlChkColor));
+    QCOMPARE(image.pixel(box.left(), box.center().y()), testing::rgbOf(s.BtnOutLineBorderColor));
+    QCOMPARE(image.pixel(box.left() + 1, box.top() + 1), testing::rgbOf(s.BtnSurfaceNormalColor));
     check->setEnabled(false);
-    QCOMPARE(shot(check).pixel(box.left(), box.center().y()), rgbOf(s.ControlDisabledBorderColor));
+    QCOMPARE(shot(check).pixel(box.left(), box.center().y()), testing::rgbOf(s.ControlDisabledBorderColor));
 }
 
 void TestXPPainter::hotCheckBoxShowsInnerRimAndClickClearsHot()
@@ -326,12 +312,12 @@ void TestXPPainter::hotCheckBoxShowsInnerRimAndClickClearsHot()
     QCheckBox* check = m_dialog->check;
     const XPSettings& s = m_painter->settings();
     const QRect box = checkBoxBox(check->rect(), true, false).adjusted(2, 2, -2, -2);
-    enter(check);
-    QCOMPARE(shot(check).pixel(box.left() + 1, box.center().y()), rgbOf(s.BtnInnerBorderMoveColor));
+    testing::pointerEnters(*check, QPointF(2, 2));
+    QCOMPARE(shot(check).pixel(box.left() + 1, box.center().y()), testing::rgbOf(s.BtnInnerBorderMoveColor));
     QTest::mouseClick(check, Qt::LeftButton, {}, box.center());
     QVERIFY(check->isChecked());
     QVERIFY(!m_painter->hookOf(check)->hot()); // setting the check takes the hot look away
-    QCOMPARE(shot(check).pixel(box.left() + 1, box.center().y()), rgbOf(s.BtnSurfaceNormalColor));
+    QCOMPARE(shot(check).pixel(box.left() + 1, box.center().y()), testing::rgbOf(s.BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::groupBoxIsLeftAloneButItsControlsArePainted()
@@ -340,7 +326,7 @@ void TestXPPainter::groupBoxIsLeftAloneButItsControlsArePainted()
     QCOMPARE(m_dialog->group->style(), QApplication::style());
     QVERIFY(m_painter->hookOf(m_dialog->groupEdit));
     QCOMPARE(shot(m_dialog->groupEdit).pixel(1, m_dialog->groupEdit->height() / 2),
-             rgbOf(m_painter->settings().BtnSurfaceNormalColor));
+             testing::rgbOf(m_painter->settings().BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::containersAreRecognisedAndInnerPartsLeftAlone()
@@ -396,7 +382,7 @@ void TestXPPainter::tag999KeepsControlAndChildrenOut()
     QVERIFY(painter->hookOf(dialog.ok));
     QCOMPARE(dialog.plain->style(), QApplication::style());
     QVERIFY(shot(dialog.plain).pixel(0, dialog.plain->height() / 2) !=
-            rgbOf(painter->settings().BtnOutLineBorderColor));
+            testing::rgbOf(painter->settings().BtnOutLineBorderColor));
 }
 
 void TestXPPainter::tag1234567890KeepsOwnColours()
@@ -411,11 +397,11 @@ void TestXPPainter::tag1234567890KeepsOwnColours()
     QVERIFY(painter->hookOf(dialog.edit));
     const QImage edit = shot(dialog.edit);
     QCOMPARE(edit.pixel(1, edit.height() / 2), qRgb(250, 240, 200));
-    QCOMPARE(edit.pixel(0, edit.height() / 2), rgbOf(DarkenColor(parentColour(dialog.edit), 60)));
+    QCOMPARE(edit.pixel(0, edit.height() / 2), testing::rgbOf(DarkenColor(parentColour(dialog.edit), 60)));
     // The button is painted, in the classic style: the icon-column surface, no dark outline.
     const QImage button = shot(dialog.plain);
-    QCOMPARE(button.pixel(3, button.height() / 2), rgbOf(painter->PrepareColors(QPainter(), dialog.plain).iconColumn));
-    QVERIFY(button.pixel(0, button.height() / 2) != rgbOf(painter->settings().BtnOutLineBorderColor));
+    QCOMPARE(button.pixel(3, button.height() / 2), testing::rgbOf(painter->PrepareColors(QPainter(), dialog.plain).iconColumn));
+    QVERIFY(button.pixel(0, button.height() / 2) != testing::rgbOf(painter->settings().BtnOutLineBorderColor));
 }
 
 void TestXPPainter::negativeTagIsHookedButNotPainted()
@@ -442,15 +428,15 @@ void TestXPPainter::switchingOffRestoresStandardLookAndOnPaintsAgain()
     QCOMPARE(dialog.plain->style(), QApplication::style());
     QCOMPARE(shot(dialog.plain), standardButton);
     QCOMPARE(shot(dialog.edit), standardEdit);
-    enter(dialog.plain); // no hook listens any more: no orange rim
+    testing::pointerEnters(*dialog.plain, QPointF(2, 2)); // no hook listens any more: no orange rim
     QVERIFY(shot(dialog.plain).pixel(1, dialog.plain->height() / 2) !=
-            rgbOf(AddToChannels(painter->settings().BtnInnerBorderMoveColor, 0, 2, 2)));
-    leave(dialog.plain);
+            testing::rgbOf(AddToChannels(painter->settings().BtnInnerBorderMoveColor, 0, 2, 2)));
+    testing::pointerLeaves(*dialog.plain);
 
     painter->setActive(true);
     QCOMPARE(painter->hookCount(), 8);
-    QCOMPARE(shot(dialog.plain).pixel(0, dialog.plain->height() / 2), rgbOf(painter->settings().BtnOutLineBorderColor));
-    QCOMPARE(shot(dialog.edit).pixel(1, dialog.edit->height() / 2), rgbOf(painter->settings().BtnSurfaceNormalColor));
+    QCOMPARE(shot(dialog.plain).pixel(0, dialog.plain->height() / 2), testing::rgbOf(painter->settings().BtnOutLineBorderColor));
+    QCOMPARE(shot(dialog.edit).pixel(1, dialog.edit->height() / 2), testing::rgbOf(painter->settings().BtnSurfaceNormalColor));
 }
 
 void TestXPPainter::changingXPControlsRehooks()
