@@ -465,11 +465,7 @@ void Query::post()
         bindValue(statement, index++, pending.second);
     if (m_state == State::Edit)
         sqlite3_bind_int64(statement, index, m_rowIds[m_row]);
-    m_database.beforeWrite();
-    const int rc = sqlite3_step(statement);
-    m_database.afterWrite();
-    if (rc != SQLITE_DONE)
-        throw m_database.engineError();
+    stepWrite(statement);
 
     // Keep the snapshot in step with what was written.
     const size_t width = size_t(m_columns.size());
@@ -488,6 +484,15 @@ void Query::post()
     m_state = State::Browse;
 }
 
+void Query::stepWrite(sqlite3_stmt* statement)
+{
+    m_database.beforeWrite();
+    const int rc = sqlite3_step(statement);
+    m_database.afterWrite();
+    if (rc != SQLITE_DONE)
+        throw m_database.engineError();
+}
+
 void Query::deleteRow()
 {
     if (m_rowCount == 0)
@@ -498,11 +503,7 @@ void Query::deleteRow()
                                       false);
     StatementGuard guard{statement};
     sqlite3_bind_int64(statement, 1, m_rowIds[m_row]);
-    m_database.beforeWrite();
-    const int rc = sqlite3_step(statement);
-    m_database.afterWrite();
-    if (rc != SQLITE_DONE)
-        throw m_database.engineError();
+    stepWrite(statement);
     const size_t width = size_t(m_columns.size());
     m_values.erase(m_values.begin() + std::ptrdiff_t(m_row * width),
                    m_values.begin() + std::ptrdiff_t((m_row + 1) * width));

@@ -107,6 +107,7 @@ private:
 
     sqlite3_stmt* prepare(const QString& sql, bool withRowId);
     void bindAll(sqlite3_stmt* statement);
+    void stepWrite(sqlite3_stmt* statement); // one step of a writing statement; throws on failure
     QString editableTable(sqlite3_stmt* statement) const;
     void setPending(const QString& column, Value value);
 
