@@ -1,7 +1,5 @@
 #pragma once
 
-#include "widgets/Color.h"
-
 #include <QApplication>
 #include <QEnterEvent>
 #include <QPointF>
@@ -21,12 +19,6 @@ inline void pointerLeaves(QWidget& widget)
 {
     QEvent event(QEvent::Leave);
     QApplication::sendEvent(&widget, &event);
-}
-
-// A stored colour as the widgets paint it, for comparing with pixels.
-inline QRgb rgbOf(widgets::TColor color)
-{
-    return widgets::toQColor(color).rgb();
 }
 
 } // namespace testing

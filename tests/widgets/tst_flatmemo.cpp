@@ -3,6 +3,7 @@
 #include "widgets/ColorMath.h"
 #include "widgets/FlatMemo.h"
 
+#include "../support/Pixels.h"
 #include "../support/WidgetEvents.h"
 
 #include <QApplication>

@@ -2,6 +2,8 @@
 // see-through mode, checked on rendered pixels.
 #include "widgets/FlatPanel.h"
 
+#include "../support/Pixels.h"
+
 #include <QPainter>
 #include <QTest>
 
@@ -19,16 +21,6 @@ protected:
         painter.fillRect(width() / 2, 0, width() - width() / 2, height(), Qt::cyan);
     }
 };
-
-QRect boxOfColour(const QImage& image, QRgb colour)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 QFont crispFont()
 {
@@ -108,13 +100,13 @@ void TestFlatPanel::captionFollowsAlignment()
     panel.setPalette(palette);
     panel.setCaption(QStringLiteral("Wide"));
 
-    const QRect centred = boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0));
+    const QRect centred = testing::boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0));
     QVERIFY(std::abs(centred.center().x() - 100) <= 2);
     QVERIFY(std::abs(centred.center().y() - 20) <= 3);
     panel.setAlignment(Qt::AlignLeft);
-    QVERIFY(boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0)).left() < 6);
+    QVERIFY(testing::boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0)).left() < 6);
     panel.setAlignment(Qt::AlignRight);
-    QVERIFY(boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0)).right() > 193);
+    QVERIFY(testing::boxOfColour(panel.grab().toImage(), qRgb(0, 0, 0)).right() > 193);
 }
 
 void TestFlatPanel::disabledCaptionIsEmbossed()
@@ -130,16 +122,16 @@ void TestFlatPanel::disabledCaptionIsEmbossed()
     panel.setPalette(palette);
     panel.setCaption(QStringLiteral("I"));
 
-    QVERIFY(boxOfColour(panel.grab().toImage(), qRgb(255, 0, 0)).isNull());
+    QVERIFY(testing::boxOfColour(panel.grab().toImage(), qRgb(255, 0, 0)).isNull());
     panel.setEnabled(false);
     const QImage image = panel.grab().toImage();
-    const QRect shadow = boxOfColour(image, qRgb(0, 0, 255));
-    const QRect highlight = boxOfColour(image, qRgb(255, 0, 0));
+    const QRect shadow = testing::boxOfColour(image, qRgb(0, 0, 255));
+    const QRect highlight = testing::boxOfColour(image, qRgb(255, 0, 0));
     QVERIFY(!shadow.isNull());
     QVERIFY(!highlight.isNull());
     QCOMPARE(highlight.right(), shadow.right() + 1);
     QCOMPARE(highlight.bottom(), shadow.bottom() + 1);
-    QVERIFY(boxOfColour(image, qRgb(0, 0, 0)).isNull());
+    QVERIFY(testing::boxOfColour(image, qRgb(0, 0, 0)).isNull());
 }
 
 void TestFlatPanel::transparentPanelShowsWhatItsParentPaints()

@@ -7,7 +7,7 @@
 #include "widgets/xp/MenuPainter.h"
 #include "widgets/xp/XPPainter.h"
 
-#include "../support/WidgetEvents.h"
+#include "../support/Pixels.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -8,6 +8,7 @@
 #include "widgets/xp/ControlSubClass.h"
 #include "widgets/xp/XPPainter.h"
 
+#include "../support/Pixels.h"
 #include "../support/WidgetEvents.h"
 
 #include <QApplication>
@@ -233,21 +234,13 @@ void TestXPPainter::doubleClickReachesButtonAsSecondPress()
 void TestXPPainter::glyphIsDimmedAtRestRaisedWhenHotAndGrayedWhenDisabled()
 {
     QPushButton* button = m_dialog->cancel;
-    const auto glyphBox = [](const QImage& image, QRgb colour) {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == colour)
-                    box |= QRect(x, y, 1, 1);
-        return box;
-    };
     const QRgb dimmed = qRgb(76, 174, 76); // (0, 140, 0) lightened by 30, ties to even
-    const QRect rest = glyphBox(shot(button), dimmed);
+    const QRect rest = testing::boxOfColour(shot(button), dimmed);
     QCOMPARE(rest.size(), QSize(12, 12));
 
     testing::pointerEnters(*button, QPointF(2, 2));
     const QImage hot = shot(button);
-    const QRect raised = glyphBox(hot, XPTestDialog::glyphColor().rgb());
+    const QRect raised = testing::boxOfColour(hot, XPTestDialog::glyphColor().rgb());
     QCOMPARE(raised.size(), QSize(12, 12));
     QCOMPARE(raised.topLeft(), rest.topLeft() - QPoint(1, 1));
     const TColor shadow = DarkenColor(LightenColor(highlight(), 68), 50);
@@ -256,7 +249,7 @@ void TestXPPainter::glyphIsDimmedAtRestRaisedWhenHotAndGrayedWhenDisabled()
 
     button->setEnabled(false);
     const QRgb grayed = qRgb(136, 136, 136); // gray 46 + 10, then lightened by 40
-    QCOMPARE(glyphBox(shot(button), grayed).size(), QSize(12, 12));
+    QCOMPARE(testing::boxOfColour(shot(button), grayed).size(), QSize(12, 12));
 }
 
 void TestXPPainter::editShowsOneThinBorderByFocus()
