@@ -8,13 +8,8 @@ printf 'shopping list: milk, eggs\n' >clipdata.dat
 before=$(sha256sum clipdata.dat)
 start_quibbet
 
-box=""
-for _ in $(seq 1 150); do
-    box=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
-[ -n "$box" ] || fail "no message box appeared"
+# The message box carries the program's name as its title.
+box=$(wait_for_window) || fail "no message box appeared"
 grep -q 'file is not a database' "$work/log" || fail "the engine's message was not reported: $(cat "$work/log")"
 sleep 0.3
 xdotool windowfocus --sync "$box"

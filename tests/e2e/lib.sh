@@ -28,11 +28,12 @@ start_quibbet() {
     pid=$!
 }
 
-# Prints the id of the program's visible main window once it is mapped (waits up to 30 s).
+# Prints the id of a visible window whose title matches the pattern (default: the main
+# window's, '^Quibbet$') once it is mapped; waits up to 30 s.
 wait_for_window() {
-    local id=""
+    local title=${1:-'^Quibbet$'} id=""
     for _ in $(seq 1 300); do
-        id=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done

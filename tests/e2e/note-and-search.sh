@@ -24,13 +24,7 @@ created=$(sqlite3 clipdata.dat 'select create_time from notes_main where id = 1'
 
 focus_list
 xdotool key ctrl+f
-dialog=""
-for _ in $(seq 1 150); do
-    dialog=$(xdotool search --onlyvisible --name '^Search$' 2>/dev/null | head -n 1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "the search dialog did not open"
+dialog=$(wait_for_window '^Search$') || fail "the search dialog did not open"
 xdotool windowfocus --sync "$dialog"
 xdotool type --delay 20 "KEYBOARD"
 xdotool key Return
