@@ -37,19 +37,22 @@ drag_window_to 20 10
 read -r x y _ _ <<<"$(window_geometry "$id")"
 [ "$x $y" = "20 0" ] || fail "dragged to 20,10 but the window is at $x,$y instead of 20,0"
 
+# Waits up to 10 s for the window to be the given number of pixels high; prints the last height.
+wait_for_height() {
+    local h=""
+    for _ in $(seq 1 100); do
+        read -r _ _ _ h <<<"$(window_geometry "$id")"
+        [ "$h" = "$1" ] && break
+        sleep 0.1
+    done
+    echo "$h"
+}
+
 xdotool mousemove 900 900
-for _ in $(seq 1 100); do
-    read -r _ _ _ h <<<"$(window_geometry "$id")"
-    [ "$h" = 24 ] && break
-    sleep 0.1
-done
+h=$(wait_for_height 24)
 [ "$h" = 24 ] || fail "the docked window is $h pixels high after the pointer left, expected 24"
 
 xdotool mousemove 120 10
-for _ in $(seq 1 100); do
-    read -r _ _ _ h <<<"$(window_geometry "$id")"
-    [ "$h" = 325 ] && break
-    sleep 0.1
-done
+h=$(wait_for_height 325)
 [ "$h" = 325 ] || fail "the strip is $h pixels high with the pointer over it, expected 325"
 echo "drag: passed"
