@@ -25,11 +25,12 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-// Characters (not bytes) first..first+count-1 of a UTF-8 text. ASCII, the usual case, is
-// cut without converting or copying: the result is a view into the same bytes.
-QByteArray characters(const QByteArray& utf8, int first, int count)
+// Characters (not bytes) first..first+count-1 of a UTF-8 text, `ascii` telling whether it
+// is all ASCII. ASCII, the usual case, is cut without converting or copying: the result is
+// a view into the same bytes.
+QByteArray characters(const QByteArray& utf8, int first, int count, bool ascii)
 {
-    if (isAscii(utf8)) {
+    if (ascii) {
         const qsizetype from = std::min<qsizetype>(first, utf8.size());
         return QByteArray::fromRawData(utf8.constData() + from, std::min<qsizetype>(count, utf8.size() - from));
     }
@@ -65,6 +66,8 @@ void TMiniForm::reloadNoteList()
         }
         grid.setRowCount(0);
         grid.setTextStorage(query.textStorage()); // the cells below are views into the snapshot
+        // At most one separator per note: growing one row at a time never moves the list.
+        grid.reserveRows(2 * query.recordCount() + 1);
         grid.setRowCount(query.recordCount());
 
         const int idColumn = query.columnIndex(QStringLiteral("id"));
@@ -74,7 +77,8 @@ void TMiniForm::reloadNoteList()
         int r = 0;
         for (int note = 0; note < query.recordCount(); ++note) {
             const QByteArray& createTime = query.value(note, timeColumn).utf8();
-            const QByteArray day = characters(createTime, 6, 249);
+            const bool ascii = isAscii(createTime);
+            const QByteArray day = characters(createTime, 6, 249, ascii);
             if (day != previousDay) {
                 grid.setCell(1, r, day);
                 grid.setRowTag(r, SeparatorRowTag);
@@ -83,7 +87,7 @@ void TMiniForm::reloadNoteList()
                 previousDay = day;
                 ++r;
             }
-            grid.setCell(0, r, characters(createTime, 0, 6));
+            grid.setCell(0, r, characters(createTime, 0, 6, ascii));
             grid.setCell(1, r, query.value(note, contentColumn).utf8());
             grid.setRowTag(r, query.value(note, idColumn).toInt());
             ++r;

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,6 +31,9 @@ public:
     void endUpdate();
     // Never fewer than one row; new rows take the default height, kept rows keep theirs.
     void setRowCount(int count);
+    // Room for this many rows without moving the ones there; memory not yet used is not
+    // taken from the system until rows are added.
+    void reserveRows(int count) { m_rows.reserve(size_t(std::max(count, 0))); }
     int defaultRowHeight() const { return m_defaultRowHeight; }
     void setDefaultRowHeight(int height) { m_defaultRowHeight = height; }
 
