@@ -194,7 +194,7 @@ private:
     void setStayOnTop(bool on);
     void minimiseApplication();
     bool hasWayBack() const;
-    void showTrayIcon();
+    void showIcons(); // the window's and the tray's
     void retryTray();
     void applyMemoFont();
     void installMemoKeys();

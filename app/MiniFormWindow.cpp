@@ -37,8 +37,6 @@ int primaryScreenWidth()
 
 void TMiniForm::setUpWindowBehaviour()
 {
-    setWindowIcon(notePadIcon());
-
     FlatTitlebar1->setMoveHandler([this](QPoint proposed) { moveSnapped(proposed); });
     FlatTitlebar1->setUseSystemMove(!platform::DesktopSession::programPlacesWindows());
 
@@ -54,13 +52,15 @@ void TMiniForm::setUpWindowBehaviour()
     m_trayRetry = new QTimer(this);
     m_trayRetry->setInterval(kTrayRetryIntervalMs);
     connect(m_trayRetry, &QTimer::timeout, this, [this] { retryTray(); });
-    // The icon's pictures are encoded as an icon file, which takes a few milliseconds: the
-    // tray gets them once the event loop runs, so the window is not kept waiting for them.
-    QTimer::singleShot(0, this, [this] { showTrayIcon(); });
+    // Drawing the note pad at six sizes and encoding it as an icon file takes a few
+    // milliseconds: the window and the tray get it once the event loop runs, so the window
+    // does not wait for it to appear (the window manager takes an icon set later as well).
+    QTimer::singleShot(0, this, [this] { showIcons(); });
 }
 
-void TMiniForm::showTrayIcon()
+void TMiniForm::showIcons()
 {
+    setWindowIcon(notePadIcon());
     const widgets::TIcon notePad = widgets::TIcon::fromImages(notePadImages());
     TrayIcon1->setIcon(notePad);
     TrayIcon1->icons().add(notePad);
