@@ -44,9 +44,11 @@ TMiniForm::~TMiniForm()
 bool TMiniForm::FormCreate(store::EarlyRead* earlyRead)
 {
     m_earlyRead = earlyRead;
+    // When the list was never read (a statement before it failed), its rows are dropped
+    // now rather than held for the rest of the run.
     const auto forget = qScopeGuard([this] {
         if (m_earlyRead)
-            m_earlyRead->handTo(*m_clipQuery); // unused: its connection closes
+            m_earlyRead->discard();
         m_earlyRead = nullptr;
     });
     if (m_earlyRead)

@@ -54,7 +54,6 @@ sqlite3* openHandle(const QString& path, int flags)
         throw StoreError(message, explainEngineError(path, code, message));
     }
     sqlite3_extended_result_codes(handle, 1);
-    sqlite3_busy_timeout(handle, Database::kBusyTimeoutMs);
     return handle;
 }
 

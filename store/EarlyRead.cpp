@@ -34,10 +34,16 @@ bool EarlyRead::handTo(Query& query)
 {
     finish();
     const bool handed = m_read && m_query && query.takeResultOf(*m_query);
+    discard();
+    return handed;
+}
+
+void EarlyRead::discard()
+{
+    finish();
     m_read = false;
     m_query.reset();
     m_database.reset();
-    return handed;
 }
 
 } // namespace store

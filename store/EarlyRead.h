@@ -28,6 +28,8 @@ public:
     // After finish(): hands the rows to `query` if it is set up for the same statement, and
     // closes the early connection either way. Only the first call can hand anything over.
     bool handTo(Query& query);
+    // After finish(): drops the rows and closes the early connection, when no query took them.
+    void discard();
 
 private:
     std::unique_ptr<Database> m_database;
