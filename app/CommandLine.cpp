@@ -1,12 +1,43 @@
 #include "app/CommandLine.h"
 
+#include <array>
+
 namespace app {
 
 namespace {
 
-bool isSessionOption(const QString& argument)
+// The toolkit's own options, which it reads and removes from the command line when it starts.
+// It takes them with one dash or two. Those in the first list take a value, as the next
+// argument or after '='.
+constexpr std::array kToolkitOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "name", "title", "style", "stylesheet", "qmljsdebugger",
+};
+constexpr std::array kToolkitFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// The option's name without its dashes and value, or empty when it is no option.
+QString optionName(const QString& argument, bool& hasInlineValue)
 {
-    return argument == QLatin1String("-session") || argument == QLatin1String("--session");
+    QString name = argument;
+    if (name.startsWith(QLatin1String("--")))
+        name.remove(0, 2);
+    else if (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    else
+        return {};
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    hasInlineValue = equals >= 0;
+    return hasInlineValue ? name.left(equals) : name;
+}
+
+template <std::size_t N>
+bool listed(const std::array<const char*, N>& names, const QString& name)
+{
+    for (const char* known : names) {
+        if (name == QLatin1String(known))
+            return true;
+    }
+    return false;
 }
 
 CommandLine refuse(const QString& why)
@@ -23,17 +54,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
     bool toggle = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        bool hasInlineValue = false;
+        const QString name = optionName(argument, hasInlineValue);
         if (argument == QLatin1String("--help"))
             help = true;
         else if (argument == QLatin1String("--version"))
             version = true;
         else if (argument == QLatin1String("--toggle"))
             toggle = true;
-        else if (isSessionOption(argument)) {
-            // A desktop that restores the last session restarts its programs with this pair;
-            // the toolkit takes it, and refusing it would leave Quibbet out of the session.
-            if (++i == arguments.size())
-                return refuse(QStringLiteral("'%1' needs a session name").arg(argument));
+        else if (listed(kToolkitOptionsWithValue, name)) {
+            // Left in place for the toolkit. A desktop that restores the last session
+            // restarts its programs with -session NAME: refusing it would leave Quibbet out.
+            if (!hasInlineValue && ++i == arguments.size())
+                return refuse(QStringLiteral("'%1' needs a value").arg(argument));
+        } else if (listed(kToolkitFlags, name) && !hasInlineValue) {
+            // also the toolkit's
         } else
             return refuse(QStringLiteral("unknown argument '%1'").arg(argument));
     }
@@ -56,14 +91,17 @@ QStringList argumentsOf(int argc, char* argv[])
 
 QString usageText()
 {
-    return QStringLiteral("Usage: quibbet [--toggle | --help | --version]\n"
+    return QStringLiteral("Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
                           "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
                           "starts in; started from the desktop's menu, that is your home folder.\n"
                           "\n"
                           "  --toggle   show or hide the Quibbet already running on this desktop, as F9 does;\n"
                           "             start it when none is running\n"
                           "  --help     show this help and exit\n"
-                          "  --version  show the version and exit\n");
+                          "  --version  show the version and exit\n"
+                          "\n"
+                          "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
+                          "-reverse, -session NAME and the like) are passed on to it.\n");
 }
 
 QString versionText()

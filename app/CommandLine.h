@@ -13,8 +13,8 @@ struct CommandLine {
     QString refusal; // Refuse: the one line for standard error
 };
 
-// The arguments after the program's name. Anything but --toggle, --help and --version is
-// refused; so is everything else a session manager does not add itself.
+// The arguments after the program's name: --toggle, --help, --version and the toolkit's
+// standard options (left for the toolkit to read). Anything else is refused.
 CommandLine parseCommandLine(const QStringList& arguments);
 QStringList argumentsOf(int argc, char* argv[]);
 

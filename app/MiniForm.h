@@ -41,6 +41,8 @@ class TOptionForm;
 namespace app {
 
 class NoteGrid;
+class HiddenWindows;
+class NotesFileVersion;
 
 // The private message that rebuilds the note list; always delivered synchronously.
 constexpr QEvent::Type ReloadNoteList = QEvent::Type(1224);
@@ -143,6 +145,9 @@ public:
     // Moves the window as its own drag does, snapped to the screen edges.
     void moveSnapped(QPoint proposed);
     bool DockedAtTop() const { return m_dockedAtTop; }
+    // Whether `quibbet --toggle` reaches this program: where the window system cannot give
+    // a minimised window back (Wayland), minimising then hides instead.
+    void setToggleAnswered(bool on) { m_toggleAnswered = on; }
     int SavedHeight() const { return m_savedHeight; }
     // The height of the strip a window docked at the top rolls up to.
     static constexpr int kStripHeight = 24;
@@ -182,6 +187,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildLayout();
@@ -195,7 +201,9 @@ private:
     void minimiseApplication();
     bool hasWayBack() const;
     void showIcons(); // the window's and the tray's
-    void retryTray();
+    void trayMayHaveAppeared();
+    void rollUpUnlessPointerOver();
+    void reloadIfFileChanged();
     void applyMemoFont();
     void installMemoKeys();
     void startIntegrityCheck();
@@ -224,8 +232,11 @@ private:
     bool m_dockedAtTop = false;
     bool m_shownBefore = false;
     bool m_snapCorrectionPending = false;
-    int m_trayRetriesLeft = 0;
-    QTimer* m_trayRetry = nullptr;
+    bool m_toggleAnswered = false;
+    // Dialogs hidden with the window, shown again with it (a child of the window).
+    HiddenWindows* m_hiddenWindows = nullptr;
+    // Tells when another process has written to the notes file (a child of the window).
+    NotesFileVersion* m_fileVersion = nullptr;
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;

@@ -1,8 +1,10 @@
 // Window behaviour: stay on top, minimise and restore, the hot key, the tray icon, edge
-// snapping, the docking strip, close and exit.
+// snapping, the docking strip, close and exit, and notes written by other processes.
 #include "app/MiniForm.h"
 
 #include "app/EdgeSnapping.h"
+#include "app/HiddenWindows.h"
+#include "app/NotesFileVersion.h"
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
 #include "platform/GlobalHotKey.h"
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QMoveEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -21,11 +24,6 @@
 namespace app {
 
 namespace {
-
-// A tray host may come up after the program (a desktop still starting); keep trying to
-// show the icon for this long.
-constexpr int kTrayRetryIntervalMs = 3000;
-constexpr int kTrayRetries = 60;
 
 int primaryScreenWidth()
 {
@@ -45,13 +43,27 @@ void TMiniForm::setUpWindowBehaviour()
     TrayIcon1 = m_trayIcon.get();
     m_trayShell->setMessageHandler(
         [this](unsigned message, unsigned mouseMessage) { return TrayIcon1->handleMessage(message, mouseMessage); });
+    // A tray may come up at any time after the program (a desktop still starting, a panel
+    // restarted): the icon goes there as soon as the window system says so.
+    m_trayShell->setTrayChangeHandler([this] { trayMayHaveAppeared(); });
     TrayIcon1->setHint(QStringLiteral("Quibbet Standard"));
     TrayIcon1->setPopupMenu(popTray);
     TrayIcon1->OnClick = [this](widgets::TrayButton button, unsigned, int, int) { TrayIcon1Click(button); };
 
-    m_trayRetry = new QTimer(this);
-    m_trayRetry->setInterval(kTrayRetryIntervalMs);
-    connect(m_trayRetry, &QTimer::timeout, this, [this] { retryTray(); });
+    m_hiddenWindows = new HiddenWindows(this);
+    m_fileVersion = new NotesFileVersion(*m_database, this);
+
+    // Help without a tray: F1 anywhere in the main window.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { Help1Click(); });
+
+    // A menu of the window keeps a docked window unrolled while it is open; when it closes
+    // with the pointer elsewhere, no leave event follows to roll the strip up.
+    for (QMenu* menu : {popGrid, popCat, popTray}) {
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, [this] { rollUpUnlessPointerOver(); }); });
+    }
+
     // Drawing the note pad at six sizes and encoding it as an icon file takes a few
     // milliseconds: the window and the tray get it once the event loop runs, so the window
     // does not wait for it to appear (the window manager takes an icon set later as well).
@@ -65,19 +77,12 @@ void TMiniForm::showIcons()
     TrayIcon1->setIcon(notePad);
     TrayIcon1->icons().add(notePad);
     TrayIcon1->afterLoad();
-    if (!TrayIcon1->isAdded()) {
-        m_trayRetriesLeft = kTrayRetries;
-        m_trayRetry->start();
-    }
 }
 
-void TMiniForm::retryTray()
+void TMiniForm::trayMayHaveAppeared()
 {
-    if (TrayIcon1->isAdded() || --m_trayRetriesLeft <= 0) {
-        m_trayRetry->stop();
-        return;
-    }
-    TrayIcon1->refreshIcon(); // tries the add again
+    if (!TrayIcon1->isAdded())
+        TrayIcon1->refreshIcon(); // tries the add again
 }
 
 bool TMiniForm::isStayOnTop() const
@@ -130,10 +135,17 @@ bool TMiniForm::hasWayBack() const
 
 void TMiniForm::minimiseApplication()
 {
-    if (hasWayBack())
+    // A window system that cannot give a minimised window back to its program (Wayland)
+    // would leave --toggle nothing to undo: there the window hides wherever --toggle
+    // reaches the program.
+    const bool toggleCanUndoHiding =
+        m_toggleAnswered && !platform::DesktopSession::programCanRestoreMinimised();
+    if (hasWayBack() || toggleCanUndoHiding) {
+        m_hiddenWindows->hideAll(this);
         hide();
-    else
+    } else {
         showMinimized();
+    }
 }
 
 void TMiniForm::showOrHide()
@@ -146,6 +158,32 @@ void TMiniForm::showOrHide()
     show();
     raise();
     activateWindow();
+    m_hiddenWindows->showAgain();
+    rollUpUnlessPointerOver();
+}
+
+void TMiniForm::rollUpUnlessPointerOver()
+{
+    if (m_dockedAtTop && isVisible() && !frameGeometry().contains(QCursor::pos()))
+        resize(width(), kStripHeight);
+}
+
+void TMiniForm::reloadIfFileChanged()
+{
+    // Only with the list in front: a rebuild in edit mode would take the memo's note as the
+    // one an Apply changes. The change is taken up when the window next comes forward.
+    if (!m_state.InBrowseMode)
+        return;
+    if (m_fileVersion->changedSinceRead())
+        guarded([this] { sendReloadNoteList(); });
+    m_fileVersion->markRead();
+}
+
+void TMiniForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        reloadIfFileChanged();
+    QWidget::changeEvent(event);
 }
 
 void TMiniForm::TrayIcon1Click(widgets::TrayButton)
@@ -210,6 +248,8 @@ void TMiniForm::showEvent(QShowEvent* event)
         m_shownBefore = true;
         FormShow();
     }
+    if (!event->spontaneous())
+        reloadIfFileChanged();
     QWidget::showEvent(event);
 }
 

@@ -78,21 +78,23 @@ bool ToggleServer::sendToggle(const QString& name)
     return true;
 }
 
-bool ToggleServer::listen(const QString& name)
+ToggleServer::Listening ToggleServer::listen(const QString& name)
 {
-    if (m_server->listen(name))
-        return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // Either another program answers there, or a crashed one left its socket behind.
+    // The socket is made under another name and renamed onto this one, so listening would
+    // replace a running program's socket without a word: ask first whether one answers.
+    // The first program keeps the name; a socket nobody answers is left over from a crash.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
+        probe.abort();
         qCInfo(lcToggle) << "another Quibbet answers" << name;
-        return false;
+        return Listening::AnotherAnswers;
     }
     QLocalServer::removeServer(name);
-    return m_server->listen(name);
+    if (m_server->listen(name))
+        return Listening::Yes;
+    qCWarning(lcToggle) << "cannot answer --toggle at" << name << ':' << m_server->errorString();
+    return Listening::Failed;
 }
 
 bool ToggleServer::isListening() const

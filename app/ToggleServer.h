@@ -23,9 +23,11 @@ public:
     // Asks a running program to toggle; false when none answered.
     static bool sendToggle(const QString& name = serverName());
 
-    // Starts answering. False when another running program answers already, or the socket
-    // cannot be made; the program then runs without it.
-    bool listen(const QString& name = serverName());
+    // Starts answering, unless another running program answers already (it keeps the name,
+    // and its socket is left alone) or the socket cannot be made; the program then runs
+    // without it.
+    enum class Listening { Yes, AnotherAnswers, Failed };
+    Listening listen(const QString& name = serverName());
     bool isListening() const;
 
 signals:

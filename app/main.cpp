@@ -9,6 +9,7 @@
 #include "widgets/FontValue.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <optional>
 
@@ -40,10 +41,12 @@ int main(int argc, char* argv[])
     }
 
     // The Default category's list, which the window opens on, is read while the window
-    // is being built. A second instance that only hands over --toggle reads nothing.
+    // is being built. A second instance that only hands over --toggle reads nothing. A
+    // missing file is made only once the toolkit has started: one that cannot start (no
+    // display) leaves nothing behind, and a new file has no list to read early.
     std::optional<store::EarlyRead> earlyRead;
     const QString notesFile = QStringLiteral("clipdata.dat");
-    if (commandLine.request == app::CommandLine::Request::Run)
+    if (commandLine.request == app::CommandLine::Request::Run && QFileInfo::exists(notesFile))
         earlyRead.emplace(notesFile, store::sql::listNotes(0));
 
     const bool platformChosen = platform::DesktopSession::preferX11WhereAvailable();
@@ -59,7 +62,8 @@ int main(int argc, char* argv[])
     if (commandLine.request == app::CommandLine::Request::Toggle) {
         if (app::ToggleServer::sendToggle())
             return 0;
-        earlyRead.emplace(notesFile, store::sql::listNotes(0));
+        if (QFileInfo::exists(notesFile))
+            earlyRead.emplace(notesFile, store::sql::listNotes(0));
     }
 
     QFont font(widgets::FontValue::defaultFace());
@@ -72,7 +76,11 @@ int main(int argc, char* argv[])
         return 1; // the error has been shown; nothing else would work without the notes file
     app::ToggleServer toggleServer;
     QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &form, &app::TMiniForm::showOrHide);
-    toggleServer.listen();
+    if (toggleServer.listen() == app::ToggleServer::Listening::AnotherAnswers)
+        writeAll(QStringLiteral("quibbet: another Quibbet already answers --toggle on this desktop; this one runs "
+                                "without it\n"),
+                 stderr);
+    form.setToggleAnswered(toggleServer.isListening());
     form.show();
     return QApplication::exec();
 }

@@ -156,7 +156,7 @@ BENCHMARK(MinuteCheckManyShownBefore)->Unit(benchmark::kMicrosecond)->Repetition
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QUIBBET_NO_MODAL", "1"); // reminder windows come and go without a click
+    widgets::Modal::setCancelUnanswered(true); // reminder windows come and go without a click
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

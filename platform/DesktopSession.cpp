@@ -29,4 +29,9 @@ bool DesktopSession::programPlacesWindows()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+bool DesktopSession::programCanRestoreMinimised()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace platform

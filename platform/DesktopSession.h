@@ -20,6 +20,9 @@ public:
     // Whether the program may move its own window; where it may not, a drag is handed to
     // the window system.
     static bool programPlacesWindows();
+    // Whether a minimised window can be brought back by the program itself (not on Wayland,
+    // where only the desktop's own task bar can).
+    static bool programCanRestoreMinimised();
 };
 
 } // namespace platform

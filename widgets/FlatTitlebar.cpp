@@ -109,14 +109,42 @@ void TFlatTitlebar::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+namespace {
+
+// A window system that ignores the program's own moves (some nested X servers) leaves the
+// window where it was however often it is asked; after this many asks over this long with
+// the window never moving, the drag goes to the window system. Both are far beyond what a
+// window system that does move the window takes to answer.
+constexpr int kUnansweredMoves = 8;
+constexpr int kUnansweredMoveMs = 250;
+
+} // namespace
+
+QPoint TFlatTitlebar::windowOriginSeenBy(const QMouseEvent& event) const
+{
+    // Where the window system had the window when it reported the event: the pointer in
+    // screen terms less the pointer in the window's own terms.
+    return event.globalPosition().toPoint() - mapTo(window(), event.position().toPoint());
+}
+
+bool TFlatTitlebar::startSystemMove()
+{
+    if (m_systemMove)
+        return m_systemMove();
+    QWindow* handle = window()->windowHandle();
+    return handle && handle->startSystemMove();
+}
+
 void TFlatTitlebar::mousePressEvent(QMouseEvent* event)
 {
     m_grab = event->position().toPoint();
     if (event->button() == Qt::LeftButton && !m_dragging) {
-        QWindow* handle = window()->windowHandle();
-        if (m_useSystemMove && handle && handle->startSystemMove())
+        if (m_useSystemMove && startSystemMove())
             return;
         m_dragging = true;
+        m_pressOrigin = windowOriginSeenBy(*event);
+        m_movesAnswered = false;
+        m_unansweredMoves = 0;
     }
 }
 
@@ -125,15 +153,28 @@ void TFlatTitlebar::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragging)
         return;
     QWidget* owner = window();
+    if (windowOriginSeenBy(*event) != m_pressOrigin)
+        m_movesAnswered = true;
+    if (!m_movesAnswered && m_unansweredMoves >= kUnansweredMoves &&
+        m_sinceFirstUnanswered.elapsed() >= kUnansweredMoveMs) {
+        m_movesAnswered = true; // asked once per drag
+        if (startSystemMove()) {
+            m_dragging = false;
+            return;
+        }
+    }
     // The window follows the pointer's distance from the grab point. Taken in screen terms,
     // a move the window system has not carried out yet cannot skew the next step.
     const QPoint target = event->globalPosition().toPoint() - mapTo(owner, m_grab);
     if (target == owner->pos())
         return;
+    const QPoint before = owner->pos();
     if (m_moveHandler)
         m_moveHandler(target);
     else
         owner->move(target);
+    if (!m_movesAnswered && owner->pos() != before && m_unansweredMoves++ == 0)
+        m_sinceFirstUnanswered.start();
 }
 
 void TFlatTitlebar::mouseReleaseEvent(QMouseEvent*)

@@ -2,6 +2,7 @@
 
 #include "widgets/Color.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -54,6 +55,10 @@ public:
     // window system instead.
     void setUseSystemMove(bool on) { m_useSystemMove = on; }
     bool usesSystemMove() const { return m_useSystemMove; }
+    // A drag is handed over too where the window system ignores the program's own moves:
+    // when several asks have not moved the window. `start` hands it over (by default
+    // QWindow::startSystemMove; tests give their own) and says whether it was taken.
+    void setSystemMove(std::function<bool()> start) { m_systemMove = std::move(start); }
 
 signals:
     void activated();
@@ -69,6 +74,8 @@ protected:
 
 private:
     void setActive(bool active);
+    QPoint windowOriginSeenBy(const QMouseEvent& event) const;
+    bool startSystemMove();
 
     TColor m_activeTextColor = kDefaultActiveTextColor;
     TColor m_inactiveTextColor = kDefaultInactiveTextColor;
@@ -80,6 +87,11 @@ private:
     QPoint m_grab; // client coordinates of the last press
     std::function<void(QPoint)> m_moveHandler;
     bool m_useSystemMove = false;
+    std::function<bool()> m_systemMove;
+    QPoint m_pressOrigin;      // the window's place, as the window system had it at the press
+    bool m_movesAnswered = false; // the window has moved during this drag
+    int m_unansweredMoves = 0;
+    QElapsedTimer m_sinceFirstUnanswered;
 };
 
 } // namespace widgets

@@ -26,7 +26,7 @@ void FontValue::setFromQFont(const QFont& font)
 
 QString FontValue::defaultFace()
 {
-    // Closest to the original small sans-serif face: a face with its metrics if there is one.
+    // A narrow sans-serif face that stays legible at 8 points, where there is one.
     // Asking for the face and looking at what was matched is cheaper than listing every
     // installed family, which would hold up start-up.
     for (const QString& candidate : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {

@@ -24,7 +24,7 @@ struct FontValue {
     void setFromQFont(const QFont& font);
     bool operator==(const FontValue&) const = default;
 
-    // The face that stands in for "MS Sans Serif", at 8 points unless told otherwise.
+    // The notes' small sans-serif face, at 8 points unless told otherwise.
     static QString defaultFace();
     static FontValue defaultFont();
 };

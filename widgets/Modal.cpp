@@ -12,9 +12,11 @@ struct Answers {
     std::deque<Modal::ShownMessage> shown;
 };
 
-// Under test (QUIBBET_NO_MODAL set) a dialog nobody answered must not wait for a click that
-// never comes: it is taken as cancelled, and said so in the log.
-bool nonInteractive() { return qEnvironmentVariableIsSet("QUIBBET_NO_MODAL"); }
+// Set only by test and benchmark programs: a dialog nobody answered must not wait for a click
+// that never comes there. It is taken as cancelled, and said so in the log.
+bool g_cancelUnanswered = false;
+
+bool nonInteractive() { return g_cancelUnanswered; }
 
 QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
 {
@@ -90,6 +92,8 @@ QString Modal::saveFileName(QWidget* owner, const QString& caption, const QStrin
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+void Modal::setCancelUnanswered(bool on) { g_cancelUnanswered = on; }
 
 void Modal::queueMessageAnswer(QMessageBox::StandardButton answer) { answers().messages.push_back(answer); }
 void Modal::queueDialogAnswer(DialogAnswer answer) { answers().dialogs.push_back(std::move(answer)); }

@@ -19,7 +19,7 @@ public:
     static QMessageBox::StandardButton message(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
-    // With QUIBBET_NO_MODAL set (tests), an unanswered one counts as cancelled instead of waiting.
+    // Under setCancelUnanswered(true), an unanswered one counts as cancelled instead of waiting.
     static int exec(QDialog& dialog);
     // Returns the chosen file name, or an empty string when the user cancelled.
     static QString saveFileName(QWidget* owner, const QString& caption, const QString& startName,
@@ -31,6 +31,10 @@ public:
     static void queueFileAnswer(const QString& fileName);
     static bool hasQueuedAnswers();
     static void clearQueuedAnswers();
+    // Test seam, for programs that run without anyone at the screen (the tests link it in
+    // from tests/support): every dialog, message and file chooser without a queued answer
+    // is cancelled at once instead of waiting for a click. The program never sets it.
+    static void setCancelUnanswered(bool on);
 
     // Every message shown, caption and text, newest last (tests read it back).
     struct ShownMessage {

@@ -15,6 +15,21 @@ QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent)
     if (QCoreApplication::instance()) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { m_terminating = true; });
     }
+    // The X11 platform follows the owner of the tray's selection and reports each change
+    // through its native interface; it starts following once asked whether a tray exists.
+    // The signal belongs to that platform alone, hence the connection by name.
+    // (The interface is a QObject whose declaration is not public; it is its only base.)
+    auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+    if (native && native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") >= 0) {
+        QSystemTrayIcon::isSystemTrayAvailable();
+        connect(native, SIGNAL(systemTrayWindowChanged(QScreen*)), this, SLOT(trayWindowChanged()));
+    }
+}
+
+void QtTrayShell::trayWindowChanged()
+{
+    if (m_trayChanged)
+        m_trayChanged();
 }
 
 QtTrayShell::~QtTrayShell()

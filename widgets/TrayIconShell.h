@@ -21,6 +21,10 @@ public:
     void setMessageHandler(std::function<bool(unsigned, unsigned)> handler) { m_handler = std::move(handler); }
     // The entry is on show on a desktop that has a tray.
     bool isShown() const;
+    // Called whenever a tray may have come or gone on the desktop (on X11: the owner of the
+    // tray's selection changed). Nothing polls: where the window system does not say, the
+    // handler is never called.
+    void setTrayChangeHandler(std::function<void()> handler) { m_trayChanged = std::move(handler); }
 
     bool add(const TrayNotifyData& data) override;
     void modify(const TrayNotifyData& data) override;
@@ -35,6 +39,9 @@ public:
     void runOnUiThread(std::function<void()> step) override;
     bool applicationTerminating() const override { return m_terminating; }
 
+private slots:
+    void trayWindowChanged();
+
 private:
     void activated(QSystemTrayIcon::ActivationReason reason);
     void send(unsigned mouseMessage);
@@ -42,6 +49,7 @@ private:
 
     QSystemTrayIcon m_tray;
     std::function<bool(unsigned, unsigned)> m_handler;
+    std::function<void()> m_trayChanged;
     std::atomic<bool> m_terminating{false};
 };
 

@@ -1,5 +1,5 @@
 // What the command line asks for, where the shell-level test cannot look: the pair a session
-// manager adds when it restores the desktop.
+// manager adds when it restores the desktop, and the toolkit's own options.
 #include "app/CommandLine.h"
 
 #include <QTest>
@@ -24,6 +24,33 @@ private slots:
         const CommandLine line = parseCommandLine({"--toggle", "-session"});
         QCOMPARE(line.request, CommandLine::Request::Refuse);
         QVERIFY(line.refusal.contains("'-session'"));
+    }
+
+    void toolkitOptionsAreLeftForTheToolkit()
+    {
+        const QList<QStringList> accepted = {
+            {"-platform", "xcb"},           {"--platform", "offscreen"}, {"-display", ":3", "--toggle"},
+            {"-style=fusion", "-reverse"},  {"-style", "fusion"},        {"--reverse", "-widgetcount"},
+            {"-qwindowtitle", "--toggle"}, // a value that looks like an option is still the value
+        };
+        for (const QStringList& arguments : accepted) {
+            const CommandLine line = parseCommandLine(arguments);
+            QVERIFY2(line.request != CommandLine::Request::Refuse, qPrintable(arguments.join(' ')));
+        }
+        QCOMPARE(parseCommandLine({"-display", ":3", "--toggle"}).request, CommandLine::Request::Toggle);
+        QCOMPARE(parseCommandLine({"-qwindowtitle", "--toggle"}).request, CommandLine::Request::Run);
+    }
+
+    void toolkitLookalikesAreRefused()
+    {
+        const QList<QStringList> refused = {
+            {"-platform"}, {"-style"}, {"-reverse=1"}, {"-platformx", "xcb"}, {"---platform", "xcb"}, {"platform"},
+        };
+        for (const QStringList& arguments : refused) {
+            const CommandLine line = parseCommandLine(arguments);
+            QVERIFY2(line.request == CommandLine::Request::Refuse, qPrintable(arguments.join(' ')));
+            QVERIFY(line.refusal.contains(QLatin1Char('\'') + arguments.first() + QLatin1Char('\'')));
+        }
     }
 };
 

@@ -1,12 +1,19 @@
 // The main window's behaviour with real widgets: the stay-on-top toggle and its pictures,
-// snapping while the title bar is dragged, the docking strip, and minimising where there is
-// neither a tray nor a hot key to come back by.
+// snapping while the title bar is dragged, the docking strip, minimising where there is
+// neither a tray nor a hot key to come back by, dialogs hidden with the window, help on F1,
+// and notes written by another process.
+#include "app/HiddenWindows.h"
 #include "app/MiniForm.h"
+#include "app/NoteGrid.h"
 #include "tests/support/TestDatabase.h"
 #include "widgets/FlatTitlebar.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
 #include <QEnterEvent>
 #include <QScreen>
 #include <QTest>
@@ -53,6 +60,24 @@ struct Form {
         QTest::mouseMove(bar, grab + (target - form->pos()));
         QTest::mouseRelease(bar, Qt::LeftButton, {}, grab);
     }
+};
+
+bool listShows(const TMiniForm& form, int noteId)
+{
+    for (int row = 0; row < form.sgContents->rowCount(); ++row) {
+        if (form.sgContents->rowTag(row) == noteId)
+            return true;
+    }
+    return false;
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+public:
+    QList<QUrl> opened;
 };
 
 } // namespace
@@ -193,6 +218,127 @@ private slots:
         QTRY_VERIFY(f.form->isApplicationMinimised());
         click();
         QTRY_VERIFY(!f.form->isApplicationMinimised());
+    }
+
+    void aRestoredDockedWindowRollsUpWithThePointerElsewhere()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.dragTo(QPoint(100, 20));
+        f.dragTo(QPoint(120, 5));
+        QVERIFY(f.form->DockedAtTop());
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        // The pointer goes away while the window is minimised: no leave event comes.
+        f.form->showOrHide();
+        QTRY_VERIFY(f.form->isApplicationMinimised());
+        QCursor::setPos(600, 500);
+        f.form->showOrHide();
+        QTRY_VERIFY(!f.form->isApplicationMinimised());
+        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+
+        // A menu of the window closes with the pointer elsewhere.
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        f.form->popGrid->popup(f.form->mapToGlobal(QPoint(20, 60)));
+        QTRY_VERIFY(f.form->popGrid->isVisible());
+        QCursor::setPos(600, 500);
+        f.form->popGrid->close();
+        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+
+        // With the pointer over it, it stays unrolled.
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        f.form->popGrid->popup(f.form->mapToGlobal(QPoint(20, 60)));
+        QTRY_VERIFY(f.form->popGrid->isVisible());
+        QCursor::setPos(f.form->mapToGlobal(QPoint(30, 100)));
+        f.form->popGrid->close();
+        QTest::qWait(50);
+        QCOMPARE(f.form->height(), 325);
+    }
+
+    void aHiddenDialogKeepsWaitingForItsAnswer()
+    {
+        QWidget main;
+        main.show();
+        QDialog dialog(&main);
+        app::HiddenWindows hidden;
+        bool stillWaitingWhileHidden = false;
+        bool shownAgain = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            hidden.hideAll(&main);
+            // Had hiding ended the dialog's wait, exec() would return before this runs.
+            QTimer::singleShot(50, &dialog, [&] {
+                stillWaitingWhileHidden = dialog.isHidden();
+                hidden.showAgain();
+                shownAgain = dialog.isVisible() && QApplication::activeModalWidget() == &dialog;
+                dialog.accept();
+            });
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(stillWaitingWhileHidden);
+        QVERIFY(shownAgain);
+    }
+
+    void onlyTheDialogsThatWereShownComeBack()
+    {
+        QWidget main;
+        main.show();
+        QDialog shown(&main);
+        shown.show();
+        QDialog closedBefore(&main);
+        auto* closedWhileHidden = new QDialog(&main);
+        closedWhileHidden->show();
+        app::HiddenWindows hidden;
+        hidden.hideAll(&main);
+        QVERIFY(main.isVisible()); // the main window is the caller's
+        QVERIFY(shown.isHidden());
+        QVERIFY(closedWhileHidden->isHidden());
+        delete closedWhileHidden;
+        hidden.showAgain();
+        QVERIFY(shown.isVisible());
+        QVERIFY(closedBefore.isHidden());
+        QVERIFY(hidden.isEmpty());
+    }
+
+    void f1OpensTheHelp()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        QApplication::setActiveWindow(f.form.get());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        QTest::keyClick(f.form->sgContents, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened.size(), 1);
+        QVERIFY(catcher.opened[0].toLocalFile().endsWith(QStringLiteral("/Quibbet Standard.chm")));
+    }
+
+    void notesWrittenByAnotherProcessAppearWhenTheWindowComesBack()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.db.addNote(7, QStringLiteral("0"), QStringLiteral("09:15 Mon, 07Dec2026"), QStringLiteral("from a script"));
+        QVERIFY(!listShows(*f.form, 7)); // not looked for while nothing happens
+        f.form->hide();
+        f.form->show();
+        QTRY_VERIFY(listShows(*f.form, 7));
+
+        // In edit mode the list is left alone: a rebuild would make the memo's new note an
+        // edit of the current one. The change is taken up once the list is back in front.
+        f.form->imgEditModeClick();
+        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("M"));
+        f.form->imgNewClick();
+        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
+        f.db.addNote(8, QStringLiteral("0"), QStringLiteral("09:16 Mon, 07Dec2026"), QStringLiteral("another"));
+        f.form->hide();
+        f.form->show();
+        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
+        QVERIFY(!listShows(*f.form, 8));
+        f.form->imgBrowseModeClick();
+        f.form->hide();
+        f.form->show();
+        QTRY_VERIFY(listShows(*f.form, 8));
     }
 };
 

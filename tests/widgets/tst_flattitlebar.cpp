@@ -3,6 +3,7 @@
 #include "widgets/FlatTitlebar.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -207,6 +208,45 @@ private slots:
         QTest::mouseRelease(w.bar, Qt::LeftButton, {}, QPoint(45, 4));
         QCOMPARE(asked, QList<QPoint>{QPoint(295, 194)});
         QCOMPARE(w.form.pos(), QPoint(300, 200)); // the handler did not move it
+    }
+
+    // Where the window system ignores the program's moves, the pointer runs away from the
+    // grab point while the window stays: after several asks over a while, the drag is
+    // handed to the window system. Where the moves are carried out, it never is.
+    void aDragTheWindowSystemIgnoresIsHandedOver()
+    {
+        for (const bool windowSystemMoves : {false, true}) {
+            Window w;
+            w.form.move(300, 200);
+            w.form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+            int handedOver = 0;
+            w.bar->setSystemMove([&handedOver] {
+                ++handedOver;
+                return true;
+            });
+            const QPoint grab(50, 10);
+            const QPoint origin = w.form.pos();
+            send(w.bar, QEvent::MouseButtonPress, grab, origin + grab, Qt::LeftButton);
+            for (int step = 1; step <= 12; ++step) {
+                const QPoint travelled(5 * step, 3 * step);
+                // Events report the pointer against the window where the window system has it.
+                const QPoint local = windowSystemMoves ? grab : grab + travelled;
+                send(w.bar, QEvent::MouseMove, local, origin + grab + travelled, Qt::NoButton);
+                QTest::qWait(30);
+            }
+            QCOMPARE(handedOver, windowSystemMoves ? 0 : 1);
+            QCOMPARE(w.bar->isDragging(), windowSystemMoves);
+            send(w.bar, QEvent::MouseButtonRelease, grab, origin + grab, Qt::LeftButton);
+        }
+    }
+
+private:
+    static void send(QWidget* bar, QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(local), QPointF(global), button, held, Qt::NoModifier);
+        QApplication::sendEvent(bar, &event);
     }
 };
 

@@ -16,8 +16,8 @@ using namespace xp;
 
 namespace {
 
-// The face standing in for the dialogs' "Tahoma": a humanist sans-serif of similar build.
-QString tahomaLikeFace()
+// The dialogs' face: a humanist sans-serif, open and legible at small sizes.
+QString dialogFace()
 {
     const QStringList families = QFontDatabase::families();
     for (const QString& candidate : {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}) {
@@ -52,7 +52,7 @@ TXPPainter* TXPPainter::attachTo(QWidget* dialog)
 
 void TXPPainter::applyDialogSettings()
 {
-    QFont font(tahomaLikeFace());
+    QFont font(dialogFace());
     font.setPixelSize(11); // a character height of 11 pixels: 8 points on a 96-dpi screen
     m_settings.Font = font;
     m_settings.FontColor = clMenuText;

@@ -37,7 +37,7 @@ public:
     // Puts a painter named XPPainter1 with the settings the program's dialogs share on a
     // dialog whose controls exist, and switches it on.
     static TXPPainter* attachTo(QWidget* dialog);
-    // The dialogs' settings: Tahoma-like menu font, every container, every control kind
+    // The dialogs' settings: their humanist sans-serif menu font, every container, every control kind
     // but group boxes.
     void applyDialogSettings();
 
