@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line, with no display at all: --help and --version answer on standard output
-# and succeed; anything else is refused with one line on standard error and status 2, before
-# the program touches the notes file.
+# and succeed; the toolkit's own options go to the toolkit; anything else is refused with one
+# line on standard error and status 2, before the program touches the notes file. A start
+# that fails for want of a display leaves no file behind.
 set -euo pipefail
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -55,6 +56,24 @@ expect_refused "(an empty argument)"
 # The refused word itself is named, so a typing error is easy to see.
 run --tоggle
 grep -qF -- "'--tоggle'" <<<"$err" || fail "the refusal does not name the argument: $err"
+
+# The toolkit's own options reach the toolkit: an unknown platform is its complaint, not a
+# refusal of the command line.
+run -platform nosuchplatform
+[ "$status" != 2 ] && [ "$status" != 0 ] || fail "-platform nosuchplatform exited with $status: $err"
+grep -q nosuchplatform <<<"$err" || fail "the toolkit did not get -platform: $err"
+run --style=fusion -reverse -display :nowhere
+[ "$status" != 2 ] || fail "the toolkit's -style, -reverse and -display were refused: $err"
+
+# A start that fails for want of a display leaves no notes file, journal or half-made file.
+run
+[ "$status" != 0 ] || fail "the program started without a display"
+# An existing file is only read.
+sqlite3 clipdata.dat "create table t(x); insert into t values (1)"
+before=$(md5sum clipdata.dat)
+run
+[ "$(md5sum clipdata.dat)" = "$before" ] || fail "a failed start changed the notes file"
+rm clipdata.dat
 
 [ -z "$(ls -A "$work" | grep -v -x -e out -e err)" ] || fail "the program left files: $(ls -A "$work")"
 echo "arguments: passed"
