@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# On a Wayland desktop (a headless Weston with XWayland, the session's variables set as a
+# Wayland desktop sets them): Quibbet runs through XWayland, maps at 287 x 325 and --toggle
+# reaches it; on the native Wayland platform it starts, and --toggle hides the window and
+# shows it again. No synthetic input goes to the headless XWayland: it does not survive it.
+source "$(dirname "$0")/lib.sh"
+command -v weston >/dev/null || { echo "SKIP: wayland needs weston (Debian package weston)"; exit 77; }
+command -v Xwayland >/dev/null || { echo "SKIP: wayland needs Xwayland (Debian package xwayland)"; exit 77; }
+
+enter_empty_folder
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/elsewhere"
+weston --backend=headless-backend.so --xwayland --socket=quibbet-e2e --width=1280 --height=1024 \
+    --log="$work/weston.log" >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 1 200); do grep -q 'listening on display' "$work/weston.log" 2>/dev/null && break; sleep 0.1; done
+xdisplay=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
+[ -n "$xdisplay" ] || fail "weston did not start XWayland: $(cat "$work/weston.log")"
+export DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-e2e XDG_SESSION_TYPE=wayland
+unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+
+# --toggle from another folder: answered by the running program, so no new one starts there.
+toggle() {
+    (cd "$work/elsewhere" && timeout 10 "$QUIBBET" --toggle) || fail "--toggle did not return"
+    [ ! -e "$work/elsewhere/clipdata.dat" ] || fail "--toggle did not reach the running program but started another"
+}
+
+start_quibbet
+id=$(wait_for_window) || fail "the window never mapped through XWayland"
+read -r _ _ w h <<<"$(window_geometry "$id")"
+[ "$w x $h" = "287 x 325" ] || fail "the window maps at $w x $h through XWayland"
+toggle
+toggle
+kill -0 "$pid" || fail "the program ended"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# The native platform: what the program asks of the compositor shows when its window goes
+# (the toplevel is destroyed) and comes back (a new toplevel with the window's title).
+[ -n "$(ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so 2>/dev/null)" ] ||
+    { echo "SKIP: the native part needs Qt's Wayland platform (Debian package qt6-wayland)"; exit 77; }
+count() { grep -c "$1" "$work/log" || true; }
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_quibbet
+for _ in $(seq 1 300); do [ "$(count 'set_title("Quibbet")')" -ge 1 ] && break; sleep 0.1; done
+[ "$(count 'set_title("Quibbet")')" = 1 ] || fail "the window did not come up on the native platform"
+sleep 0.5
+toggle
+for _ in $(seq 1 100); do [ "$(count 'xdg_toplevel@[0-9]*\.destroy')" -ge 1 ] && break; sleep 0.1; done
+[ "$(count 'xdg_toplevel@[0-9]*\.destroy')" = 1 ] || fail "--toggle did not hide the window on the native platform"
+toggle
+for _ in $(seq 1 100); do [ "$(count 'set_title("Quibbet")')" -ge 2 ] && break; sleep 0.1; done
+[ "$(count 'set_title("Quibbet")')" = 2 ] || fail "--toggle did not show the window again on the native platform"
+kill -0 "$pid" || fail "the program ended"
+echo "wayland: passed"
