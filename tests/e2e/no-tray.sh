@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Minimising without a tray: with F9 at hand the program hides (F9 or --toggle brings it
-# back); with F9 held by another program it leaves an ordinary minimised window instead,
+# Minimising without a tray: with F9 at hand the program hides, its dialogs with it (F9 or
+# --toggle brings it back); with F9 held by another program it leaves an ordinary minimised window instead,
 # which --toggle brings back as well.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
@@ -24,6 +24,22 @@ minimise() {
 start_quibbet
 id=$(wait_for_window) || fail "the window never mapped: $(cat "$work/log")"
 sleep 0.5 # F9 is taken once the window is up
+
+# Hiding takes the program's open dialogs along, and showing brings them back still waiting.
+xdotool mousemove --window "$id" 150 150 click 1 # the list, where Ctrl+F opens the search
+xdotool key ctrl+f
+search=$(wait_for_window '^Search$') || fail "Ctrl+F did not open the search dialog"
+xdotool key F9
+wait_for_map_state "$id" IsUnMapped || fail "F9 did not hide the window"
+wait_for_map_state "$search" IsUnMapped || fail "hiding left the search dialog on screen"
+xdotool key F9
+wait_for_map_state "$id" IsViewable || fail "F9 did not show the window"
+wait_for_map_state "$search" IsViewable || fail "showing did not bring the search dialog back"
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^Search$')" ] && break; sleep 0.1; done
+[ -z "$(xdotool search --onlyvisible --name '^Search$')" ] || fail "the search dialog shown again no longer answers Escape"
+
 minimise "$id"
 wait_for_map_state "$id" IsUnMapped || fail "minimise did not take the window away"
 [ "$(wm_state "$id")" != Iconic ] || fail "with F9 free, minimise left a minimised window instead of hiding"
