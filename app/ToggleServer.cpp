@@ -87,8 +87,7 @@ ToggleServer::Listening ToggleServer::listen(const QString& name)
     probe.connectToServer(name);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
         probe.abort();
-        qCInfo(lcToggle) << "another Quibbet answers" << name;
-        return Listening::AnotherAnswers;
+        return Listening::AnotherAnswers; // the caller says so, once
     }
     QLocalServer::removeServer(name);
     if (m_server->listen(name))

@@ -32,7 +32,7 @@ second=$!
 second_window=$(window_of "$second") || fail "the second program never mapped its window"
 wait_for_map_state "$second_window" IsViewable || fail "the second window is not shown"
 for _ in $(seq 1 100); do grep -q -- --toggle "$work/second.log" && break; sleep 0.1; done
-[ "$(grep -c -- 'already answers --toggle' "$work/second.log")" = 1 ] ||
+[ "$(grep -c -- "--toggle" "$work/second.log")" = 1 ] && grep -q "already answers --toggle" "$work/second.log" ||
     fail "the second program did not say that the first answers --toggle: $(cat "$work/second.log")"
 
 cd "$work"
