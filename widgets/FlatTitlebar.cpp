@@ -159,6 +159,9 @@ void TFlatTitlebar::mouseMoveEvent(QMouseEvent* event)
         m_sinceFirstUnanswered.elapsed() >= kUnansweredMoveMs) {
         m_movesAnswered = true; // asked once per drag
         if (startSystemMove()) {
+            // The window system will not take the program's moves this session: later
+            // drags go to it from their start, without the lag of finding out.
+            m_useSystemMove = true;
             m_dragging = false;
             return;
         }

@@ -56,8 +56,9 @@ public:
     void setUseSystemMove(bool on) { m_useSystemMove = on; }
     bool usesSystemMove() const { return m_useSystemMove; }
     // A drag is handed over too where the window system ignores the program's own moves:
-    // when several asks have not moved the window. `start` hands it over (by default
-    // QWindow::startSystemMove; tests give their own) and says whether it was taken.
+    // when several asks have not moved the window (and from then on, every drag from its
+    // start). `start` hands it over (by default QWindow::startSystemMove; tests give their
+    // own) and says whether it was taken.
     void setSystemMove(std::function<bool()> start) { m_systemMove = std::move(start); }
 
 signals:

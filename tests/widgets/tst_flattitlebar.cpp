@@ -238,6 +238,10 @@ private slots:
             QCOMPARE(handedOver, windowSystemMoves ? 0 : 1);
             QCOMPARE(w.bar->isDragging(), windowSystemMoves);
             send(w.bar, QEvent::MouseButtonRelease, grab, origin + grab, Qt::LeftButton);
+            // Once found out, the next drag goes to the window system at once.
+            send(w.bar, QEvent::MouseButtonPress, grab, origin + grab, Qt::LeftButton);
+            QCOMPARE(handedOver, windowSystemMoves ? 0 : 2);
+            send(w.bar, QEvent::MouseButtonRelease, grab, origin + grab, Qt::LeftButton);
         }
     }
 
