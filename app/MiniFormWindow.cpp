@@ -183,6 +183,10 @@ void TMiniForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         reloadIfFileChanged();
+    // Restored from the task bar, as after the program's own restore.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) && !isMinimized())
+        QTimer::singleShot(0, this, [this] { rollUpUnlessPointerOver(); });
     QWidget::changeEvent(event);
 }
 

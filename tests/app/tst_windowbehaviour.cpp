@@ -237,6 +237,15 @@ private slots:
         QTRY_VERIFY(!f.form->isApplicationMinimised());
         QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
 
+        // The same when the task bar restores it.
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        f.form->showMinimized();
+        QTRY_VERIFY(f.form->isMinimized());
+        QCursor::setPos(600, 500);
+        f.form->showNormal();
+        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+
         // A menu of the window closes with the pointer elsewhere.
         f.pointerEnters();
         QTRY_COMPARE(f.form->height(), 325);
