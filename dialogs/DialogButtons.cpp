@@ -22,7 +22,7 @@ QIcon drawnGlyph(const std::function<void(QPainter&)>& draw)
         pixmap.setDevicePixelRatio(scale);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing, scale > 1);
+        painter.setRenderHint(QPainter::Antialiasing);
         draw(painter);
         painter.end();
         icon.addPixmap(pixmap);
