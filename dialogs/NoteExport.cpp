@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QStringConverter>
 
-#include <algorithm>
+#include <cstring>
 
 namespace dialogs {
 
@@ -25,15 +25,19 @@ void appendWithCrLf(QByteArray& out, const QByteArray& text)
 {
     // A note typed here holds LF, one pasted from elsewhere may hold CR LF or a lone CR:
     // the file ends every line the same way whatever the note holds. Runs without a line
-    // break are copied whole.
+    // break are copied whole, found with memchr (most notes have no break at all).
     const char* at = text.constData();
     const char* const end = at + text.size();
     while (at < end) {
-        const char* br = std::find_if(at, end, [](char c) { return c == '\r' || c == '\n'; });
-        out.append(at, br - at);
-        if (br == end)
-            break;
-        out.append("\r\n", 2);
+        const auto* lf = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const char* const runEnd = lf ? lf : end;
+        const auto* cr = static_cast<const char*>(std::memchr(at, '\r', size_t(runEnd - at)));
+        const char* const br = cr ? cr : lf;
+        if (!br) {
+            out.append(at, end - at);
+            return;
+        }
+        out.append(at, br - at).append("\r\n", 2);
         at = br + ((*br == '\r' && br + 1 < end && br[1] == '\n') ? 2 : 1);
     }
 }
@@ -59,7 +63,7 @@ QByteArray exportText(const store::Query& notes)
                 (contentColumn >= 0 ? notes.value(row, contentColumn).utf8().size() : 0) + 6;
     }
     QByteArray utf8;
-    utf8.reserve(size + size / 16); // room for a few more CR before LF
+    utf8.reserve(size + size / 32); // room for the CR of notes typed with LF alone
     for (int row = 0; row < notes.recordCount(); ++row) {
         appendExportBlock(utf8, timeColumn >= 0 ? notes.value(row, timeColumn).utf8() : none,
                           contentColumn >= 0 ? notes.value(row, contentColumn).utf8() : none);

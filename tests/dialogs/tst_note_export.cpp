@@ -5,12 +5,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QTimer>
 #include <QTemporaryDir>
-#include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 
 namespace {

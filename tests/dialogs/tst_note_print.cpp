@@ -95,7 +95,7 @@ private slots:
         QVERIFY(pages.size() >= 2);
         int rows = 0;
         for (const QImage& printed : pages) {
-            QVERIFY(!inked(printed, printed.width() - 20, 0, printed.width(), printed.height())); // right margin
+            QVERIFY(!inked(printed, printed.width() - 20, 0, printed.width(), printed.height()));  // right margin
             QVERIFY(!inked(printed, 0, printed.height() - 20, printed.width(), printed.height())); // foot
             for (int row = 0; row < rowsPerPage; ++row)
                 rows += inked(printed, 20, 20 + row * pitch, printed.width(), 20 + (row + 1) * pitch) ? 1 : 0;

@@ -87,7 +87,8 @@ private slots:
         QVERIFY(widgets::Modal::shownMessages().empty());
 
         const QString info = run(pdfinfo, {path});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+заметка0 σημείωση1 Ärger2 note3 заметка4\\.\\.\\.\n"))),
+        QVERIFY2(info.contains(QRegularExpression(
+                     QStringLiteral("Title:\\s+заметка0 σημείωση1 Ärger2 note3 заметка4\\.\\.\\.\n"))),
                  qPrintable(info));
         const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
         QVERIFY2(pages >= 2, qPrintable(info));

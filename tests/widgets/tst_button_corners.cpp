@@ -91,7 +91,7 @@ private slots:
         const QRgb parent = testing::rgbOf(fromQColor(test.dialog.palette().color(QPalette::Window)));
 
         for (const int scale : {1, 2}) {
-            test.edit->setFocus(); // the press below gives the button the focus
+            test.edit->setFocus();        // the press below gives the button the focus
             QVERIFY(!button->hasFocus()); // no rim at rest
             const QString at = QStringLiteral("at %1x: ").arg(scale);
             const int side = 4 * scale;
@@ -112,8 +112,7 @@ private slots:
             const QImage pressed = render(button, scale);
             QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
             testing::pointerLeaves(*button);
-            QVERIFY2(cornersDiffer(pressed, side, true).isEmpty(),
-                     qPrintable(at + cornersDiffer(pressed, side, true)));
+            QVERIFY2(cornersDiffer(pressed, side, true).isEmpty(), qPrintable(at + cornersDiffer(pressed, side, true)));
             QVERIFY2(!outlineLeaks(pressed, outline), qPrintable(at + "the pressed outline has a gap"));
         }
     }
