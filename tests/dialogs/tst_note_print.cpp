@@ -106,13 +106,6 @@ private slots:
         QVERIFY2(rows > 20 + 2, qPrintable(QString::number(rows)));
     }
 
-    void aDeviceOfOnePageFailsRatherThanDropText()
-    {
-        QImage page = blankPage(96);
-        QVERIFY(dialogs::renderNote(page, QStringList(10, QStringLiteral("fits")), {}));
-        QVERIFY(!dialogs::renderNote(page, QStringList(500, QStringLiteral("too many")), {}));
-    }
-
     void printNoteNamesTheJobAndSaysWhenNoPrinterCanBeUsed()
     {
         struct OnePage : dialogs::PrinterPort {
@@ -132,6 +125,7 @@ private slots:
         QCOMPARE(port.name, QStringLiteral("Title line"));
         QVERIFY(inked(port.page, 20, 20, 400, 40));
 
+        // A picture has one page: a note longer than that fails rather than lose its end.
         QVERIFY(!dialogs::printNote(port, QStringList(500, QStringLiteral("x")).join('\n'), error));
         QVERIFY(!error.isEmpty());
         port.available = false;
