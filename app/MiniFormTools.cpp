@@ -174,17 +174,11 @@ void TMiniForm::Export1Click()
 
 void TMiniForm::Print1Click()
 {
-    const QStringList lines = dialogs::printLines(sgContents->cellText(1, sgContents->currentRow()));
     if (!m_printerPort)
         m_printerPort = dialogs::PrinterPort::system();
     QString error;
-    QPaintDevice* printer = m_printerPort->defaultPrinter(QString(), error);
-    if (!printer) {
+    if (!dialogs::printNote(*m_printerPort, sgContents->cellText(1, sgContents->currentRow()), error))
         showToolError(this, error);
-        return;
-    }
-    if (!dialogs::renderNotePage(*printer, lines))
-        showToolError(this, QStringLiteral("The printer could not start the print job"));
 }
 
 void TMiniForm::Help1Click()

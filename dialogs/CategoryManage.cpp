@@ -1,6 +1,7 @@
 #include "dialogs/CategoryManage.h"
 
 #include "dialogs/BottomLineBevel.h"
+#include "dialogs/DialogButtons.h"
 #include "widgets/FontValue.h"
 #include "widgets/Modal.h"
 #include "widgets/xp/XPPainter.h"
@@ -73,9 +74,11 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     btnOk->setGeometry(88, 129, 75, 25);
     btnOk->setDefault(true);
     btnOk->setEnabled(false);
+    giveOkGlyph(btnOk);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(168, 129, 75, 25);
+    giveCancelGlyph(btnCancel);
 
     setTabOrder(btnOk, btnCancel);
     setTabOrder(btnCancel, edtcatname);

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -52,7 +53,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner)
     QPalette buttonPalette = btn_continue->palette();
     buttonPalette.setColor(QPalette::ButtonText, Qt::white);
     btn_continue->setPalette(buttonPalette);
-    btn_continue->setDefault(true);
+    btn_continue->setAutoDefault(false); // Enter does not press it
     connect(btn_continue, &QPushButton::clicked, this, [this] { btn_continueClick(); });
 }
 
@@ -67,6 +68,20 @@ void TfrmAbout::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         QDialog::closeEvent(event);
+}
+
+void TfrmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Only the Close button closes the box: Escape and Enter leave it open.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace dialogs

@@ -8,7 +8,7 @@ class QPushButton;
 namespace dialogs {
 
 // The about box: its picture with the version and a Close button, which is the only way
-// the mouse can close it (no close box, no system menu).
+// to close it (no close box, no system menu; Escape and Enter do nothing).
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
 protected:
     // The window manager's close box, where it draws one anyway, does nothing.
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace dialogs

@@ -1,6 +1,7 @@
 #include "dialogs/FrmRemind.h"
 
-#include "dialogs/TwelveHourTimeEdit.h"
+#include "dialogs/DialogButtons.h"
+#include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
 #include "widgets/xp/XPPainter.h"
@@ -55,7 +56,7 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     dtRemind->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dtRemind->setDate(initialDate());
 
-    tmRemind = new TwelveHourTimeEdit(GroupBox1);
+    tmRemind = new TimeOfDayEdit(GroupBox1);
     tmRemind->setObjectName(QStringLiteral("tmRemind"));
     tmRemind->setGeometry(144, 32, 80, 22);
     tmRemind->setTime(initialTime());
@@ -79,10 +80,12 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(228, 237, 75, 25);
     btnOk->setDefault(true);
+    giveOkGlyph(btnOk);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(312, 237, 75, 25);
     btnCancel->setAutoDefault(false);
+    giveCancelGlyph(btnCancel);
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace dialogs {
 
-class TwelveHourTimeEdit;
+class TimeOfDayEdit;
 
 // What the note list hands to the reminder dialog: the note id and the note's text in a
 // zero-terminated buffer of 1025 characters holding at most 1023 of them.
@@ -50,7 +50,7 @@ public:
 
     QGroupBox* GroupBox1 = nullptr;
     QDateEdit* dtRemind = nullptr;
-    TwelveHourTimeEdit* tmRemind = nullptr;
+    TimeOfDayEdit* tmRemind = nullptr;
     QPushButton* Button1 = nullptr;
     QPlainTextEdit* memoRemind = nullptr;
     QPushButton* btnOk = nullptr;

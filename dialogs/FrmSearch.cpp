@@ -1,6 +1,7 @@
 #include "dialogs/FrmSearch.h"
 
 #include "dialogs/BottomLineBevel.h"
+#include "dialogs/DialogButtons.h"
 #include "widgets/FontValue.h"
 #include "widgets/Modal.h"
 #include "widgets/xp/XPPainter.h"
@@ -45,9 +46,11 @@ TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(76, 99, 75, 25);
     btnOk->setDefault(true);
+    giveOkGlyph(btnOk);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(156, 99, 75, 25);
+    giveCancelGlyph(btnCancel);
 
     setTabOrder(edt_for_search, btnOk);
     setTabOrder(btnOk, btnCancel);

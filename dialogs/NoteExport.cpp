@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringConverter>
 
+#include <cstring>
+
 namespace dialogs {
 
 namespace {
@@ -19,11 +21,35 @@ bool localeIsUtf8()
     return sample == QByteArrayLiteral("\xc3\xa9\xe2\x82\xac");
 }
 
+void appendWithCrLf(QByteArray& out, const QByteArray& text)
+{
+    // A note typed here holds LF, one pasted from elsewhere may hold CR LF or a lone CR:
+    // the file ends every line the same way whatever the note holds. Runs without a line
+    // break are copied whole, found with memchr (most notes have no break at all).
+    const char* at = text.constData();
+    const char* const end = at + text.size();
+    while (at < end) {
+        const auto* lf = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const char* const runEnd = lf ? lf : end;
+        const auto* cr = static_cast<const char*>(std::memchr(at, '\r', size_t(runEnd - at)));
+        const char* const br = cr ? cr : lf;
+        if (!br) {
+            out.append(at, end - at);
+            return;
+        }
+        out.append(at, br - at).append("\r\n", 2);
+        at = br + ((*br == '\r' && br + 1 < end && br[1] == '\n') ? 2 : 1);
+    }
+}
+
 } // namespace
 
 void appendExportBlock(QByteArray& out, const QByteArray& createTime, const QByteArray& content)
 {
-    out.append(createTime).append("\r\n").append(content).append("\r\n\r\n");
+    appendWithCrLf(out, createTime);
+    out.append("\r\n");
+    appendWithCrLf(out, content);
+    out.append("\r\n\r\n");
 }
 
 QByteArray exportText(const store::Query& notes)
@@ -37,13 +63,13 @@ QByteArray exportText(const store::Query& notes)
                 (contentColumn >= 0 ? notes.value(row, contentColumn).utf8().size() : 0) + 6;
     }
     QByteArray utf8;
-    utf8.reserve(size);
+    utf8.reserve(size + size / 32); // room for the CR of notes typed with LF alone
     for (int row = 0; row < notes.recordCount(); ++row) {
         appendExportBlock(utf8, timeColumn >= 0 ? notes.value(row, timeColumn).utf8() : none,
                           contentColumn >= 0 ? notes.value(row, contentColumn).utf8() : none);
     }
     if (localeIsUtf8())
-        return utf8; // the store's bytes are the file's bytes
+        return utf8; // the store's bytes, line ends aside, are the file's bytes
     QStringEncoder encoder(QStringConverter::System);
     return encoder.encode(QString::fromUtf8(utf8));
 }
@@ -60,6 +86,8 @@ bool writeExportFile(const QString& fileName, const QByteArray& bytes, QString& 
 
 QString exportFileFilter()
 {
+    // The name shown is "*.txt  (Text files)"; the file dialog takes the pattern from the
+    // last parenthesis and shows the name before it.
     return QStringLiteral("*.txt  (Text files) (*.txt)");
 }
 

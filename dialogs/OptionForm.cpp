@@ -1,5 +1,6 @@
 #include "dialogs/OptionForm.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/FontChooser.h"
 #include "widgets/Modal.h"
 #include "widgets/xp/XPPainter.h"
@@ -33,10 +34,12 @@ TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::Fon
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(142, 161, 75, 25);
     BitBtn1->setDefault(true);
+    giveOkGlyph(BitBtn1);
     BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(223, 161, 75, 25);
     BitBtn2->setAutoDefault(false);
+    giveCancelGlyph(BitBtn2);
 
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

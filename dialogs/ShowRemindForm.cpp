@@ -1,5 +1,6 @@
 #include "dialogs/ShowRemindForm.h"
 
+#include "dialogs/DialogButtons.h"
 #include "widgets/Color.h"
 #include "widgets/Modal.h"
 #include "widgets/xp/XPPainter.h"
@@ -40,10 +41,12 @@ TShowRemindForm::TShowRemindForm(QWidget* owner) : QDialog(owner)
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(264, 272, 75, 25);
     btnOk->setDefault(true);
+    giveOkGlyph(btnOk);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(348, 272, 75, 25);
     btnCancel->setAutoDefault(false);
+    giveCancelGlyph(btnCancel);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     widgets::TXPPainter::attachTo(this);

@@ -21,6 +21,8 @@ public:
         return m_printer.get();
     }
 
+    bool newPage() override { return m_printer && m_printer->newPage(); }
+
 private:
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -1,6 +1,8 @@
 #include "widgets/Modal.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace widgets {
 
@@ -25,6 +27,25 @@ QMessageBox::StandardButton cancelButton(QMessageBox::StandardButtons buttons)
             return button;
     }
     return QMessageBox::NoButton;
+}
+
+// Workaround: the file dialog shows each filter with its pattern ("Name (*.txt)"), and
+// asked to hide the pattern it also squeezes the blanks of the name; show the names as
+// written instead. A dialog of the desktop's own has no such list and keeps its way.
+const QRegularExpression kFilterPattern(QStringLiteral("\\s*\\([^()]*\\)$"));
+
+void showFilterNamesAsWritten(QFileDialog& dialog, const QString& filter)
+{
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types)
+        return;
+    const QStringList filters = filter.split(QStringLiteral(";;"));
+    for (int i = 0; i < filters.size() && i < types->count(); ++i) {
+        QString name = filters.at(i);
+        name.remove(kFilterPattern);
+        if (!name.isEmpty())
+            types->setItemText(i, name);
+    }
 }
 
 // One queue for the whole process: the program has one user-interface thread.
@@ -86,6 +107,7 @@ QString Modal::saveFileName(QWidget* owner, const QString& caption, const QStrin
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    showFilterNamesAsWritten(dialog, filter);
     if (!startName.isEmpty())
         dialog.selectFile(startName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

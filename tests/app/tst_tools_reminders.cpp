@@ -3,7 +3,7 @@
 #include "app/NoteGrid.h"
 #include "dialogs/FrmRemind.h"
 #include "dialogs/ShowRemindForm.h"
-#include "dialogs/TwelveHourTimeEdit.h"
+#include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
 

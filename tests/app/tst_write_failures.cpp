@@ -4,7 +4,7 @@
 
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
-#include "dialogs/TwelveHourTimeEdit.h"
+#include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 
 #include <QDateEdit>

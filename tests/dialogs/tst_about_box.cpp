@@ -58,6 +58,14 @@ private slots:
         QCOMPARE(box.btn_continue->text(), QStringLiteral("Close"));
         QCOMPARE(box.btn_continue->geometry(), QRect(112, 109, 56, 25));
         box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        // Escape and Enter, at the box and at its focused button, leave it open.
+        for (QWidget* target : {static_cast<QWidget*>(&box), static_cast<QWidget*>(box.btn_continue)}) {
+            for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+                QTest::keyClick(target, key);
+                QVERIFY2(box.isVisible(), qPrintable(QStringLiteral("key %1").arg(key, 0, 16)));
+            }
+        }
         QTest::mouseClick(box.btn_continue, Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));
         QVERIFY(!box.isVisible());

@@ -1,5 +1,5 @@
 #include "dialogs/FrmRemind.h"
-#include "dialogs/TwelveHourTimeEdit.h"
+#include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
 
@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 using dialogs::TFrmRemind;
 
@@ -39,7 +40,7 @@ private slots:
         QCOMPARE(dialog.dtRemind->text(), QStringLiteral("2003-11-25"));
         QVERIFY(dialog.dtRemind->calendarPopup());
         QCOMPARE(dialog.tmRemind->time(), QTime(0, 0, 13));
-        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("12:00")); // just after midnight, 12-hour clock
+        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("00:00")); // just after midnight
         QCOMPARE(dialog.memoRemind->size(), QSize(345, 121));
         QVERIFY(dialog.btnOk->isDefault());
         QCOMPARE(dialog.remindTime(), QDateTime(QDate(2003, 11, 25), QTime(0, 0, 13)));
@@ -51,24 +52,48 @@ private slots:
         TFrmRemind dialog(nullptr, {});
         dialog.Button1->click();
         QCOMPARE(dialog.dtRemind->text(), QStringLiteral("2026-12-07"));
-        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("03:42"));
+        QCOMPARE(dialog.tmRemind->text(), QStringLiteral("15:42"));
         QCOMPARE(dialog.remindTime(), QDateTime(QDate(2026, 12, 7), QTime(15, 42, 31)));
     }
 
-    void timePickerShowsTwelveHoursAndKeepsTheHalfOfTheDay()
+    void everyTimeOfDayCanBeTypedAndReadWhateverHalfOfTheDayWasShown()
     {
-        dialogs::TwelveHourTimeEdit edit;
-        edit.setTime(QTime(13, 45, 9));
-        QCOMPARE(edit.text(), QStringLiteral("01:45"));
-        edit.show();
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto& edit = *new dialogs::TimeOfDayEdit(&window);
+        layout->addWidget(&edit);
+        layout->addWidget(new QLineEdit(&window));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         edit.setFocus();
         QLineEdit* line = edit.findChild<QLineEdit*>();
-        line->selectAll();
-        QTest::keyClicks(line, QStringLiteral("02:30"));
-        QCOMPARE(edit.time(), QTime(14, 30, 9));     // typed 02:30 in the afternoon, seconds kept
-        QTest::keyClicks(line, QStringLiteral("9")); // not a time: refused by the validator
-        QTest::keyClick(&edit, Qt::Key_Return);
-        QCOMPARE(edit.text(), QStringLiteral("02:30"));
+        const auto type = [&](const QString& text) {
+            line->selectAll();
+            QTest::keyClicks(line, text);
+        };
+        // From an afternoon value a morning time, from a morning value an evening one.
+        edit.setTime(QTime(13, 45, 9));
+        QCOMPARE(edit.text(), QStringLiteral("13:45"));
+        type(QStringLiteral("02:30"));
+        QCOMPARE(edit.time(), QTime(2, 30, 9)); // seconds kept
+        type(QStringLiteral("20:00"));
+        QCOMPARE(edit.time(), QTime(20, 0, 9));
+        type(QStringLiteral("8:05"));
+        QCOMPARE(edit.time(), QTime(8, 5, 9));
+        QCOMPARE(edit.text(), QStringLiteral("8:05"));
+        QTest::keyClick(&edit, Qt::Key_Tab); // leaving shows the value in full
+        QCOMPARE(edit.text(), QStringLiteral("08:05"));
+        type(QStringLiteral("00:00"));
+        QCOMPARE(edit.time(), QTime(0, 0, 9));
+        QCOMPARE(dialogs::TimeOfDayEdit::displayText(QTime(12, 0)), QStringLiteral("12:00"));
+        QCOMPARE(dialogs::TimeOfDayEdit::displayText(QTime(23, 59, 59)), QStringLiteral("23:59"));
+
+        type(QStringLiteral("24")); // no hour 24: the 4 is refused as it is typed
+        QCOMPARE(edit.text(), QStringLiteral("2"));
+        QCOMPARE(edit.time(), QTime(0, 0, 9));
+        QTest::keyClicks(line, QStringLiteral(":60"));
+        QCOMPARE(edit.text(), QStringLiteral("2:6"));
+        QCOMPARE(edit.time(), QTime(0, 0, 9));
 
         edit.setTime(QTime(11, 59, 0));
         line->setCursorPosition(1);
@@ -81,6 +106,7 @@ private slots:
         line->setCursorPosition(0);
         edit.stepBy(-13);
         QCOMPARE(edit.time(), QTime(23, 0, 0));
+        QCOMPARE(edit.text(), QStringLiteral("23:00"));
     }
 
     void okRefusesAMomentThatHasPassedAndSavesOneToCome()

@@ -1,11 +1,16 @@
 #include "dialogs/NoteExport.h"
 #include "store/Database.h"
 #include "store/Query.h"
+#include "widgets/Modal.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 
 namespace {
@@ -33,6 +38,51 @@ private slots:
         const QByteArray expected = "09:05 Mon, 07Dec2026\r\none\r\ntwo\r\nthree\r\n\r\n"
                                     "10:15 Tue, 08Dec2026\r\nGr\xC3\xBC\xC3\x9F\x65 \xE2\x9C\x93\r\n\r\n";
         QCOMPARE(dialogs::exportText(query), expected); // UTF-8, no byte-order mark
+    }
+
+    void everyLineEndsInCrLfWhateverTheNoteHolds()
+    {
+        QTemporaryDir dir;
+        store::Database database(dir.filePath(QStringLiteral("clipdata.dat")));
+        // Typed here (LF), pasted from elsewhere (CR LF, a lone CR), mixed, and breaks at the
+        // ends and side by side.
+        database.execute(QStringLiteral(
+            "insert into notes_main (id, group_id, create_time, content) values "
+            "(1, 5, 't1', 'a' || char(10) || 'b'),"
+            "(2, 5, 't2', 'c' || char(13) || 'd'),"
+            "(3, 5, 't3', char(10) || 'e' || char(13, 10) || char(13) || 'f' || char(10, 13) || 'g' || char(13)),"
+            "(4, 5, 't4', char(13, 13, 10, 10))"));
+        store::Query query(database);
+        query.addLine(QStringLiteral("select id,create_time,content from notes_main where group_id =5 order by id"));
+        query.open();
+        const QByteArray exported = dialogs::exportText(query);
+        QCOMPARE(exported, QByteArray("t1\r\na\r\nb\r\n\r\n"
+                                      "t2\r\nc\r\nd\r\n\r\n"
+                                      "t3\r\n\r\ne\r\n\r\nf\r\n\r\ng\r\n\r\n\r\n"
+                                      "t4\r\n\r\n\r\n\r\n\r\n\r\n"));
+        // The stored notes are left as they were.
+        store::Query stored(database);
+        stored.addLine(QStringLiteral("select hex(content) as raw from notes_main where id = 3"));
+        stored.open();
+        QCOMPARE(stored.value(0, 0).toString(), QStringLiteral("0A650D0A0D660A0D670D"));
+    }
+
+    void theSaveDialogShowsItsFilterAsWritten()
+    {
+        qunsetenv("QUIBBET_NO_MODAL"); // the real dialog, answered here
+        QString shownFilter;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(types);
+            shownFilter = types->currentText();
+            dialog->reject();
+        });
+        const QString name = widgets::Modal::saveFileName(nullptr, QStringLiteral("Save As"), QString(),
+                                                          dialogs::exportFileFilter(), QStringLiteral("txt"));
+        QVERIFY(name.isEmpty());
+        QCOMPARE(shownFilter, QStringLiteral("*.txt  (Text files)"));
     }
 
     void writingReplacesTheFileWholeOrLeavesItAlone()
@@ -70,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNoteExport)
+QTEST_MAIN(TestNoteExport)
 #include "tst_note_export.moc"

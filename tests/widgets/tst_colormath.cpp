@@ -18,6 +18,7 @@ private slots:
     void hueSurvivesRoundTripAtFullSaturation();
     void colorSurvivesRoundTripWithinQuantisation();
     void systemColorsAreResolvedBeforeConversion();
+    void everySystemColourMapsToItsOwnPaletteRole();
     void deriveAdvColorKeepsColorAtZeroPercent();
     void deriveAdvColorMovesLightnessOnly();
     void lightenColor();
@@ -99,6 +100,31 @@ void TestColorMath::systemColorsAreResolvedBeforeConversion()
     QCOMPARE(ColorToHsl(btnFace, palette), (Hsl{159, 240, 120}));
     QCOMPARE(LightenColor(btnFace, 0, palette), TColor(0xFF0000));
     QCOMPARE(DarkenColor(btnFace, 0, palette), TColor(0xFF0200));
+}
+
+void TestColorMath::everySystemColourMapsToItsOwnPaletteRole()
+{
+    // Every role a colour of its own, the window's unmistakable.
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        palette.setColor(QPalette::Active, QPalette::ColorRole(role), QColor(10 + role * 9, 255 - role * 9, 77));
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
+    const auto system = [](int index) { return TColor(0x80000000u | unsigned(index)); };
+    for (int index = 0; index <= 30; ++index) {
+        if (index == 25) // not a colour the system defines
+            continue;
+        QVERIFY2(toQColor(system(index), palette) != window, qPrintable(QStringLiteral("index %1").arg(index)));
+    }
+    QCOMPARE(toQColor(system(25), palette), window);
+    const auto role = [&](QPalette::ColorRole r) { return palette.color(QPalette::Active, r); };
+    QCOMPARE(toQColor(system(3), palette), role(QPalette::Dark));  // inactive caption, as button shadow
+    QCOMPARE(toQColor(system(16), palette), role(QPalette::Dark)); // button shadow
+    QCOMPARE(toQColor(system(5), palette), role(QPalette::Base));  // the window colour is an edit's background
+    QCOMPARE(toQColor(system(15), palette), role(QPalette::Button));
+    QCOMPARE(toQColor(system(13), palette), role(QPalette::Highlight));
+    QCOMPARE(toQColor(system(24), palette), role(QPalette::ToolTipBase));
+    // A stored plain colour is never taken for a system one.
+    QCOMPARE(toQColor(TColor(0x00030201), palette), QColor(1, 2, 3));
 }
 
 void TestColorMath::deriveAdvColorKeepsColorAtZeroPercent()

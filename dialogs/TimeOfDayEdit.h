@@ -5,14 +5,14 @@
 
 namespace dialogs {
 
-// A time picker that shows "hh:mm" with the hour on the 12-hour clock and no AM/PM marker,
-// as the reminder dialog's picker always has; the value keeps the whole time of day,
-// seconds included. Typing an hour keeps the half of the day the value is in; the arrows
-// step the section under the cursor, hours through all 24.
-class TwelveHourTimeEdit : public QAbstractSpinBox {
+// A time picker that shows "HH:mm" on the 24-hour clock, so that every time of day can be
+// typed and read without a marker for the half of the day; the value keeps the whole time
+// of day, seconds included (they are not shown). The arrows step the section under the
+// cursor.
+class TimeOfDayEdit : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    explicit TwelveHourTimeEdit(QWidget* parent = nullptr);
+    explicit TimeOfDayEdit(QWidget* parent = nullptr);
 
     QTime time() const { return m_time; }
     void setTime(const QTime& time);

@@ -1,4 +1,4 @@
-#include "dialogs/TwelveHourTimeEdit.h"
+#include "dialogs/TimeOfDayEdit.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -9,28 +9,23 @@ namespace {
 
 const QRegularExpression kTyped(QStringLiteral("^(\\d{0,2}):?(\\d{0,2})$"));
 
-int twelveHour(int hour)
-{
-    return hour % 12 == 0 ? 12 : hour % 12;
-}
-
 } // namespace
 
-TwelveHourTimeEdit::TwelveHourTimeEdit(QWidget* parent) : QAbstractSpinBox(parent)
+TimeOfDayEdit::TimeOfDayEdit(QWidget* parent) : QAbstractSpinBox(parent)
 {
     setAccelerated(true);
     showTime();
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) { takeTypedText(text); });
 }
 
-QString TwelveHourTimeEdit::displayText(const QTime& time)
+QString TimeOfDayEdit::displayText(const QTime& time)
 {
     return QStringLiteral("%1:%2")
-        .arg(twelveHour(time.hour()), 2, 10, QLatin1Char('0'))
+        .arg(time.hour(), 2, 10, QLatin1Char('0'))
         .arg(time.minute(), 2, 10, QLatin1Char('0'));
 }
 
-void TwelveHourTimeEdit::setTime(const QTime& time)
+void TimeOfDayEdit::setTime(const QTime& time)
 {
     if (!time.isValid() || time == m_time)
         return;
@@ -39,19 +34,19 @@ void TwelveHourTimeEdit::setTime(const QTime& time)
     emit timeChanged(m_time);
 }
 
-void TwelveHourTimeEdit::showTime()
+void TimeOfDayEdit::showTime()
 {
     const int cursor = lineEdit()->cursorPosition();
     lineEdit()->setText(displayText(m_time));
     lineEdit()->setCursorPosition(cursor);
 }
 
-bool TwelveHourTimeEdit::cursorInHour() const
+bool TimeOfDayEdit::cursorInHour() const
 {
     return lineEdit()->cursorPosition() <= 2;
 }
 
-void TwelveHourTimeEdit::stepBy(int steps)
+void TimeOfDayEdit::stepBy(int steps)
 {
     const bool hour = cursorInHour();
     QTime next;
@@ -68,42 +63,40 @@ void TwelveHourTimeEdit::stepBy(int steps)
         lineEdit()->setSelection(3, 2);
 }
 
-QValidator::State TwelveHourTimeEdit::validate(QString& input, int&) const
+QValidator::State TimeOfDayEdit::validate(QString& input, int&) const
 {
     const QRegularExpressionMatch match = kTyped.match(input);
     if (!match.hasMatch())
         return QValidator::Invalid;
     const QString hours = match.captured(1);
     const QString minutes = match.captured(2);
-    if ((!hours.isEmpty() && hours.toInt() > 12) || (!minutes.isEmpty() && minutes.toInt() > 59))
+    if ((!hours.isEmpty() && hours.toInt() > 23) || (!minutes.isEmpty() && minutes.toInt() > 59))
         return QValidator::Invalid;
-    if (hours.isEmpty() || hours.toInt() == 0 || minutes.size() != 2 || !input.contains(QLatin1Char(':')))
+    if (hours.isEmpty() || minutes.size() != 2 || !input.contains(QLatin1Char(':')))
         return QValidator::Intermediate;
     return QValidator::Acceptable;
 }
 
-void TwelveHourTimeEdit::fixup(QString& input) const
+void TimeOfDayEdit::fixup(QString& input) const
 {
     input = displayText(m_time);
 }
 
-void TwelveHourTimeEdit::takeTypedText(const QString& text)
+void TimeOfDayEdit::takeTypedText(const QString& text)
 {
     QString copy = text;
     int pos = 0;
     if (validate(copy, pos) != QValidator::Acceptable)
         return;
     const QRegularExpressionMatch match = kTyped.match(text);
-    const int typedHour = match.captured(1).toInt() % 12;
-    const int hour = typedHour + (m_time.hour() >= 12 ? 12 : 0); // the half of the day stays
-    const QTime typed(hour, match.captured(2).toInt(), m_time.second(), m_time.msec());
+    const QTime typed(match.captured(1).toInt(), match.captured(2).toInt(), m_time.second(), m_time.msec());
     if (typed != m_time) {
         m_time = typed;
         emit timeChanged(m_time);
     }
 }
 
-void TwelveHourTimeEdit::focusOutEvent(QFocusEvent* event)
+void TimeOfDayEdit::focusOutEvent(QFocusEvent* event)
 {
     showTime(); // a half-typed text goes back to the value
     QAbstractSpinBox::focusOutEvent(event);
