@@ -69,7 +69,7 @@ private slots:
 
     void theSaveDialogShowsItsFilterAsWritten()
     {
-        qunsetenv("QUIBBET_NO_MODAL"); // the real dialog, answered here
+        widgets::Modal::setCancelUnanswered(false); // the real dialog, answered here
         QString shownFilter;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
