@@ -1,6 +1,5 @@
 #include "widgets/PlainToolTip.h"
 
-#include <QTextDocument>
 
 namespace widgets {
 
@@ -11,7 +10,8 @@ QString plainToolTip(const QString& text)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return Qt::convertFromPlainText(lines, Qt::WhiteSpaceNormal);
+    // pre-wrap keeps runs of blanks and the line breaks, yet wraps a long line.
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + lines.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 } // namespace widgets
