@@ -1,6 +1,5 @@
 #include "widgets/PlainToolTip.h"
 
-
 namespace widgets {
 
 QString plainToolTip(const QString& text)

@@ -163,9 +163,7 @@ private slots:
             f.form->sendReloadNoteList();
             QCoreApplication::processEvents(); // the scroll bar comes and goes through the event loop
         };
-        const auto textClearsTheBar = [&] {
-            return grid.cellRect(1, 0).right() < grid.viewport()->width();
-        };
+        const auto textClearsTheBar = [&] { return grid.cellRect(1, 0).right() < grid.viewport()->width(); };
         QVERIFY(grid.hasVerticalScrollBar());
         QVERIFY(textClearsTheBar());
 
