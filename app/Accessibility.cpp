@@ -15,6 +15,19 @@ namespace {
 // note is there to read in the memo.
 constexpr int kLongestRowName = 4000;
 
+class UnavailableButtonAccessible : public QAccessibleWidget {
+public:
+    explicit UnavailableButtonAccessible(QWidget* picture) : QAccessibleWidget(picture, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.disabled = true;
+        state.focusable = false;
+        return state;
+    }
+};
+
 class ImageButtonAccessible : public QAccessibleWidget {
 public:
     explicit ImageButtonAccessible(widgets::TMouseEffectImage* image) : QAccessibleWidget(image, QAccessible::Button) {}
@@ -86,6 +99,11 @@ private:
 
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
+    // A window of its own, with its own title bar: a frame, not a pane inside one.
+    if (className == QLatin1String("app::TMiniForm"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("app::UnavailableButtonPicture"))
+        return new UnavailableButtonAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("app::NoteGrid"))
         return new NoteGridAccessible(static_cast<NoteGrid*>(object));
     if (className == QLatin1String("widgets::TabSet"))

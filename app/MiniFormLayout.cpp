@@ -1,6 +1,7 @@
 // The main window's controls at their places, its menus and the wiring of its handlers.
 #include "app/MiniForm.h"
 
+#include "app/Accessibility.h"
 #include "app/NoteGrid.h"
 #include "app/ToolRowPictures.h"
 #include "app/WindowPictures.h"
@@ -70,10 +71,11 @@ void givePictures(widgets::TMouseEffectImage* image, ToolButtonArt art, qreal de
 
 QLabel* disabledPicture(QWidget* parent, int left, const QString& name, const QString& hint)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new UnavailableButtonPicture(parent);
     label->setObjectName(name);
     label->setGeometry(left, 6, 24, 24);
     label->setToolTip(hint);
+    label->setAccessibleName(hint);
     label->hide();
     return label;
 }
@@ -139,6 +141,7 @@ void TMiniForm::buildLayout()
 
     memoContent = new widgets::TFlatMemo(pnlBackGround);
     memoContent->setObjectName(QStringLiteral("memoContent"));
+    memoContent->setAccessibleName(QStringLiteral("Note text"));
     memoContent->setColorBorder(0xFFD9E0);
     memoContent->setColorFlat(0xFFFFFF);
     memoContent->setColorFocused(0xFFFFFF);

@@ -94,6 +94,11 @@ void TMiniForm::reloadNoteList()
         }
     }
 
+    // Whichever way the rebuild ends, the list opens on its current row, and the text
+    // column clears the scroll bar the new rows may have brought.
+    grid.showCurrentRow();
+    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
+
     if (query.recordCount() > 0) {
         m_state.ApplyMode = QStringLiteral("M");
         query.first();
@@ -108,7 +113,6 @@ void TMiniForm::reloadNoteList()
                 break;
         }
     }
-    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
 }
 
 void TMiniForm::sgContentsSelectCell(int, int row, bool&)
@@ -157,6 +161,7 @@ void TMiniForm::sgContentsDrawCell(QPainter& painter, int column, int row, const
     cell.current = row == sgContents->currentRow();
     cell.separator = sgContents->rowTag(row) == SeparatorRowTag;
     cell.text = &sgContents->cellUtf8(column, row);
+    cell.shown = rect & sgContents->viewport()->rect();
     paintNoteCell(painter, rect, cell, m_listFont, m_state.NoteFont, palette());
 }
 

@@ -42,7 +42,7 @@ QString visiblePrefix(const QByteArray& utf8, const QRect& rect, const QFontMetr
 
 } // namespace
 
-void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8)
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown)
 {
     if (utf8.isEmpty() || rect.width() <= 0)
         return;
@@ -68,11 +68,14 @@ void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf
         y += line.height();
     }
     layout.endLayout();
+    const QRect visible = shown.isNull() ? rect : (shown & rect);
+    const qreal visibleTop = visible.top() - rect.top() - 0.01;
+    const qreal visibleBottom = visible.top() + visible.height() - rect.top() + 0.01;
     painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setClipRect(visible, Qt::IntersectClip);
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        if (line.y() + line.height() <= rect.height() + 0.01)
+        if (line.y() >= visibleTop && line.y() + line.height() <= visibleBottom)
             line.draw(&painter, rect.topLeft());
     }
     painter.restore();
@@ -101,7 +104,7 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
     painter.setFont(font.toQFont());
     painter.setPen(textColor);
     if (cell.text)
-        drawWrappedText(painter, rect, *cell.text);
+        drawWrappedText(painter, rect, *cell.text, cell.shown);
 
     if (cell.column == 0) {
         const int right = rect.x() + rect.width(); // the border column, over the grid line

@@ -16,6 +16,10 @@ struct NoteCell {
     bool current = false;
     bool separator = false;
     const QByteArray* text = nullptr; // UTF-8, as the store read it
+    // The part of the cell inside the list, when the list shows only part of it; a text
+    // line not wholly in there is left out, so that a row cut by the list's edge shows no
+    // slivers of glyphs along that edge.
+    QRect shown;
 };
 
 // Draws one cell of the note list: the background by row parity and current row, the
@@ -26,8 +30,8 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
 
 // Draws text into a rectangle: breaks at word boundaries (inside a word only when it is
 // longer than a line), takes CR LF, CR and LF as line ends, draws '&' as it is, and
-// leaves out a last line that would not fit whole. Only as much of a long text is laid
-// out as can be seen.
-void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8);
+// leaves out a last line that would not fit whole, in the rectangle or in `shown` (its part
+// on screen; null for all of it). Only as much of a long text is laid out as can be seen.
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown = {});
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "app/NoteGrid.h"
 
+#include "widgets/PlainToolTip.h"
+
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -54,6 +56,14 @@ void NoteGrid::setRowCount(int count)
     m_rows.resize(size_t(count));
     for (size_t i = size_t(old); i < m_rows.size(); ++i)
         m_rows[i].height = m_defaultRowHeight;
+    heightsChanged();
+}
+
+void NoteGrid::setDefaultRowHeight(int height)
+{
+    m_defaultRowHeight = height;
+    for (Row& row : m_rows)
+        row.height = height;
     heightsChanged();
 }
 
@@ -229,7 +239,8 @@ void NoteGrid::paintEvent(QPaintEvent* event)
             const QRect rect = cellRect(column, row);
             if (onDrawCell) {
                 painter.save();
-                painter.setClipRect(rect.adjusted(0, 0, column == 0 ? kGridLineWidth : 0, 0));
+                // Nothing of a cell lands outside it, nor outside the list.
+                painter.setClipRect(rect.adjusted(0, 0, column == 0 ? kGridLineWidth : 0, 0) & viewport()->rect());
                 onDrawCell(painter, column, row, rect);
                 painter.restore();
             }
@@ -332,9 +343,10 @@ bool NoteGrid::viewportEvent(QEvent* event)
         if (m_hint.isEmpty())
             QToolTip::hideText();
         else if (m_hint.size() > kMostShown)
-            QToolTip::showText(help->globalPos(), m_hint.left(kMostShown) + QChar(0x2026), viewport());
+            QToolTip::showText(help->globalPos(), widgets::plainToolTip(m_hint.left(kMostShown) + QChar(0x2026)),
+                               viewport());
         else
-            QToolTip::showText(help->globalPos(), m_hint, viewport());
+            QToolTip::showText(help->globalPos(), widgets::plainToolTip(m_hint), viewport());
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);

@@ -35,7 +35,8 @@ public:
     // taken from the system until rows are added.
     void reserveRows(int count) { m_rows.reserve(size_t(std::max(count, 0))); }
     int defaultRowHeight() const { return m_defaultRowHeight; }
-    void setDefaultRowHeight(int height) { m_defaultRowHeight = height; }
+    // Every row takes the new height, as the list's design state has all rows alike.
+    void setDefaultRowHeight(int height);
 
     int rowHeight(int row) const;
     void setRowHeight(int row, int height);
@@ -54,6 +55,8 @@ public:
     int currentRow() const { return m_current; }
     // Asks the select handler first, as a click or a key does.
     void setCurrentRow(int row);
+    // Scrolls as little as needed to bring the current row into view.
+    void showCurrentRow() { scrollToRow(m_current); }
 
     int topRow() const;
     bool hasVerticalScrollBar() const;

@@ -1,5 +1,7 @@
 #include "widgets/TabSet.h"
 
+#include "widgets/PlainToolTip.h"
+
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -7,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace widgets {
@@ -38,11 +41,33 @@ void TabSet::setTabIndex(int index)
     m_index = index;
     makeVisible(m_index);
     update();
-    if (QAccessible::isActive() && hasFocus()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(m_index);
-        QAccessible::updateAccessibility(&focus);
+    // A screen reader says the new tab whether the change came from a key, a click or
+    // a command.
+    if (QAccessible::isActive()) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(m_index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(m_index);
+        QAccessible::updateAccessibility(&selection);
     }
+}
+
+// The tooltip is the category's description, the user's own text: shown as typed.
+bool TabSet::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QString tip = plainToolTip(toolTip());
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+    }
+    return true;
 }
 
 void TabSet::insertTab(int index, const QString& caption)

@@ -50,6 +50,7 @@ public:
     QRect scrollArrowRect(bool forward) const;
 
 protected:
+    bool event(QEvent* event) override; // the tooltip shows as plain text
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

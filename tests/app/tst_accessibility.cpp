@@ -1,6 +1,6 @@
-// The main window as assistive technology sees it: every button named by its hint and
-// pressable, the category tabs, and the note list's rows with their texts; and the menus
-// reached from the keyboard.
+// The main window as assistive technology sees it: a frame, every button named by its hint
+// and pressable, no nameless picture, the category tabs, and the note
+// list's rows with their texts; and the menus reached from the keyboard.
 #include "app/Accessibility.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -106,6 +107,34 @@ private slots:
             ->iface->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(browse.size(), 0);
+    }
+
+    void windowIsAFrameAndNothingOnScreenIsNameless()
+    {
+        Form f;
+        QVERIFY(f.start());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.form.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quibbet"));
+
+        const auto check = [&f](QLabel* shownPicture, const QString& name) {
+            const QList<Node> nodes = f.tree();
+            QCOMPARE(nodeOf(nodes, f.form->memoContent)->name, QStringLiteral("Note text"));
+            // The picture standing in for an unavailable button is that button, unavailable.
+            QVERIFY(shownPicture->isVisible());
+            const Node* picture = nodeOf(nodes, shownPicture);
+            QCOMPARE(picture->role, QAccessible::Button);
+            QCOMPARE(picture->name, name);
+            QVERIFY(picture->iface->state().disabled);
+            for (const Node& node : nodes) {
+                const bool picturesOrButtons = node.role == QAccessible::Graphic || node.role == QAccessible::Button;
+                if (picturesOrButtons && !node.iface->state().invisible)
+                    QVERIFY2(!node.name.isEmpty(), node.object ? qPrintable(node.object->objectName()) : "");
+            }
+        };
+        check(f.form->imgBrowseModeDis, QStringLiteral("Browse mode")); // browse mode after start-up
+        f.form->imgEditModeClick();
+        check(f.form->imgEditModeDis, QStringLiteral("Edit mode"));
     }
 
     void tabsAreATabListWithTheSelectedOneMarked()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 using app::TMiniForm;
@@ -58,6 +59,7 @@ private slots:
                  (QStringList{QStringLiteral("Default"), QStringLiteral("Search"), QStringLiteral("Work"),
                               QStringLiteral("it's"), QStringLiteral("*New")}));
         QCOMPARE(g.form->tabGroups->tabIndex(), 0);
+        QCOMPARE(g.grid().rowHeight(0), 50); // the blank row keeps the height of the design state
         QCOMPARE(g.form->state().ApplyMode, QStringLiteral("I")); // empty list: the start value stays
         QVERIFY(g.form->state().InBrowseMode);
         QCOMPARE(g.form->pnlStatus2->text(), QStringLiteral("(mode:Browse)"));
@@ -138,6 +140,103 @@ private slots:
         QCOMPARE(f.form->pnlStatus1->text(), QStringLiteral("Created : 09:02 Mon, 07Dec2026"));
         QCOMPARE(f.form->AQclipQuery().recNo(), 1);
         QVERIFY(!f.form->AQclipQuery().eof());
+    }
+
+    void everyRebuildOpensOnTheCurrentRowWithTextClearOfTheScrollBar()
+    {
+        Form f;
+        for (int id = 1; id <= 8; ++id) {
+            f.db.addNote(id, QStringLiteral("0"), QStringLiteral("09:0%1 Mon, 07Dec2026").arg(id),
+                         QStringLiteral("note %1").arg(id));
+            f.db.addNote(20 + id, QStringLiteral("2"), QStringLiteral("10:0%1 Mon, 07Dec2026").arg(id),
+                         QStringLiteral("work %1").arg(id));
+        }
+        f.db.exec(QStringLiteral("insert into clip_groups values (2,'Work','')"));
+        QVERIFY(f.start());
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        app::NoteGrid& grid = f.grid();
+        QScrollBar& bar = *grid.verticalScrollBar();
+        const auto reload = [&](int group, int note) {
+            f.form->state().CurGroupId = group;
+            f.form->state().CurNoteId = note;
+            f.form->sendReloadNoteList();
+            QCoreApplication::processEvents(); // the scroll bar comes and goes through the event loop
+        };
+        const auto textClearsTheBar = [&] { return grid.cellRect(1, 0).right() < grid.viewport()->width(); };
+        QVERIFY(grid.hasVerticalScrollBar());
+        QVERIFY(textClearsTheBar());
+
+        // Scrolled to the oldest notes, another category opens on its newest.
+        bar.setValue(bar.maximum());
+        reload(2, 0);
+        QCOMPARE(grid.currentRow(), 0);
+        QCOMPARE(bar.value(), 0);
+        bar.setValue(bar.maximum());
+        reload(2, 21); // found on the last row: the rebuild still opens at the top
+        QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("work 1"));
+        QCOMPARE(bar.value(), 0);
+
+        // An empty category widens the text column; the next list with a scroll bar narrows
+        // it again, though that rebuild finds the current note.
+        reload(5, 21);
+        QCOMPARE(grid.colWidth(1), grid.width() - 50);
+        reload(0, 3);
+        QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("note 3"));
+        QVERIFY(grid.hasVerticalScrollBar());
+        QVERIFY(textClearsTheBar());
+    }
+
+    void aRowCutByTheListsEdgeShowsNoSliverOfText_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+
+    void aRowCutByTheListsEdgeShowsNoSliverOfText()
+    {
+        QFETCH(qreal, ratio);
+        Form f;
+        for (int id = 1; id <= 8; ++id)
+            f.db.addNote(id, QStringLiteral("0"), QStringLiteral("09:0%1 Mon, 07Dec2026").arg(id),
+                         QStringLiteral("Ärger milk ÄÖÜ Ärger %1").arg(id));
+        QVERIFY(f.start());
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        app::NoteGrid& grid = f.grid();
+        QWidget& viewport = *grid.viewport();
+        const auto render = [&](QWidget& widget) {
+            QImage image(widget.size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            widget.render(&image);
+            return image;
+        };
+        const auto inkIn = [&](const QImage& image, int top, int bottom) {
+            for (int y = int(top * ratio); y < int(bottom * ratio); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 150)
+                        return true;
+            return false;
+        };
+        // Row 6 (separator, notes 8 to 3) with its top few pixels showing at the bottom edge:
+        // the dots over its capitals would be all there is of it.
+        const int cut = 6;
+        const int top = grid.cellRect(1, 6).top();
+        grid.verticalScrollBar()->setValue(top - (viewport.height() - cut));
+        QCOMPARE(grid.cellRect(1, 6).top(), viewport.height() - cut);
+        QVERIFY(!inkIn(render(viewport), viewport.height() - cut, viewport.height()));
+        // Nor does the tab strip below the list show anything of it.
+        const QImage window = render(*f.form);
+        const QRect strip(f.form->tabGroups->mapTo(f.form.get(), QPoint(0, 0)) * ratio,
+                          f.form->tabGroups->size() * ratio);
+        QCOMPARE(window.copy(strip), render(*f.form->tabGroups).copy(QRect(QPoint(0, 0), strip.size())));
+
+        // Wholly in view, the row shows its text.
+        grid.verticalScrollBar()->setValue(top - viewport.height() + grid.rowHeight(6) + 1);
+        const QRect row = grid.cellRect(1, 6);
+        QVERIFY(row.bottom() < viewport.height());
+        QVERIFY(inkIn(render(viewport), row.top(), row.bottom()));
     }
 
     void everyRowTheUserSelectsShowsItsNote()
