@@ -94,7 +94,7 @@ if [ "${1:-}" = --inside ]; then
     chmod 1777 "$root/tmp/.X11-unix"
     bind "$root/tmp/.X11-unix" /tmp/.X11-unix --bind
 
-    in_root() { chroot "$root" /usr/bin/env -i TERM=xterm LANG=C.UTF-8 "$@"; }
+    in_root() { chroot "$root" /usr/bin/env -i TERM=xterm PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
     say "the setting: sudo and a user '$user' who may use it without a password"
     {
@@ -113,6 +113,18 @@ if [ "${1:-}" = --inside ]; then
     git -C "$root$clone" checkout -q --detach "$commit"
     chown -R "$uid:$gid" "$root$clone"
     say "cloned $commit into $clone"
+
+    # What the commands cost: packages, their room on the disk, and the build folder.
+    installed_count() {
+        dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${db:Status-Status}\n' | grep -c '^installed$'
+    }
+    system_mb() { du -sxm --exclude="$root/home" "$root" | cut -f1; }
+    packages_before=$(installed_count)
+    system_before=$(system_mb)
+    report_cost() {
+        say "cost so far: $(($(installed_count) - packages_before)) packages installed," \
+            "$(($(system_mb) - system_before)) MB more outside /home, build/ $(du -sm "$root$clone/build" | cut -f1) MB"
+    }
 
     as_user() {
         chroot --userspec="$uid:$gid" --groups="$gid" "$root" /usr/bin/env -i TERM=xterm \
@@ -188,6 +200,7 @@ if [ "${1:-}" = --inside ]; then
 
     say "step 1: ./scripts/run.sh as $user (installs, builds, starts Quibbet)"
     run_command_until_window as_user "$work/run-user.log"
+    report_cost
 
     say "step 2: ./scripts/test.sh as root in the same clone"
     started=$(date +%s)
@@ -208,6 +221,7 @@ if [ "${1:-}" = --inside ]; then
         die "the program was not compiled with -Werror"
     grep -E '^[0-9]+% tests passed|^Total Test time' "$work/test-root.log" | sed "s/^/$me: /"
     say "./scripts/test.sh as root passed after $(elapsed "$started")"
+    report_cost
 
     say "step 3: ./scripts/run.sh as root after the test command"
     run_command_until_window as_root "$work/run-root.log"
@@ -310,11 +324,5 @@ say "root built after $(elapsed "$started")"
 
 status=0
 unshare --mount --propagation private -- bash "$repo/scripts/check-fresh-debian.sh" --inside "$work" "$commit" || status=$?
-if [ "$status" -ne 0 ]; then
-    for log in "$work"/*.log; do
-        echo "$me: --- last lines of $(basename "$log")" >&2
-        tail -n 25 "$log" >&2
-    done
-    die "a step failed after $(elapsed "$started")"
-fi
+[ "$status" -eq 0 ] || die "a step failed after $(elapsed "$started")"
 say "passed in $(elapsed "$started")"
