@@ -166,7 +166,8 @@ if [ "${1:-}" = --inside ]; then
     # Starts ./scripts/run.sh (as_user or as_root) in the clone on a private X server, waits
     # for the window and the notes file, then ends Quibbet. Prints how long it took.
     run_command_until_window() {
-        local who=$1 log=$2 started window=""
+        local who=$1 log=$2 started window="" name
+        name=$([ "$who" = as_root ] && echo root || echo "$user")
         start_xvfb
         started=$(date +%s)
         "$who" DISPLAY="$display" bash -c "cd $clone && exec ./scripts/run.sh" </dev/null >"$log" 2>&1 &
@@ -176,28 +177,23 @@ if [ "${1:-}" = --inside ]; then
                 wait "$run_pid" && status=0 || status=$?
                 run_pid=""
                 tail -n 60 "$log" >&2
-                die "./scripts/run.sh as $who ended (status $status) before Quibbet's window and notes file appeared"
+                die "./scripts/run.sh as $name ended (status $status) before Quibbet's window and notes file appeared"
             fi
             window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | head -n 1 || true)
             [ -n "$window" ] && [ -s "$root$clone/clipdata.dat" ] && break
             if [ $(($(date +%s) - started)) -gt "$step_limit" ]; then
                 tail -n 60 "$log" >&2
-                die "./scripts/run.sh as $who: no window and notes file after $step_limit s"
+                die "./scripts/run.sh as $name: no window and notes file after $step_limit s"
             fi
             sleep 1
         done
-        say "./scripts/run.sh as $who: window mapped and clipdata.dat written after $(elapsed "$started")"
-        # run.sh hands its process to Quibbet, so this ends Quibbet itself.
-        kill "$run_pid"
-        for _ in $(seq 1 100); do
-            kill -0 "$run_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$run_pid" 2>/dev/null || true
+        say "./scripts/run.sh as $name: window mapped and clipdata.dat written after $(elapsed "$started")"
+        # run.sh hands its process to Quibbet: ending what runs in the root ends Quibbet, and
+        # with it the command, while its X server is still there.
+        end_processes_in "$root"
         wait "$run_pid" 2>/dev/null || true
         run_pid=""
         stop_xvfb
-        end_processes_in "$root"
     }
 
     say "step 1: ./scripts/run.sh as $user (installs, builds, starts Quibbet)"
