@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by run.sh and test.sh: install what is missing, configure when needed, build.
 set -euo pipefail
 
