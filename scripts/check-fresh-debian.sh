@@ -97,7 +97,7 @@ if [ "${1:-}" = --inside ]; then
     in_root() { chroot "$root" /usr/bin/env -i TERM=xterm PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
     # An installed system knows its own name; sudo asks for it.
-    grep -qw "$(hostname)" "$root/etc/hosts" || echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+    grep -qsw "$(hostname)" "$root/etc/hosts" || printf '127.0.0.1 localhost\n127.0.1.1 %s\n' "$(hostname)" >>"$root/etc/hosts"
     say "the setting: sudo and a user '$user' who may use it without a password"
     {
         in_root DEBIAN_FRONTEND=noninteractive apt-get -q update
