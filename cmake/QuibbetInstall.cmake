@@ -47,7 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # are loaded at run time instead: the toolkit's window-system plugins.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The narrow sans-serif face the notes are set in, and the opener of the help file.
+# The face the notes are set in, and the opener of the help file.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 set(CPACK_GENERATOR DEB)

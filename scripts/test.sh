@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors, and runs every test,
-# the end-to-end ones included (each starts and stops its own Xvfb).
+# Installs what is missing, builds everything with warnings as errors (whatever build/ was
+# configured with before), and runs every test, the end-to-end ones included (each starts
+# and stops its own Xvfb). Arguments go to ctest, e.g. ./scripts/test.sh -R e2e_
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing_packages clang libclang-rt-14-dev # the bounded fuzz run
+
+# Debian packages that only the tests need, one group per line; add new ones here.
+QUIBBET_TEST_PACKAGES=(
+    clang libclang-rt-14-dev          # the bounded fuzz run
+    trayer xclip                      # tray and clipboard tests
+    weston xwayland qt6-wayland       # Wayland tests: XWayland and the native platform
+    poppler-utils libchm-bin          # reading printed and help output
+    at-spi2-core python3-pyatspi      # accessibility tests
+)
+
+install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"
 build_quibbet -DQUIBBET_WERROR=ON
-cd "$QUIBBET_BUILD"
+cd "$QUIBBET_BUILD" || exit 1
 ctest --output-on-failure -j2 "$@"
