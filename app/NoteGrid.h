@@ -44,6 +44,17 @@ public:
 
     qint32 rowTag(int row) const;
     void setRowTag(int row, qint32 tag);
+    // What a row shows; a tag alone cannot tell, since a note may carry any id.
+    enum class RowKind : unsigned char { Blank, Note, Separator };
+    RowKind rowKind(int row) const
+    {
+        return (row >= 0 && row < rowCount()) ? m_rows[size_t(row)].kind : RowKind::Blank;
+    }
+    void setRowKind(int row, RowKind kind)
+    {
+        if (row >= 0 && row < rowCount())
+            m_rows[size_t(row)].kind = kind;
+    }
     QString cellText(int column, int row) const;
     const QByteArray& cellUtf8(int column, int row) const;
     void setCell(int column, int row, const QByteArray& utf8);
@@ -90,6 +101,7 @@ private:
     struct Row {
         qint32 tag = 0;
         int height = 0;
+        RowKind kind = RowKind::Blank;
         QByteArray cells[kColumns];
     };
 
