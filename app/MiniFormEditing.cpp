@@ -159,6 +159,7 @@ void TMiniForm::imgBrowseModeClick()
 void TMiniForm::imgNewClick()
 {
     m_state.ApplyMode = QStringLiteral("I");
+    m_state.CurNoteId = 0; // the note on screen is one not stored yet (a reminder set now has none)
     setMemoText(*memoContent, QString());
     imgEditModeClick();
 }

@@ -26,8 +26,12 @@ std::vector<StoredRow> readRows(Query& modify, const QString& statement)
     const QStringList columns = statement.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
     for (int record = 0; record < modify.recordCount(); ++record) {
         StoredRow row;
-        for (const QString& column : columns)
-            row.emplace_back(column, modify.value(record, modify.columnIndex(column)));
+        for (const QString& column : columns) {
+            Value value = modify.value(record, modify.columnIndex(column));
+            // Read text is a view into the result, which goes when the query closes.
+            value.text = QByteArray(value.text.constData(), value.text.size());
+            row.emplace_back(column, std::move(value));
+        }
         rows.push_back(std::move(row));
     }
     modify.close();
