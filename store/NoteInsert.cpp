@@ -19,10 +19,12 @@ qint32 nextNoteId(Query& modify, qint32 idsHeldUpTo)
 }
 
 qint32 insertNewNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
-                     const QString& content, qint32 idsHeldUpTo)
+                     const QString& content, qint32 idsHeldUpTo, const std::function<void()>& idChosen)
 {
     Database::Transaction transaction(database);
     const qint32 newId = nextNoteId(modify, idsHeldUpTo);
+    if (idChosen)
+        idChosen();
     modify.addLine(sql::insertNote(newId, groupId));
     modify.setText(QStringLiteral("content"), content);
     modify.setText(QStringLiteral("create_time"), createTime);
