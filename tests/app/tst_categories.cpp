@@ -170,6 +170,28 @@ private slots:
         QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "*New"}));
     }
 
+    // A new category never takes an id that notes still carry (from a category deleted by an
+    // older version, here 7) or that Undo may give back.
+    void newCategoriesShowNoNotesOfOldOnes()
+    {
+        fixture::Form f(QStringList(kSeed) << fixture::note(3, "7", "09:00 Mon, 07Dec2026", "left behind",
+                                                           "2026-12-07 09:00:00"));
+        answerCategory(QStringLiteral("Alpha"));
+        f->actNewCategoryExecute();
+        QCOMPARE(f.state().CurGroupId, 8);
+        QCOMPARE(f.tags(), QList<qint32>{0});
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        f->Delete1Click();
+        answerCategory(QStringLiteral("Beta"));
+        f->actNewCategoryExecute();
+        QCOMPARE(f.state().CurGroupId, 9);
+        QTest::keyClick(f->sgContents, Qt::Key_Z, Qt::ControlModifier); // Alpha comes back as it was
+        QCOMPARE(f.rows("select group_id,group_name from clip_groups order by group_id", 2),
+                 (QStringList{"1|Search", "2|Work", "8|Alpha", "9|Beta"}));
+        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "Alpha", "Beta", "*New"}));
+        QCOMPARE(f.selectedTab(), QStringLiteral("Beta"));
+    }
+
     void deleteAsksThenRemovesTheCategoryButNotItsNotes()
     {
         fixture::Form f(kSeed);
