@@ -51,7 +51,7 @@ QString selectGroupNamed(const QString& name);
 // of clip_groups: a new category never lists notes left behind by one deleted before.
 inline const QString selectMaxGroupId =
     QStringLiteral("select max(max_id) as max_id from (select max(group_id) as max_id from clip_groups "
-                   "union all select max(group_id) from notes_main)");
+                   "union all select max(group_id) from notes_main where group_id is not null)");
 // The ids of a category's notes, and moving them between categories by id.
 QString selectNotesOfGroup(qint32 groupId);
 QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId);

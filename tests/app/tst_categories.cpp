@@ -140,36 +140,6 @@ private slots:
         QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
     }
 
-    // Default, Search and *New are no names a category can take, and the tabs that bear
-    // them can be neither renamed nor deleted: each would hide notes.
-    void reservedNamesAndTabsAreRefused()
-    {
-        fixture::Form f(kSeed);
-        for (const QString tab : {"Default", "Search"}) {
-            f.chooseTab(tab);
-            answerCategory(QStringLiteral("Renamed"));
-            f->Rename1Click();
-            QVERIFY(widgets::Modal::hasQueuedAnswers()); // no dialog came up
-            widgets::Modal::clearQueuedAnswers();
-            widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-            f->Delete1Click();
-            QVERIFY(widgets::Modal::hasQueuedAnswers());
-            widgets::Modal::clearQueuedAnswers();
-        }
-        f.chooseTab(QStringLiteral("Work"));
-        for (const QString name : {"Default", "Search", "*New"}) {
-            answerCategory(name);
-            f->actNewCategoryExecute();
-            answerCategory(name);
-            f->Rename1Click();
-        }
-        QCOMPARE(widgets::Modal::shownMessages().size(), size_t(6));
-        QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
-        QCOMPARE(f.rows("select group_id,group_name from clip_groups order by group_id", 2),
-                 (QStringList{"1|Search", "2|Work"}));
-        QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "*New"}));
-    }
-
     // A new category never takes an id that notes still carry (from a category deleted by an
     // older version, here 7) or that Undo may give back.
     void newCategoriesShowNoNotesOfOldOnes()
