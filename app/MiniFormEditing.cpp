@@ -256,6 +256,7 @@ void TMiniForm::selectNoteRowFrom(int row)
         m_state.CurNoteId = 0;
         m_state.ApplyMode = QStringLiteral("I");
         setMemoText(*memoContent, QString());
+        pnlStatus1->clear(); // the note it told of is gone
         return;
     }
     if (chosen == grid.currentRow()) {
