@@ -82,11 +82,6 @@ QString selectGroupById(qint32 groupId)
            QString::number(groupId);
 }
 
-QString deleteGroupById(qint32 groupId)
-{
-    return QStringLiteral("delete from clip_groups where group_id =") + QString::number(groupId);
-}
-
 QString selectWholeReminders(qint32 noteId)
 {
     return QStringLiteral("select clip_id,remind_content,remind_time,type,flag from remind where clip_id=") +

@@ -57,7 +57,6 @@ QString selectNotesOfGroup(qint32 groupId);
 QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId);
 // A category's row by id.
 QString selectGroupById(qint32 groupId);
-QString deleteGroupById(qint32 groupId);
 // 12. A new category.
 QString insertGroup(qint32 newId, const QString& name, const QString& description);
 // 13. Drop the copies of the last search.
