@@ -32,6 +32,7 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();
     buildMenus();
+    buildUndoEntry();
     connectHandlers();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SharedState.h"
+#include "app/UndoDelete.h"
 #include "dialogs/PrinterPort.h"
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
@@ -123,12 +124,19 @@ public:
     void Edit1Click();
     void Deletenote1Click();
     void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Puts back what was deleted last in this run: a note or a category.
+    void UndoDelete1Click();
+    QAction* actUndoDelete = nullptr;
+    // The note a reminder set now belongs to: a search copy's reminder is its source note's.
+    qint32 noteIdForReminder() const;
 
     // Categories.
     bool tabGroupsChange(int newIndex);
     void actNewCategoryExecute();
     void Rename1Click();
     void Delete1Click();
+    // Shows the notes of the selected tab's category, whatever was shown before.
+    bool showSelectedCategory();
 
     // Window behaviour.
     void btnLockClick();
@@ -207,8 +215,14 @@ private:
     void applyMemoFont();
     void installMemoKeys();
     void startIntegrityCheck();
+    void buildUndoEntry();
+    void undoDeleteChanged();
+    void deleteShownNote();
+    void selectNoteRowFrom(int row);
+    bool showCategory(int index);
 
     SharedState m_state;
+    UndoDelete m_undo;
     std::unique_ptr<store::Database> m_database;
     std::unique_ptr<store::Query> m_clipQuery;
     std::unique_ptr<store::Query> m_clipModify;

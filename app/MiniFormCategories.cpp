@@ -1,7 +1,9 @@
 // Categories: the tab change, new category, rename and delete.
 #include "app/MiniForm.h"
 
+#include "app/NoteGrid.h"
 #include "dialogs/CategoryManage.h"
+#include "store/DeletedItems.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
 #include "widgets/TabSet.h"
@@ -33,6 +35,13 @@ bool categoryNameTaken(store::Query& modify, const QString& name)
     return modify.recordCount() >= 1;
 }
 
+// The captions of the tabs that are no category of their own, or that the search finds
+// by name: a category of that name would hide notes.
+bool isReservedCategoryName(const QString& name)
+{
+    return name == QLatin1String("Default") || name == QLatin1String("Search") || name == kNewTab;
+}
+
 void showDuplicateName(QWidget* owner)
 {
     widgets::Modal::message(owner, QMessageBox::Warning, QStringLiteral("Information"),
@@ -45,12 +54,26 @@ bool TMiniForm::tabGroupsChange(int newIndex)
 {
     const QString caption = tabGroups->caption(newIndex);
     if (caption == kNewTab) {
+        // "*New" is no category: the tab that stays selected is the one whose notes are
+        // shown, or the new one when the dialog made it and the list now shows it.
         actNewCategoryExecute();
-        return true;
+        return false;
     }
     if (!m_state.InBrowseMode)
         return false; // the memo may hold text that is not applied yet
-    // A failed look-up or reload keeps the tab that was selected.
+    return showCategory(newIndex);
+}
+
+bool TMiniForm::showSelectedCategory()
+{
+    return showCategory(tabGroups->tabIndex());
+}
+
+// Makes the tab's category the one the list shows; a failed look-up or reload keeps the tab
+// that was selected.
+bool TMiniForm::showCategory(int index)
+{
+    const QString caption = tabGroups->caption(index);
     return guarded([&] {
         store::Query& modify = AQclipModify();
         modify.close();
@@ -60,7 +83,13 @@ bool TMiniForm::tabGroupsChange(int newIndex)
         modify.open();
         m_state.CurGroupId = modify.fieldAsInteger(QStringLiteral("group_id"));
         tabGroups->setToolTip(modify.fieldAsString(kDescription));
+        // A note of the category left is never the one shown in the next: ids of copies and
+        // of real notes may be equal.
+        m_state.CurNoteId = 0;
         sendReloadNoteList();
+        // Keys go to the list, unless the user is choosing tabs from the keyboard.
+        if (m_state.InBrowseMode && !tabGroups->hasFocus())
+            sgContents->setFocus();
     });
 }
 
@@ -70,28 +99,25 @@ void TMiniForm::actNewCategoryExecute()
     if (!dialogs::ShowCategoryDialog(record, this))
         return;
     bool added = false;
-    bool duplicate = false;
-    guarded([&] {
-        store::Query& modify = AQclipModify();
-        // The check, the id and the insert in one transaction: a second program on the file
-        // cannot slip the same name or id in between.
-        store::Database::Transaction transaction(database());
-        duplicate = categoryNameTaken(modify, record.name);
-        modify.close();
-        if (duplicate)
-            return;
-        modify.close();
-        modify.clearSql();
-        modify.addLine(store::sql::selectMaxGroupId);
-        modify.open();
-        const qint32 newId = modify.fieldAsInteger(QStringLiteral("max_id")) + 1;
-        modify.close();
-        modify.clearSql();
-        modify.addLine(store::sql::insertGroup(newId, record.name, record.description));
-        modify.execSql();
-        transaction.commit();
-        added = true;
-    });
+    bool duplicate = isReservedCategoryName(record.name);
+    if (!duplicate) {
+        guarded([&] {
+            store::Query& modify = AQclipModify();
+            // The check, the id and the insert in one transaction: a second program on the file
+            // cannot slip the same name or id in between.
+            store::Database::Transaction transaction(database());
+            duplicate = categoryNameTaken(modify, record.name);
+            modify.close();
+            if (duplicate)
+                return;
+            const qint32 newId = store::nextGroupId(modify, m_undo.highestGroupId());
+            modify.clearSql();
+            modify.addLine(store::sql::insertGroup(newId, record.name, record.description));
+            modify.execSql();
+            transaction.commit();
+            added = true;
+        });
+    }
     if (duplicate)
         showDuplicateName(this);
     if (!added)
@@ -104,34 +130,42 @@ void TMiniForm::actNewCategoryExecute()
 void TMiniForm::Rename1Click()
 {
     const QString caption = tabGroups->caption(tabGroups->tabIndex());
+    // Default and *New have no row to rename, and the search finds its category by name.
+    if (caption.isEmpty() || isReservedCategoryName(caption))
+        return;
     store::Query& modify = AQclipModify();
     dialogs::TCategoryRec record;
+    bool found = false;
     if (!guarded([&] {
             openCategoryRow(modify, caption);
+            found = modify.recordCount() > 0;
             record.setName(modify.fieldAsString(kGroupName));
             record.setDescription(modify.fieldAsString(kDescription));
-        }))
+        }) ||
+        !found)
         return;
     const QString oldName = record.name;
     if (!dialogs::ShowCategoryDialog(record, this))
         return;
     bool renamed = false;
-    bool duplicate = false;
-    guarded([&] {
-        store::Database::Transaction transaction(database());
-        // A second category of one name could never be reached by its tab again.
-        duplicate = record.name != oldName && categoryNameTaken(modify, record.name);
-        modify.close();
-        if (duplicate)
-            return;
-        openCategoryRow(modify, caption);
-        modify.edit();
-        modify.setField(kGroupName, record.name);
-        modify.setField(kDescription, record.description);
-        modify.post();
-        transaction.commit();
-        renamed = true;
-    });
+    bool duplicate = isReservedCategoryName(record.name);
+    if (!duplicate) {
+        guarded([&] {
+            store::Database::Transaction transaction(database());
+            // A second category of one name could never be reached by its tab again.
+            duplicate = record.name != oldName && categoryNameTaken(modify, record.name);
+            modify.close();
+            if (duplicate)
+                return;
+            openCategoryRow(modify, caption);
+            modify.edit();
+            modify.setField(kGroupName, record.name);
+            modify.setField(kDescription, record.description);
+            modify.post();
+            transaction.commit();
+            renamed = true;
+        });
+    }
     if (duplicate)
         showDuplicateName(this);
     if (renamed)
@@ -140,9 +174,12 @@ void TMiniForm::Rename1Click()
 
 void TMiniForm::Delete1Click()
 {
+    // Deleting the category shown changes what the list shows, which edit mode refuses.
+    if (!m_state.InBrowseMode)
+        return;
     const int index = tabGroups->tabIndex();
     const QString caption = tabGroups->caption(index);
-    if (caption.isEmpty() || caption == QLatin1String("Default") || caption == QLatin1String("Search"))
+    if (caption.isEmpty() || isReservedCategoryName(caption))
         return;
     bool deleted = false;
     guarded([&] {
@@ -154,15 +191,21 @@ void TMiniForm::Delete1Click()
                                                     QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
-        modify.deleteRow();
+        if (modify.recordCount() == 0)
+            modify.deleteRow(); // tells the user that there is no such category
+        // Its notes go to Default, where they stay in reach; Undo puts them back.
+        m_undo.push(UndoDelete::Category{store::deleteCurrentCategoryRow(database(), modify), index});
+        undoDeleteChanged();
         deleted = true;
     });
     if (!deleted)
         return;
-    // The tab that moves into the place is selected without a change of category.
+    // The tab that moves into the place is selected, and its notes are shown.
     tabGroups->removeTab(index);
-    if (tabGroups->caption(tabGroups->tabIndex()) == kNewTab)
+    if (tabGroups->caption(tabGroups->tabIndex()) == kNewTab && tabGroups->tabIndex() > 0)
         tabGroups->setTabIndex(tabGroups->tabIndex() - 1);
+    else
+        showSelectedCategory();
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include "app/NoteGrid.h"
 #include "store/Clock.h"
 #include "store/CreationTime.h"
+#include "store/DeletedItems.h"
 #include "store/NoteInsert.h"
 #include "store/Statements.h"
 #include "widgets/MouseEffectImage.h"
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace app {
 
@@ -41,7 +43,7 @@ void selectCurrentNoteRow(TMiniForm& form)
 {
     NoteGrid& grid = *form.sgContents;
     for (int row = 0; row < grid.rowCount(); ++row) {
-        if (grid.rowTag(row) == form.state().CurNoteId) {
+        if (grid.rowKind(row) == NoteGrid::RowKind::Note && grid.rowTag(row) == form.state().CurNoteId) {
             if (row != grid.currentRow())
                 grid.setCurrentRow(row);
             return;
@@ -49,21 +51,10 @@ void selectCurrentNoteRow(TMiniForm& form)
     }
 }
 
-// Whether the row shows a note of the list (not a date separator, not the blank row of an
-// empty list). Looks through the list's result without moving its cursor.
-bool rowHoldsNote(TMiniForm& form, int row)
+// The side of the notes the list shows: copies in the Search category, real notes elsewhere.
+store::sql::Side shownSide(const SharedState& state)
 {
-    const store::Query& list = form.AQclipQuery();
-    const qint32 tag = form.sgContents->rowTag(row);
-    const int idColumn = list.columnIndex(kId);
-    if (!list.isOpen() || idColumn < 0)
-        return false;
-    for (int record = 0; record < list.recordCount(); ++record) {
-        const store::Value& id = list.value(record, idColumn);
-        if (id.type != store::Value::Type::Null && id.toInt() == tag)
-            return true;
-    }
-    return false;
+    return state.CurGroupId == SearchGroupId ? store::sql::Side::Copy : store::sql::Side::Real;
 }
 
 // The category a new note is filed under: never the Search category, whose rows the next
@@ -73,19 +64,19 @@ qint32 categoryForNewNote(const SharedState& state)
     return state.CurGroupId == SearchGroupId ? 0 : state.CurGroupId;
 }
 
-qint32 insertNote(TMiniForm& form, const QString& text, qint32 groupId)
+qint32 insertNote(TMiniForm& form, const QString& text, qint32 groupId, qint32 idsHeldUpTo)
 {
     return store::insertNewNote(form.database(), form.AQclipModify(), groupId,
-                                store::formatCreationTime(store::Clock::now()), text);
+                                store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
 }
 
 // Runs the update of one note's text; returns whether it reached a row.
-bool updateNote(TMiniForm& form, qint32 noteId, const QString& text)
+bool updateNote(TMiniForm& form, qint32 noteId, store::sql::Side side, const QString& text)
 {
     store::Query& modify = form.AQclipModify();
     modify.close();
     modify.clearSql();
-    modify.addLine(store::sql::updateNoteContent(noteId));
+    modify.addLine(store::sql::updateNoteContent(noteId, side));
     modify.setText(kContent, text);
     modify.execSql();
     return modify.rowsAffected() > 0;
@@ -93,19 +84,19 @@ bool updateNote(TMiniForm& form, qint32 noteId, const QString& text)
 
 // Applies the memo to the note it shows. A search result is a copy that the next search
 // discards, so the note it was copied from takes the change too. When no note is left to
-// take it (none was shown yet, or it was deleted meanwhile) the text becomes a new note
-// rather than being dropped; the new note is then the current one. Returns a line for the
-// status bar, empty when there is nothing to say.
-QString applyChange(TMiniForm& form, const QString& text)
+// take it (it was deleted meanwhile) the text becomes a new note rather than being dropped;
+// the new note is then the current one. Returns a line for the status bar, empty when there
+// is nothing to say.
+QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
-    bool stored = updateNote(form, state.CurNoteId, text);
-    if (state.CurGroupId == SearchGroupId && state.CurNoteId > SeparatorRowTag)
-        stored = updateNote(form, state.CurNoteId - SeparatorRowTag, text);
+    bool stored = updateNote(form, state.CurNoteId, shownSide(state), text);
+    if (shownSide(state) == store::sql::Side::Copy && state.CurNoteId > store::sql::kCopyIdOffset)
+        stored = updateNote(form, state.CurNoteId - store::sql::kCopyIdOffset, store::sql::Side::Real, text) || stored;
     if (stored)
         return {};
     const qint32 groupId = categoryForNewNote(state);
-    state.CurNoteId = insertNote(form, text, groupId);
+    state.CurNoteId = insertNote(form, text, groupId, idsHeldUpTo);
     return groupId == state.CurGroupId ? QStringLiteral("Saved as a new note")
                                        : QStringLiteral("Saved as a new note in Default");
 }
@@ -133,6 +124,7 @@ private:
 
 void TMiniForm::imgEditModeClick()
 {
+    memoContent->setFocusPolicy(Qt::StrongFocus);
     memoContent->raise();
     memoContent->setFocus();
     imgEditModeDis->raise();
@@ -149,6 +141,10 @@ void TMiniForm::imgEditModeClick()
 void TMiniForm::imgBrowseModeClick()
 {
     sgContents->raise();
+    // Keys go to what is in front: the memo behind the list must not take typing, Ctrl+Enter
+    // or the focus chain's Tab.
+    memoContent->setFocusPolicy(Qt::NoFocus);
+    sgContents->setFocus();
     imgEditMode->setPicture(imgEditMode->downPicture());
     imgBrowseModeDis->raise();
     imgBrowseModeDis->show();
@@ -163,14 +159,16 @@ void TMiniForm::imgBrowseModeClick()
 void TMiniForm::imgNewClick()
 {
     m_state.ApplyMode = QStringLiteral("I");
+    m_state.CurNoteId = 0; // the note on screen is one not stored yet (a reminder set now has none)
     setMemoText(*memoContent, QString());
-    memoContent->raise();
-    memoContent->setFocus();
     imgEditModeClick();
 }
 
 void TMiniForm::imgApplyClick()
 {
+    // In browse mode the memo is hidden: what it holds is not what the user sees.
+    if (m_state.InBrowseMode)
+        return;
     const QString text = memoContent->toPlainText();
     if (text.isEmpty()) {
         imgBrowseModeClick();
@@ -180,12 +178,14 @@ void TMiniForm::imgApplyClick()
     const bool applied = guarded([&] {
         if (m_state.ApplyMode == QLatin1String("I")) {
             const qint32 groupId = categoryForNewNote(m_state);
-            insertNote(*this, text, groupId);
+            // The new note is the one on screen now: the next Apply changes it.
+            m_state.CurNoteId = insertNote(*this, text, groupId, m_undo.highestNoteId());
+            m_state.ApplyMode = QStringLiteral("M");
             if (groupId != m_state.CurGroupId)
                 notice = QStringLiteral("Saved as a new note in Default");
             sendReloadNoteList();
         } else if (m_state.ApplyMode == QLatin1String("M")) {
-            notice = applyChange(*this, text);
+            notice = applyChange(*this, text, m_undo.highestNoteId());
             sendReloadNoteList();
         }
     });
@@ -200,20 +200,78 @@ void TMiniForm::imgApplyClick()
 
 void TMiniForm::imgDeleteClick()
 {
-    const int row = sgContents->currentRow();
-    // A separator row or the blank row of an empty list names no note: its tag is not an id.
-    if (!rowHoldsNote(*this, row))
+    if (!m_state.InBrowseMode && m_state.ApplyMode != QLatin1String("M")) {
+        // A draft of a new note: Delete throws the draft away; nothing stored changes.
+        imgBrowseModeClick();
+        selectNoteRowFrom(sgContents->currentRow());
         return;
-    const qint32 noteId = sgContents->rowTag(row);
-    guarded([&] {
-        store::Query& modify = AQclipModify();
-        modify.close();
-        modify.clearSql();
-        modify.addLine(store::sql::deleteNote(noteId));
-        modify.execSql();
+    }
+    deleteShownNote();
+}
+
+// Deletes the note on screen: in edit mode the one open in the memo, in browse mode the one
+// of the selected row (a separator or the blank row names none). Then the note that took
+// its place in the list is shown.
+void TMiniForm::deleteShownNote()
+{
+    qint32 noteId = m_state.CurNoteId;
+    int row = sgContents->currentRow();
+    if (m_state.InBrowseMode) {
+        if (sgContents->rowKind(row) != NoteGrid::RowKind::Note)
+            return;
+        noteId = sgContents->rowTag(row);
+    } else {
+        for (int r = 0; r < sgContents->rowCount(); ++r)
+            if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) == noteId)
+                row = r;
+    }
+    const bool deleted = guarded([&] {
+        auto note = store::deleteNoteKeeping(database(), AQclipModify(), noteId, shownSide(m_state));
+        if (note) {
+            m_undo.push(std::move(*note));
+            undoDeleteChanged();
+        }
         sendReloadNoteList();
-        setMemoText(*memoContent, AQclipQuery().fieldAsString(kContent));
     });
+    if (!deleted)
+        return;
+    if (!m_state.InBrowseMode)
+        imgBrowseModeClick();
+    selectNoteRowFrom(row);
+}
+
+// Shows the first note at or after the row, else the last one before it; with no note in
+// the list, none.
+void TMiniForm::selectNoteRowFrom(int row)
+{
+    NoteGrid& grid = *sgContents;
+    int chosen = -1;
+    for (int r = std::max(row, 0); r < grid.rowCount() && chosen < 0; ++r)
+        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
+            chosen = r;
+    for (int r = std::min(row, grid.rowCount() - 1); r >= 0 && chosen < 0; --r)
+        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
+            chosen = r;
+    if (chosen < 0) {
+        m_state.CurNoteId = 0;
+        m_state.ApplyMode = QStringLiteral("I");
+        setMemoText(*memoContent, QString());
+        pnlStatus1->clear(); // the note it told of is gone
+        return;
+    }
+    if (chosen == grid.currentRow()) {
+        bool canSelect = true;
+        sgContentsSelectCell(1, chosen, canSelect); // the grid would not ask again
+    } else {
+        grid.setCurrentRow(chosen);
+    }
+}
+
+qint32 TMiniForm::noteIdForReminder() const
+{
+    if (m_state.CurGroupId == SearchGroupId && m_state.CurNoteId > store::sql::kCopyIdOffset)
+        return m_state.CurNoteId - store::sql::kCopyIdOffset;
+    return m_state.CurNoteId;
 }
 
 void TMiniForm::imgPreClick()
@@ -238,17 +296,18 @@ void TMiniForm::imgNextClick()
 
 void TMiniForm::sgContentsDblClick()
 {
-    m_state.CurNoteId = sgContents->rowTag(sgContents->currentRow());
+    const int row = sgContents->currentRow();
     store::Query& list = AQclipQuery();
-    if (!list.isOpen() || !list.locate(kId, m_state.CurNoteId)) {
+    if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen() ||
+        !list.locate(kId, sgContents->rowTag(row))) {
+        m_state.CurNoteId = 0; // a separator's tag is no note's id
         imgNewClick();
         return;
     }
+    m_state.CurNoteId = sgContents->rowTag(row);
     pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
     setMemoText(*memoContent, list.fieldAsString(kContent));
     m_state.ApplyMode = QStringLiteral("M");
-    memoContent->raise();
-    memoContent->setFocus();
     imgEditModeClick();
 }
 

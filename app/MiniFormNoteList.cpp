@@ -61,6 +61,7 @@ void TMiniForm::reloadNoteList()
         grid.beginUpdate();
         for (int row = 0; row < grid.rowCount(); ++row) {
             grid.setRowTag(row, 0);
+            grid.setRowKind(row, NoteGrid::RowKind::Blank);
             grid.setCell(0, row, QByteArray());
             grid.setCell(1, row, QByteArray());
         }
@@ -82,6 +83,7 @@ void TMiniForm::reloadNoteList()
             if (day != previousDay) {
                 grid.setCell(1, r, day);
                 grid.setRowTag(r, SeparatorRowTag);
+                grid.setRowKind(r, NoteGrid::RowKind::Separator);
                 grid.setRowHeight(r, 22);
                 grid.setRowCount(grid.rowCount() + 1);
                 previousDay = day;
@@ -90,6 +92,7 @@ void TMiniForm::reloadNoteList()
             grid.setCell(0, r, characters(createTime, 0, 6, ascii));
             grid.setCell(1, r, query.value(note, contentColumn).utf8());
             grid.setRowTag(r, query.value(note, idColumn).toInt());
+            grid.setRowKind(r, NoteGrid::RowKind::Note);
             ++r;
         }
     }
@@ -113,6 +116,11 @@ void TMiniForm::reloadNoteList()
                 break;
         }
     }
+    // The note last shown is not in this list: nothing is shown, so the hidden memo holds no
+    // text that a later Apply could put into a note the user does not see.
+    m_state.CurNoteId = 0;
+    m_state.ApplyMode = QStringLiteral("I");
+    setMemoText(*memoContent, QString());
 }
 
 void TMiniForm::sgContentsSelectCell(int, int row, bool&)
@@ -122,7 +130,8 @@ void TMiniForm::sgContentsSelectCell(int, int row, bool&)
     if (m_rebuildingList)
         return;
     store::Query& query = AQclipQuery();
-    if (!query.isOpen() || !query.locate(QStringLiteral("id"), sgContents->rowTag(row)))
+    if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !query.isOpen() ||
+        !query.locate(QStringLiteral("id"), sgContents->rowTag(row)))
         return;
     pnlStatus1->setText(QStringLiteral("Created : ") + query.fieldAsString(QStringLiteral("create_time")));
     setMemoText(*memoContent, query.fieldAsString(QStringLiteral("content")));
@@ -159,7 +168,7 @@ void TMiniForm::sgContentsDrawCell(QPainter& painter, int column, int row, const
     cell.column = column;
     cell.row = row;
     cell.current = row == sgContents->currentRow();
-    cell.separator = sgContents->rowTag(row) == SeparatorRowTag;
+    cell.separator = sgContents->rowKind(row) == NoteGrid::RowKind::Separator;
     cell.text = &sgContents->cellUtf8(column, row);
     cell.shown = rect & sgContents->viewport()->rect();
     paintNoteCell(painter, rect, cell, m_listFont, m_state.NoteFont, palette());

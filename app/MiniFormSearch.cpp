@@ -35,10 +35,10 @@ void TMiniForm::Search1Click()
             return;
         if (searchTab != tabGroups->tabIndex())
             tabGroups->setTabIndex(searchTab);
-        else
+        else if (m_state.InBrowseMode)
             // Already selected, so the tab set asks nothing; the list must not keep showing
             // the old results (nor, after a delete, another category's notes).
-            tabGroupsChange(searchTab);
+            showSelectedCategory();
     });
 }
 

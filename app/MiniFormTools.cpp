@@ -68,7 +68,7 @@ void TMiniForm::LoadNoteFont()
 void TMiniForm::Reminder1Click()
 {
     const QString text = sgContents->cellText(1, sgContents->currentRow());
-    const dialogs::TRemindRec record = dialogs::makeRemindRec(m_state.CurNoteId, text);
+    const dialogs::TRemindRec record = dialogs::makeRemindRec(noteIdForReminder(), text);
     dialogs::ShowRemindDialog(record, this, [this](qint32 clipId, const QString& content, const QDateTime& when) {
         guarded([&] { saveReminder(clipId, content, when); });
     });

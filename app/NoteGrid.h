@@ -45,6 +45,17 @@ public:
 
     qint32 rowTag(int row) const;
     void setRowTag(int row, qint32 tag);
+    // What a row shows; a tag alone cannot tell, since a note may carry any id.
+    enum class RowKind : unsigned char { Blank, Note, Separator };
+    RowKind rowKind(int row) const
+    {
+        return (row >= 0 && row < rowCount()) ? RowKind(m_rows[size_t(row)].kind) : RowKind::Blank;
+    }
+    void setRowKind(int row, RowKind kind)
+    {
+        if (row >= 0 && row < rowCount())
+            m_rows[size_t(row)].kind = unsigned(kind);
+    }
     QString cellText(int column, int row) const;
     const QByteArray& cellUtf8(int column, int row) const;
     void setCell(int column, int row, const QByteArray& utf8);
@@ -92,7 +103,9 @@ protected:
 private:
     struct Row {
         qint32 tag = 0;
-        int height = 0;
+        // The kind shares a word with the height, so that 100,000 rows take no more memory.
+        int height : 29 = 0;
+        unsigned kind : 3 = unsigned(RowKind::Blank);
         QByteArray cells[kColumns];
     };
 

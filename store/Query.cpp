@@ -155,6 +155,25 @@ void Query::setByte(const QString& name, quint8 value)
     m_bindings[name.toLower()] = Binding{Binding::Kind::Integer, {}, value};
 }
 
+void Query::setValue(const QString& name, const Value& value)
+{
+    Binding binding{Binding::Kind::Null, {}, 0};
+    switch (value.type) {
+    case Value::Type::Null:
+        break;
+    case Value::Type::Integer:
+        binding = Binding{Binding::Kind::Integer, {}, value.integer};
+        break;
+    case Value::Type::Real:
+        binding = Binding{Binding::Kind::Real, {}, 0, value.real};
+        break;
+    case Value::Type::Text:
+        binding = Binding{Binding::Kind::Text, QString::fromUtf8(value.text), 0};
+        break;
+    }
+    m_bindings[name.toLower()] = binding;
+}
+
 sqlite3_stmt* Query::prepare(const QString& sql, bool withRowId)
 {
     sqlite3* handle = m_database.handle();
@@ -213,6 +232,10 @@ void Query::bindAll(sqlite3_stmt* statement)
         const Binding& binding = found->second;
         if (binding.kind == Binding::Kind::Integer) {
             sqlite3_bind_int64(statement, i, binding.integer);
+        } else if (binding.kind == Binding::Kind::Real) {
+            sqlite3_bind_double(statement, i, binding.real);
+        } else if (binding.kind == Binding::Kind::Null) {
+            sqlite3_bind_null(statement, i);
         } else {
             const QByteArray utf8 = binding.text.toUtf8();
             sqlite3_bind_text(statement, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -272,7 +295,7 @@ bool Query::takeResultOf(Query& source)
 {
     const auto sameBinding = [](const auto& a, const auto& b) {
         return a.first == b.first && a.second.kind == b.second.kind && a.second.text == b.second.text &&
-               a.second.integer == b.second.integer;
+               a.second.integer == b.second.integer && a.second.real == b.second.real;
     };
     if (!source.m_open || source.m_state != State::Browse || source.m_database.path() != m_database.path() ||
         source.sql() != sql() ||

@@ -53,6 +53,8 @@ public:
     void setText(const QString& name, const QString& value);
     void setInteger(const QString& name, qint32 value);
     void setByte(const QString& name, quint8 value);
+    // Any stored value as read, NULL included, so that a row read can be written back as it was.
+    void setValue(const QString& name, const Value& value);
 
     void open();    // throws StoreError; afterwards the object is closed
     // Takes over the open result of `source`, a query on another connection to the same
@@ -99,9 +101,10 @@ public:
 
 private:
     struct Binding {
-        enum class Kind { Text, Integer } kind;
+        enum class Kind { Text, Integer, Real, Null } kind;
         QString text;
         qint64 integer = 0;
+        double real = 0;
     };
     enum class State { Browse, Edit, Insert };
 

@@ -32,12 +32,66 @@ QString insertNote(qint32 newId, qint32 groupId)
            QString::number(groupId) + QStringLiteral(",'0',:create_time,:content,'')");
 }
 
-QString updateNoteContent(qint32 noteId)
+QString sideCondition(Side side)
 {
-    return QStringLiteral("update notes_main set content = :content where id = ") + QString::number(noteId);
+    return side == Side::Copy ? QStringLiteral(" and group_id=1") : QStringLiteral(" and (group_id is null or group_id<>1)");
 }
 
-QString deleteNote(qint32 noteId) { return QStringLiteral("delete from notes_main where id =") + QString::number(noteId); }
+QString updateNoteContent(qint32 noteId, Side side)
+{
+    return QStringLiteral("update notes_main set content = :content where id = ") + QString::number(noteId) +
+           sideCondition(side);
+}
+
+QString deleteNote(qint32 noteId, Side side)
+{
+    return QStringLiteral("delete from notes_main where id =") + QString::number(noteId) + sideCondition(side);
+}
+
+QString selectWholeNote(qint32 noteId, Side side)
+{
+    return QStringLiteral("select id,group_id,isdone,create_time,content,account_id,record_time from notes_main "
+                          "where id =") +
+           QString::number(noteId) + sideCondition(side);
+}
+
+QString selectNoteIdTaken(qint32 noteId, Side side)
+{
+    return QStringLiteral("select id from notes_main where id =") + QString::number(noteId) + sideCondition(side);
+}
+
+QString selectNotesOfGroup(qint32 groupId)
+{
+    return QStringLiteral("select id from notes_main where group_id =") + QString::number(groupId);
+}
+
+QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId)
+{
+    QStringList ids;
+    ids.reserve(noteIds.size());
+    for (const qint32 id : noteIds)
+        ids << QString::number(id);
+    return QStringLiteral("update notes_main set group_id =") + QString::number(toGroupId) +
+           QStringLiteral(" where group_id =") + QString::number(fromGroupId) + QStringLiteral(" and id in (") +
+           ids.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+QString selectGroupById(qint32 groupId)
+{
+    return QStringLiteral("select group_id,group_name,description from clip_groups where group_id =") +
+           QString::number(groupId);
+}
+
+QString selectWholeReminders(qint32 noteId)
+{
+    return QStringLiteral("select clip_id,remind_content,remind_time,type,flag from remind where clip_id=") +
+           QString::number(noteId);
+}
+
+QString deleteRemindersOfNote(qint32 noteId)
+{
+    return QStringLiteral("delete from remind where clip_id=") + QString::number(noteId);
+}
 
 QString selectGroupNamed(const QString& name)
 {
@@ -54,7 +108,7 @@ QString insertGroup(qint32 newId, const QString& name, const QString& descriptio
 QString copySearchMatches(const QString& searchText)
 {
     return kInsertNoteHead +
-           QStringLiteral("select 60000+id,1,0,create_time,content,account_id from notes_main where content like ") +
+           QStringLiteral("select ") + QString::number(kCopyIdOffset) + QStringLiteral("+id,1,0,create_time,content,account_id from notes_main where content like ") +
            quoted(QLatin1Char('%') + searchText + QLatin1Char('%')) + QStringLiteral(" order by record_time desc");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // Every statement the program issues, in one place. Numbers are joined in decimal; text the
@@ -13,14 +14,31 @@ QString quoted(const QString& text);
 inline const QString selectGroupNames = QStringLiteral("select group_name from clip_groups");
 // 2 and 3. The note list of a category, newest first; also the export of the Default category (19).
 QString listNotes(qint32 groupId);
-// 4. The largest note id outside the Search category.
-inline const QString selectMaxNoteId = QStringLiteral("select max(id) as max_id from notes_main where group_id<>1");
+// A Search copy's id is this plus the id of the note it was copied from. Copies live in
+// category 1 and real notes never do, so an id is only ever looked up together with its side:
+// a copy and a real note may carry the same number once real ids pass this value.
+constexpr qint32 kCopyIdOffset = 60000;
+enum class Side { Real, Copy };
+// The condition that keeps a statement on one side.
+QString sideCondition(Side side);
+
+// 4. The largest id among real notes (those without a category count too).
+inline const QString selectMaxNoteId =
+    QStringLiteral("select max(id) as max_id from notes_main where group_id is null or group_id<>1");
 // 5. A new note; parameters :create_time and :content.
 QString insertNote(qint32 newId, qint32 groupId);
 // 6. A note's new text; parameter :content.
-QString updateNoteContent(qint32 noteId);
+QString updateNoteContent(qint32 noteId, Side side);
 // 7. Delete a note by id.
-QString deleteNote(qint32 noteId);
+QString deleteNote(qint32 noteId, Side side);
+// A whole note row, to keep for Undo and to put back exactly as it was.
+QString selectWholeNote(qint32 noteId, Side side);
+// Parameters :id, :group_id, :isdone, :create_time, :content, :account_id, :record_time.
+inline const QString restoreNote =
+    QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id,record_time) "
+                   "values (:id,:group_id,:isdone,:create_time,:content,:account_id,:record_time)");
+// Whether a note of that side holds the id.
+QString selectNoteIdTaken(qint32 noteId, Side side);
 // 8. The category of a tab; parameter :group_name.
 inline const QString selectGroupByName =
     QStringLiteral("select group_id,description from clip_groups where group_name =:group_name");
@@ -29,8 +47,16 @@ inline const QString selectGroupForChange =
     QStringLiteral("select group_id,group_name,description from clip_groups where group_name =:group_name");
 // 10. Is a category name taken?
 QString selectGroupNamed(const QString& name);
-// 11. The largest category id.
-inline const QString selectMaxGroupId = QStringLiteral("select max(group_id) as max_id from clip_groups");
+// 11. The largest category id, counting the categories the notes name as well as the rows
+// of clip_groups: a new category never lists notes left behind by one deleted before.
+inline const QString selectMaxGroupId =
+    QStringLiteral("select max(max_id) as max_id from (select max(group_id) as max_id from clip_groups "
+                   "union all select max(group_id) from notes_main where group_id is not null)");
+// The ids of a category's notes, and moving them between categories by id.
+QString selectNotesOfGroup(qint32 groupId);
+QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId);
+// A category's row by id.
+QString selectGroupById(qint32 groupId);
 // 12. A new category.
 QString insertGroup(qint32 newId, const QString& name, const QString& description);
 // 13. Drop the copies of the last search.
@@ -42,6 +68,14 @@ inline const QString selectDueReminders =
     QStringLiteral("select remind_content,remind_time,type,flag from remind where remind_time>now()");
 // 16. The reminder row of a note.
 QString selectReminderOfNote(qint32 noteId);
+// Every reminder row of a note with all its columns, and dropping them (a deleted note's
+// reminder goes with it and comes back with it).
+QString selectWholeReminders(qint32 noteId);
+QString deleteRemindersOfNote(qint32 noteId);
+// Parameters :clip_id, :remind_content, :remind_time, :type, :flag.
+inline const QString restoreReminder =
+    QStringLiteral("insert into remind (clip_id,remind_content,remind_time,type,flag) "
+                   "values (:clip_id,:remind_content,:remind_time,:type,:flag)");
 // 17. One stored option: key is font_size, font_style, font_color or font_charset.
 QString selectOption(const QString& key);
 // 18. Store one option; the parameter is named after the value it holds (e.g. afontsize).

@@ -44,7 +44,9 @@ private slots:
             QCOMPARE(f->imgEditMode->isEnabled(), browse);
             QCOMPARE(f->imgBrowseMode->isEnabled(), !browse);
             QCOMPARE(f->pnlStatus2->text(), browse ? QStringLiteral("(mode:Browse)") : QStringLiteral("(mode:Edit)"));
-            QVERIFY(f->memoContent->hasFocus()); // edit mode gives it, browse mode leaves it
+            // Keys reach only what is in front: the memo in edit mode, the list in browse mode.
+            QCOMPARE(f->memoContent->hasFocus(), !browse);
+            QCOMPARE(f->sgContents->hasFocus(), browse);
             // In front is what a click reaches; the grey picture lies over the unusable button.
             QWidget* atCentre = f->pnlBackGround->childAt(140, 100);
             QCOMPARE(f->sgContents->isAncestorOf(atCentre), browse);
@@ -60,15 +62,16 @@ private slots:
         f->imgNewClick();
         QTest::keyClicks(f->memoContent, QStringLiteral("it's new"));
         QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier);
-        // 9 is the largest id outside category 1: rows of a null category count neither.
+        // 9 is the largest id outside category 1.
         QCOMPARE(f.rows("select id,group_id,isdone,create_time,content,account_id from notes_main where id=10", 6),
                  QStringList{"10|0|0|14:05 Sun, 06Dec2026|it's new|"});
         QVERIFY(f.state().InBrowseMode);
         QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
-        QCOMPARE(f.state().CurNoteId, 1); // the new note is listed on top, the old one stays selected
+        QCOMPARE(f.state().CurNoteId, 10); // the new note is listed on top and selected
         QCOMPARE(f.tags().mid(0, 2), (QList<qint32>{60000, 10}));
-        QCOMPARE(f->sgContents->currentRow(), f.rowOf(1));
+        QCOMPARE(f->sgContents->currentRow(), f.rowOf(10));
 
+        f->sgContents->setCurrentRow(f.rowOf(1));
         f->imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("first, changed"));
         QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
@@ -80,22 +83,27 @@ private slots:
         QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("6"));
     }
 
-    // What was typed is never dropped: an update that reaches no row stores a new note, a
+    // What was typed is stored once: an update that reaches no row stores a new note, a
     // new note never lands in the Search category, and a search copy's change reaches the
     // note it was copied from.
     void applyKeepsWhatWasTyped()
     {
         fixture::Form f(notes());
-        f->imgEditModeClick(); // right after start-up CurNoteId is 0
+        f->imgEditModeClick(); // right after start-up no note is shown
         f->memoContent->setPlainText(QStringLiteral("typed"));
         f->imgApplyClick();
         QCOMPARE(f.rows("select id,group_id from notes_main where content='typed'", 2), QStringList{"10|0"});
         QCOMPARE(f.state().CurNoteId, 10);
-        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
         f->imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("typed more")); // now an update of note 10
         f->imgApplyClick();
         QCOMPARE(f.rows("select id from notes_main where content like 'typed%'", 1), QStringList{"10"});
+        f.db.exec("delete from notes_main where id=10"); // by another program
+        f->imgEditModeClick();
+        f->memoContent->setPlainText(QStringLiteral("typed again"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select content from notes_main where content like 'typed%'", 1), QStringList{"typed again"});
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
 
         f.chooseTab(QStringLiteral("Search"));
         f->sgContents->setCurrentRow(f.rowOf(60001));
@@ -123,12 +131,14 @@ private slots:
         QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("7"));
         f->Copy1Click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Mon, 07Dec2026"));
-        f->sgContentsDblClick(); // starts a new note; applied, the row search finds the separator
+        f->sgContentsDblClick(); // starts a new note, which is selected once applied
         QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
         QVERIFY(!f.state().InBrowseMode);
         f->memoContent->setPlainText(QStringLiteral("from a separator"));
         f->imgApplyClick();
-        QCOMPARE(f->sgContents->currentRow(), 0);
+        QCOMPARE(f.state().CurNoteId, 60001); // above the real note 60000; the copy 60001 is another side
+        QCOMPARE(f->sgContents->currentRow(), f.rowOf(60001));
+        QCOMPARE(f.rows("select count(*) from notes_main where id=60001", 1), QStringList{"2"});
 
         f.db.exec("insert into clip_groups values (7,'Empty','')");
         f->tabGroups->insertTab(2, QStringLiteral("Empty"));
@@ -154,7 +164,10 @@ private slots:
         f->sgContents->setCurrentRow(f.rowOf(2));
         f->imgDeleteClick();
         QCOMPARE(f.db.scalar("select count(*) from notes_main where id=2"), QStringLiteral("0"));
-        QCOMPARE(f.memo(), QStringLiteral("older")); // 2 is gone: the cursor ends on the oldest note
+        // 2 is gone: the note that took its place in the list is shown.
+        QCOMPARE(f.memo(), QStringLiteral("first"));
+        QCOMPARE(f.state().CurNoteId, 1);
+        QCOMPARE(f->sgContents->currentRow(), f.rowOf(1));
     }
 
     void priorAndNextStopAtTheEnds()
@@ -186,6 +199,7 @@ private slots:
     void listShortcutsNeedTheListFocusButCtrlDDoesNot()
     {
         fixture::Form f(notes());
+        f->sgContents->setCurrentRow(f.rowOf(1));
         f->imgEditModeClick();
         QTest::keyClick(f->memoContent, Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));

@@ -101,14 +101,15 @@ private slots:
         QCOMPARE(f.grid().cellText(1, 1), QStringLiteral("t3 & more"));
         QCOMPARE(f.grid().cellText(1, 4), QStringLiteral("Mon, 07Dec2026"));
         QCOMPARE(f.grid().currentRow(), 0);
-        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("M"));
-        // CurNoteId 0 is not listed: the cursor ends on the last note with at-end set.
+        // CurNoteId 0 is not listed: no note is shown, so the next Apply makes a new one; the
+        // cursor ends on the last note with at-end set.
+        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
         QVERIFY(f.form->AQclipQuery().eof());
         QCOMPARE(f.form->AQclipQuery().fieldAsInteger(QStringLiteral("id")), 7);
         QCOMPARE(f.grid().colWidth(1), f.grid().width() - 50 - (f.grid().hasVerticalScrollBar() ? 18 : 0));
     }
 
-    void emptyCategoryKeepsOneBlankRowAndTheMemo()
+    void emptyCategoryKeepsOneBlankRowAndShowsNoNote()
     {
         Form f;
         f.db.addNote(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("only"));
@@ -121,7 +122,10 @@ private slots:
         QCOMPARE(f.grid().rowTag(0), 0);
         QCOMPARE(f.grid().cellText(1, 0), QString());
         QCOMPARE(f.grid().rowHeight(0), 22); // the single row keeps its height
-        QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("only"));
+        // The hidden memo keeps no text of a note that is not listed.
+        QCOMPARE(f.form->memoContent->toPlainText(), QString());
+        QCOMPARE(f.form->state().CurNoteId, 0);
+        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
         QCOMPARE(f.form->pnlStatus1->text(), QStringLiteral("Created : 09:00 Mon, 07Dec2026"));
         QCOMPARE(f.grid().colWidth(1), f.grid().width() - 50);
     }

@@ -72,11 +72,11 @@ bool waitForLock(QProcess& cli)
     return true;
 }
 
-QProcess* startWriter(const QString& path, const QString& tag, int count)
+QProcess* startWriter(const QString& path, const QString& tag, int count, int pauseMs = 0)
 {
     auto* writer = new QProcess;
     writer->setProgram(QStringLiteral(NOTE_WRITER));
-    writer->setArguments({path, tag, QString::number(count)});
+    writer->setArguments({path, tag, QString::number(count), QString::number(pauseMs)});
     writer->start();
     return writer;
 }
@@ -106,22 +106,37 @@ private slots:
         verifyAllPresent(db, notes);
     }
 
+    // Each writer pauses between choosing an id and inserting, so the two are inside that step
+    // at once: without a write transaction around both, they would choose the same id.
     void twoWritersNeverShareAnIdOrLoseANote()
     {
         testing::TestDatabase db;
         db.scalar(QStringLiteral("select count(*) from notes_main"));
-        std::unique_ptr<QProcess> first(startWriter(db.path(), QStringLiteral("a"), 300));
-        std::unique_ptr<QProcess> second(startWriter(db.path(), QStringLiteral("b"), 300));
+        constexpr int kEach = 40;
+        std::unique_ptr<QProcess> first(startWriter(db.path(), QStringLiteral("a"), kEach, 15));
+        std::unique_ptr<QProcess> second(startWriter(db.path(), QStringLiteral("b"), kEach, 15));
         QVERIFY(first->waitForFinished(60000));
         QVERIFY(second->waitForFinished(60000));
         QCOMPARE(first->exitCode(), 0);
         QCOMPARE(second->exitCode(), 0);
+        const auto steps = [](QProcess& writer) {
+            std::vector<std::pair<qint64, qint64>> spans;
+            for (const QByteArray& line : writer.readAllStandardError().split('\n'))
+                if (const QList<QByteArray> fields = line.split(' '); fields.size() == 3 && fields[0] == "step")
+                    spans.emplace_back(fields[1].toLongLong(), fields[2].toLongLong());
+            return spans;
+        };
+        int overlaps = 0;
+        for (const auto& [aBegan, aEnded] : steps(*first))
+            for (const auto& [bBegan, bEnded] : steps(*second))
+                overlaps += aBegan < bEnded && bBegan < aEnded;
+        QVERIFY2(overlaps > 0, "the writers never were inside their insert at the same time");
         Acknowledged notes;
         QSet<qint32> duplicates;
         collect(first->readAllStandardOutput(), notes, &duplicates);
         collect(second->readAllStandardOutput(), notes, &duplicates);
         QVERIFY2(duplicates.isEmpty(), "two writers were given the same id");
-        QCOMPARE(int(notes.size()), 600);
+        QCOMPARE(int(notes.size()), 2 * kEach);
         verifyAllPresent(db, notes);
     }
 

@@ -45,19 +45,22 @@ private slots:
                                                    "order by record_time desc"));
         QCOMPARE(sql::listNotes(-3), QStringLiteral("select id,create_time,content from notes_main where group_id "
                                                     "=-3 order by record_time desc"));
-        QCOMPARE(sql::selectMaxNoteId, QStringLiteral("select max(id) as max_id from notes_main where group_id<>1"));
+        QCOMPARE(sql::selectMaxNoteId,
+                 QStringLiteral("select max(id) as max_id from notes_main where group_id is null or group_id<>1"));
         QCOMPARE(sql::insertNote(12, 3),
                  QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content, account_id) values "
                                 "(12,3,'0',:create_time,:content,'')"));
-        QCOMPARE(sql::updateNoteContent(5), QStringLiteral("update notes_main set content = :content where id = 5"));
-        QCOMPARE(sql::deleteNote(60000), QStringLiteral("delete from notes_main where id =60000"));
+        QCOMPARE(sql::updateNoteContent(5, sql::Side::Real),
+                 QStringLiteral("update notes_main set content = :content where id = 5 and (group_id is null or "
+                                "group_id<>1)"));
+        QCOMPARE(sql::deleteNote(60000, sql::Side::Copy),
+                 QStringLiteral("delete from notes_main where id =60000 and group_id=1"));
         QCOMPARE(sql::selectGroupByName,
                  QStringLiteral("select group_id,description from clip_groups where group_name =:group_name"));
         QCOMPARE(sql::selectGroupForChange, QStringLiteral("select group_id,group_name,description from clip_groups "
                                                            "where group_name =:group_name"));
         QCOMPARE(sql::selectGroupNamed(QStringLiteral("it's")),
                  QStringLiteral("select group_name from clip_groups where group_name ='it''s'"));
-        QCOMPARE(sql::selectMaxGroupId, QStringLiteral("select max(group_id) as max_id from clip_groups"));
         QCOMPARE(sql::insertGroup(4, QStringLiteral("a'b"), QStringLiteral("'")),
                  QStringLiteral("insert into clip_groups(group_id,group_name,description) values (4,'a''b','''')"));
         QCOMPARE(sql::deleteSearchCopies, QStringLiteral("delete from notes_main where group_id = 1"));
@@ -99,14 +102,14 @@ private slots:
         QCOMPARE(QDir(db.folder()).entryList(QDir::Files), QStringList{QStringLiteral("clipdata.dat")});
     }
 
-    void noteIdsIgnoreSearchCopiesAndNullCategories()
+    void noteIdsIgnoreSearchCopiesButNotNullCategories()
     {
         testing::TestDatabase db;
         QCOMPARE(nextNoteId(db), 1); // max over no rows reads as 0
         db.addNote(5, QStringLiteral("0"), QStringLiteral("t"), QStringLiteral("a"));
         db.addNote(9, QStringLiteral("null"), QStringLiteral("t"), QStringLiteral("null category"));
         db.addNote(60005, QStringLiteral("1"), QStringLiteral("t"), QStringLiteral("search copy"));
-        QCOMPARE(nextNoteId(db), 6);
+        QCOMPARE(nextNoteId(db), 10); // a note without a category must not share its id with the next
 
         Query insert(db.database());
         insert.addLine(sql::insertNote(6, 3));
@@ -123,19 +126,30 @@ private slots:
         QCOMPARE(column(list, QStringLiteral("content")), QStringList{QStringLiteral("it's new")});
     }
 
-    void updateAndDeleteReachTheNamedNote()
+    // A real note and a search copy may carry one number; each statement reaches its own side.
+    void updateAndDeleteReachOnlyTheNamedSide()
     {
         testing::TestDatabase db;
-        db.addNote(1, QStringLiteral("0"), QStringLiteral("t"), QStringLiteral("one"));
-        db.addNote(2, QStringLiteral("0"), QStringLiteral("t"), QStringLiteral("two"));
+        db.addNote(5, QStringLiteral("0"), QStringLiteral("t"), QStringLiteral("five"));
+        db.addNote(60005, QStringLiteral("NULL"), QStringLiteral("t"), QStringLiteral("real"));
+        db.addNote(60005, QStringLiteral("1"), QStringLiteral("t"), QStringLiteral("copy"));
         Query query(db.database());
-        query.addLine(sql::updateNoteContent(2));
-        query.setText(QStringLiteral("content"), QStringLiteral("zwei"));
-        query.execSql();
+        for (const sql::Side side : {sql::Side::Real, sql::Side::Copy}) {
+            query.clearSql();
+            query.addLine(sql::updateNoteContent(60005, side));
+            query.setText(QStringLiteral("content"), side == sql::Side::Real ? QStringLiteral("R") : QStringLiteral("C"));
+            query.execSql();
+            QCOMPARE(query.rowsAffected(), 1);
+        }
+        QCOMPARE(db.scalar(QStringLiteral("select group_concat(id||content, ' ') from notes_main")),
+                 QStringLiteral("5five 60005R 60005C"));
         query.clearSql();
-        query.addLine(sql::deleteNote(1));
+        query.addLine(sql::deleteNote(60005, sql::Side::Copy));
         query.execSql();
-        QCOMPARE(db.scalar(QStringLiteral("select group_concat(id||content) from notes_main")), QStringLiteral("2zwei"));
+        QCOMPARE(db.scalar(QStringLiteral("select group_concat(id||content, ' ') from notes_main")),
+                 QStringLiteral("5five 60005R"));
+        // The note without a category counts for the next id.
+        QCOMPARE(nextNoteId(db), 60006);
     }
 
     void listsNewestFirstEvenWithinOneMillisecond()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/DeletedItems.h"
+
+#include <algorithm>
+#include <variant>
+#include <vector>
+
+namespace app {
+
+// What the user deleted during this run, newest last, so that Undo can put it back.
+class UndoDelete {
+public:
+    struct Category {
+        store::DeletedCategory category;
+        int tabIndex = 0; // where its tab stood
+    };
+    using Item = std::variant<store::DeletedNote, Category>;
+
+    bool isEmpty() const { return m_items.empty(); }
+    void push(Item item) { m_items.push_back(std::move(item)); }
+    const Item& last() const { return m_items.back(); }
+    void dropLast() { m_items.pop_back(); }
+
+    // New notes and categories are given ids above these, so that what is held here can
+    // come back under its own id.
+    qint32 highestNoteId() const
+    {
+        qint32 highest = 0;
+        for (const Item& item : m_items)
+            if (const auto* note = std::get_if<store::DeletedNote>(&item); note && note->side == store::sql::Side::Real)
+                highest = std::max(highest, note->id);
+        return highest;
+    }
+    qint32 highestGroupId() const
+    {
+        qint32 highest = 0;
+        for (const Item& item : m_items)
+            if (const auto* category = std::get_if<Category>(&item))
+                highest = std::max(highest, category->category.groupId.toInt());
+        return highest;
+    }
+
+private:
+    std::vector<Item> m_items;
+};
+
+} // namespace app

@@ -1,0 +1,157 @@
+#include "store/DeletedItems.h"
+
+#include "store/NoteInsert.h"
+
+#include <algorithm>
+
+namespace store {
+
+namespace {
+
+const QString kId = QStringLiteral("id");
+const QString kGroupId = QStringLiteral("group_id");
+
+void run(Query& modify, const QString& statement)
+{
+    modify.close();
+    modify.clearSql();
+    modify.addLine(statement);
+}
+
+std::vector<StoredRow> readRows(Query& modify, const QString& statement)
+{
+    run(modify, statement);
+    modify.open();
+    std::vector<StoredRow> rows;
+    const QStringList columns = statement.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
+    for (int record = 0; record < modify.recordCount(); ++record) {
+        StoredRow row;
+        for (const QString& column : columns) {
+            Value value = modify.value(record, modify.columnIndex(column));
+            // Read text is a view into the result, which goes when the query closes.
+            value.text = QByteArray(value.text.constData(), value.text.size());
+            row.emplace_back(column, std::move(value));
+        }
+        rows.push_back(std::move(row));
+    }
+    modify.close();
+    return rows;
+}
+
+void insertRow(Query& modify, const QString& statement, const StoredRow& row, const QString& idColumn, qint32 id)
+{
+    run(modify, statement);
+    for (const auto& [column, value] : row) {
+        if (column == idColumn) {
+            modify.setInteger(column, id);
+        } else {
+            modify.setValue(column, value);
+        }
+    }
+    modify.execSql();
+}
+
+bool noteIdTaken(Query& modify, qint32 noteId, sql::Side side)
+{
+    run(modify, sql::selectNoteIdTaken(noteId, side));
+    modify.open();
+    const bool taken = modify.recordCount() > 0;
+    modify.close();
+    return taken;
+}
+
+} // namespace
+
+std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side)
+{
+    Database::Transaction transaction(database);
+    std::vector<StoredRow> rows = readRows(modify, sql::selectWholeNote(noteId, side));
+    if (rows.empty())
+        return std::nullopt;
+    DeletedNote note;
+    note.side = side;
+    note.id = noteId;
+    note.row = std::move(rows.front());
+    run(modify, sql::deleteNote(noteId, side));
+    modify.execSql();
+    if (side == sql::Side::Real) {
+        note.reminders = readRows(modify, sql::selectWholeReminders(noteId));
+        run(modify, sql::deleteRemindersOfNote(noteId));
+        modify.execSql();
+    }
+    transaction.commit();
+    return note;
+}
+
+qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& note, qint32 idsHeldUpTo)
+{
+    Database::Transaction transaction(database);
+    qint32 id = note.id;
+    if (noteIdTaken(modify, id, note.side)) {
+        if (note.side == sql::Side::Copy)
+            return 0;
+        id = nextNoteId(modify, idsHeldUpTo);
+    }
+    insertRow(modify, sql::restoreNote, note.row, kId, id);
+    for (const StoredRow& reminder : note.reminders)
+        insertRow(modify, sql::restoreReminder, reminder, QStringLiteral("clip_id"), id);
+    transaction.commit();
+    return id;
+}
+
+DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify)
+{
+    DeletedCategory category;
+    category.groupId = modify.field(kGroupId);
+    category.name = modify.fieldAsString(QStringLiteral("group_name"));
+    category.description = modify.fieldAsString(QStringLiteral("description"));
+    Database::Transaction transaction(database);
+    modify.deleteRow();
+    const qint32 groupId = category.groupId.toInt();
+    // Ids 0 and 1 are Default and Search, whose notes stay where they are.
+    if (category.groupId.type != Value::Type::Null && groupId > 1) {
+        for (const StoredRow& row : readRows(modify, sql::selectNotesOfGroup(groupId)))
+            category.movedNoteIds << row.front().second.toInt();
+        if (!category.movedNoteIds.isEmpty()) {
+            run(modify, sql::moveNotesToGroup(category.movedNoteIds, groupId, 0));
+            modify.execSql();
+        }
+    }
+    transaction.commit();
+    return category;
+}
+
+qint32 nextGroupId(Query& modify, qint32 groupIdsHeldUpTo)
+{
+    run(modify, sql::selectMaxGroupId);
+    modify.open();
+    const qint32 newId = std::max({modify.fieldAsInteger(QStringLiteral("max_id")), groupIdsHeldUpTo, 1}) + 1;
+    modify.close();
+    return newId;
+}
+
+qint32 restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
+                              qint32 groupIdsHeldUpTo)
+{
+    Database::Transaction transaction(database);
+    qint32 id = category.groupId.toInt();
+    bool taken = id <= 1;
+    if (!taken) {
+        run(modify, sql::selectGroupById(id));
+        modify.open();
+        taken = modify.recordCount() > 0;
+        modify.close();
+    }
+    if (taken)
+        id = nextGroupId(modify, groupIdsHeldUpTo);
+    run(modify, sql::insertGroup(id, category.name, category.description));
+    modify.execSql();
+    if (!category.movedNoteIds.isEmpty()) {
+        run(modify, sql::moveNotesToGroup(category.movedNoteIds, 0, id));
+        modify.execSql();
+    }
+    transaction.commit();
+    return id;
+}
+
+} // namespace store

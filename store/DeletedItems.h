@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/Query.h"
+#include "store/Statements.h"
+
+#include <QList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace store {
+
+// A stored row as it was read: column names with their values.
+using StoredRow = std::vector<std::pair<QString, Value>>;
+
+// A note as it was before it was deleted, with its reminders, so that it can be put back.
+struct DeletedNote {
+    sql::Side side = sql::Side::Real;
+    qint32 id = 0;
+    StoredRow row;
+    std::vector<StoredRow> reminders;
+};
+
+// A category as it was before it was deleted; its notes went to the Default category.
+struct DeletedCategory {
+    Value groupId;
+    QString name;
+    QString description;
+    QList<qint32> movedNoteIds;
+};
+
+// Deletes a note of one side in one transaction, and a real note's reminders with it.
+// Returns what was deleted; nothing when no such note was stored.
+std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side);
+
+// Puts a deleted note back with its category, texts, record time and reminders: under its
+// own id when no note of its side holds it now, else a real note under a new id (ids up to
+// `idsHeldUpTo` are not handed out) and a copy not at all, since a copy of the same note is
+// listed already. Returns the id it came back under, 0 when it did not.
+qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& note, qint32 idsHeldUpTo);
+
+// Deletes the category row that `modify` stands on (opened by name) and moves its notes to
+// the Default category, in one transaction.
+DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify);
+
+// Puts the category row back, under its id unless a category holds it now (then a new one
+// above `groupIdsHeldUpTo`), and moves the notes that went to Default back into it. Returns
+// the id it came back under.
+qint32 restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
+                              qint32 groupIdsHeldUpTo);
+
+// The id a new category gets: above every category, every category a note names, 1 (the
+// Search category) and `groupIdsHeldUpTo`.
+qint32 nextGroupId(Query& modify, qint32 groupIdsHeldUpTo);
+
+} // namespace store

@@ -1,0 +1,187 @@
+#pragma once
+
+// What the user should have after a sequence of actions, kept apart from the program: notes,
+// search copies, categories and their tabs, what is on screen, what Undo would bring back.
+// It is written from the user's side; the program's own ids are learnt from the file only
+// where the user cannot know them (the id a new note or category gets).
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace sequences {
+
+constexpr qint32 kCopyOffset = 60000;
+constexpr qint32 kSearchGroup = 1;
+
+struct Note {
+    qint32 group = 0;
+    QString text;
+    bool operator==(const Note&) const = default;
+};
+
+struct Category {
+    qint32 id = 0;
+    QString name;
+};
+
+struct DeletedNote {
+    qint32 id = 0;
+    bool copy = false;
+    Note note; // for a copy only the text counts
+    std::optional<QString> reminder;
+};
+
+struct DeletedCategory {
+    Category category;
+    QList<qint32> movedIds;
+    int tabIndex = 0;
+};
+
+// The pattern matching of the search: % any run, _ any one character, ASCII letters in
+// either case.
+inline bool likeMatches(const QString& pattern, int p, const QString& text, int t)
+{
+    if (p == pattern.size())
+        return t == text.size();
+    if (pattern[p] == QLatin1Char('%')) {
+        for (int from = t; from <= text.size(); ++from)
+            if (likeMatches(pattern, p + 1, text, from))
+                return true;
+        return false;
+    }
+    if (t == text.size())
+        return false;
+    if (pattern[p] != QLatin1Char('_') && pattern[p].toLower() != text[t].toLower())
+        return false;
+    return likeMatches(pattern, p + 1, text, t + 1);
+}
+
+struct Model {
+    std::map<qint32, Note> notes;     // real notes by id; group 0 also stands for none
+    std::map<qint32, QString> copies; // search copies by id
+    std::vector<Category> categories; // in the order the file keeps them, Search first
+    QStringList tabs{QStringLiteral("Default"), QStringLiteral("Search"), QStringLiteral("*New")};
+    int selected = 0;
+    bool browse = true;
+    // The note on screen: the selected row's in browse mode, the memo's in edit mode;
+    // none while a new note is written (or nothing is shown).
+    std::optional<qint32> target;
+    QString memo;
+    std::vector<std::variant<DeletedNote, DeletedCategory>> undo;
+    std::map<qint32, QString> reminders; // by the note they belong to
+
+    Model() { categories.push_back({kSearchGroup, QStringLiteral("Search")}); }
+
+    const Category* categoryNamed(const QString& name) const
+    {
+        for (const Category& category : categories)
+            if (category.name == name)
+                return &category;
+        return nullptr;
+    }
+    qint32 shownGroup() const
+    {
+        const Category* category = categoryNamed(tabs[selected]);
+        return category ? category->id : 0;
+    }
+    bool showsCopies() const { return shownGroup() == kSearchGroup; }
+
+    // The ids the list of the shown category holds.
+    QList<qint32> listed() const
+    {
+        QList<qint32> ids;
+        if (showsCopies()) {
+            for (const auto& [id, text] : copies)
+                ids << id;
+        } else {
+            for (const auto& [id, note] : notes)
+                if (note.group == shownGroup())
+                    ids << id;
+        }
+        return ids;
+    }
+    QString storedText(qint32 id) const { return showsCopies() ? copies.at(id) : notes.at(id).text; }
+
+    void showNothing()
+    {
+        target.reset();
+        memo.clear();
+    }
+    void show(qint32 id)
+    {
+        target = id;
+        memo = storedText(id);
+    }
+    // After the list was read again: the note on screen stays if it is listed.
+    void listReread()
+    {
+        if (!target || !listed().contains(*target))
+            showNothing();
+    }
+    void switchTo(int tab)
+    {
+        selected = tab;
+        showNothing();
+    }
+
+    bool nameRefused(const QString& name, const QString& ownName = {}) const
+    {
+        if (name == QLatin1String("Default") || name == QLatin1String("Search") || name == QLatin1String("*New"))
+            return true;
+        return name != ownName && categoryNamed(name);
+    }
+
+    void search(const QString& text)
+    {
+        copies.clear();
+        const QString pattern = QLatin1Char('%') + text + QLatin1Char('%');
+        for (const auto& [id, note] : notes)
+            if (likeMatches(pattern, 0, note.text, 0))
+                copies[kCopyOffset + id] = note.text;
+        const int tab = int(tabs.indexOf(QStringLiteral("Search")));
+        selected = tab;
+        showNothing();
+    }
+
+    void deleteNote(qint32 id)
+    {
+        DeletedNote deleted{id, showsCopies(), {}, {}};
+        if (deleted.copy) {
+            deleted.note.text = copies.at(id);
+            copies.erase(id);
+        } else {
+            deleted.note = notes.at(id);
+            notes.erase(id);
+            if (reminders.count(id)) {
+                deleted.reminder = reminders.at(id);
+                reminders.erase(id);
+            }
+        }
+        undo.push_back(deleted);
+    }
+
+    void deleteSelectedCategory()
+    {
+        const Category* category = categoryNamed(tabs[selected]);
+        DeletedCategory deleted{*category, {}, selected};
+        for (auto& [id, note] : notes) {
+            if (note.group == category->id) {
+                note.group = 0;
+                deleted.movedIds << id;
+            }
+        }
+        std::erase_if(categories, [&](const Category& c) { return c.id == deleted.category.id; });
+        undo.push_back(deleted);
+        tabs.removeAt(selected);
+        if (tabs[selected] == QLatin1String("*New"))
+            --selected;
+        showNothing();
+    }
+};
+
+} // namespace sequences
