@@ -333,16 +333,16 @@ private slots:
         f.form->show();
         QTRY_VERIFY(listShows(*f.form, 7));
 
-        // In edit mode the list is left alone: a rebuild would make the memo's new note an
-        // edit of the current one. The change is taken up once the list is back in front.
+        // In edit mode the list is left alone: a rebuild would take the draft out of the memo
+        // or make it an edit of another note. The change is taken up once the list is back.
         f.form->imgEditModeClick();
-        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("M"));
         f.form->imgNewClick();
-        QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
+        QTest::keyClicks(f.form->memoContent, QStringLiteral("draft"));
         f.db.addNote(8, QStringLiteral("0"), QStringLiteral("09:16 Mon, 07Dec2026"), QStringLiteral("another"));
         f.form->hide();
         f.form->show();
         QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
+        QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("draft"));
         QVERIFY(!listShows(*f.form, 8));
         f.form->imgBrowseModeClick();
         f.form->hide();

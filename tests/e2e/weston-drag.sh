@@ -37,6 +37,10 @@ title=$(colour "$work/before.png" "$grab_x" "$grab_y")
     fail "the title bar is not where the window was placed ($x, $y)"
 
 # Weston follows the pointer by its movements: walk it there in small steps.
+# The pointer starts inside Weston's window, where Weston never saw it enter and so takes no
+# motion from it: bring it in from outside first.
+xdotool mousemove 1200 1000
+sleep 0.2
 px=500 py=500
 xdotool mousemove "$px" "$py"
 sleep 0.2
