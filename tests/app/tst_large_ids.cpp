@@ -1,6 +1,7 @@
 // Past 60,000 notes a search copy and a real note may carry one number: each action still
 // reaches only the row on screen, and a real note 60000 is an ordinary note, drawn as one.
 #include "FormFixture.h"
+#include "ReminderAnswer.h"
 
 #include "dialogs/FrmRemind.h"
 #include "dialogs/FrmSearch.h"
@@ -33,16 +34,6 @@ void answerSearch(const QString& text)
     });
 }
 
-void answerReminder(const QString& text)
-{
-    widgets::Modal::queueDialogAnswer([text](QDialog& shown) {
-        auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
-        dialog.dtRemind->setDate(QDate::currentDate().addDays(1));
-        dialog.memoRemind->setPlainText(text);
-        dialog.btnOk->click();
-        return dialog.result();
-    });
-}
 
 QColor bgr(unsigned value) { return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)); }
 
@@ -127,11 +118,11 @@ private slots:
         // A reminder on a copy is its source note's; one on the real note of the same number
         // is another row.
         select(f, 60015);
-        answerReminder(QStringLiteral("for note 15"));
+        queueReminderAnswer(QStringLiteral("for note 15"));
         f->Reminder1Click();
         f.chooseTab(QStringLiteral("Default"));
         select(f, 60015);
-        answerReminder(QStringLiteral("for note 60015"));
+        queueReminderAnswer(QStringLiteral("for note 60015"));
         f->Reminder1Click();
         QCOMPARE(f.rows("select clip_id,remind_content from remind order by clip_id", 2),
                  (QStringList{"15|for note 15", "60015|for note 60015"}));

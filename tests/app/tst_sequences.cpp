@@ -1,6 +1,7 @@
 // Seeded random sequences of user actions on the real main window and a real notes file,
 // each step checked against a model of what the user should have. A failure prints the seed
 // and the steps. QUIBBET_SEQUENCES="count[,seed]" runs more (or other) sequences.
+#include "ReminderAnswer.h"
 #include "SequenceModel.h"
 
 #include "app/MiniForm.h"
@@ -453,13 +454,7 @@ private:
                 break;
             const QString text = pick(kWords);
             m_steps << QStringLiteral("Ctrl+R, \"%1\"").arg(text);
-            widgets::Modal::queueDialogAnswer([text](QDialog& shown) {
-                auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
-                dialog.dtRemind->setDate(QDate::currentDate().addDays(1));
-                dialog.memoRemind->setPlainText(text);
-                dialog.btnOk->click();
-                return dialog.result();
-            });
+            queueReminderAnswer(text);
             key(Qt::Key_R, Qt::ControlModifier);
             if (const QString problem = dialogCame(true); !problem.isEmpty())
                 return problem;

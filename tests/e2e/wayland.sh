@@ -8,14 +8,8 @@ command -v weston >/dev/null || { echo "SKIP: wayland needs weston (Debian packa
 command -v Xwayland >/dev/null || { echo "SKIP: wayland needs Xwayland (Debian package xwayland)"; exit 77; }
 
 enter_empty_folder
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/elsewhere"
-weston --backend=headless-backend.so --xwayland --socket=quibbet-e2e --width=1280 --height=1024 \
-    --log="$work/weston.log" >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 1 200); do grep -q 'listening on display' "$work/weston.log" 2>/dev/null && break; sleep 0.1; done
-xdisplay=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
-[ -n "$xdisplay" ] || fail "weston did not start XWayland: $(cat "$work/weston.log")"
+mkdir "$work/elsewhere"
+start_weston headless-backend.so quibbet-e2e 1280x1024
 export DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-e2e XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 

@@ -11,14 +11,7 @@ command -v convert >/dev/null && command -v import >/dev/null ||
     { echo "SKIP: weston-drag needs ImageMagick (Debian package imagemagick)"; exit 77; }
 
 enter_empty_folder
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-weston --backend=x11-backend.so --xwayland --socket=quibbet-drag --width=1024 --height=768 \
-    --log="$work/weston.log" >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 1 200); do grep -q 'listening on display' "$work/weston.log" 2>/dev/null && break; sleep 0.1; done
-xdisplay=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
-[ -n "$xdisplay" ] || fail "weston did not start XWayland: $(cat "$work/weston.log")"
+start_weston x11-backend.so quibbet-drag 1024x768
 screen=$DISPLAY
 
 DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-drag XDG_SESSION_TYPE=wayland start_quibbet
