@@ -219,6 +219,8 @@ private:
     void undoDeleteChanged();
     void deleteShownNote();
     void selectNoteRowFrom(int row);
+    bool storeMemo(QString& notice);
+    bool keepTypedText();
     bool showCategory(int index);
 
     SharedState m_state;

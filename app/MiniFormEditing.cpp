@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace app {
@@ -169,13 +170,26 @@ void TMiniForm::imgApplyClick()
     // In browse mode the memo is hidden: what it holds is not what the user sees.
     if (m_state.InBrowseMode)
         return;
-    const QString text = memoContent->toPlainText();
-    if (text.isEmpty()) {
+    if (memoContent->toPlainText().isEmpty()) {
         imgBrowseModeClick();
         return;
     }
     QString notice;
-    const bool applied = guarded([&] {
+    // A failed statement keeps the window as it was, the typed text still in the memo.
+    if (!storeMemo(notice))
+        return;
+    imgBrowseModeClick();
+    selectCurrentNoteRow(*this);
+    if (!notice.isEmpty())
+        pnlStatus1->setText(notice);
+}
+
+// Stores the memo's text: a new note, or the change of the one shown. Returns false when a
+// statement failed.
+bool TMiniForm::storeMemo(QString& notice)
+{
+    const QString text = memoContent->toPlainText();
+    return guarded([&] {
         if (m_state.ApplyMode == QLatin1String("I")) {
             const qint32 groupId = categoryForNewNote(m_state);
             // The new note is the one on screen now: the next Apply changes it.
@@ -189,13 +203,17 @@ void TMiniForm::imgApplyClick()
             sendReloadNoteList();
         }
     });
-    // A failed statement keeps the window as it was, the typed text still in the memo.
-    if (!applied)
-        return;
-    imgBrowseModeClick();
-    selectCurrentNoteRow(*this);
-    if (!notice.isEmpty())
-        pnlStatus1->setText(notice);
+}
+
+// Stepping to another note while writing would throw away what was typed since the memo
+// was filled: it is stored first, as Apply would. Returns false when that failed, and the
+// step must not happen.
+bool TMiniForm::keepTypedText()
+{
+    if (m_state.InBrowseMode || !memoContent->document()->isModified() || memoContent->toPlainText().isEmpty())
+        return true;
+    QString notice;
+    return storeMemo(notice);
 }
 
 void TMiniForm::imgDeleteClick()
@@ -276,6 +294,8 @@ qint32 TMiniForm::noteIdForReminder() const
 
 void TMiniForm::imgPreClick()
 {
+    if (!keepTypedText())
+        return;
     store::Query& list = AQclipQuery();
     if (!list.bof()) {
         list.prior();
@@ -286,6 +306,8 @@ void TMiniForm::imgPreClick()
 
 void TMiniForm::imgNextClick()
 {
+    if (!keepTypedText())
+        return;
     store::Query& list = AQclipQuery();
     if (!list.eof()) {
         list.next();

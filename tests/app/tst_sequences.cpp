@@ -175,21 +175,27 @@ private:
     void applied()
     {
         if (!m_model.browse) {
-            if (!m_model.memo.isEmpty()) {
-                if (!m_model.target) {
-                    const qint32 id = newNoteId();
-                    m_model.notes[id] = {m_model.showsCopies() ? 0 : m_model.shownGroup(), m_model.memo};
-                    m_model.target = id;
-                } else if (m_model.showsCopies()) {
-                    m_model.copies[*m_model.target] = m_model.memo;
-                    if (m_model.notes.count(*m_model.target - kCopyOffset))
-                        m_model.notes[*m_model.target - kCopyOffset].text = m_model.memo;
-                } else {
-                    m_model.notes[*m_model.target].text = m_model.memo;
-                }
-            }
+            storeMemo();
             m_model.browse = true;
             m_model.listReread();
+        }
+    }
+
+    // What Apply stores, and what stepping to another note stores first in edit mode.
+    void storeMemo()
+    {
+        if (m_model.memo.isEmpty())
+            return;
+        if (!m_model.target) {
+            const qint32 id = newNoteId();
+            m_model.notes[id] = {m_model.showsCopies() ? 0 : m_model.shownGroup(), m_model.memo};
+            m_model.target = id;
+        } else if (m_model.showsCopies()) {
+            m_model.copies[*m_model.target] = m_model.memo;
+            if (m_model.notes.count(*m_model.target - kCopyOffset))
+                m_model.notes[*m_model.target - kCopyOffset].text = m_model.memo;
+        } else {
+            m_model.notes[*m_model.target].text = m_model.memo;
         }
     }
 
@@ -325,7 +331,13 @@ private:
         case Action::Prior:
         case Action::Next: {
             m_steps << (action == Action::Prior ? QStringLiteral("click Prior") : QStringLiteral("click Next"));
+            // Typed text is kept: stored first, as Apply would store it.
+            const bool typed = !m.browse && (!m.target || m.memo != m.storedText(*m.target));
             QTest::mouseClick(action == Action::Prior ? m_form->imgPre : m_form->imgNext, Qt::LeftButton);
+            if (typed) {
+                storeMemo();
+                m.listReread();
+            }
             // Where the cursor stands is the program's to keep; the user sees which note it shows.
             const qint32 shown = m_form->state().CurNoteId;
             if (shown == 0 || (m.target == shown && m_form->memoContent->toPlainText() == m.memo))
