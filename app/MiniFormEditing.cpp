@@ -94,6 +94,10 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     bool stored = updateNote(form, state.CurNoteId, shownSide(state), text);
     if (shownSide(state) == store::sql::Side::Copy && state.CurNoteId > store::sql::kCopyIdOffset)
         stored = updateNote(form, state.CurNoteId - store::sql::kCopyIdOffset, store::sql::Side::Real, text) || stored;
+    else if (stored)
+        // Its search copy shows the new text too, so that a later edit of the copy, which
+        // reaches this note, never brings back the text replaced here.
+        updateNote(form, state.CurNoteId + store::sql::kCopyIdOffset, store::sql::Side::Copy, text);
     if (stored)
         return {};
     const qint32 groupId = categoryForNewNote(state);
@@ -159,6 +163,8 @@ void TMiniForm::imgBrowseModeClick()
 
 void TMiniForm::imgNewClick()
 {
+    if (!keepTypedText())
+        return;
     m_state.ApplyMode = QStringLiteral("I");
     m_state.CurNoteId = 0; // the note on screen is one not stored yet (a reminder set now has none)
     setMemoText(*memoContent, QString());
@@ -205,7 +211,7 @@ bool TMiniForm::storeMemo(QString& notice)
     });
 }
 
-// Stepping to another note while writing would throw away what was typed since the memo
+// Stepping to another note or starting a new one while writing would throw away what was typed since the memo
 // was filled: it is stored first, as Apply would. Returns false when that failed, and the
 // step must not happen.
 bool TMiniForm::keepTypedText()

@@ -127,12 +127,13 @@ private slots:
         QCOMPARE(f.rows("select clip_id,remind_content from remind order by clip_id", 2),
                  (QStringList{"15|for note 15", "60015|for note 60015"}));
 
-        // Real notes: changing or deleting one leaves the copies of that number alone.
+        // Real notes: changing or deleting one leaves the copy of that number alone; its own
+        // copy (120001) takes the change, so that editing it later brings back no old text.
         edit(f, 60001, QStringLiteral("edited real"));
         select(f, 60001);
         f->imgDeleteClick();
         QCOMPARE(content(f, "id in (1,60001,120001)"),
-                 QStringLiteral("1:note 1 60001:note 1 120001:edited via copy"));
+                 QStringLiteral("1:note 1 60001:note 1 120001:edited real"));
         f->actUndoDelete->trigger();
         QCOMPARE(content(f, "id=60001"), QStringLiteral("60001:edited real 60001:note 1"));
 

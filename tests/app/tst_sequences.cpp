@@ -196,7 +196,15 @@ private:
                 m_model.notes[*m_model.target - kCopyOffset].text = m_model.memo;
         } else {
             m_model.notes[*m_model.target].text = m_model.memo;
+            if (m_model.copies.count(*m_model.target + kCopyOffset)) // its copy keeps up
+                m_model.copies[*m_model.target + kCopyOffset] = m_model.memo;
         }
+    }
+
+    // Text in the memo that is not stored yet: a draft, or a change of the note shown.
+    bool typedInMemo() const
+    {
+        return !m_model.browse && (!m_model.target || m_model.memo != m_model.storedText(*m_model.target));
     }
 
     void undone()
@@ -255,12 +263,16 @@ private:
         Model& m = m_model;
         const int rows = grid().rowCount();
         switch (action) {
-        case Action::New:
+        case Action::New: {
             m_steps << QStringLiteral("click New");
+            const bool typed = typedInMemo();
             QTest::mouseClick(m_form->imgNew, Qt::LeftButton);
+            if (typed)
+                storeMemo(); // what was typed is kept, as by Apply
             m.browse = false;
             m.showNothing();
             break;
+        }
         case Action::NewByKey:
             m_steps << QStringLiteral("Ctrl+I");
             key(Qt::Key_I, Qt::ControlModifier);
@@ -332,7 +344,7 @@ private:
         case Action::Next: {
             m_steps << (action == Action::Prior ? QStringLiteral("click Prior") : QStringLiteral("click Next"));
             // Typed text is kept: stored first, as Apply would store it.
-            const bool typed = !m.browse && (!m.target || m.memo != m.storedText(*m.target));
+            const bool typed = typedInMemo();
             QTest::mouseClick(action == Action::Prior ? m_form->imgPre : m_form->imgNext, Qt::LeftButton);
             if (typed) {
                 storeMemo();
