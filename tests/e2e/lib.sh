@@ -66,3 +66,13 @@ start_weston() {
     xdisplay=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
     [ -n "$xdisplay" ] || fail "weston did not start XWayland: $(cat "$work/weston.log")"
 }
+
+# Waits for the main window and gives it the focus; sets id, and x and y, its top-left corner.
+wait_for_main_window() {
+    id=$(wait_for_window) || fail "the window never mapped"
+    read -r x y _ _ <<<"$(window_geometry "$id")"
+    xdotool windowfocus --sync "$id"
+}
+
+# A click on the note list, which then has the keyboard focus.
+focus_list() { xdotool mousemove $((x + 140)) $((y + 150)) click 1; sleep 0.3; }

@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.sh"
 enter_empty_folder
 start_quibbet
 
-id=$(wait_for_window) || fail "the window never mapped: $(cat "$work/log")"
-read -r x y _ _ <<<"$(window_geometry "$id")"
-xdotool windowfocus --sync "$id"
-focus_list() { xdotool mousemove $((x + 140)) $((y + 150)) click 1; sleep 0.3; }
+wait_for_main_window
 
 focus_list
 xdotool key ctrl+i
