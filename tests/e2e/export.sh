@@ -32,11 +32,7 @@ sleep 0.5
 xdotool key ctrl+a
 xdotool type --delay 10 "$work/notes"
 xdotool key Return
-for _ in $(seq 1 50); do
-    [ -s "$work/notes.txt" ] && break
-    sleep 0.1
-done
-[ -s "$work/notes.txt" ] || fail "nothing was exported to notes.txt (the default extension added)"
+eventually test -s "$work/notes.txt" || fail "nothing was exported to notes.txt (the default extension added)"
 
 expected=$(printf '%s\r\nfirst line\r\nsecond line\r\nthird\r\n\r\n' "$created" | od -An -v -tx1 | tr -d ' \n')
 actual=$(od -An -v -tx1 "$work/notes.txt" | tr -d ' \n')

@@ -76,3 +76,12 @@ wait_for_main_window() {
 
 # A click on the note list, which then has the keyboard focus.
 focus_list() { xdotool mousemove $((x + 140)) $((y + 150)) click 1; sleep 0.3; }
+
+# Tries the command every 0.1 s until it succeeds, for up to 5 s; fails as its last try did.
+eventually() {
+    for _ in $(seq 1 50); do "$@" && return 0; sleep 0.1; done
+    "$@"
+}
+
+# Succeeds when no visible window has a title matching the pattern.
+window_gone() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }

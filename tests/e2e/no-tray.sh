@@ -37,8 +37,7 @@ wait_for_map_state "$id" IsViewable || fail "F9 did not show the window"
 wait_for_map_state "$search" IsViewable || fail "showing did not bring the search dialog back"
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^Search$')" ] && break; sleep 0.1; done
-[ -z "$(xdotool search --onlyvisible --name '^Search$')" ] || fail "the search dialog shown again no longer answers Escape"
+eventually window_gone '^Search$' || fail "the search dialog shown again no longer answers Escape"
 
 minimise "$id"
 wait_for_map_state "$id" IsUnMapped || fail "minimise did not take the window away"
@@ -58,8 +57,8 @@ id=$(wait_for_window) || fail "the window never mapped: $(cat "$work/log")"
 sleep 0.5
 minimise "$id"
 wait_for_map_state "$id" IsUnMapped || fail "minimise did nothing with F9 held elsewhere"
-for _ in $(seq 1 50); do [ "$(wm_state "$id")" = Iconic ] && break; sleep 0.1; done
-[ "$(wm_state "$id")" = Iconic ] || fail "with F9 held elsewhere, minimise did not leave a minimised window (state $(wm_state "$id"))"
+is_iconic() { [ "$(wm_state "$1")" = Iconic ]; }
+eventually is_iconic "$id" || fail "with F9 held elsewhere, minimise did not leave a minimised window (state $(wm_state "$id"))"
 timeout 10 "$QUIBBET" --toggle || fail "--toggle did not return"
 wait_for_map_state "$id" IsViewable || fail "--toggle did not bring the minimised window back"
 echo "no-tray: passed"

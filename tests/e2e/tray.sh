@@ -52,8 +52,7 @@ menu_shown() {
 pick_from_menu() {
     sleep 0.8 # not a double click with the click before
     xdotool mousemove --window "$icon" 8 8 click 3
-    for _ in $(seq 1 50); do menu_shown >/dev/null && break; sleep 0.1; done
-    menu_shown >/dev/null || fail "a right click on the icon showed no menu"
+    eventually menu_shown >/dev/null || fail "a right click on the icon showed no menu"
     xdotool key "$@"
 }
 
@@ -77,18 +76,14 @@ xdotool mousemove --window "$icon" 8 8 click 1
 wait_for_map_state "$main" IsViewable || fail "a second click on the icon did not show the window"
 
 pick_from_menu Down Return # the first entry
-for _ in $(seq 1 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+eventually test -s "$work/opened" || true
 grep -qE 'Quibbet(%20| )Standard\.chm' "$work/opened" 2>/dev/null || fail "the menu's first entry did not open the help"
 
 pick_from_menu Down Down Return # the second
 wait_for_window '^Quibbet Options$' >/dev/null || fail "the menu's second entry did not open the options"
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 1 50); do
-    [ -z "$(xdotool search --onlyvisible --name '^Quibbet Options$' 2>/dev/null)" ] && break
-    sleep 0.1
-done
-[ -z "$(xdotool search --onlyvisible --name '^Quibbet Options$' 2>/dev/null)" ] || fail "Escape did not close the options"
+eventually window_gone '^Quibbet Options$' || fail "Escape did not close the options"
 
 pick_from_menu Up Return # the last, after the separator
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
