@@ -24,7 +24,7 @@ namespace app {
 TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_database(std::make_unique<store::Database>(databasePath)),
-      m_clipQuery(std::make_unique<store::Query>(*m_database)),
+      m_clipQuery(std::make_unique<store::NoteList>(*m_database)),
       m_clipModify(std::make_unique<store::Query>(*m_database)),
       m_clipReminds(std::make_unique<store::Query>(*m_database))
 {
@@ -42,18 +42,8 @@ TMiniForm::~TMiniForm()
         m_integrityCheck.join();
 }
 
-bool TMiniForm::FormCreate(store::EarlyRead* earlyRead)
+bool TMiniForm::FormCreate()
 {
-    m_earlyRead = earlyRead;
-    // When the list was never read (a statement before it failed), its rows are dropped
-    // now rather than held for the rest of the run.
-    const auto forget = qScopeGuard([this] {
-        if (m_earlyRead)
-            m_earlyRead->discard();
-        m_earlyRead = nullptr;
-    });
-    if (m_earlyRead)
-        m_earlyRead->finish();
     sgContents->setColWidth(0, 50);
     m_state.ApplyMode = QStringLiteral("I");
     m_savedHeight = height();

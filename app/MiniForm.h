@@ -5,7 +5,7 @@
 #include "dialogs/PrinterPort.h"
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
-#include "store/EarlyRead.h"
+#include "store/NoteList.h"
 #include "store/Query.h"
 #include "widgets/FlatMemo.h"
 #include "widgets/FlatPanel.h"
@@ -59,13 +59,13 @@ public:
     ~TMiniForm() override;
 
     // Runs the creation sequence; false when a statement failed (the error was shown).
-    // With an early read of the first list (started before the window was built), its
-    // rows stand in for the first reading of that list.
-    bool FormCreate(store::EarlyRead* earlyRead = nullptr);
+    bool FormCreate();
 
     SharedState& state() { return m_state; }
     store::Database& database() { return *m_database; }
-    store::Query& AQclipQuery() { return *m_clipQuery; }
+    store::NoteList& AQclipQuery() { return *m_clipQuery; }
+    // Blocks until the list of the shown category has been read whole.
+    void waitForNoteList();
     store::Query& AQclipModify() { return *m_clipModify; }
     store::Query& AQclipReminds() { return *m_clipReminds; }
 
@@ -103,8 +103,14 @@ public:
 
     // The note list.
     void reloadNoteList();
+    // Shows the rows read on the thread once the rest of the list is in.
+    void takeRestOfNoteList();
+    void fillNoteGrid();
+    void syncNoteGrid();
+    void appendNoteRows(const store::NoteRows& rows);
     void sgContentsSelectCell(int column, int row, bool& canSelect);
     void sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect);
+    QByteArray sgContentsCellText(int column, int row) const;
     void sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point);
     void sgContentsMouseMove(Qt::KeyboardModifiers modifiers, const QPoint& point);
     // The font the list draws note text with: its face and character set, NoteFont's
@@ -226,15 +232,16 @@ private:
     SharedState m_state;
     UndoDelete m_undo;
     std::unique_ptr<store::Database> m_database;
-    std::unique_ptr<store::Query> m_clipQuery;
+    std::unique_ptr<store::NoteList> m_clipQuery;
     std::unique_ptr<store::Query> m_clipModify;
     std::unique_ptr<store::Query> m_clipReminds;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
+    int m_gridNotes = 0;  // notes of the list that the grid has rows for
+    int m_gridLayout = -1; // the list's layout those rows were made from
     std::optional<store::StoreError> m_reloadError;
-    store::EarlyRead* m_earlyRead = nullptr; // during FormCreate only
     std::thread m_integrityCheck;
     int m_hintRow = -1;
     int m_savedHeight = 0;

@@ -30,7 +30,7 @@ const QString kContent = QStringLiteral("content");
 // Shows the record the list cursor stands on and makes it the note that Apply changes.
 void showCursorNote(TMiniForm& form)
 {
-    const store::Query& list = form.AQclipQuery();
+    const store::NoteList& list = form.AQclipQuery();
     form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
     setMemoText(*form.memoContent, list.fieldAsString(kContent));
     form.state().CurNoteId = list.fieldAsInteger(kId);
@@ -302,7 +302,7 @@ void TMiniForm::imgPreClick()
 {
     if (!keepTypedText())
         return;
-    store::Query& list = AQclipQuery();
+    store::NoteList& list = AQclipQuery();
     if (!list.bof()) {
         list.prior();
         showCursorNote(*this);
@@ -314,9 +314,13 @@ void TMiniForm::imgNextClick()
 {
     if (!keepTypedText())
         return;
-    store::Query& list = AQclipQuery();
+    store::NoteList& list = AQclipQuery();
     if (!list.eof()) {
-        list.next();
+        // The last rows read so far may be followed by more: the step takes them in.
+        const bool stepped = guarded([&] { list.next(); });
+        syncNoteGrid();
+        if (!stepped)
+            return;
         showCursorNote(*this);
     }
     selectCurrentNoteRow(*this);
@@ -325,9 +329,9 @@ void TMiniForm::imgNextClick()
 void TMiniForm::sgContentsDblClick()
 {
     const int row = sgContents->currentRow();
-    store::Query& list = AQclipQuery();
+    store::NoteList& list = AQclipQuery();
     if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen() ||
-        !list.locate(kId, sgContents->rowTag(row))) {
+        !list.locateId(sgContents->rowTag(row))) {
         m_state.CurNoteId = 0; // a separator's tag is no note's id
         imgNewClick();
         return;

@@ -259,6 +259,17 @@ void TMiniForm::connectHandlers()
         sgContentsMouseMove(modifiers, point);
     };
     sgContents->onDblClick = [this] { sgContentsDblClick(); };
+    sgContents->cellSource = [this](int column, int row) { return sgContentsCellText(column, row); };
+    // The rest of a list comes in on the reading thread; the window takes it on its own.
+    AQclipQuery().onRestRead = [this](int generation) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation] {
+                if (generation == AQclipQuery().generation())
+                    takeRestOfNoteList();
+            },
+            Qt::QueuedConnection);
+    };
     tabGroups->setChangeHandler([this](int index) { return tabGroupsChange(index); });
     installMemoKeys();
 

@@ -15,105 +15,29 @@
 namespace app {
 
 namespace {
-
-bool isAscii(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
+constexpr int kSeparatorHeight = 22;
 }
-
-// Characters (not bytes) first..first+count-1 of a UTF-8 text, `ascii` telling whether it
-// is all ASCII. ASCII, the usual case, is cut without converting or copying: the result is
-// a view into the same bytes.
-QByteArray characters(const QByteArray& utf8, int first, int count, bool ascii)
-{
-    if (ascii) {
-        const qsizetype from = std::min<qsizetype>(first, utf8.size());
-        return QByteArray::fromRawData(utf8.constData() + from, std::min<qsizetype>(count, utf8.size() - from));
-    }
-    return QString::fromUtf8(utf8).mid(first, count).toUtf8();
-}
-
-} // namespace
 
 void TMiniForm::reloadNoteList()
 {
-    store::Query& query = AQclipQuery();
-    query.close();
-    query.clearSql();
-    query.addLine(store::sql::listNotes(m_state.CurGroupId));
-    // At start-up the early read has usually read this very statement already.
-    if (!m_earlyRead || !m_earlyRead->handTo(query))
-        query.open();
-    m_earlyRead = nullptr;
-
-    NoteGrid& grid = *sgContents;
-    {
-        m_rebuildingList = true;
-        m_hintRow = -1;
-        const auto done = qScopeGuard([this, &grid] {
-            grid.endUpdate();
-            m_rebuildingList = false;
-        });
-        grid.beginUpdate();
-        for (int row = 0; row < grid.rowCount(); ++row) {
-            grid.setRowTag(row, 0);
-            grid.setRowKind(row, NoteGrid::RowKind::Blank);
-            grid.setCell(0, row, QByteArray());
-            grid.setCell(1, row, QByteArray());
-        }
-        grid.setRowCount(0);
-        grid.setTextStorage(query.textStorage()); // the cells below are views into the snapshot
-        // At most one separator per note: growing one row at a time never moves the list.
-        grid.reserveRows(2 * query.recordCount() + 1);
-        grid.setRowCount(query.recordCount());
-
-        const int idColumn = query.columnIndex(QStringLiteral("id"));
-        const int timeColumn = query.columnIndex(QStringLiteral("create_time"));
-        const int contentColumn = query.columnIndex(QStringLiteral("content"));
-        QByteArray previousDay;
-        int r = 0;
-        for (int note = 0; note < query.recordCount(); ++note) {
-            const QByteArray& createTime = query.value(note, timeColumn).utf8();
-            const bool ascii = isAscii(createTime);
-            const QByteArray day = characters(createTime, 6, 249, ascii);
-            if (day != previousDay) {
-                grid.setCell(1, r, day);
-                grid.setRowTag(r, SeparatorRowTag);
-                grid.setRowKind(r, NoteGrid::RowKind::Separator);
-                grid.setRowHeight(r, 22);
-                grid.setRowCount(grid.rowCount() + 1);
-                previousDay = day;
-                ++r;
-            }
-            grid.setCell(0, r, characters(createTime, 0, 6, ascii));
-            grid.setCell(1, r, query.value(note, contentColumn).utf8());
-            grid.setRowTag(r, query.value(note, idColumn).toInt());
-            grid.setRowKind(r, NoteGrid::RowKind::Note);
-            ++r;
-        }
+    store::NoteList& list = AQclipQuery();
+    try {
+        list.refresh(m_state.CurGroupId);
+    } catch (const store::StoreError&) {
+        fillNoteGrid(); // the rows the list holds now, whatever the failure left
+        throw;
     }
+    fillNoteGrid();
 
-    // Whichever way the rebuild ends, the list opens on its current row, and the text
-    // column clears the scroll bar the new rows may have brought.
-    grid.showCurrentRow();
-    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
-
-    if (query.recordCount() > 0) {
+    // The cursor starts again from the first row, as on a list read anew.
+    const bool found = list.seekId(m_state.CurNoteId);
+    syncNoteGrid(); // looking further may have taken in the rest of the list
+    if (list.recordCount() > 0) {
         m_state.ApplyMode = QStringLiteral("M");
-        query.first();
-        while (true) {
-            if (query.fieldAsInteger(QStringLiteral("id")) == m_state.CurNoteId) {
-                pnlStatus1->setText(QStringLiteral("Created : ") + query.fieldAsString(QStringLiteral("create_time")));
-                setMemoText(*memoContent, query.fieldAsString(QStringLiteral("content")));
-                return;
-            }
-            query.next();
-            if (query.eof())
-                break;
+        if (found) {
+            pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+            setMemoText(*memoContent, list.fieldAsString(QStringLiteral("content")));
+            return;
         }
     }
     // The note last shown is not in this list: nothing is shown, so the hidden memo holds no
@@ -123,19 +47,112 @@ void TMiniForm::reloadNoteList()
     setMemoText(*memoContent, QString());
 }
 
+// One separator row before each day's run of notes, then a row per note; the texts are the
+// list's, read when a row is drawn.
+void TMiniForm::fillNoteGrid()
+{
+    const store::NoteList& list = AQclipQuery();
+    const store::NoteRows& rows = list.rows();
+    NoteGrid& grid = *sgContents;
+    {
+        m_rebuildingList = true;
+        m_hintRow = -1;
+        const auto done = qScopeGuard([this, &grid] {
+            grid.endUpdate();
+            m_rebuildingList = false;
+        });
+        grid.beginUpdate();
+        grid.setRowCount(0); // one row is left, keeping its height
+        grid.setRowTag(0, 0);
+        grid.setRowKind(0, NoteGrid::RowKind::Blank);
+        grid.reserveRows(rows.gridRowCount());
+        m_gridNotes = 0;
+        appendNoteRows(rows);
+    }
+    m_gridLayout = list.layout();
+
+    // Whichever way the rebuild ends, the list opens on its current row, and the text
+    // column clears the scroll bar the new rows may have brought.
+    grid.showCurrentRow();
+    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
+}
+
+void TMiniForm::appendNoteRows(const store::NoteRows& rows)
+{
+    NoteGrid& grid = *sgContents;
+    int nextRun = m_gridNotes < rows.size() ? rows.runOf(m_gridNotes) : rows.runCount();
+    if (nextRun >= 0 && nextRun < rows.runCount() && rows.runStart(nextRun) < m_gridNotes)
+        ++nextRun; // that run's separator is in the grid already
+    for (int note = m_gridNotes; note < rows.size(); ++note) {
+        if (nextRun < rows.runCount() && rows.runStart(nextRun) == note) {
+            ++nextRun;
+            if (note == 0) {
+                grid.setRowTag(0, SeparatorRowTag);
+                grid.setRowKind(0, NoteGrid::RowKind::Separator);
+                grid.setRowHeight(0, kSeparatorHeight);
+            } else {
+                grid.appendRow(SeparatorRowTag, NoteGrid::RowKind::Separator, kSeparatorHeight);
+            }
+        }
+        grid.appendRow(rows.id(note), NoteGrid::RowKind::Note, grid.defaultRowHeight());
+    }
+    m_gridNotes = rows.size();
+}
+
+// Rows the list took in since the grid was filled are added below the others; the current
+// row and the scroll position stay.
+void TMiniForm::syncNoteGrid()
+{
+    const store::NoteList& list = AQclipQuery();
+    if (list.layout() != m_gridLayout) {
+        fillNoteGrid();
+        return;
+    }
+    if (list.rows().size() == m_gridNotes)
+        return;
+    NoteGrid& grid = *sgContents;
+    grid.beginUpdate();
+    appendNoteRows(list.rows());
+    grid.endUpdate();
+    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
+}
+
+void TMiniForm::takeRestOfNoteList()
+{
+    store::NoteList& list = AQclipQuery();
+    if (list.hasChanges()) {
+        // This process changed notes while the rest was read: a rebuild takes both up.
+        guarded([this] { sendReloadNoteList(); });
+        return;
+    }
+    guarded([&] {
+        const auto sync = qScopeGuard([this] { syncNoteGrid(); });
+        list.takeRest();
+    });
+}
+
+void TMiniForm::waitForNoteList()
+{
+    if (!AQclipQuery().complete())
+        takeRestOfNoteList();
+}
+
 void TMiniForm::sgContentsSelectCell(int, int row, bool&)
 {
     // The rows the grid selects by itself while the list is rebuilt show nothing; every
     // row the user or a command selects shows its note.
     if (m_rebuildingList)
         return;
-    store::Query& query = AQclipQuery();
-    if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !query.isOpen() ||
-        !query.locate(QStringLiteral("id"), sgContents->rowTag(row)))
+    store::NoteList& list = AQclipQuery();
+    if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen())
         return;
-    pnlStatus1->setText(QStringLiteral("Created : ") + query.fieldAsString(QStringLiteral("create_time")));
-    setMemoText(*memoContent, query.fieldAsString(QStringLiteral("content")));
-    m_state.CurNoteId = query.fieldAsInteger(QStringLiteral("id"));
+    const bool found = list.locateId(sgContents->rowTag(row));
+    syncNoteGrid();
+    if (!found)
+        return;
+    pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+    setMemoText(*memoContent, list.fieldAsString(QStringLiteral("content")));
+    m_state.CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
     m_state.ApplyMode = QStringLiteral("M");
 }
 
@@ -161,15 +178,34 @@ void TMiniForm::sgContentsMouseMove(Qt::KeyboardModifiers, const QPoint& point)
     sgContents->setHint(sgContents->cellText(1, row));
 }
 
+QByteArray TMiniForm::sgContentsCellText(int column, int row) const
+{
+    const store::NoteList& list = *m_clipQuery;
+    const store::NoteRows& rows = list.rows();
+    int run = -1;
+    const int note = rows.noteAtGridRow(row, &run);
+    switch (sgContents->rowKind(row)) {
+    case NoteGrid::RowKind::Separator:
+        return column == 1 && run >= 0 ? rows.day(rows.runStart(run)) : QByteArray();
+    case NoteGrid::RowKind::Note:
+        if (note < 0)
+            return {};
+        return column == 0 ? store::timeOfCreateTime(list.createTime(note)) : list.content(note);
+    case NoteGrid::RowKind::Blank:
+        break;
+    }
+    return {};
+}
 
 void TMiniForm::sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect)
 {
+    const QByteArray text = sgContentsCellText(column, row);
     NoteCell cell;
     cell.column = column;
     cell.row = row;
     cell.current = row == sgContents->currentRow();
     cell.separator = sgContents->rowKind(row) == NoteGrid::RowKind::Separator;
-    cell.text = &sgContents->cellUtf8(column, row);
+    cell.text = &text;
     cell.shown = rect & sgContents->viewport()->rect();
     paintNoteCell(painter, rect, cell, m_listFont, m_state.NoteFont, palette());
 }

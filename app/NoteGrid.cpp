@@ -14,7 +14,6 @@
 namespace app {
 
 namespace {
-const QByteArray kEmpty;
 const QColor kGridLineColor(0xC0, 0xC0, 0xC0);
 
 // Tells assistive technology that the rows were rebuilt, so it reads them again.
@@ -37,7 +36,7 @@ NoteGrid::NoteGrid(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setMouseTracking(true);
     verticalScrollBar()->setSingleStep(20);
     m_rows.resize(1);
-    m_rows[0].height = m_defaultRowHeight;
+    m_rows[0].height = (unsigned short)m_defaultRowHeight;
 }
 
 void NoteGrid::setRowCount(int count)
@@ -55,15 +54,15 @@ void NoteGrid::setRowCount(int count)
     }
     m_rows.resize(size_t(count));
     for (size_t i = size_t(old); i < m_rows.size(); ++i)
-        m_rows[i].height = m_defaultRowHeight;
+        m_rows[i].height = (unsigned short)m_defaultRowHeight;
     heightsChanged();
 }
 
 void NoteGrid::setDefaultRowHeight(int height)
 {
-    m_defaultRowHeight = height;
+    m_defaultRowHeight = std::clamp(height, 0, kMostRowHeight);
     for (Row& row : m_rows)
-        row.height = height;
+        row.height = (unsigned short)m_defaultRowHeight;
     heightsChanged();
 }
 
@@ -74,9 +73,10 @@ int NoteGrid::rowHeight(int row) const
 
 void NoteGrid::setRowHeight(int row, int height)
 {
+    height = std::clamp(height, 0, kMostRowHeight);
     if (row < 0 || row >= rowCount() || m_rows[size_t(row)].height == height)
         return;
-    m_rows[size_t(row)].height = height;
+    m_rows[size_t(row)].height = (unsigned short)height;
     heightsChanged();
 }
 
@@ -96,22 +96,21 @@ void NoteGrid::setRowTag(int row, qint32 tag)
         m_rows[size_t(row)].tag = tag;
 }
 
-const QByteArray& NoteGrid::cellUtf8(int column, int row) const
+QByteArray NoteGrid::cellUtf8(int column, int row) const
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
-        return kEmpty;
-    return m_rows[size_t(row)].cells[column];
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns || !cellSource)
+        return {};
+    return cellSource(column, row);
 }
 
-QString NoteGrid::cellText(int column, int row) const { return QString::fromUtf8(cellUtf8(column, row)); }
-
-void NoteGrid::setCell(int column, int row, const QByteArray& utf8)
+void NoteGrid::appendRow(qint32 tag, RowKind kind, int height)
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns)
-        return;
-    m_rows[size_t(row)].cells[column] = utf8;
-    if (m_updating == 0)
-        viewport()->update();
+    Row added;
+    added.tag = tag;
+    added.height = (unsigned short)std::clamp(height, 0, kMostRowHeight);
+    added.kind = (unsigned short)kind;
+    m_rows.push_back(added);
+    heightsChanged();
 }
 
 void NoteGrid::setCurrentRow(int row)
@@ -153,32 +152,52 @@ void NoteGrid::ensureOffsets() const
 {
     if (m_offsetsValid)
         return;
-    m_offsets.resize(m_rows.size() + 1);
-    qint64 top = 0;
+    m_blockTops.resize(m_rows.size() / kBlockRows + 1);
+    qint32 top = 0;
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        m_offsets[i] = top;
+        if (i % kBlockRows == 0)
+            m_blockTops[i / kBlockRows] = top;
         top += m_rows[i].height + kGridLineWidth;
     }
-    m_offsets[m_rows.size()] = top;
+    if (m_rows.size() % kBlockRows == 0)
+        m_blockTops[m_rows.size() / kBlockRows] = top;
+    m_contentHeight = top;
     m_offsetsValid = true;
 }
 
 int NoteGrid::rowTop(int row) const
 {
     ensureOffsets();
-    return int(m_offsets[size_t(std::clamp(row, 0, rowCount()))]);
+    row = std::clamp(row, 0, rowCount());
+    const int block = row / kBlockRows;
+    qint32 top = m_blockTops[size_t(block)];
+    for (int i = block * kBlockRows; i < row; ++i)
+        top += m_rows[size_t(i)].height + kGridLineWidth;
+    return int(top);
 }
 
-int NoteGrid::contentHeight() const { return rowTop(rowCount()); }
+int NoteGrid::contentHeight() const
+{
+    ensureOffsets();
+    return int(m_contentHeight);
+}
 
 int NoteGrid::rowAtContentY(int y) const
 {
     ensureOffsets();
-    if (y < 0 || y >= m_offsets.back())
+    if (y < 0 || y >= m_contentHeight)
         return -1;
-    // The last row whose top is at or above y.
-    const auto it = std::upper_bound(m_offsets.begin(), m_offsets.end(), qint64(y));
-    return int(it - m_offsets.begin()) - 1;
+    // The last block that starts at or above y, then the last row in it that does.
+    const size_t blocks = (m_rows.size() + kBlockRows - 1) / kBlockRows;
+    const auto end = m_blockTops.begin() + std::ptrdiff_t(blocks);
+    const int block = int(std::upper_bound(m_blockTops.begin(), end, qint32(y)) - m_blockTops.begin()) - 1;
+    int row = block * kBlockRows;
+    qint32 top = m_blockTops[size_t(block)];
+    while (row + 1 < rowCount() && top + m_rows[size_t(row)].height + kGridLineWidth <= y) {
+        top += m_rows[size_t(row)].height + kGridLineWidth;
+        ++row;
+    }
+    return row;
 }
 
 int NoteGrid::topRow() const { return std::max(0, rowAtContentY(verticalScrollBar()->value())); }

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class QMenu;
@@ -14,9 +13,10 @@ class QMenu;
 namespace app {
 
 // The note list's grid: two columns, rows of varying height, one integer tag per row and a
-// current row. It keeps cell texts as the UTF-8 bytes the store read (shared, not copied)
-// and paints only the rows on screen; the row under a point is found by binary search
-// over the rows' running heights, so 100,000 rows cost no more to scroll than ten.
+// current row. A row is a few bytes; the cell texts are asked of `cellSource` (UTF-8) when
+// a row is drawn, so only the rows on screen are read. The row under a point is found by
+// binary search over the rows' running heights, so a million rows cost no more to scroll
+// than ten.
 class NoteGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -24,6 +24,8 @@ public:
 
     static constexpr int kColumns = 2;
     static constexpr int kGridLineWidth = 1;
+    // What a row shows; a tag alone cannot tell, since a note may carry any id.
+    enum class RowKind : unsigned char { Blank, Note, Separator };
 
     int rowCount() const { return int(m_rows.size()); }
     // Between these two, height changes are gathered and the scroll range set once at the end.
@@ -34,6 +36,8 @@ public:
     // Room for this many rows without moving the ones there; memory not yet used is not
     // taken from the system until rows are added.
     void reserveRows(int count) { m_rows.reserve(size_t(std::max(count, 0))); }
+    // Adds a row at the end, during an update.
+    void appendRow(qint32 tag, RowKind kind, int height);
     int defaultRowHeight() const { return m_defaultRowHeight; }
     // Every row takes the new height, as the list's design state has all rows alike.
     void setDefaultRowHeight(int height);
@@ -45,8 +49,6 @@ public:
 
     qint32 rowTag(int row) const;
     void setRowTag(int row, qint32 tag);
-    // What a row shows; a tag alone cannot tell, since a note may carry any id.
-    enum class RowKind : unsigned char { Blank, Note, Separator };
     RowKind rowKind(int row) const
     {
         return (row >= 0 && row < rowCount()) ? RowKind(m_rows[size_t(row)].kind) : RowKind::Blank;
@@ -54,14 +56,10 @@ public:
     void setRowKind(int row, RowKind kind)
     {
         if (row >= 0 && row < rowCount())
-            m_rows[size_t(row)].kind = unsigned(kind);
+            m_rows[size_t(row)].kind = (unsigned short)(kind);
     }
-    QString cellText(int column, int row) const;
-    const QByteArray& cellUtf8(int column, int row) const;
-    void setCell(int column, int row, const QByteArray& utf8);
-    void setCell(int column, int row, const QString& text) { setCell(column, row, text.toUtf8()); }
-    // Cell texts may be views into storage owned elsewhere; the grid keeps that storage alive.
-    void setTextStorage(std::shared_ptr<const void> storage) { m_textStorage = std::move(storage); }
+    QString cellText(int column, int row) const { return QString::fromUtf8(cellUtf8(column, row)); }
+    QByteArray cellUtf8(int column, int row) const;
 
     int currentRow() const { return m_current; }
     // Asks the select handler first, as a click or a key does.
@@ -83,6 +81,7 @@ public:
     const QString& hint() const { return m_hint; }
 
     // The handlers the window plugs in.
+    std::function<QByteArray(int column, int row)> cellSource;
     std::function<void(int column, int row, bool& canSelect)> onSelectCell;
     std::function<void(QPainter& painter, int column, int row, const QRect& rect)> onDrawCell;
     std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseDown;
@@ -101,13 +100,16 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    struct Row {
+    // Six bytes a row: a million rows take six megabytes.
+    struct [[gnu::packed]] Row {
         qint32 tag = 0;
-        // The kind shares a word with the height, so that 100,000 rows take no more memory.
-        int height : 29 = 0;
-        unsigned kind : 3 = unsigned(RowKind::Blank);
-        QByteArray cells[kColumns];
+        unsigned short height : 13 = 0;
+        unsigned short kind : 3 = (unsigned short)(RowKind::Blank);
     };
+    static constexpr int kMostRowHeight = (1 << 13) - 1;
+    // Running tops are kept for every 64th row only; a row's top adds the heights of at most
+    // 63 rows to that of its block.
+    static constexpr int kBlockRows = 64;
 
     void heightsChanged();
     void ensureOffsets() const;
@@ -123,8 +125,8 @@ private:
     int m_current = 0;
     QString m_hint;
     QMenu* m_popup = nullptr;
-    std::shared_ptr<const void> m_textStorage;
-    mutable std::vector<qint64, store::LargeAllocator<qint64>> m_offsets; // running tops; size rowCount + 1
+    mutable std::vector<qint32, store::LargeAllocator<qint32>> m_blockTops; // top of rows 0, 64, 128, ...
+    mutable qint32 m_contentHeight = 0;
     mutable bool m_offsetsValid = false;
     int m_updating = 0;
 };

@@ -4,14 +4,10 @@
 #include "app/ToggleServer.h"
 
 #include "platform/DesktopSession.h"
-#include "store/EarlyRead.h"
-#include "store/Statements.h"
 #include "widgets/FontValue.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -40,14 +36,9 @@ int main(int argc, char* argv[])
         break;
     }
 
-    // The Default category's list, which the window opens on, is read while the window
-    // is being built. A second instance that only hands over --toggle reads nothing. A
-    // missing file is made only once the toolkit has started: one that cannot start (no
-    // display) leaves nothing behind, and a new file has no list to read early.
-    std::optional<store::EarlyRead> earlyRead;
+    // A missing file is made only once the toolkit has started: one that cannot start (no
+    // display) leaves nothing behind.
     const QString notesFile = QStringLiteral("clipdata.dat");
-    if (commandLine.request == app::CommandLine::Request::Run && QFileInfo::exists(notesFile))
-        earlyRead.emplace(notesFile, store::sql::listNotes(0));
 
     const bool platformChosen = platform::DesktopSession::preferX11WhereAvailable();
     QApplication application(argc, argv);
@@ -62,8 +53,6 @@ int main(int argc, char* argv[])
     if (commandLine.request == app::CommandLine::Request::Toggle) {
         if (app::ToggleServer::sendToggle())
             return 0;
-        if (QFileInfo::exists(notesFile))
-            earlyRead.emplace(notesFile, store::sql::listNotes(0));
     }
 
     QFont font(widgets::FontValue::defaultFace());
@@ -72,7 +61,7 @@ int main(int argc, char* argv[])
     app::installAccessibleInterfaces();
 
     app::TMiniForm form(notesFile);
-    if (!form.FormCreate(earlyRead ? &*earlyRead : nullptr))
+    if (!form.FormCreate())
         return 1; // the error has been shown; nothing else would work without the notes file
     app::ToggleServer toggleServer;
     QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &form, &app::TMiniForm::showOrHide);

@@ -291,32 +291,6 @@ void Query::open()
     m_eof = m_rowCount == 0;
 }
 
-bool Query::takeResultOf(Query& source)
-{
-    const auto sameBinding = [](const auto& a, const auto& b) {
-        return a.first == b.first && a.second.kind == b.second.kind && a.second.text == b.second.text &&
-               a.second.integer == b.second.integer && a.second.real == b.second.real;
-    };
-    if (!source.m_open || source.m_state != State::Browse || source.m_database.path() != m_database.path() ||
-        source.sql() != sql() ||
-        !std::equal(m_bindings.begin(), m_bindings.end(), source.m_bindings.begin(), source.m_bindings.end(),
-                    sameBinding))
-        return false;
-    close();
-    m_columns = std::move(source.m_columns);
-    m_values = std::move(source.m_values);
-    m_arena = std::move(source.m_arena);
-    m_rowIds = std::move(source.m_rowIds);
-    m_rowCount = source.m_rowCount;
-    m_table = std::move(source.m_table);
-    m_open = true;
-    m_row = 0;
-    m_bof = true;
-    m_eof = m_rowCount == 0;
-    source.close();
-    return true;
-}
-
 void Query::execSql()
 {
     m_rowsAffected = 0;

@@ -57,10 +57,6 @@ public:
     void setValue(const QString& name, const Value& value);
 
     void open();    // throws StoreError; afterwards the object is closed
-    // Takes over the open result of `source`, a query on another connection to the same
-    // file that ran the same statement with the same parameters, as if open() had read it;
-    // `source` is closed. False, and nothing changes, when any of that does not hold.
-    bool takeResultOf(Query& source);
     void execSql(); // throws StoreError; nothing was changed
     // Rows the last execSql inserted, changed or deleted (0 when it failed).
     int rowsAffected() const { return m_rowsAffected; }

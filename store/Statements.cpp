@@ -26,6 +26,19 @@ QString listNotes(qint32 groupId)
     return kNoteColumns + QString::number(groupId) + QStringLiteral(" order by record_time desc");
 }
 
+QString listCondition(qint32 groupId)
+{
+    if (groupId == 0)
+        return QStringLiteral("group_id =0 or group_id is null");
+    return QStringLiteral("group_id =") + QString::number(groupId);
+}
+
+QString listNoteRows(qint32 groupId)
+{
+    return QStringLiteral("select _rowid_,id,create_time from notes_main where ") + listCondition(groupId) +
+           QStringLiteral(" order by record_time desc, _rowid_");
+}
+
 QString insertNote(qint32 newId, qint32 groupId)
 {
     return kInsertNoteHead + QStringLiteral("values (") + QString::number(newId) + QLatin1Char(',') +

@@ -14,6 +14,11 @@ QString quoted(const QString& text);
 inline const QString selectGroupNames = QStringLiteral("select group_name from clip_groups");
 // 2 and 3. The note list of a category, newest first; also the export of the Default category (19).
 QString listNotes(qint32 groupId);
+// The same list as row ids, note ids and creation texts, in the same order (ties, such as
+// the copies of one search, in the order they were written); the texts are read by row id.
+QString listNoteRows(qint32 groupId);
+// The condition that puts a note in a category's list.
+QString listCondition(qint32 groupId);
 // A Search copy's id is this plus the id of the note it was copied from. Copies live in
 // category 1 and real notes never do, so an id is only ever looked up together with its side:
 // a copy and a real note may carry the same number once real ids pass this value.

@@ -1,20 +1,16 @@
 #include "store/TextArena.h"
 
-#include "store/LargeAllocator.h"
-
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
 namespace store {
 
-void TextArena::FreeBlock::operator()(char* block) const { freeLarge(block); }
+void TextArena::FreeBlock::operator()(char* block) const { std::free(block); }
 
 TextArena::Block TextArena::allocate(qsizetype size)
 {
-    // Shared blocks are whole huge pages; a large text of its own gets its exact size, so
-    // that a 1.1 MB note does not hold two huge pages.
-    void* memory = size == kBlockSize ? allocateLarge(size_t(size)) : std::malloc(size_t(size));
+    void* memory = std::malloc(size_t(size));
     if (!memory)
         throw std::bad_alloc();
     return Block(static_cast<char*>(memory));

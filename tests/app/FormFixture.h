@@ -39,6 +39,9 @@ struct Form {
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // Cases look at rows anywhere in the list; the rest of a long list coming in late
+        // has cases of its own.
+        form->waitForNoteList();
     }
 
     app::TMiniForm* operator->() { return form.get(); }

@@ -104,6 +104,7 @@ private slots:
         db.database().execute(QStringLiteral("commit"));
         app::TMiniForm form(db.path());
         QVERIFY(form.FormCreate());
+        form.waitForNoteList();
         QCOMPARE(form.sgContents->rowCount(), 100001); // one separator for the one day
         QCOMPARE(form.sgContents->rowTag(0), app::SeparatorRowTag);
         paintAll(form);

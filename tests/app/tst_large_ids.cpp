@@ -54,6 +54,7 @@ private:
     // The row of a note; a separator row carries 60000 too.
     static int rowOf(fixture::Form& f, qint32 id)
     {
+        f->waitForNoteList(); // the row may be further down than the first screen
         for (int row = 0; row < f->sgContents->rowCount(); ++row)
             if (f->sgContents->rowKind(row) == app::NoteGrid::RowKind::Note && f->sgContents->rowTag(row) == id)
                 return row;

@@ -1,7 +1,11 @@
 // The grid under the note list: rows, heights, the row under a point, the current row.
 #include "app/NoteGrid.h"
 
+#include <QImage>
+#include <QScrollBar>
+#include <QSet>
 #include <QTest>
+#include <algorithm>
 
 using app::NoteGrid;
 
@@ -97,14 +101,29 @@ private slots:
         QCOMPARE(grid.currentRow(), 0);
     }
 
-    void textIsSharedNotCopied()
+    // Texts are asked for when drawn, for the rows on screen only, and shared, not copied.
+    void textIsAskedForTheRowsDrawnOnly()
     {
         NoteGrid grid;
-        grid.setRowCount(1);
+        grid.resize(200, 240);
+        grid.setRowCount(100000);
         const QByteArray text(1 << 20, 'x');
-        grid.setCell(1, 0, text);
+        QSet<int> asked;
+        grid.cellSource = [&](int, int row) {
+            asked.insert(row);
+            return text;
+        };
         QCOMPARE(grid.cellUtf8(1, 0).constData(), text.constData());
         QCOMPARE(grid.cellText(1, 0).size(), text.size());
+        QCOMPARE(grid.cellUtf8(1, 100000), QByteArray()); // past the last row: not asked
+        asked.clear();
+        grid.onDrawCell = [&](QPainter&, int column, int row, const QRect&) { grid.cellUtf8(column, row); };
+        grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() / 2);
+        QImage image(grid.viewport()->size(), QImage::Format_RGB32);
+        grid.viewport()->render(&image);
+        QVERIFY(!asked.isEmpty());
+        QVERIFY2(asked.size() <= 240 / grid.defaultRowHeight() + 2, qPrintable(QString::number(asked.size())));
+        QVERIFY(*std::min_element(asked.begin(), asked.end()) >= grid.topRow());
     }
 };
 
