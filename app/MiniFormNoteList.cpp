@@ -100,17 +100,30 @@ void TMiniForm::appendNoteRows(const store::NoteRows& rows)
 }
 
 // Rows the list took in since the grid was filled are added below the others; the current
-// row and the scroll position stay.
+// row and the scroll position stay. When the rows moved instead (changes of this process
+// taken up with the rest of a read), the grid is made again on the same note, and the memo,
+// which may hold what the user is writing, is left alone.
 void TMiniForm::syncNoteGrid()
 {
-    const store::NoteList& list = AQclipQuery();
+    store::NoteList& list = AQclipQuery();
+    NoteGrid& grid = *sgContents;
     if (list.layout() != m_gridLayout) {
         fillNoteGrid();
+        bool found = false;
+        try {
+            found = list.locateId(m_state.CurNoteId); // the list is whole by now: no reading
+        } catch (const store::StoreError&) {
+        }
+        if (!found)
+            return;
+        const int row = list.rows().gridRowOfNote(list.recNo());
+        m_rebuildingList = true;
+        grid.setCurrentRow(row);
+        m_rebuildingList = false;
         return;
     }
     if (list.rows().size() == m_gridNotes)
         return;
-    NoteGrid& grid = *sgContents;
     grid.beginUpdate();
     appendNoteRows(list.rows());
     grid.endUpdate();
@@ -119,15 +132,9 @@ void TMiniForm::syncNoteGrid()
 
 void TMiniForm::takeRestOfNoteList()
 {
-    store::NoteList& list = AQclipQuery();
-    if (list.hasChanges()) {
-        // This process changed notes while the rest was read: a rebuild takes both up.
-        guarded([this] { sendReloadNoteList(); });
-        return;
-    }
-    guarded([&] {
+    guarded([this] {
         const auto sync = qScopeGuard([this] { syncNoteGrid(); });
-        list.takeRest();
+        AQclipQuery().takeRest();
     });
 }
 

@@ -112,10 +112,39 @@ void Database::open()
         // no lasting files beside it.
         runAll(m_handle, QStringLiteral("pragma synchronous=full"), m_path);
         registerSqlFunctions(m_handle);
+        if (access == SQLITE_OPEN_READWRITE)
+            addMissingListIndexes();
     } catch (...) {
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
         throw;
+    }
+}
+
+// Without its index a list is sorted whole before its first row can be shown: at a
+// million notes a second at every start. The index is made once, the first time such a
+// file is opened; other programs that read or write the file go on working with it. A file
+// that is busy or full keeps working without, and the next start tries again.
+void Database::addMissingListIndexes()
+{
+    for (const QString& statement : schema::listIndexStatements()) {
+        const QString name = statement.section(QLatin1Char(' '), 5, 5);
+        const QByteArray check =
+            QStringLiteral("select 1 from sqlite_master where type='index' and name='%1'").arg(name).toUtf8();
+        sqlite3_stmt* exists = nullptr;
+        bool present = true;
+        if (sqlite3_prepare_v2(m_handle, check.constData(), -1, &exists, nullptr) == SQLITE_OK)
+            present = sqlite3_step(exists) == SQLITE_ROW;
+        sqlite3_finalize(exists);
+        if (present)
+            continue;
+        sqlite3_busy_timeout(m_handle, 0);
+        const QByteArray create = statement.toUtf8();
+        if (sqlite3_exec(m_handle, create.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+            qCInfo(lcStore) << "added the index" << name << "to" << m_path;
+        else
+            qCWarning(lcStore) << "could not add the index" << name << ":" << sqlite3_errmsg(m_handle);
+        sqlite3_busy_timeout(m_handle, m_busyTimeoutMs);
     }
 }
 

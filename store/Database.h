@@ -59,6 +59,7 @@ public:
 
 private:
     void open();
+    void addMissingListIndexes();
     void createFile();
     void checkSchema();
 

@@ -96,18 +96,31 @@ void NoteRows::insert(int note, qint64 rowId, qint32 id, QByteArrayView createTi
 
 int NoteRows::removeRowIds(const QHash<qint64, bool>& rowIds)
 {
+    if (rowIds.isEmpty())
+        return 0;
+    // A new note has the highest row id: most rows are told apart by two comparisons.
+    qint64 lowest = rowIds.constBegin().key();
+    qint64 highest = lowest;
+    for (auto it = rowIds.constBegin(); it != rowIds.constEnd(); ++it) {
+        lowest = std::min(lowest, it.key());
+        highest = std::max(highest, it.key());
+    }
+    const size_t count = m_ids.size();
     size_t kept = 0;
-    for (size_t i = 0; i < m_rowIds.size(); ++i) {
-        if (rowIds.contains(m_rowIds[i])) {
-            m_nullIds.remove(m_rowIds[i]);
+    for (size_t i = 0; i < count; ++i) {
+        const qint64 rowId = m_rowIds[i];
+        if (rowId >= lowest && rowId <= highest && rowIds.contains(rowId)) {
+            m_nullIds.remove(rowId);
             continue;
         }
-        m_rowIds.set(kept, m_rowIds[i]);
-        m_ids[kept] = m_ids[i];
-        m_dayIds.set(kept, m_dayIds[i]);
+        if (kept != i) {
+            m_rowIds.set(kept, rowId);
+            m_ids[kept] = m_ids[i];
+            m_dayIds.set(kept, m_dayIds[i]);
+        }
         ++kept;
     }
-    const int removed = int(m_ids.size() - kept);
+    const int removed = int(count - kept);
     m_rowIds.resize(kept);
     m_ids.resize(kept);
     m_dayIds.resize(kept);

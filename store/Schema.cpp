@@ -43,6 +43,16 @@ const std::vector<RequiredTable> kRequired = {
 
 QStringList creationStatements() { return kCreate; }
 
+QStringList listIndexStatements()
+{
+    QStringList statements;
+    for (const QString& statement : kCreate) {
+        if (statement.startsWith(QLatin1String("create index notes_main_")))
+            statements << QStringLiteral("create index if not exists ") + statement.mid(int(qstrlen("create index ")));
+    }
+    return statements;
+}
+
 const std::vector<RequiredTable>& requiredTables() { return kRequired; }
 
 } // namespace store::schema

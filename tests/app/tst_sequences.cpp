@@ -1,6 +1,7 @@
 // Seeded random sequences of user actions on the real main window and a real notes file,
 // each step checked against a model of what the user should have. A failure prints the seed
 // and the steps. QUIBBET_SEQUENCES="count[,seed]" runs more (or other) sequences.
+#include "ListAsStored.h"
 #include "ReminderAnswer.h"
 #include "SequenceModel.h"
 
@@ -51,7 +52,23 @@ const std::vector<std::pair<Action, int>> kActions = {
 
 class Sequence {
 public:
-    explicit Sequence(quint64 seed) : m_random(seed) { start(); }
+    // With `longList`, the file starts with that many notes over several days, and lists
+    // are shown from their first few rows while the rest is still being read.
+    explicit Sequence(quint64 seed, int longList = 0) : m_random(seed), m_longList(longList)
+    {
+        for (int id = 1; id <= longList; ++id) {
+            const QString text = QStringLiteral("old note %1").arg(id);
+            m_db.exec(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id,"
+                                     "record_time) values (%1,0,'0','%2:00 Mon, 0%3Dec2025','%4','',"
+                                     "'2025-12-0%3 %2:00:00.000')")
+                          .arg(id)
+                          .arg(10 + id % 12)
+                          .arg(1 + id / 10)
+                          .arg(text));
+            m_model.notes[id] = {0, text};
+        }
+        start();
+    }
 
     QString steps() const { return m_steps.join(QLatin1Char('\n')); }
 
@@ -76,6 +93,8 @@ private:
     {
         widgets::Modal::clearQueuedAnswers();
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
+        if (m_longList > 0)
+            m_form->AQclipQuery().setFirstRows(1 + draw(6));
         QVERIFY(m_form->FormCreate());
         m_form->show();
         m_form->activateWindow();
@@ -99,6 +118,7 @@ private:
     // The note shown after `row` is gone or left: the first note at or after it, else before.
     std::optional<qint32> noteFrom(int row, std::optional<qint32> leaving = {})
     {
+        m_form->waitForNoteList(); // the rows below may still be coming in
         for (int r = std::max(row, 0); r < grid().rowCount(); ++r)
             if (auto id = noteAt(r); id && id != leaving)
                 return id;
@@ -582,10 +602,16 @@ private:
         if (keys != (m.browse ? static_cast<QWidget*>(m_form->sgContents) : m_form->memoContent))
             return QStringLiteral("keys go to %1").arg(keys ? keys->metaObject()->className() : "nothing");
         if (m.browse) {
+            m_form->waitForNoteList(); // what the list shows a moment later
             QList<qint32> listed = noteRows();
             std::sort(listed.begin(), listed.end());
             if (listed != m.listed())
                 return QStringLiteral("the list does not show the notes of its category");
+            // The rows are the file's, in order, under their days, with today's texts.
+            const QString difference =
+                testing::differenceFromGrid(grid(), testing::listAsStored(m_db.database(), m.shownGroup()));
+            if (!difference.isEmpty())
+                return difference;
             // A separator row may be highlighted, and any row while a new note's draft waits
             // behind the list; otherwise a note row highlighted is the note on screen.
             if (const auto selected = noteAt(grid().currentRow()); m.target && selected && selected != m.target)
@@ -597,6 +623,7 @@ private:
     }
 
     QRandomGenerator64 m_random;
+    int m_longList = 0;
     testing::TestDatabase m_db;
     std::unique_ptr<app::TMiniForm> m_form;
     Model m_model;
@@ -611,9 +638,14 @@ class TestSequences : public QObject {
 private slots:
     void init() { widgets::Modal::clearShownMessages(); }
 
-    void everySequenceKeepsTheNotes()
+    void everySequenceKeepsTheNotes() { runSequences(kDefaultSequences, 0); }
+
+    // Lists longer than their first screen: actions land while the rest is still read.
+    void everySequenceKeepsTheNotesOfALongList() { runSequences(kDefaultSequences / 6, 45); }
+
+private:
+    static void runSequences(int count, int longList)
     {
-        int count = kDefaultSequences;
         quint64 firstSeed = 1;
         const QStringList setting = qEnvironmentVariable("QUIBBET_SEQUENCES").split(QLatin1Char(','));
         if (!setting.front().isEmpty())
@@ -621,7 +653,7 @@ private slots:
         if (setting.size() > 1)
             firstSeed = setting[1].toULongLong();
         for (quint64 seed = firstSeed; seed < firstSeed + quint64(count); ++seed) {
-            Sequence sequence(seed);
+            Sequence sequence(seed, longList);
             for (int step = 0; step < kStepsPerSequence; ++step) {
                 const QString problem = sequence.step();
                 if (!problem.isEmpty())
