@@ -235,8 +235,11 @@ private:
         m_model.undo.pop_back();
         if (const auto* note = std::get_if<DeletedNote>(&item)) {
             qint32 id = note->id;
+            bool restored = true;
             if (note->copy) {
-                if (!m_model.copies.count(id))
+                // A later search made the copy again: there is nothing to put back.
+                restored = !m_model.copies.count(id);
+                if (restored)
                     m_model.copies[id] = note->note.text;
             } else {
                 if (m_model.notes.count(id))
@@ -246,7 +249,7 @@ private:
                     m_model.reminders[id] = *note->reminder;
             }
             m_model.listReread();
-            if (note->copy == m_model.showsCopies() && m_model.listed().contains(id))
+            if (restored && note->copy == m_model.showsCopies() && m_model.listed().contains(id))
                 m_model.show(id);
         } else {
             const auto& category = std::get<DeletedCategory>(item);
