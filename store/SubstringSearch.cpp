@@ -1,0 +1,247 @@
+#include "store/SubstringSearch.h"
+
+#include "store/CaseFold.h"
+#include "store/LikePattern.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace store {
+
+namespace {
+
+constexpr unsigned char asciiFold(unsigned char b)
+{
+    return (b >= 'A' && b <= 'Z') ? b + 32 : b;
+}
+
+constexpr std::array<unsigned char, 256> kAsciiFold = [] {
+    std::array<unsigned char, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = asciiFold(static_cast<unsigned char>(b));
+    return table;
+}();
+
+bool isAsciiLetter(unsigned char b)
+{
+    return b >= 'a' && b <= 'z';
+}
+
+bool equalFolded(const unsigned char* text, const unsigned char* needle, std::size_t size)
+{
+    for (std::size_t i = 0; i < size; ++i) {
+        if (kAsciiFold[text[i]] != needle[i])
+            return false;
+    }
+    return true;
+}
+
+// Every code point whose folding differs from itself, as (folded, original), sorted. Built
+// once from the same folding like() uses, so no Unicode table is copied by hand.
+const std::vector<std::pair<char32_t, char32_t>>& unfoldings()
+{
+    static const std::vector<std::pair<char32_t, char32_t>> table = [] {
+        std::vector<std::pair<char32_t, char32_t>> pairs;
+        for (char32_t c = 0; c < 0x110000; ++c) {
+            const char32_t f = folded(c);
+            if (f != c)
+                pairs.emplace_back(f, c);
+        }
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
+    }();
+    return table;
+}
+
+// Lead bytes of every multi-byte form the decoder accepts for a code point that folds into
+// ASCII: overlong forms of ASCII itself (C0, C1, E0, F0), U+017F LONG S (C5; overlong E0,
+// F0) and U+212A KELVIN SIGN (E2; overlong F0). Only these can let a text that holds no
+// byte run equal to an ASCII needle still match it.
+constexpr bool mayFoldIntoAscii(unsigned char b)
+{
+    return b == 0xC0 || b == 0xC1 || b == 0xC5 || b == 0xE0 || b == 0xE2 || b == 0xF0;
+}
+
+} // namespace
+
+std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pattern)
+{
+    std::vector<char32_t> points;
+    const auto* p = reinterpret_cast<const unsigned char*>(pattern.constData());
+    const auto* end = p + pattern.size();
+    while (p < end)
+        points.push_back(nextCodePoint(p, end));
+    // The wildcards are judged by decoded code points, as the general matcher judges them.
+    auto first = points.begin();
+    auto last = points.end();
+    if (first == last || *first != U'%' || points.back() != U'%')
+        return std::nullopt;
+    while (first != last && *first == U'%')
+        ++first;
+    while (last != first && *(last - 1) == U'%')
+        --last;
+    if (std::any_of(first, last, [](char32_t c) { return c == U'%' || c == U'_'; }))
+        return std::nullopt;
+
+    SubstringSearch search;
+    search.m_pattern = pattern;
+    bool ascii = true;
+    for (auto it = first; it != last; ++it) {
+        const char32_t f = folded(*it);
+        search.m_needle.push_back(f);
+        if (f < 0x80) {
+            search.m_asciiNeedle.append(char(f));
+            search.m_inNeedle[f] = true;
+        } else {
+            ascii = false;
+        }
+    }
+    if (!ascii) {
+        search.m_asciiNeedle.clear();
+        const char32_t head = search.m_needle.front();
+        if (folded(head) == head)
+            search.m_firstForms.push_back(head);
+        const auto& table = unfoldings();
+        auto range = std::equal_range(table.begin(), table.end(), std::pair<char32_t, char32_t>(head, 0),
+                                      [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto it = range.first; it != range.second; ++it)
+            search.m_firstForms.push_back(it->second);
+    }
+    return search;
+}
+
+bool SubstringSearch::matches(const unsigned char* text, std::size_t size) const
+{
+    if (m_needle.empty())
+        return true;
+    if (!m_asciiNeedle.isEmpty())
+        return asciiMatches(text, size);
+    return unicodeMatches(text, size);
+}
+
+bool SubstringSearch::asciiMatches(const unsigned char* text, std::size_t size) const
+{
+    // An ASCII byte always stands for itself, so a run of bytes equal to the needle is a
+    // match. Without one, only a multi-byte letter folding into ASCII could still make one.
+    if (findAsciiBytes(text, size))
+        return true;
+    if (!holdsLetterFoldingIntoNeedle(text, size))
+        return false;
+    return likeMatches(m_pattern, QByteArray::fromRawData(reinterpret_cast<const char*>(text), qsizetype(size)));
+}
+
+bool SubstringSearch::findAsciiBytes(const unsigned char* text, std::size_t size) const
+{
+    const auto* needle = reinterpret_cast<const unsigned char*>(m_asciiNeedle.constData());
+    const std::size_t n = std::size_t(m_asciiNeedle.size());
+    if (size < n)
+        return false;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Look for the needle's first and last byte at once, 16 positions a step, and compare
+    // the bytes between only where both agree. Or-ing 0x20 folds case for letters alone.
+    const unsigned char head = needle[0];
+    const unsigned char tail = needle[n - 1];
+    const __m128i headValue = _mm_set1_epi8(char(head));
+    const __m128i tailValue = _mm_set1_epi8(char(tail));
+    const __m128i headCase = _mm_set1_epi8(isAsciiLetter(head) ? 0x20 : 0);
+    const __m128i tailCase = _mm_set1_epi8(isAsciiLetter(tail) ? 0x20 : 0);
+    for (; i + n - 1 + 16 <= size; i += 16) {
+        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), headCase);
+        const __m128i b =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1)), tailCase);
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, headValue), _mm_cmpeq_epi8(b, tailValue))));
+        while (mask != 0) {
+            const unsigned bit = unsigned(__builtin_ctz(mask));
+            if (n <= 2 || equalFolded(text + i + bit + 1, needle + 1, n - 2))
+                return true;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; i + n <= size; ++i) {
+        if (kAsciiFold[text[i]] == needle[0] && equalFolded(text + i + 1, needle + 1, n - 1))
+            return true;
+    }
+    return false;
+}
+
+bool SubstringSearch::holdsLetterFoldingIntoNeedle(const unsigned char* text, std::size_t size) const
+{
+    const unsigned char* const end = text + size;
+    auto foldsIntoNeedle = [&](const unsigned char* at) {
+        const char32_t f = folded(nextCodePoint(at, end));
+        return f < 0x80 && m_inNeedle[f];
+    };
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i overlongTwo = _mm_set1_epi8(char(0xC0)); // C0, C1 after masking bit 0
+    const __m128i overlongLong = _mm_set1_epi8(char(0xE0)); // E0, F0 after masking bit 4
+    const __m128i longS = _mm_set1_epi8(char(0xC5));
+    const __m128i kelvin = _mm_set1_epi8(char(0xE2));
+    for (; i + 16 <= size; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        if (_mm_movemask_epi8(v) == 0)
+            continue; // all ASCII
+        const __m128i hit = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFE))), overlongTwo),
+                         _mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xEF))), overlongLong)),
+            _mm_or_si128(_mm_cmpeq_epi8(v, longS), _mm_cmpeq_epi8(v, kelvin)));
+        unsigned mask = unsigned(_mm_movemask_epi8(hit));
+        while (mask != 0) {
+            if (foldsIntoNeedle(text + i + unsigned(__builtin_ctz(mask))))
+                return true;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; i < size; ++i) {
+        if (mayFoldIntoAscii(text[i]) && foldsIntoNeedle(text + i))
+            return true;
+    }
+    return false;
+}
+
+bool SubstringSearch::unicodeMatches(const unsigned char* text, std::size_t size) const
+{
+    const unsigned char* p = text;
+    const unsigned char* const end = text + size;
+    const bool headIsAscii = m_needle.front() < 0x80;
+    while (p < end) {
+        if (!headIsAscii && *p < 0x80) {
+            // No ASCII character folds to a non-ASCII one: skip ASCII runs eight bytes a step.
+            while (end - p >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, p, 8);
+                if ((word & 0x8080808080808080ULL) != 0)
+                    break;
+                p += 8;
+            }
+            while (p < end && *p < 0x80)
+                ++p;
+            continue;
+        }
+        const char32_t c = nextCodePoint(p, end);
+        if (std::find(m_firstForms.begin(), m_firstForms.end(), c) != m_firstForms.end() && restMatches(p, end))
+            return true;
+    }
+    return false;
+}
+
+bool SubstringSearch::restMatches(const unsigned char* p, const unsigned char* end) const
+{
+    for (std::size_t k = 1; k < m_needle.size(); ++k) {
+        if (p >= end || folded(nextCodePoint(p, end)) != m_needle[k])
+            return false;
+    }
+    return true;
+}
+
+} // namespace store

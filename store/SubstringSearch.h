@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace store {
+
+// like() with a pattern of the form %text%, text free of wildcards, is the search the user
+// runs; it is answered here without walking the pattern once per text position. The answer
+// is always the one likeMatches() gives: where a shortcut cannot be sure, it asks
+// likeMatches() for that one text.
+class SubstringSearch {
+public:
+    // Empty when the pattern is not of that form (or has an escape), so the general matcher
+    // must decide.
+    static std::optional<SubstringSearch> forPattern(const QByteArray& pattern);
+
+    bool matches(const unsigned char* text, std::size_t size) const;
+
+private:
+    bool asciiMatches(const unsigned char* text, std::size_t size) const;
+    bool findAsciiBytes(const unsigned char* text, std::size_t size) const;
+    bool holdsLetterFoldingIntoNeedle(const unsigned char* text, std::size_t size) const;
+    bool unicodeMatches(const unsigned char* text, std::size_t size) const;
+    bool restMatches(const unsigned char* p, const unsigned char* end) const;
+
+    QByteArray m_pattern;
+    std::vector<char32_t> m_needle;   // folded code points
+    QByteArray m_asciiNeedle;          // the same as bytes, when every one is ASCII
+    std::array<bool, 128> m_inNeedle{}; // ASCII characters the folded needle holds
+    std::vector<char32_t> m_firstForms; // every code point that folds to the needle's first
+};
+
+} // namespace store
