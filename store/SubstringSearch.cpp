@@ -127,86 +127,77 @@ bool SubstringSearch::matches(const unsigned char* text, std::size_t size) const
 
 bool SubstringSearch::asciiMatches(const unsigned char* text, std::size_t size) const
 {
-    // An ASCII byte always stands for itself, so a run of bytes equal to the needle is a
-    // match. Without one, only a multi-byte letter folding into ASCII could still make one.
-    if (findAsciiBytes(text, size))
+    switch (scanAscii(text, size)) {
+    case AsciiScan::Found:
         return true;
-    if (!holdsLetterFoldingIntoNeedle(text, size))
+    case AsciiScan::NotFound:
         return false;
+    case AsciiScan::Undecided:
+        break;
+    }
     return likeMatches(m_pattern, QByteArray::fromRawData(reinterpret_cast<const char*>(text), qsizetype(size)));
 }
 
-bool SubstringSearch::findAsciiBytes(const unsigned char* text, std::size_t size) const
+SubstringSearch::AsciiScan SubstringSearch::scanAscii(const unsigned char* text, std::size_t size) const
 {
+    // An ASCII byte always stands for itself, so a run of bytes equal to the needle is a
+    // match. Without one, only a multi-byte letter folding into a letter of the needle could
+    // still make one; the same pass looks out for those.
     const auto* needle = reinterpret_cast<const unsigned char*>(m_asciiNeedle.constData());
     const std::size_t n = std::size_t(m_asciiNeedle.size());
     if (size < n)
-        return false;
-    std::size_t i = 0;
+        return AsciiScan::NotFound; // every character takes at least one byte
+    const unsigned char* const end = text + size;
+    bool undecided = false;
+    auto foldsIntoNeedle = [&](const unsigned char* at) {
+        const char32_t f = folded(nextCodePoint(at, end));
+        return f < 0x80 && m_inNeedle[f];
+    };
+    std::size_t i = 0; // bytes before i are searched and looked over
 #if defined(__SSE2__)
-    // Look for the needle's first and last byte at once, 16 positions a step, and compare
-    // the bytes between only where both agree. Or-ing 0x20 folds case for letters alone.
+    // The needle's first and last byte are looked for at once, 16 positions a step, and the
+    // bytes between compared only where both agree. Or-ing 0x20 folds case for letters alone.
     const unsigned char head = needle[0];
     const unsigned char tail = needle[n - 1];
     const __m128i headValue = _mm_set1_epi8(char(head));
     const __m128i tailValue = _mm_set1_epi8(char(tail));
     const __m128i headCase = _mm_set1_epi8(isAsciiLetter(head) ? 0x20 : 0);
     const __m128i tailCase = _mm_set1_epi8(isAsciiLetter(tail) ? 0x20 : 0);
-    for (; i + n - 1 + 16 <= size; i += 16) {
-        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), headCase);
-        const __m128i b =
-            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1)), tailCase);
-        unsigned mask = unsigned(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, headValue), _mm_cmpeq_epi8(b, tailValue))));
-        while (mask != 0) {
-            const unsigned bit = unsigned(__builtin_ctz(mask));
-            if (n <= 2 || equalFolded(text + i + bit + 1, needle + 1, n - 2))
-                return true;
-            mask &= mask - 1;
-        }
-    }
-#endif
-    for (; i + n <= size; ++i) {
-        if (kAsciiFold[text[i]] == needle[0] && equalFolded(text + i + 1, needle + 1, n - 1))
-            return true;
-    }
-    return false;
-}
-
-bool SubstringSearch::holdsLetterFoldingIntoNeedle(const unsigned char* text, std::size_t size) const
-{
-    const unsigned char* const end = text + size;
-    auto foldsIntoNeedle = [&](const unsigned char* at) {
-        const char32_t f = folded(nextCodePoint(at, end));
-        return f < 0x80 && m_inNeedle[f];
-    };
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i overlongTwo = _mm_set1_epi8(char(0xC0)); // C0, C1 after masking bit 0
-    const __m128i overlongLong = _mm_set1_epi8(char(0xE0)); // E0, F0 after masking bit 4
+    const __m128i clearBit0 = _mm_set1_epi8(char(0xFE));
+    const __m128i clearBit4 = _mm_set1_epi8(char(0xEF));
+    const __m128i overlongTwo = _mm_set1_epi8(char(0xC0));  // C0, C1 once bit 0 is cleared
+    const __m128i overlongLong = _mm_set1_epi8(char(0xE0)); // E0, F0 once bit 4 is cleared
     const __m128i longS = _mm_set1_epi8(char(0xC5));
     const __m128i kelvin = _mm_set1_epi8(char(0xE2));
-    for (; i + 16 <= size; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        if (_mm_movemask_epi8(v) == 0)
-            continue; // all ASCII
-        const __m128i hit = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xFE))), overlongTwo),
-                         _mm_cmpeq_epi8(_mm_and_si128(v, _mm_set1_epi8(char(0xEF))), overlongLong)),
-            _mm_or_si128(_mm_cmpeq_epi8(v, longS), _mm_cmpeq_epi8(v, kelvin)));
-        unsigned mask = unsigned(_mm_movemask_epi8(hit));
-        while (mask != 0) {
-            if (foldsIntoNeedle(text + i + unsigned(__builtin_ctz(mask))))
-                return true;
-            mask &= mask - 1;
+    for (; i + n - 1 + 16 <= size; i += 16) {
+        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1));
+        unsigned candidates = unsigned(_mm_movemask_epi8(_mm_and_si128(
+            _mm_cmpeq_epi8(_mm_or_si128(raw, headCase), headValue),
+            _mm_cmpeq_epi8(_mm_or_si128(last, tailCase), tailValue))));
+        while (candidates != 0) {
+            const unsigned bit = unsigned(__builtin_ctz(candidates));
+            if (n <= 2 || equalFolded(text + i + bit + 1, needle + 1, n - 2))
+                return AsciiScan::Found;
+            candidates &= candidates - 1;
         }
+        if (undecided)
+            continue;
+        const __m128i suspects =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(raw, clearBit0), overlongTwo),
+                                      _mm_cmpeq_epi8(_mm_and_si128(raw, clearBit4), overlongLong)),
+                         _mm_or_si128(_mm_cmpeq_epi8(raw, longS), _mm_cmpeq_epi8(raw, kelvin)));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(suspects)); mask != 0 && !undecided; mask &= mask - 1)
+            undecided = foldsIntoNeedle(text + i + unsigned(__builtin_ctz(mask)));
     }
 #endif
-    for (; i < size; ++i) {
-        if (mayFoldIntoAscii(text[i]) && foldsIntoNeedle(text + i))
-            return true;
+    for (std::size_t j = i; j + n <= size; ++j) {
+        if (kAsciiFold[text[j]] == needle[0] && equalFolded(text + j + 1, needle + 1, n - 1))
+            return AsciiScan::Found;
     }
-    return false;
+    for (std::size_t j = i; j < size && !undecided; ++j)
+        undecided = mayFoldIntoAscii(text[j]) && foldsIntoNeedle(text + j);
+    return undecided ? AsciiScan::Undecided : AsciiScan::NotFound;
 }
 
 bool SubstringSearch::unicodeMatches(const unsigned char* text, std::size_t size) const

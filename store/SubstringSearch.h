@@ -21,9 +21,10 @@ public:
     bool matches(const unsigned char* text, std::size_t size) const;
 
 private:
+    enum class AsciiScan { Found, NotFound, Undecided };
+
     bool asciiMatches(const unsigned char* text, std::size_t size) const;
-    bool findAsciiBytes(const unsigned char* text, std::size_t size) const;
-    bool holdsLetterFoldingIntoNeedle(const unsigned char* text, std::size_t size) const;
+    AsciiScan scanAscii(const unsigned char* text, std::size_t size) const;
     bool unicodeMatches(const unsigned char* text, std::size_t size) const;
     bool restMatches(const unsigned char* p, const unsigned char* end) const;
 

@@ -70,13 +70,19 @@ struct Generator {
         return text;
     }
 
-    // Long texts cross the sixteen-byte steps of the byte search; half of them hold the
-    // needle in some form.
+    // Long texts cross the sixteen-byte steps of the byte search; a third of them hold the
+    // needle in some form, a third a near miss: the needle with one letter changed.
     QByteArray text(const std::vector<int>& needle)
     {
         QByteArray result = spell(groups(below(4) == 0 ? 60 : 12));
-        if (below(2) == 0)
+        const int roll = below(3);
+        if (roll == 0) {
             result += spell(needle);
+        } else if (roll == 1 && !needle.empty()) {
+            std::vector<int> nearMiss = needle;
+            nearMiss[std::size_t(below(int(needle.size())))] = below(int(kGroups.size()));
+            result += spell(nearMiss);
+        }
         result += spell(groups(below(4) == 0 ? 60 : 12));
         return result;
     }
