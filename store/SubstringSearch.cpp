@@ -1,5 +1,6 @@
 #include "store/SubstringSearch.h"
 
+#include "store/AsciiBlockScan.h"
 #include "store/CaseFold.h"
 #include "store/LikePattern.h"
 
@@ -8,9 +9,6 @@
 #include <cstring>
 #include <utility>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace store {
 
@@ -27,11 +25,6 @@ constexpr std::array<unsigned char, 256> kAsciiFold = [] {
         table[b] = asciiFold(static_cast<unsigned char>(b));
     return table;
 }();
-
-bool isAsciiLetter(unsigned char b)
-{
-    return b >= 'a' && b <= 'z';
-}
 
 bool equalFolded(const unsigned char* text, const unsigned char* needle, std::size_t size)
 {
@@ -62,7 +55,7 @@ const std::vector<std::pair<char32_t, char32_t>>& unfoldings()
 // Lead bytes of every multi-byte form the decoder accepts for a code point that folds into
 // ASCII: overlong forms of ASCII itself (C0, C1, E0, F0), U+017F LONG S (C5; overlong E0,
 // F0) and U+212A KELVIN SIGN (E2; overlong F0). Only these can let a text that holds no
-// byte run equal to an ASCII needle still match it.
+// byte run equal to an ASCII needle still match it. The block scanners test the same set.
 constexpr bool mayFoldIntoAscii(unsigned char b)
 {
     return b == 0xC0 || b == 0xC1 || b == 0xC5 || b == 0xE0 || b == 0xE2 || b == 0xF0;
@@ -70,7 +63,7 @@ constexpr bool mayFoldIntoAscii(unsigned char b)
 
 } // namespace
 
-std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pattern)
+std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pattern, AsciiBlockScanner scanner)
 {
     std::vector<char32_t> points;
     const auto* p = reinterpret_cast<const unsigned char*>(pattern.constData());
@@ -91,6 +84,7 @@ std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pat
 
     SubstringSearch search;
     search.m_pattern = pattern;
+    search.m_blockScanner = scanner;
     bool ascii = true;
     for (auto it = first; it != last; ++it) {
         const char32_t f = folded(*it);
@@ -153,44 +147,19 @@ SubstringSearch::AsciiScan SubstringSearch::scanAscii(const unsigned char* text,
         const char32_t f = folded(nextCodePoint(at, end));
         return f < 0x80 && m_inNeedle[f];
     };
-    std::size_t i = 0; // bytes before i are searched and looked over
-#if defined(__SSE2__)
-    // The needle's first and last byte are looked for at once, 16 positions a step, and the
-    // bytes between compared only where both agree. Or-ing 0x20 folds case for letters alone.
-    const unsigned char head = needle[0];
-    const unsigned char tail = needle[n - 1];
-    const __m128i headValue = _mm_set1_epi8(char(head));
-    const __m128i tailValue = _mm_set1_epi8(char(tail));
-    const __m128i headCase = _mm_set1_epi8(isAsciiLetter(head) ? 0x20 : 0);
-    const __m128i tailCase = _mm_set1_epi8(isAsciiLetter(tail) ? 0x20 : 0);
-    const __m128i clearBit0 = _mm_set1_epi8(char(0xFE));
-    const __m128i clearBit4 = _mm_set1_epi8(char(0xEF));
-    const __m128i overlongTwo = _mm_set1_epi8(char(0xC0));  // C0, C1 once bit 0 is cleared
-    const __m128i overlongLong = _mm_set1_epi8(char(0xE0)); // E0, F0 once bit 4 is cleared
-    const __m128i longS = _mm_set1_epi8(char(0xC5));
-    const __m128i kelvin = _mm_set1_epi8(char(0xE2));
-    for (; i + n - 1 + 16 <= size; i += 16) {
-        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1));
-        unsigned candidates = unsigned(_mm_movemask_epi8(_mm_and_si128(
-            _mm_cmpeq_epi8(_mm_or_si128(raw, headCase), headValue),
-            _mm_cmpeq_epi8(_mm_or_si128(last, tailCase), tailValue))));
-        while (candidates != 0) {
-            const unsigned bit = unsigned(__builtin_ctz(candidates));
-            if (n <= 2 || equalFolded(text + i + bit + 1, needle + 1, n - 2))
-                return AsciiScan::Found;
-            candidates &= candidates - 1;
-        }
-        if (undecided)
-            continue;
-        const __m128i suspects =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(raw, clearBit0), overlongTwo),
-                                      _mm_cmpeq_epi8(_mm_and_si128(raw, clearBit4), overlongLong)),
-                         _mm_or_si128(_mm_cmpeq_epi8(raw, longS), _mm_cmpeq_epi8(raw, kelvin)));
-        for (unsigned mask = unsigned(_mm_movemask_epi8(suspects)); mask != 0 && !undecided; mask &= mask - 1)
-            undecided = foldsIntoNeedle(text + i + unsigned(__builtin_ctz(mask)));
+    std::size_t i = 0; // positions before i are searched and their bytes looked over
+    if (m_blockScanner != nullptr) {
+        const AsciiBlockScan blocks = m_blockScanner(
+            text, size, needle, n,
+            [](const void* context, const unsigned char* lead) {
+                return (*static_cast<const decltype(foldsIntoNeedle)*>(context))(lead);
+            },
+            &foldsIntoNeedle);
+        if (blocks.found)
+            return AsciiScan::Found;
+        undecided = blocks.undecided;
+        i = blocks.done;
     }
-#endif
     for (std::size_t j = i; j + n <= size; ++j) {
         if (kAsciiFold[text[j]] == needle[0] && equalFolded(text + j + 1, needle + 1, n - 1))
             return AsciiScan::Found;

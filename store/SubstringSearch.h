@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/AsciiBlockScan.h"
+
 #include <QByteArray>
 #include <array>
 #include <cstddef>
@@ -14,9 +16,10 @@ namespace store {
 // likeMatches() for that one text.
 class SubstringSearch {
 public:
-    // Empty when the pattern is not of that form (or has an escape), so the general matcher
-    // must decide.
-    static std::optional<SubstringSearch> forPattern(const QByteArray& pattern);
+    // Empty when the pattern is not of that form, so the general matcher must decide. The
+    // scanner is the processor's widest unless a test asks for another.
+    static std::optional<SubstringSearch> forPattern(const QByteArray& pattern,
+                                                     AsciiBlockScanner scanner = widestAsciiBlockScanner());
 
     bool matches(const unsigned char* text, std::size_t size) const;
 
@@ -33,6 +36,7 @@ private:
     QByteArray m_asciiNeedle;          // the same as bytes, when every one is ASCII
     std::array<bool, 128> m_inNeedle{}; // ASCII characters the folded needle holds
     std::vector<char32_t> m_firstForms; // every code point that folds to the needle's first
+    AsciiBlockScanner m_blockScanner = nullptr;
 };
 
 } // namespace store

@@ -107,8 +107,19 @@ sqlite3* openWithFunctions(const QString& path)
 class SubstringSearchTest : public QObject {
     Q_OBJECT
 private slots:
+    void agreesWithTheGeneralMatcherOnRandomTexts_data()
+    {
+        QTest::addColumn<int>("scanner");
+        const auto scanners = runnableAsciiBlockScanners();
+        const char* names[] = {"byte by byte", "16 bytes a step", "32 bytes a step"};
+        for (int i = 0; i < int(scanners.size()); ++i)
+            QTest::newRow(names[i]) << i;
+    }
+
     void agreesWithTheGeneralMatcherOnRandomTexts()
     {
+        QFETCH(int, scanner);
+        const AsciiBlockScanner blocks = runnableAsciiBlockScanners()[std::size_t(scanner)];
         const std::uint32_t seed = qEnvironmentVariableIsSet("QUIBBET_SEED")
                                        ? std::uint32_t(qEnvironmentVariableIntValue("QUIBBET_SEED"))
                                        : std::random_device{}();
@@ -118,7 +129,7 @@ private slots:
             const std::vector<int> needleGroups = generator.groups(4);
             const QByteArray needle = generator.spell(needleGroups);
             const QByteArray pattern = QByteArray("%") + needle + "%";
-            const auto search = SubstringSearch::forPattern(pattern);
+            const auto search = SubstringSearch::forPattern(pattern, blocks);
             QVERIFY2(search, pattern.toHex().constData());
             for (int t = 0; t < 10; ++t) {
                 const QByteArray text = generator.text(needleGroups);
