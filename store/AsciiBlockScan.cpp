@@ -1,5 +1,7 @@
 #include "store/AsciiBlockScan.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define QUIBBET_X86_BLOCKS 1
@@ -26,10 +28,11 @@ bool equalFolded(const unsigned char* text, const unsigned char* needle, std::si
     return true;
 }
 
-// Both widths share this shape; only the vector operations differ. The needle's first and
+// Both widths share this shape; only the vector operations differ (a macro, as intrinsics of
+// a wider instruction set only compile inside a function marked for it). The needle's first and
 // last byte are looked for at once and the bytes between compared only where both agree;
 // or-ing 0x20 folds case, for letters alone.
-#define QUIBBET_BLOCK_LOOP(Vec, width, set1, load, orv, andv, eq, movemask)                                     \
+#define QUIBBET_BLOCK_LOOP(Vec, width, narrower, set1, load, orv, andv, eq, movemask)                                     \
     AsciiBlockScan result;                                                                                     \
     const Vec headValue = set1(char(needle[0]));                                                               \
     const Vec tailValue = set1(char(needle[n - 1]));                                                           \
@@ -41,8 +44,11 @@ bool equalFolded(const unsigned char* text, const unsigned char* needle, std::si
     const Vec overlongLong = set1(char(0xE0)); /* E0, F0 once bit 4 is cleared */                              \
     const Vec longS = set1(char(0xC5));                                                                        \
     const Vec kelvin = set1(char(0xE2));                                                                       \
-    std::size_t i = 0;                                                                                         \
-    for (; i + n - 1 + width <= size; i += width) {                                                            \
+    if (size < n - 1 + width)                                                                                  \
+        return narrower(text, size, needle, n, check, context);                                                \
+    /* The last block overlaps the one before it rather than leave a tail of single bytes. */                  \
+    const std::size_t lastStart = size - (n - 1) - width;                                                      \
+    for (std::size_t i = 0;; i = std::min(i + width, lastStart)) {                                             \
         const Vec raw = load(text + i);                                                                        \
         const Vec last = load(text + i + n - 1);                                                               \
         unsigned candidates =                                                                                  \
@@ -50,19 +56,27 @@ bool equalFolded(const unsigned char* text, const unsigned char* needle, std::si
         for (; candidates != 0; candidates &= candidates - 1) {                                                \
             if (n <= 2 || equalFolded(text + i + unsigned(__builtin_ctz(candidates)) + 1, needle + 1, n - 2)) { \
                 result.found = true;                                                                           \
-                result.done = i;                                                                               \
                 return result;                                                                                 \
             }                                                                                                  \
         }                                                                                                      \
-        if (result.undecided)                                                                                  \
-            continue;                                                                                          \
-        const Vec suspects = orv(orv(eq(andv(raw, clearBit0), overlongTwo), eq(andv(raw, clearBit4), overlongLong)), \
-                                 orv(eq(raw, longS), eq(raw, kelvin)));                                        \
-        for (unsigned mask = unsigned(movemask(suspects)); mask != 0 && !result.undecided; mask &= mask - 1)    \
-            result.undecided = check(context, text + i + unsigned(__builtin_ctz(mask)));                       \
+        if (!result.undecided) {                                                                               \
+            const Vec suspects =                                                                               \
+                orv(orv(eq(andv(raw, clearBit0), overlongTwo), eq(andv(raw, clearBit4), overlongLong)),        \
+                    orv(eq(raw, longS), eq(raw, kelvin)));                                                     \
+            for (unsigned mask = unsigned(movemask(suspects)); mask != 0 && !result.undecided; mask &= mask - 1) \
+                result.undecided = check(context, text + i + unsigned(__builtin_ctz(mask)));                   \
+        }                                                                                                      \
+        if (i == lastStart)                                                                                    \
+            break;                                                                                             \
     }                                                                                                          \
-    result.done = i;                                                                                           \
+    result.done = lastStart + width;                                                                           \
     return result;
+
+// Leaves a text too short for one block to the caller's byte-by-byte loop.
+AsciiBlockScan none(const unsigned char*, std::size_t, const unsigned char*, std::size_t, SuspectCheck, const void*)
+{
+    return {};
+}
 
 __m128i load16(const unsigned char* p)
 {
@@ -72,7 +86,7 @@ __m128i load16(const unsigned char* p)
 AsciiBlockScan scanSse2(const unsigned char* text, std::size_t size, const unsigned char* needle, std::size_t n,
                         SuspectCheck check, const void* context)
 {
-    QUIBBET_BLOCK_LOOP(__m128i, 16, _mm_set1_epi8, load16, _mm_or_si128, _mm_and_si128, _mm_cmpeq_epi8,
+    QUIBBET_BLOCK_LOOP(__m128i, 16, none, _mm_set1_epi8, load16, _mm_or_si128, _mm_and_si128, _mm_cmpeq_epi8,
                        _mm_movemask_epi8)
 }
 
@@ -85,7 +99,7 @@ __attribute__((target("avx2"))) AsciiBlockScan scanAvx2(const unsigned char* tex
                                                         const unsigned char* needle, std::size_t n,
                                                         SuspectCheck check, const void* context)
 {
-    QUIBBET_BLOCK_LOOP(__m256i, 32, _mm256_set1_epi8, load32, _mm256_or_si256, _mm256_and_si256,
+    QUIBBET_BLOCK_LOOP(__m256i, 32, scanSse2, _mm256_set1_epi8, load32, _mm256_or_si256, _mm256_and_si256,
                        _mm256_cmpeq_epi8, _mm256_movemask_epi8)
 }
 
