@@ -85,19 +85,27 @@ std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pat
     SubstringSearch search;
     search.m_pattern = pattern;
     search.m_blockScanner = scanner;
-    bool ascii = true;
-    for (auto it = first; it != last; ++it) {
-        const char32_t f = folded(*it);
-        search.m_needle.push_back(f);
-        if (f < 0x80) {
-            search.m_asciiNeedle.append(char(f));
-            search.m_inNeedle[f] = true;
-        } else {
-            ascii = false;
+    for (auto it = first; it != last; ++it)
+        search.m_needle.push_back(folded(*it));
+    // The longest run of ASCII characters: all of the needle, or a part that any text
+    // holding the needle must hold too, which the byte search can rule out quickly.
+    std::size_t runStart = 0;
+    std::size_t runLength = 0;
+    for (std::size_t i = 0, start = 0; i <= search.m_needle.size(); ++i) {
+        if (i < search.m_needle.size() && search.m_needle[i] < 0x80)
+            continue;
+        if (i - start > runLength) {
+            runStart = start;
+            runLength = i - start;
         }
+        start = i + 1;
     }
-    if (!ascii) {
-        search.m_asciiNeedle.clear();
+    for (std::size_t i = runStart; i < runStart + runLength; ++i) {
+        search.m_asciiNeedle.append(char(search.m_needle[i]));
+        search.m_inNeedle[search.m_needle[i]] = true;
+    }
+    search.m_allAscii = runLength == search.m_needle.size();
+    if (!search.m_allAscii) {
         const char32_t head = search.m_needle.front();
         if (folded(head) == head)
             search.m_firstForms.push_back(head);
@@ -114,8 +122,10 @@ bool SubstringSearch::matches(const unsigned char* text, std::size_t size) const
 {
     if (m_needle.empty())
         return true;
-    if (!m_asciiNeedle.isEmpty())
+    if (m_allAscii)
         return asciiMatches(text, size);
+    if (!m_asciiNeedle.isEmpty() && scanAscii(text, size) == AsciiScan::NotFound)
+        return false;
     return unicodeMatches(text, size);
 }
 

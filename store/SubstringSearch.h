@@ -33,8 +33,9 @@ private:
 
     QByteArray m_pattern;
     std::vector<char32_t> m_needle;   // folded code points
-    QByteArray m_asciiNeedle;          // the same as bytes, when every one is ASCII
-    std::array<bool, 128> m_inNeedle{}; // ASCII characters the folded needle holds
+    QByteArray m_asciiNeedle;           // its longest ASCII run as bytes
+    std::array<bool, 128> m_inNeedle{}; // the characters of that run
+    bool m_allAscii = false;            // the run is the whole needle
     std::vector<char32_t> m_firstForms; // every code point that folds to the needle's first
     AsciiBlockScanner m_blockScanner = nullptr;
 };
