@@ -5,8 +5,6 @@
 #include "store/LikePattern.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
 
@@ -114,8 +112,28 @@ std::optional<SubstringSearch> SubstringSearch::forPattern(const QByteArray& pat
                                       [](const auto& a, const auto& b) { return a.first < b.first; });
         for (auto it = range.first; it != range.second; ++it)
             search.m_firstForms.push_back(it->second);
+        search.markStartBytes();
     }
     return search;
+}
+
+void SubstringSearch::markStartBytes()
+{
+    // Every byte the decoder can read the needle's first character from: ASCII, a stray byte
+    // (read as 0xDC00 plus itself), and the lead byte of each form, overlong ones included.
+    for (const char32_t c : m_firstForms) {
+        if (c < 0x80)
+            m_mayStart[c] = true;
+        if (c >= 0xDC80 && c <= 0xDCFF)
+            m_mayStart[c - 0xDC00] = true;
+        if (c < 0x800)
+            m_mayStart[0xC0 | (c >> 6)] = true;
+        if (c < 0x10000)
+            m_mayStart[0xE0 | (c >> 12)] = true;
+        if (c < 0x200000)
+            m_mayStart[0xF0 | (c >> 18)] = true;
+    }
+    m_startsAtContinuation = std::any_of(m_mayStart.begin() + 0x80, m_mayStart.begin() + 0xC0, [](bool b) { return b; });
 }
 
 bool SubstringSearch::matches(const unsigned char* text, std::size_t size) const
@@ -183,26 +201,30 @@ bool SubstringSearch::unicodeMatches(const unsigned char* text, std::size_t size
 {
     const unsigned char* p = text;
     const unsigned char* const end = text + size;
-    const bool headIsAscii = m_needle.front() < 0x80;
-    while (p < end) {
-        if (!headIsAscii && *p < 0x80) {
-            // No ASCII character folds to a non-ASCII one: skip ASCII runs eight bytes a step.
-            while (end - p >= 8) {
-                std::uint64_t word;
-                std::memcpy(&word, p, 8);
-                if ((word & 0x8080808080808080ULL) != 0)
-                    break;
-                p += 8;
-            }
-            while (p < end && *p < 0x80)
-                ++p;
-            continue;
+    if (m_startsAtContinuation) {
+        // A needle that starts with a stray continuation byte: only decoding from the start
+        // tells a stray one from one that belongs to the character before it.
+        while (p < end) {
+            if (isFirstForm(nextCodePoint(p, end)) && restMatches(p, end))
+                return true;
         }
-        const char32_t c = nextCodePoint(p, end);
-        if (std::find(m_firstForms.begin(), m_firstForms.end(), c) != m_firstForms.end() && restMatches(p, end))
+        return false;
+    }
+    // Bytes that cannot begin the needle's first character are passed over undecoded. As no
+    // continuation byte can begin it, the next byte that can always begins a character.
+    for (;;) {
+        while (p < end && !m_mayStart[*p])
+            ++p;
+        if (p == end)
+            return false;
+        if (isFirstForm(nextCodePoint(p, end)) && restMatches(p, end))
             return true;
     }
-    return false;
+}
+
+bool SubstringSearch::isFirstForm(char32_t c) const
+{
+    return std::find(m_firstForms.begin(), m_firstForms.end(), c) != m_firstForms.end();
 }
 
 bool SubstringSearch::restMatches(const unsigned char* p, const unsigned char* end) const

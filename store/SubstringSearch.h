@@ -28,7 +28,9 @@ private:
 
     bool asciiMatches(const unsigned char* text, std::size_t size) const;
     AsciiScan scanAscii(const unsigned char* text, std::size_t size) const;
+    void markStartBytes();
     bool unicodeMatches(const unsigned char* text, std::size_t size) const;
+    bool isFirstForm(char32_t c) const;
     bool restMatches(const unsigned char* p, const unsigned char* end) const;
 
     QByteArray m_pattern;
@@ -37,6 +39,8 @@ private:
     std::array<bool, 128> m_inNeedle{}; // the characters of that run
     bool m_allAscii = false;            // the run is the whole needle
     std::vector<char32_t> m_firstForms; // every code point that folds to the needle's first
+    std::array<bool, 256> m_mayStart{}; // bytes such a code point can be read from
+    bool m_startsAtContinuation = false;
     AsciiBlockScanner m_blockScanner = nullptr;
 };
 
