@@ -146,7 +146,8 @@ void BM_ScanOurLike(benchmark::State& state)
 {
     Fixture& f = fixture();
     execRaw(f.bare, store::sql::deleteSearchCopies);
-    const QString sql = QStringLiteral("select count(*) from notes_main where content like '%%1%'").arg(wordOf(state).text);
+    const QString sql =
+        QStringLiteral("select count(*) from notes_main where content like '%%1%'").arg(wordOf(state).text);
     int count = 0;
     for (auto _ : state)
         count = countRows(f.form->database().handle(), sql);
@@ -158,7 +159,8 @@ void BM_ScanEnginesLike(benchmark::State& state)
 {
     Fixture& f = fixture();
     execRaw(f.bare, store::sql::deleteSearchCopies);
-    const QString sql = QStringLiteral("select count(*) from notes_main where content like '%%1%'").arg(wordOf(state).text);
+    const QString sql =
+        QStringLiteral("select count(*) from notes_main where content like '%%1%'").arg(wordOf(state).text);
     int count = 0;
     for (auto _ : state)
         count = countRows(f.bare, sql);

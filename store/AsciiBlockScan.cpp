@@ -32,44 +32,44 @@ bool equalFolded(const unsigned char* text, const unsigned char* needle, std::si
 // a wider instruction set only compile inside a function marked for it). The needle's first and
 // last byte are looked for at once and the bytes between compared only where both agree;
 // or-ing 0x20 folds case, for letters alone.
-#define QUIBBET_BLOCK_LOOP(Vec, width, narrower, set1, load, orv, andv, eq, movemask)                                     \
-    AsciiBlockScan result;                                                                                     \
-    const Vec headValue = set1(char(needle[0]));                                                               \
-    const Vec tailValue = set1(char(needle[n - 1]));                                                           \
-    const Vec headCase = set1(isAsciiLetter(needle[0]) ? 0x20 : 0);                                            \
-    const Vec tailCase = set1(isAsciiLetter(needle[n - 1]) ? 0x20 : 0);                                        \
-    const Vec clearBit0 = set1(char(0xFE));                                                                    \
-    const Vec clearBit4 = set1(char(0xEF));                                                                    \
-    const Vec overlongTwo = set1(char(0xC0));  /* C0, C1 once bit 0 is cleared */                              \
-    const Vec overlongLong = set1(char(0xE0)); /* E0, F0 once bit 4 is cleared */                              \
-    const Vec longS = set1(char(0xC5));                                                                        \
-    const Vec kelvin = set1(char(0xE2));                                                                       \
-    if (size < n - 1 + width)                                                                                  \
-        return narrower(text, size, needle, n, check, context);                                                \
-    /* The last block overlaps the one before it rather than leave a tail of single bytes. */                  \
-    const std::size_t lastStart = size - (n - 1) - width;                                                      \
-    for (std::size_t i = 0;; i = std::min(i + width, lastStart)) {                                             \
-        const Vec raw = load(text + i);                                                                        \
-        const Vec last = load(text + i + n - 1);                                                               \
-        unsigned candidates =                                                                                  \
-            unsigned(movemask(andv(eq(orv(raw, headCase), headValue), eq(orv(last, tailCase), tailValue))));   \
-        for (; candidates != 0; candidates &= candidates - 1) {                                                \
-            if (n <= 2 || equalFolded(text + i + unsigned(__builtin_ctz(candidates)) + 1, needle + 1, n - 2)) { \
-                result.found = true;                                                                           \
-                return result;                                                                                 \
-            }                                                                                                  \
-        }                                                                                                      \
-        if (!result.undecided) {                                                                               \
-            const Vec suspects =                                                                               \
-                orv(orv(eq(andv(raw, clearBit0), overlongTwo), eq(andv(raw, clearBit4), overlongLong)),        \
-                    orv(eq(raw, longS), eq(raw, kelvin)));                                                     \
-            for (unsigned mask = unsigned(movemask(suspects)); mask != 0 && !result.undecided; mask &= mask - 1) \
-                result.undecided = check(context, text + i + unsigned(__builtin_ctz(mask)));                   \
-        }                                                                                                      \
-        if (i == lastStart)                                                                                    \
-            break;                                                                                             \
-    }                                                                                                          \
-    result.done = lastStart + width;                                                                           \
+#define QUIBBET_BLOCK_LOOP(Vec, width, narrower, set1, load, orv, andv, eq, movemask)                                  \
+    AsciiBlockScan result;                                                                                             \
+    const Vec headValue = set1(char(needle[0]));                                                                       \
+    const Vec tailValue = set1(char(needle[n - 1]));                                                                   \
+    const Vec headCase = set1(isAsciiLetter(needle[0]) ? 0x20 : 0);                                                    \
+    const Vec tailCase = set1(isAsciiLetter(needle[n - 1]) ? 0x20 : 0);                                                \
+    const Vec clearBit0 = set1(char(0xFE));                                                                            \
+    const Vec clearBit4 = set1(char(0xEF));                                                                            \
+    const Vec overlongTwo = set1(char(0xC0));  /* C0, C1 once bit 0 is cleared */                                      \
+    const Vec overlongLong = set1(char(0xE0)); /* E0, F0 once bit 4 is cleared */                                      \
+    const Vec longS = set1(char(0xC5));                                                                                \
+    const Vec kelvin = set1(char(0xE2));                                                                               \
+    if (size < n - 1 + width)                                                                                          \
+        return narrower(text, size, needle, n, check, context);                                                        \
+    /* The last block overlaps the one before it rather than leave a tail of single bytes. */                          \
+    const std::size_t lastStart = size - (n - 1) - width;                                                              \
+    for (std::size_t i = 0;; i = std::min(i + width, lastStart)) {                                                     \
+        const Vec raw = load(text + i);                                                                                \
+        const Vec last = load(text + i + n - 1);                                                                       \
+        unsigned candidates =                                                                                          \
+            unsigned(movemask(andv(eq(orv(raw, headCase), headValue), eq(orv(last, tailCase), tailValue))));           \
+        for (; candidates != 0; candidates &= candidates - 1) {                                                        \
+            if (n <= 2 || equalFolded(text + i + unsigned(__builtin_ctz(candidates)) + 1, needle + 1, n - 2)) {        \
+                result.found = true;                                                                                   \
+                return result;                                                                                         \
+            }                                                                                                          \
+        }                                                                                                              \
+        if (!result.undecided) {                                                                                       \
+            const Vec suspects =                                                                                       \
+                orv(orv(eq(andv(raw, clearBit0), overlongTwo), eq(andv(raw, clearBit4), overlongLong)),                \
+                    orv(eq(raw, longS), eq(raw, kelvin)));                                                             \
+            for (unsigned mask = unsigned(movemask(suspects)); mask != 0 && !result.undecided; mask &= mask - 1)       \
+                result.undecided = check(context, text + i + unsigned(__builtin_ctz(mask)));                           \
+        }                                                                                                              \
+        if (i == lastStart)                                                                                            \
+            break;                                                                                                     \
+    }                                                                                                                  \
+    result.done = lastStart + width;                                                                                   \
     return result;
 
 // Leaves a text too short for one block to the caller's byte-by-byte loop.
@@ -96,8 +96,8 @@ __attribute__((target("avx2"))) __m256i load32(const unsigned char* p)
 }
 
 __attribute__((target("avx2"))) AsciiBlockScan scanAvx2(const unsigned char* text, std::size_t size,
-                                                        const unsigned char* needle, std::size_t n,
-                                                        SuspectCheck check, const void* context)
+                                                        const unsigned char* needle, std::size_t n, SuspectCheck check,
+                                                        const void* context)
 {
     QUIBBET_BLOCK_LOOP(__m256i, 32, scanSse2, _mm256_set1_epi8, load32, _mm256_or_si256, _mm256_and_si256,
                        _mm256_cmpeq_epi8, _mm256_movemask_epi8)

@@ -18,9 +18,8 @@ struct AsciiBlockScan {
 // Asked about each suspect lead byte, until it says yes once.
 using SuspectCheck = bool (*)(const void* context, const unsigned char* lead);
 
-using AsciiBlockScanner = AsciiBlockScan (*)(const unsigned char* text, std::size_t size,
-                                             const unsigned char* needle, std::size_t n, SuspectCheck check,
-                                             const void* context);
+using AsciiBlockScanner = AsciiBlockScan (*)(const unsigned char* text, std::size_t size, const unsigned char* needle,
+                                             std::size_t n, SuspectCheck check, const void* context);
 
 // The widest scanner this processor runs; nullptr where none is built for it.
 AsciiBlockScanner widestAsciiBlockScanner();

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace store {
 
 namespace {
@@ -133,7 +132,8 @@ void SubstringSearch::markStartBytes()
         if (c < 0x200000)
             m_mayStart[0xF0 | (c >> 18)] = true;
     }
-    m_startsAtContinuation = std::any_of(m_mayStart.begin() + 0x80, m_mayStart.begin() + 0xC0, [](bool b) { return b; });
+    m_startsAtContinuation =
+        std::any_of(m_mayStart.begin() + 0x80, m_mayStart.begin() + 0xC0, [](bool b) { return b; });
 }
 
 bool SubstringSearch::matches(const unsigned char* text, std::size_t size) const

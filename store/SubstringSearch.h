@@ -34,7 +34,7 @@ private:
     bool restMatches(const unsigned char* p, const unsigned char* end) const;
 
     QByteArray m_pattern;
-    std::vector<char32_t> m_needle;   // folded code points
+    std::vector<char32_t> m_needle;     // folded code points
     QByteArray m_asciiNeedle;           // its longest ASCII run as bytes
     std::array<bool, 128> m_inNeedle{}; // the characters of that run
     bool m_allAscii = false;            // the run is the whole needle
