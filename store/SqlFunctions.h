@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include "store/LikePattern.h"
 
 struct sqlite3;
 
@@ -10,8 +10,5 @@ namespace store {
 // which reminder times are stored. like(): % and _ wildcards, letters compared without
 // regard to case in every script, not only in ASCII.
 void registerSqlFunctions(sqlite3* handle);
-
-// The matcher behind like(), on UTF-8 text; escape is 0 when none is given.
-bool likeMatches(const QByteArray& pattern, const QByteArray& text, char32_t escape = 0);
 
 } // namespace store
