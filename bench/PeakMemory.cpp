@@ -10,8 +10,9 @@ qint64 peakResidentKb()
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
+    // Files under /proc have no size, so the file is read whole rather than line by line
+    // up to an end it never reports.
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toLongLong();
     }

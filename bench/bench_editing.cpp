@@ -3,7 +3,7 @@
 // the whole handler with the list rebuild it contains, next to the rebuild alone. The search
 // at 100,000 notes sits beside the bare engine running the same statements.
 // Run: bench_editing --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-// (one size: --benchmark_filter='/1000000'; shorter: --benchmark_min_time=0.2)
+// (one size: --benchmark_filter='notes:1000000($|/)'; shorter: --benchmark_min_time=0.2)
 #include "app/NoteGrid.h"
 #include "bench/FormFixture.h"
 #include "dialogs/FrmSearch.h"
@@ -223,7 +223,7 @@ void SearchBareStatementsWithRebuild(benchmark::State& state)
 
 void sizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+    b->ArgName("notes")->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 }
 
 void sizesAndPlaces(benchmark::internal::Benchmark* b)
@@ -241,8 +241,8 @@ BENCHMARK(SwitchWorkToDefault)->Apply(sizes);
 BENCHMARK(SwitchDefaultToWork)->Apply(sizes);
 BENCHMARK(PriorAcrossDay)->Apply(sizes);
 BENCHMARK(NextAcrossDay)->Apply(sizes);
-BENCHMARK(SearchTenPercent)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(SearchBareStatementsWithRebuild)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchTenPercent)->ArgName("notes")->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchBareStatementsWithRebuild)->ArgName("notes")->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
