@@ -44,8 +44,7 @@ void makeNotesFile(const QString& path, int n)
         return;
     }
     QDir().mkpath(cache);
-    const QString cached =
-        QDir(cache).filePath(QStringLiteral("notes-%1-%2.dat").arg(n).arg(generatorKey(makeNotes)));
+    const QString cached = QDir(cache).filePath(QStringLiteral("notes-%1-%2.dat").arg(n).arg(generatorKey(makeNotes)));
     if (!QFile::exists(cached)) {
         // Made under another name first, so that an interrupted run leaves no partial file
         // that a later run would take for a whole one.

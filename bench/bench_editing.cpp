@@ -156,8 +156,14 @@ void SwitchCategory(benchmark::State& state, const QString& from, const QString&
     f.form().waitForNoteList();
 }
 
-void SwitchWorkToDefault(benchmark::State& state) { SwitchCategory(state, kWork, kDefault); }
-void SwitchDefaultToWork(benchmark::State& state) { SwitchCategory(state, kDefault, kWork); }
+void SwitchWorkToDefault(benchmark::State& state)
+{
+    SwitchCategory(state, kWork, kDefault);
+}
+void SwitchDefaultToWork(benchmark::State& state)
+{
+    SwitchCategory(state, kDefault, kWork);
+}
 
 // Prior (step -2) or Next (+2) from a note next to a day's separator row, in the middle of
 // the list: the step lands on the note beyond the separator.
@@ -189,8 +195,14 @@ void StepAcrossDay(benchmark::State& state, int step)
     }
 }
 
-void PriorAcrossDay(benchmark::State& state) { StepAcrossDay(state, -2); }
-void NextAcrossDay(benchmark::State& state) { StepAcrossDay(state, +2); }
+void PriorAcrossDay(benchmark::State& state)
+{
+    StepAcrossDay(state, -2);
+}
+void NextAcrossDay(benchmark::State& state)
+{
+    StepAcrossDay(state, +2);
+}
 
 void SearchTenPercent(benchmark::State& state)
 {
