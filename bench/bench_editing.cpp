@@ -1,8 +1,11 @@
-// What applying a note, searching and switching category cost at 100,000 notes, each next
-// to the work it cannot avoid: the list reload, or the bare engine running the same
-// statements. Run: bench_editing --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "app/MiniForm.h"
-#include "bench/DataGenerator.h"
+// What the user waits for after each action at 1,000, 100,000 and 1,000,000 notes: Apply of a
+// new note, Delete of the shown note, a change of category, Prior and Next across a day, each
+// the whole handler with the list rebuild it contains, next to the rebuild alone. The search
+// at 100,000 notes sits beside the bare engine running the same statements.
+// Run: bench_editing --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// (one size: --benchmark_filter='notes:1000000($|/)'; shorter: --benchmark_min_time=0.2)
+#include "app/NoteGrid.h"
+#include "bench/FormFixture.h"
 #include "dialogs/FrmSearch.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -11,66 +14,67 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <QElapsedTimer>
-#include <QThread>
 #include <benchmark/benchmark.h>
+#include <map>
 #include <memory>
 #include <sqlite3.h>
 
 namespace {
 
-constexpr int kNotes = 100000;
 const QString kNeedle = QStringLiteral("needle");
+const QString kDefault = QStringLiteral("Default");
+const QString kWork = QStringLiteral("Work");
 
-// The window on the shared generated file of 100,000 notes (most in Default, some in Work
-// and Home), built once for all cases. One note in ten gets a word found nowhere else, so
-// that a search for it matches 10% of the notes.
-class Fixture {
-public:
-    Fixture()
-    {
-        const QString path = m_dir.filePath(QStringLiteral("clipdata.dat"));
-        bench::generateNotes(path, kNotes);
-        {
+// One window per size, made when a benchmark first asks for it and kept for the run (closed
+// before the application object goes).
+std::map<int, std::unique_ptr<bench::FormFixture>> g_fixtures;
+
+// One note in ten gets a word found nowhere else, so that a search for it matches 10% of the
+// notes.
+bench::FormFixture& fixture(int notes)
+{
+    auto& slot = g_fixtures[notes];
+    if (!slot) {
+        slot = std::make_unique<bench::FormFixture>(notes, [](const QString& path) {
             store::Database database(path);
             database.execute(
                 QStringLiteral("update notes_main set content = content || ' %1' where id % 10 = 3").arg(kNeedle));
-        }
-        form = std::make_unique<app::TMiniForm>(path);
-        if (!form->FormCreate())
-            qFatal("the notes file did not open");
-        form->show();
-        // A second after start-up the file is checked on a thread of its own; let that
-        // start and finish before timing.
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 1500) {
-            QCoreApplication::processEvents();
-            QThread::msleep(50);
-        }
-        QThread::sleep(3);
-        QCoreApplication::processEvents();
+        });
     }
+    return *slot;
+}
 
-    int tabOf(const QString& caption) const { return int(form->tabGroups->tabs().indexOf(caption)); }
-
-    void showCategory(const QString& caption)
-    {
-        if (form->tabGroups->tabIndex() != tabOf(caption))
-            form->tabGroups->setTabIndex(tabOf(caption));
-    }
-
-    std::unique_ptr<app::TMiniForm> form;
-
-private:
-    QTemporaryDir m_dir;
-};
-
-Fixture& fixture()
+// A fixture showing the category, in browse mode, with nothing left over from the benchmark
+// before.
+bench::FormFixture& shownFixture(benchmark::State& state, const QString& category)
 {
-    static Fixture instance;
-    return instance;
+    bench::FormFixture& f = fixture(int(state.range(0)));
+    f.showCategory(category);
+    if (!f.form().state().InBrowseMode)
+        f.form().imgBrowseModeClick();
+    return f;
+}
+
+int noteRowFrom(const app::NoteGrid& grid, int row)
+{
+    while (row < grid.rowCount() && grid.rowKind(row) != app::NoteGrid::RowKind::Note)
+        ++row;
+    return row < grid.rowCount() ? row : -1;
+}
+
+// A note row next to a separator with a note beyond it, found from the middle of the list
+// on: the last note of a day (step +2 for Next) or the first (step -2 for Prior).
+int rowBeforeDayBoundary(const app::NoteGrid& grid, int step)
+{
+    using Kind = app::NoteGrid::RowKind;
+    for (int row = grid.rowCount() / 2; row + 2 < grid.rowCount(); ++row) {
+        const int separator = row + step / 2;
+        const int beyond = row + step;
+        if (beyond >= 0 && grid.rowKind(row) == Kind::Note && grid.rowKind(separator) == Kind::Separator &&
+            grid.rowKind(beyond) == Kind::Note)
+            return row;
+    }
+    return -1;
 }
 
 void execRaw(sqlite3* handle, const QString& sql)
@@ -79,33 +83,130 @@ void execRaw(sqlite3* handle, const QString& sql)
         qFatal("statement failed: %s", sqlite3_errmsg(handle));
 }
 
-void BM_ReloadDefault(benchmark::State& state)
+void ReloadNoteList(benchmark::State& state)
 {
-    Fixture& f = fixture();
-    f.showCategory(QStringLiteral("Default"));
-    for (auto _ : state)
-        f.form->sendReloadNoteList();
+    bench::FormFixture& f = shownFixture(state, kDefault);
+    for (auto _ : state) {
+        f.form().sendReloadNoteList();
+        state.PauseTiming();
+        f.form().waitForNoteList();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(f.form().sgContents->rowCount());
 }
 
-void BM_ApplyNewNoteWithReload(benchmark::State& state)
+void ApplyNewNote(benchmark::State& state)
 {
-    Fixture& f = fixture();
-    f.showCategory(QStringLiteral("Default"));
+    bench::FormFixture& f = shownFixture(state, kDefault);
+    app::TMiniForm& form = f.form();
     for (auto _ : state) {
         state.PauseTiming();
-        f.form->imgNewClick();
-        f.form->memoContent->setPlainText(QStringLiteral("a new note typed by hand"));
+        form.waitForNoteList();
+        form.imgNewClick();
+        form.memoContent->setPlainText(QStringLiteral("a new note typed by hand"));
         state.ResumeTiming();
-        f.form->imgApplyClick();
+        form.imgApplyClick();
     }
-    f.form->database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
-    f.form->sendReloadNoteList();
+    form.waitForNoteList();
+    form.database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
+    form.sendReloadNoteList();
+    form.waitForNoteList();
 }
 
-void BM_SearchTenPercent(benchmark::State& state)
+// Deletes the note of the selected row, the newest (range 1 = 0) or one in the middle of the
+// list (1); Undo delete puts it back untimed, so every pass deletes from the same list.
+void DeleteShownNote(benchmark::State& state)
 {
-    Fixture& f = fixture();
-    f.showCategory(QStringLiteral("Default"));
+    bench::FormFixture& f = shownFixture(state, kDefault);
+    app::TMiniForm& form = f.form();
+    app::NoteGrid& grid = *form.sgContents;
+    const int rowsBefore = grid.rowCount();
+    const int row = noteRowFrom(grid, state.range(1) == 0 ? 0 : grid.rowCount() / 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.setCurrentRow(row);
+        const qint32 shown = form.state().CurNoteId;
+        state.ResumeTiming();
+        form.imgDeleteClick();
+        state.PauseTiming();
+        form.waitForNoteList();
+        const bool gone = noteRowFrom(grid, row) != row || grid.rowTag(row) != shown;
+        form.UndoDelete1Click();
+        form.waitForNoteList();
+        state.ResumeTiming();
+        if (!gone) {
+            state.SkipWithError("the shown note was still listed after Delete");
+            break;
+        }
+    }
+    if (grid.rowCount() != rowsBefore)
+        state.SkipWithError("Undo delete did not give back the list as it was");
+}
+
+void SwitchCategory(benchmark::State& state, const QString& from, const QString& to)
+{
+    bench::FormFixture& f = shownFixture(state, from);
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.showCategory(from);
+        state.ResumeTiming();
+        f.form().tabGroups->setTabIndex(f.tabOf(to));
+    }
+    state.counters["rows"] = double(f.form().sgContents->rowCount());
+    f.form().waitForNoteList();
+}
+
+void SwitchWorkToDefault(benchmark::State& state)
+{
+    SwitchCategory(state, kWork, kDefault);
+}
+void SwitchDefaultToWork(benchmark::State& state)
+{
+    SwitchCategory(state, kDefault, kWork);
+}
+
+// Prior (step -2) or Next (+2) from a note next to a day's separator row, in the middle of
+// the list: the step lands on the note beyond the separator.
+void StepAcrossDay(benchmark::State& state, int step)
+{
+    bench::FormFixture& f = shownFixture(state, kDefault);
+    app::TMiniForm& form = f.form();
+    app::NoteGrid& grid = *form.sgContents;
+    const int row = rowBeforeDayBoundary(grid, step);
+    if (row < 0) {
+        state.SkipWithError("no day boundary in the second half of the list");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.setCurrentRow(row);
+        state.ResumeTiming();
+        if (step < 0)
+            form.imgPreClick();
+        else
+            form.imgNextClick();
+        state.PauseTiming();
+        const bool crossed = grid.currentRow() == row + step;
+        state.ResumeTiming();
+        if (!crossed) {
+            state.SkipWithError("the step did not reach the note beyond the separator");
+            break;
+        }
+    }
+}
+
+void PriorAcrossDay(benchmark::State& state)
+{
+    StepAcrossDay(state, -2);
+}
+void NextAcrossDay(benchmark::State& state)
+{
+    StepAcrossDay(state, +2);
+}
+
+void SearchTenPercent(benchmark::State& state)
+{
+    bench::FormFixture& f = shownFixture(state, kDefault);
     for (auto _ : state) {
         state.PauseTiming();
         widgets::Modal::queueDialogAnswer([](QDialog& dialog) {
@@ -113,42 +214,47 @@ void BM_SearchTenPercent(benchmark::State& state)
             return int(QDialog::Accepted);
         });
         state.ResumeTiming();
-        f.form->Search1Click();
+        f.form().Search1Click();
     }
-    state.counters["copies"] = double(f.form->AQclipQuery().recordCount());
+    state.counters["copies"] = double(f.form().AQclipQuery().recordCount());
 }
 
 // The same two statements on the same connection, with nothing of the program around them,
 // and the rebuild of the Search list that shows their result.
-void BM_SearchBareStatementsWithRebuild(benchmark::State& state)
+void SearchBareStatementsWithRebuild(benchmark::State& state)
 {
-    Fixture& f = fixture();
-    f.showCategory(QStringLiteral("Search"));
-    sqlite3* handle = f.form->database().handle();
+    bench::FormFixture& f = shownFixture(state, QStringLiteral("Search"));
+    sqlite3* handle = f.form().database().handle();
     const QString copy = store::sql::copySearchMatches(kNeedle);
     for (auto _ : state) {
         execRaw(handle, store::sql::deleteSearchCopies);
         execRaw(handle, copy);
-        f.form->sendReloadNoteList();
+        f.form().sendReloadNoteList();
     }
 }
 
-void BM_SwitchToDefault(benchmark::State& state)
+void sizes(benchmark::internal::Benchmark* b)
 {
-    Fixture& f = fixture();
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.showCategory(QStringLiteral("Work"));
-        state.ResumeTiming();
-        f.form->tabGroups->setTabIndex(f.tabOf(QStringLiteral("Default")));
-    }
+    b->ArgName("notes")->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(BM_ReloadDefault)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_ApplyNewNoteWithReload)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_SwitchToDefault)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_SearchTenPercent)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_SearchBareStatementsWithRebuild)->Unit(benchmark::kMillisecond)->MinTime(2);
+void sizesAndPlaces(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"notes", "middle"})->Unit(benchmark::kMillisecond);
+    for (const int notes : {1000, 100000, 1000000})
+        for (const int middle : {0, 1})
+            b->Args({notes, middle});
+}
+
+BENCHMARK(ReloadNoteList)->Apply(sizes);
+BENCHMARK(ApplyNewNote)->Apply(sizes);
+BENCHMARK(DeleteShownNote)->Apply(sizesAndPlaces);
+BENCHMARK(SwitchWorkToDefault)->Apply(sizes);
+BENCHMARK(SwitchDefaultToWork)->Apply(sizes);
+BENCHMARK(PriorAcrossDay)->Apply(sizes);
+BENCHMARK(NextAcrossDay)->Apply(sizes);
+BENCHMARK(SearchTenPercent)->ArgName("notes")->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchBareStatementsWithRebuild)->ArgName("notes")->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -162,5 +268,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_fixtures.clear();
     return 0;
 }

@@ -1,0 +1,139 @@
+// Dragging the note list's scroll bar from top to bottom at 1,000, 100,000 and 1,000,000
+// notes: the window shown, its list read whole, then the scroll bar set step by step to the
+// end, each step followed by painting the list's viewport into an image. One page per step
+// (jumps = 0) paints every row once; jumps = 200 moves by 1/200 of the range, as a drag of
+// the thumb does. Reports the largest, the 99th-percentile and the median frame, and this
+// process's peak memory (VmHWM): with only an empty window shown (baseline), once the list
+// is up (before) and after the scroll (after). Peaks are per size only when one size runs
+// per process, e.g.
+//   bench_scroll --benchmark_filter='/notes:1000000/' --benchmark_repetitions=5
+#include "app/NoteGrid.h"
+#include "bench/FormFixture.h"
+#include "bench/PeakMemory.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace {
+
+qint64 g_baselineKb = 0;
+
+// One window at a time: the one before is closed before the next is made, so that it holds
+// no memory while the next one is measured.
+struct SizedFixture {
+    int notes = 0;
+    std::unique_ptr<bench::FormFixture> fixture;
+    qint64 readyKb = 0; // VmHWM once the list was up
+};
+SizedFixture g_current;
+
+SizedFixture& fixture(int notes)
+{
+    if (g_current.notes != notes || !g_current.fixture) {
+        g_current.fixture.reset();
+        bench::resetPeakResident();
+        g_current.fixture = std::make_unique<bench::FormFixture>(notes);
+        g_current.notes = notes;
+        g_current.readyKb = bench::peakResidentKb();
+    }
+    return g_current;
+}
+
+double percentile(std::vector<qint64> values, double fraction)
+{
+    if (values.empty())
+        return 0;
+    const size_t at = std::min(values.size() - 1, size_t(fraction * double(values.size())));
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(at), values.end());
+    return double(values[at]);
+}
+
+void ScrollTopToBottom(benchmark::State& state)
+{
+    SizedFixture& f = fixture(int(state.range(0)));
+    const int jumps = int(state.range(1));
+    app::NoteGrid& grid = *f.fixture->form().sgContents;
+    QScrollBar* bar = grid.verticalScrollBar();
+    QWidget* viewport = grid.viewport();
+    QImage image(viewport->size(), QImage::Format_RGB32);
+    std::vector<qint64> frames;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bar->setValue(bar->minimum());
+        QCoreApplication::processEvents();
+        frames.clear();
+        state.ResumeTiming();
+        const int step = jumps > 0 ? std::max(1, (bar->maximum() - bar->minimum()) / jumps) : bar->pageStep();
+        for (int value = bar->minimum();; value = std::min(value + step, bar->maximum())) {
+            const auto start = std::chrono::steady_clock::now();
+            bar->setValue(value);
+            viewport->render(&image);
+            frames.push_back(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+            benchmark::DoNotOptimize(image.constBits());
+            // Whatever the list posted for itself is handled between frames, as the event
+            // loop would; when paging, every sixteenth frame only, since a page at a time
+            // through a million notes is 160,000 frames and each turn of the loop repaints
+            // the window once more.
+            if (jumps > 0 || frames.size() % 16 == 0)
+                QCoreApplication::processEvents();
+            if (value >= bar->maximum())
+                break;
+        }
+    }
+    const auto ms = [](double ns) { return ns / 1e6; };
+    state.counters["frames"] = double(frames.size());
+    state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
+    state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
+    state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+    state.counters["hwm_baseline_MB"] = double(g_baselineKb) / 1024;
+    state.counters["hwm_before_MB"] = double(f.readyKb) / 1024;
+    state.counters["hwm_after_MB"] = double(bench::peakResidentKb()) / 1024;
+}
+
+// Ordered by size, so that each window is made once.
+BENCHMARK(ScrollTopToBottom)
+    ->ArgNames({"notes", "jumps"})
+    ->Args({1000, 0})
+    ->Args({1000, 200})
+    ->Args({100000, 0})
+    ->Args({100000, 200})
+    ->Args({1000000, 0})
+    ->Args({1000000, 200})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// What a process of this toolkit takes with one empty window of the main window's size shown
+// and painted: the floor that the peaks above are compared with.
+qint64 baselinePeakKb()
+{
+    QWidget window;
+    window.resize(287, 325);
+    window.show();
+    QCoreApplication::processEvents();
+    QImage image(window.size(), QImage::Format_RGB32);
+    window.render(&image);
+    return bench::peakResidentKb();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    g_baselineKb = baselinePeakKb();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_current.fixture.reset();
+    return 0;
+}
