@@ -9,6 +9,7 @@
 
 #include "../support/FileDigest.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,52 @@ class DatabaseTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A file some other program made without the list indexes gets them when opened, unless
+    // another program holds the file at that moment: then it opens at once without them.
+    void missingListIndexesAreAddedWhenTheFileIsFree()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        damage(path, "drop index notes_main_by_group_time; drop index notes_main_default_by_time; "
+                     "drop index notes_main_by_id; insert into notes_main (id,group_id,content) values (1,0,'kept')");
+        const auto indexes = [&path] {
+            sqlite3* handle = nullptr;
+            sqlite3_open(QFile::encodeName(path).constData(), &handle);
+            sqlite3_stmt* statement = nullptr;
+            sqlite3_prepare_v2(handle,
+                               "select count(*) from sqlite_master where type='index' and tbl_name='notes_main'", -1,
+                               &statement, nullptr);
+            sqlite3_step(statement);
+            const int count = sqlite3_column_int(statement, 0);
+            sqlite3_finalize(statement);
+            sqlite3_close(handle);
+            return count;
+        };
+        QCOMPARE(indexes(), 0);
+        {
+            sqlite3* holder = nullptr;
+            sqlite3_open(QFile::encodeName(path).constData(), &holder);
+            // Another writer holds the file: reading goes on, writing waits.
+            QCOMPARE(sqlite3_exec(holder, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+            Database database(path);
+            QElapsedTimer opening;
+            opening.start();
+            database.handle();
+            QVERIFY(opening.elapsed() < Database::kBusyTimeoutMs);
+            sqlite3_exec(holder, "rollback", nullptr, nullptr, nullptr);
+            sqlite3_close(holder);
+        }
+        QCOMPARE(indexes(), 0);
+        {
+            Database database(path);
+            Query query(database);
+            query.addLine(sql::listNotes(0));
+            query.open();
+            QCOMPARE(query.fieldAsString(QStringLiteral("content")), QStringLiteral("kept"));
+        }
+        QCOMPARE(indexes(), 3);
+    }
+
     void refusesFilesThatAreNotNotesFiles_data()
     {
         QTest::addColumn<QByteArray>("sql");
