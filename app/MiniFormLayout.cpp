@@ -260,6 +260,10 @@ void TMiniForm::connectHandlers()
     };
     sgContents->onDblClick = [this] { sgContentsDblClick(); };
     sgContents->cellSource = [this](int column, int row) { return sgContentsCellText(column, row); };
+    sgContents->onWantsEnd = [this] {
+        if (!m_rebuildingList)
+            waitForNoteList();
+    };
     // The rest of a list comes in on the reading thread; the window takes it on its own.
     AQclipQuery().onRestRead = [this](int generation) {
         QMetaObject::invokeMethod(

@@ -35,6 +35,7 @@ NoteGrid::NoteGrid(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     verticalScrollBar()->setSingleStep(20);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { scrollBarMoved(); });
     m_rows.resize(1);
     m_rows[0].height = (unsigned short)m_defaultRowHeight;
 }
@@ -318,6 +319,11 @@ void NoteGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void NoteGrid::keyPressEvent(QKeyEvent* event)
 {
+    const int key = event->key();
+    if (onWantsEnd && (key == Qt::Key_End || ((key == Qt::Key_Down || key == Qt::Key_PageDown) &&
+                                             m_current >= rowCount() - 1 - viewport()->height() /
+                                                                               std::max(1, m_defaultRowHeight))))
+        onWantsEnd();
     int target = -1;
     const int visibleRows = std::max(1, viewport()->height() / std::max(1, m_defaultRowHeight));
     switch (event->key()) {
@@ -351,6 +357,19 @@ void NoteGrid::keyPressEvent(QKeyEvent* event)
 void NoteGrid::scrollContentsBy(int, int)
 {
     viewport()->update();
+}
+
+// The user took the scroll bar to its bottom (dragging, paging, the wheel): that bottom is the
+// list's, wherever the rows that come in put it.
+void NoteGrid::scrollBarMoved()
+{
+    QScrollBar* bar = verticalScrollBar();
+    if (!onWantsEnd || bar->maximum() <= 0 || bar->sliderPosition() < bar->maximum())
+        return;
+    const int rows = rowCount();
+    onWantsEnd();
+    if (rowCount() != rows)
+        QMetaObject::invokeMethod(bar, [bar] { bar->setValue(bar->maximum()); }, Qt::QueuedConnection);
 }
 
 bool NoteGrid::viewportEvent(QEvent* event)

@@ -87,6 +87,9 @@ public:
     std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseDown;
     std::function<void(Qt::KeyboardModifiers modifiers, const QPoint& point)> onMouseMove;
     std::function<void()> onDblClick;
+    // Asked for rows not there yet when the user goes to the end of the list (End, a step
+    // past the last row, the scroll bar at its bottom): a list still being read comes in whole.
+    std::function<void()> onWantsEnd;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -112,6 +115,7 @@ private:
     static constexpr int kBlockRows = 64;
 
     void heightsChanged();
+    void scrollBarMoved();
     void ensureOffsets() const;
     int rowTop(int row) const; // content coordinates, grid lines included
     int contentHeight() const;

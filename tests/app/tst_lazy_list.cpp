@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -200,6 +201,29 @@ private slots:
         QCOMPARE(w.grid().currentRow(), w.rowOf(sixth));
         w.form->waitForNoteList();
         QCOMPARE(w.difference(), QString());
+    }
+
+    // Going to the end before the rest is in goes to the end of the whole list.
+    void theEndIsTheEndOfTheWholeList()
+    {
+        Window w;
+        addNotes(w.db, 20000);
+        w.open(5);
+        const auto stored = testing::listAsStored(w.db.database(), 0);
+        w.grid().setFocus();
+        QTest::keyClick(&w.grid(), Qt::Key_End);
+        QCOMPARE(w.grid().currentRow(), int(stored.size()) - 1);
+        QCOMPARE(w.form->state().CurNoteId, stored.last().tag);
+
+        w.chooseTab(QStringLiteral("Work"));
+        w.chooseTab(QStringLiteral("Default"));
+        QVERIFY(!w.form->AQclipQuery().complete());
+        QScrollBar* bar = w.grid().verticalScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QTRY_COMPARE(bar->value(), bar->maximum());
+        QCOMPARE(w.grid().rowCount(), int(stored.size()));
+        const QRect oldest = w.grid().cellRect(1, w.grid().rowCount() - 1);
+        QVERIFY(oldest.top() >= 0 && oldest.bottom() < w.grid().viewport()->height()); // in sight
     }
 
     // A write the file refuses after the row went in (a trigger aborts it) leaves no row
