@@ -76,10 +76,15 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Made on first use and dropped before the application object goes: a window outliving it
+// would crash the run at exit.
+std::unique_ptr<Fixture> g_fixture;
+
 Fixture& fixture()
 {
-    static Fixture instance;
-    return instance;
+    if (!g_fixture)
+        g_fixture = std::make_unique<Fixture>();
+    return *g_fixture;
 }
 
 const Word& wordOf(const benchmark::State& state)
@@ -198,5 +203,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_fixture.reset();
     return 0;
 }
