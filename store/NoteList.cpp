@@ -140,9 +140,7 @@ void NoteList::reread(qint32 groupId)
     m_rows.finishRuns();
     ++m_layout;
     m_open = true;
-    m_row = 0;
-    m_bof = true;
-    m_eof = m_rows.empty();
+    m_cursor.first(size_t(m_rows.size()));
 }
 
 bool NoteList::takeRest()
@@ -223,37 +221,17 @@ int NoteList::positionFor(qint64 rowId) const
     return low;
 }
 
-void NoteList::first()
-{
-    m_row = 0;
-    m_bof = true;
-    m_eof = m_rows.empty();
-}
+void NoteList::first() { m_cursor.first(size_t(m_rows.size())); }
 
 void NoteList::next()
 {
-    if (m_eof)
-        return;
     // Past the rows read so far, the rest is needed now.
-    if (m_row + 1 >= m_rows.size() && m_reader.pending())
+    if (!m_cursor.eof && int(m_cursor.row) + 1 >= m_rows.size() && m_reader.pending())
         takeRest();
-    m_bof = m_eof = false;
-    if (m_row + 1 >= m_rows.size())
-        m_eof = true;
-    else
-        ++m_row;
+    m_cursor.next(size_t(m_rows.size()));
 }
 
-void NoteList::prior()
-{
-    if (m_bof)
-        return;
-    m_bof = m_eof = false;
-    if (m_row == 0)
-        m_bof = true;
-    else
-        --m_row;
-}
+void NoteList::prior() { m_cursor.prior(); }
 
 int NoteList::indexOfId(qint32 id)
 {
@@ -284,8 +262,8 @@ bool NoteList::locateId(qint32 id)
     const int note = indexOfId(id);
     if (note < 0)
         return false;
-    m_row = note;
-    m_bof = m_eof = false;
+    m_cursor.row = size_t(note);
+    m_cursor.bof = m_cursor.eof = false;
     return true;
 }
 
@@ -297,14 +275,14 @@ bool NoteList::seekId(qint32 id)
     const int note = indexOfId(id);
     if (note == 0)
         return true;
-    m_bof = false;
+    m_cursor.bof = false;
     if (note > 0) {
-        m_row = note;
-        m_eof = false;
+        m_cursor.row = size_t(note);
+        m_cursor.eof = false;
         return true;
     }
-    m_row = m_rows.size() - 1;
-    m_eof = true;
+    m_cursor.row = size_t(m_rows.size() - 1);
+    m_cursor.eof = true;
     return false;
 }
 
@@ -353,7 +331,7 @@ qint32 NoteList::fieldAsInteger(const QString& column) const
 {
     if (!m_open || m_rows.empty() || column.compare(QLatin1String("id"), Qt::CaseInsensitive) != 0)
         return 0;
-    return m_rows.id(m_row);
+    return m_rows.id(int(m_cursor.row));
 }
 
 QString NoteList::fieldAsString(const QString& column) const
@@ -361,11 +339,11 @@ QString NoteList::fieldAsString(const QString& column) const
     if (!m_open || m_rows.empty())
         return {};
     if (column.compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
-        return QString::number(m_rows.id(m_row));
+        return QString::number(m_rows.id(int(m_cursor.row)));
     if (column.compare(QLatin1String("create_time"), Qt::CaseInsensitive) == 0)
-        return QString::fromUtf8(createTime(m_row));
+        return QString::fromUtf8(createTime(int(m_cursor.row)));
     if (column.compare(QLatin1String("content"), Qt::CaseInsensitive) == 0)
-        return QString::fromUtf8(content(m_row));
+        return QString::fromUtf8(content(int(m_cursor.row)));
     return {};
 }
 

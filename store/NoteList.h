@@ -2,6 +2,7 @@
 
 #include "store/NoteListReader.h"
 #include "store/NoteRows.h"
+#include "store/RowCursor.h"
 
 #include <QCache>
 #include <QHash>
@@ -46,8 +47,6 @@ public:
     // StoreError when the read broke off; the rows read until then are kept.
     bool takeRest();
     bool complete() const { return !m_reader.pending(); }
-    // Changes of this process not taken up yet.
-    bool hasChanges() const { return !m_changed.isEmpty() || m_tooManyChanges; }
     // Counts the times the rows changed other than by the rest of a read being added.
     int layout() const { return m_layout; }
 
@@ -56,9 +55,9 @@ public:
     // The cursor.
     bool isOpen() const { return m_open; }
     int recordCount() const { return m_rows.size(); }
-    int recNo() const { return m_row; }
-    bool bof() const { return m_bof; }
-    bool eof() const { return m_eof; }
+    int recNo() const { return int(m_cursor.row); }
+    bool bof() const { return m_cursor.bof; }
+    bool eof() const { return m_cursor.eof; }
     void first();
     void next();
     void prior();
@@ -97,9 +96,7 @@ private:
     NoteRows m_rows;
     qint32 m_groupId = -1;
     bool m_open = false;
-    int m_row = 0;
-    bool m_bof = true;
-    bool m_eof = true;
+    RowCursor m_cursor;
     int m_firstRows = kFirstRows;
     int m_generation = 0;
     int m_layout = 0;

@@ -30,8 +30,6 @@ public:
     // statement cannot start; its first rows are then not read either.
     // `countSql` counts the rows, so that room for them all is taken once.
     NoteRows start(const QString& sql, const QString& countSql, int firstRows, std::function<void()> onDone);
-    // Whether rows are still being read on the thread.
-    bool busy() const { return m_thread.joinable() && !m_done.load(); }
     // Whether a read has started whose rows have not been taken yet.
     bool pending() const { return m_thread.joinable(); }
     // Waits for the read to end and hands over every row it read, the first ones included.

@@ -125,8 +125,8 @@ void Query::close()
     m_arena.reset();
     m_rowIds.clear();
     m_rowCount = 0;
-    m_row = 0;
-    m_bof = m_eof = false;
+    m_cursor.row = 0;
+    m_cursor.bof = m_cursor.eof = false;
     m_table.clear();
     m_state = State::Browse;
     m_pending.clear();
@@ -286,9 +286,9 @@ void Query::open()
     m_rowCount = width > 0 ? rows : 0;
     m_table = hasRowId ? editableTable(statement) : QString();
     m_open = true;
-    m_row = 0;
-    m_bof = true;
-    m_eof = m_rowCount == 0;
+    m_cursor.row = 0;
+    m_cursor.bof = true;
+    m_cursor.eof = m_rowCount == 0;
 }
 
 void Query::execSql()
@@ -311,34 +311,11 @@ void Query::execSql()
     m_rowsAffected = sqlite3_changes(m_database.handle());
 }
 
-void Query::first()
-{
-    m_row = 0;
-    m_bof = true;
-    m_eof = m_rowCount == 0;
-}
+void Query::first() { m_cursor.first(m_rowCount); }
 
-void Query::next()
-{
-    if (m_eof)
-        return;
-    m_bof = m_eof = false;
-    if (m_row + 1 >= m_rowCount)
-        m_eof = true;
-    else
-        ++m_row;
-}
+void Query::next() { m_cursor.next(m_rowCount); }
 
-void Query::prior()
-{
-    if (m_bof)
-        return;
-    m_bof = m_eof = false;
-    if (m_row == 0)
-        m_bof = true;
-    else
-        --m_row;
-}
+void Query::prior() { m_cursor.prior(); }
 
 bool Query::locate(const QString& column, qint32 value)
 {
@@ -348,8 +325,8 @@ bool Query::locate(const QString& column, qint32 value)
     for (size_t row = 0; row < m_rowCount; ++row) {
         const Value& cell = m_values[row * m_columns.size() + index];
         if (cell.type != Value::Type::Null && cell.toInt() == value) {
-            m_row = row;
-            m_bof = m_eof = false;
+            m_cursor.row = row;
+            m_cursor.bof = m_cursor.eof = false;
             return true;
         }
     }
@@ -365,7 +342,7 @@ const Value& Query::value(int row, int column) const
     return m_values[size_t(row) * m_columns.size() + size_t(column)];
 }
 
-const Value& Query::field(const QString& column) const { return value(int(m_row), columnIndex(column)); }
+const Value& Query::field(const QString& column) const { return value(int(m_cursor.row), columnIndex(column)); }
 
 qint32 Query::fieldAsInteger(const QString& column) const { return field(column).toInt(); }
 
@@ -461,7 +438,7 @@ void Query::post()
     for (const auto& pending : m_pending)
         bindValue(statement, index++, pending.second);
     if (m_state == State::Edit)
-        sqlite3_bind_int64(statement, index, m_rowIds[m_row]);
+        sqlite3_bind_int64(statement, index, m_rowIds[m_cursor.row]);
     stepWrite(statement);
 
     // Keep the snapshot in step with what was written.
@@ -469,13 +446,13 @@ void Query::post()
     if (m_state == State::Insert) {
         m_values.resize(m_values.size() + width);
         m_rowIds.push_back(sqlite3_last_insert_rowid(m_database.handle()));
-        m_row = m_rowCount++;
-        m_bof = m_eof = false;
+        m_cursor.row = m_rowCount++;
+        m_cursor.bof = m_cursor.eof = false;
     }
     for (const auto& pending : m_pending) {
         const int column = columnIndex(pending.first);
         if (column >= 0)
-            m_values[m_row * width + size_t(column)] = pending.second;
+            m_values[m_cursor.row * width + size_t(column)] = pending.second;
     }
     m_pending.clear();
     m_state = State::Browse;
@@ -499,16 +476,16 @@ void Query::deleteRow()
     sqlite3_stmt* statement = prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)),
                                       false);
     StatementGuard guard{statement};
-    sqlite3_bind_int64(statement, 1, m_rowIds[m_row]);
+    sqlite3_bind_int64(statement, 1, m_rowIds[m_cursor.row]);
     stepWrite(statement);
     const size_t width = size_t(m_columns.size());
-    m_values.erase(m_values.begin() + std::ptrdiff_t(m_row * width),
-                   m_values.begin() + std::ptrdiff_t((m_row + 1) * width));
-    m_rowIds.erase(m_rowIds.begin() + std::ptrdiff_t(m_row));
+    m_values.erase(m_values.begin() + std::ptrdiff_t(m_cursor.row * width),
+                   m_values.begin() + std::ptrdiff_t((m_cursor.row + 1) * width));
+    m_rowIds.erase(m_rowIds.begin() + std::ptrdiff_t(m_cursor.row));
     --m_rowCount;
-    if (m_row >= m_rowCount && m_row > 0)
-        m_row = m_rowCount - 1;
-    m_eof = m_rowCount == 0;
+    if (m_cursor.row >= m_rowCount && m_cursor.row > 0)
+        m_cursor.row = m_rowCount - 1;
+    m_cursor.eof = m_rowCount == 0;
     m_state = State::Browse;
 }
 

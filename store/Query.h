@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/LargeAllocator.h"
+#include "store/RowCursor.h"
 #include "store/TextArena.h"
 
 #include <QByteArray>
@@ -63,9 +64,9 @@ public:
 
     bool isOpen() const { return m_open; }
     int recordCount() const { return int(m_rowCount); }
-    int recNo() const { return int(m_row); } // 0-based, the current row
-    bool bof() const { return m_bof; }
-    bool eof() const { return m_eof; }
+    int recNo() const { return int(m_cursor.row); } // 0-based, the current row
+    bool bof() const { return m_cursor.bof; }
+    bool eof() const { return m_cursor.eof; }
 
     void first();
     void next();
@@ -79,11 +80,7 @@ public:
     QDateTime fieldAsDateTime(const QString& column) const;
     const Value& field(const QString& column) const;
 
-    // The storage behind the text of the open result. A holder of text views taken from
-    // value() keeps this alive for as long as it keeps the views.
-    std::shared_ptr<const TextArena> textStorage() const { return m_arena; }
-
-    // Direct access for the list, which walks every row once.
+    // Direct access by row and column.
     int columnIndex(const QString& column) const;
     const Value& value(int row, int column) const;
 
@@ -121,9 +118,7 @@ private:
     std::shared_ptr<TextArena> m_arena;
     std::vector<qint64, LargeAllocator<qint64>> m_rowIds;
     size_t m_rowCount = 0;
-    size_t m_row = 0;
-    bool m_bof = false;
-    bool m_eof = false;
+    RowCursor m_cursor;
     QString m_table; // the table that Edit, Insert, Post and Delete write to; empty when none
 
     State m_state = State::Browse;
