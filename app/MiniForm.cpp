@@ -7,11 +7,12 @@
 #include "widgets/Modal.h"
 #include "widgets/TabSet.h"
 
-#include <QCoreApplication>
-#include <QScopeGuard>
-#include <QTimer>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QSessionManager>
+#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcApp, "quibbet.app")
 
@@ -34,6 +35,10 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     buildMenus();
     buildUndoEntry();
     connectHandlers();
+    // Every way out of the program passes here: Exit in the tray menu, the close command, a
+    // quit signal; logging out asks for the data before the end.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TMiniForm::storeBeforeExit);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { storeBeforeExit(); });
 }
 
 TMiniForm::~TMiniForm()
@@ -79,8 +84,10 @@ void TMiniForm::startIntegrityCheck()
         const QString problem = store::quickCheck(path);
         if (!problem.isEmpty()) {
             QMetaObject::invokeMethod(
-                this, [this, problem] { widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"),
-                                                                 problem); },
+                this,
+                [this, problem] {
+                    widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), problem);
+                },
                 Qt::QueuedConnection);
         }
     });

@@ -130,6 +130,11 @@ public:
     void Edit1Click();
     void Deletenote1Click();
     void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Puts the stored text of the note on screen into the memo.
+    void showNoteInMemo(const QString& text);
+    // Closing, logging out and SIGTERM store a draft or an unapplied edit first, as Apply
+    // would; choosing "Browse mode" is the one way to leave typed text unstored.
+    void storeBeforeExit();
     // Puts back what was deleted last in this run: a note or a category.
     void UndoDelete1Click();
     QAction* actUndoDelete = nullptr;
@@ -141,6 +146,9 @@ public:
     void actNewCategoryExecute();
     void Rename1Click();
     void Delete1Click();
+    // Brings the tabs in line with the categories of the file, which another program may
+    // have changed; the list is left to the caller.
+    void refreshTabsFromFile();
     // Shows the notes of the selected tab's category, whatever was shown before.
     bool showSelectedCategory();
 
@@ -171,6 +179,8 @@ public:
     void Reminder1Click();
     void OpenDueReminders();
     void tmRemindTimer();
+    // Whether the reminder of that row of the snapshot is still in the file.
+    bool reminderStillStored(int snapshotRow);
     void LoadNoteFont();
     void Options1Click();
     void Export1Click();
@@ -226,6 +236,7 @@ private:
     void deleteShownNote();
     void selectNoteRowFrom(int row);
     bool storeMemo(QString& notice);
+    void restoreDraft(const QString& text);
     bool keepTypedText();
     bool showCategory(int index);
 
@@ -246,6 +257,7 @@ private:
     int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;
+    QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter
 
     dialogs::ShownReminders m_shownReminders;
     dialogs::TfrmAbout* m_frmAbout = nullptr;

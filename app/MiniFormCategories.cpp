@@ -3,6 +3,7 @@
 
 #include "app/NoteGrid.h"
 #include "dialogs/CategoryManage.h"
+#include "store/CategoryNames.h"
 #include "store/DeletedItems.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -26,20 +27,11 @@ void openCategoryRow(store::Query& modify, const QString& caption)
     modify.open();
 }
 
-bool categoryNameTaken(store::Query& modify, const QString& name)
+// The tabs that are no category of their own, or whose category the search finds by name:
+// they are neither renamed nor deleted.
+bool isBuiltInTab(const QString& caption)
 {
-    modify.close();
-    modify.clearSql();
-    modify.addLine(store::sql::selectGroupNamed(name));
-    modify.open();
-    return modify.recordCount() >= 1;
-}
-
-// The captions of the tabs that are no category of their own, or that the search finds
-// by name: a category of that name would hide notes.
-bool isReservedCategoryName(const QString& name)
-{
-    return name == QLatin1String("Default") || name == QLatin1String("Search") || name == kNewTab;
+    return caption == QLatin1String("Default") || caption == QLatin1String("Search") || caption == kNewTab;
 }
 
 void showDuplicateName(QWidget* owner)
@@ -64,6 +56,43 @@ bool TMiniForm::tabGroupsChange(int newIndex)
     return showCategory(newIndex);
 }
 
+void TMiniForm::refreshTabsFromFile()
+{
+    store::Query& modify = AQclipModify();
+    modify.close();
+    modify.clearSql();
+    modify.addLine(store::sql::selectGroups);
+    modify.open();
+    QStringList names;
+    QString shownName = m_state.CurGroupId == 0 ? QStringLiteral("Default") : QString();
+    for (int row = 0; row < modify.recordCount(); ++row) {
+        names << modify.value(row, 1).toString();
+        if (modify.value(row, 0).toInt() == m_state.CurGroupId && m_state.CurGroupId != 0)
+            shownName = names.back();
+    }
+    modify.close();
+    // Tabs keep their places; those of categories gone go, new ones come before *New.
+    QStringList captions{QStringLiteral("Default")};
+    for (int index = 1; index < tabGroups->count() - 1; ++index)
+        if (names.contains(tabGroups->caption(index)) && !captions.contains(tabGroups->caption(index)))
+            captions << tabGroups->caption(index);
+    for (const QString& name : names)
+        if (!captions.contains(name))
+            captions << name;
+    captions << kNewTab;
+    if (shownName.isEmpty()) {
+        // The category shown was deleted: its notes went to Default, which is shown instead.
+        tabGroups->setTabs(captions, 0);
+        m_state.CurGroupId = 0;
+        m_state.CurNoteId = 0;
+        tabGroups->setToolTip(QString());
+    } else {
+        const int selected = int(captions.indexOf(shownName));
+        if (captions != tabGroups->tabs() || selected != tabGroups->tabIndex())
+            tabGroups->setTabs(captions, selected);
+    }
+}
+
 bool TMiniForm::showSelectedCategory()
 {
     return showCategory(tabGroups->tabIndex());
@@ -74,13 +103,22 @@ bool TMiniForm::showSelectedCategory()
 bool TMiniForm::showCategory(int index)
 {
     const QString caption = tabGroups->caption(index);
-    return guarded([&] {
+    bool tabsChanged = false;
+    const bool shown = guarded([&] {
         store::Query& modify = AQclipModify();
         modify.close();
         modify.clearSql();
         modify.addLine(store::sql::selectGroupByName);
         modify.setText(kGroupName, caption);
         modify.open();
+        if (modify.recordCount() == 0 && caption != QLatin1String("Default")) {
+            // Another program deleted or renamed it: the tabs are brought up to date instead.
+            modify.close();
+            refreshTabsFromFile();
+            sendReloadNoteList();
+            tabsChanged = true;
+            return;
+        }
         m_state.CurGroupId = modify.fieldAsInteger(QStringLiteral("group_id"));
         tabGroups->setToolTip(modify.fieldAsString(kDescription));
         // A note of the category left is never the one shown in the next: ids of copies and
@@ -91,6 +129,7 @@ bool TMiniForm::showCategory(int index)
         if (m_state.InBrowseMode && !tabGroups->hasFocus())
             sgContents->setFocus();
     });
+    return shown && !tabsChanged; // the tab chosen may be gone: the one refreshTabsFromFile chose stays
 }
 
 void TMiniForm::actNewCategoryExecute()
@@ -99,14 +138,14 @@ void TMiniForm::actNewCategoryExecute()
     if (!dialogs::ShowCategoryDialog(record, this))
         return;
     bool added = false;
-    bool duplicate = isReservedCategoryName(record.name);
+    bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
         guarded([&] {
             store::Query& modify = AQclipModify();
             // The check, the id and the insert in one transaction: a second program on the file
             // cannot slip the same name or id in between.
             store::Database::Transaction transaction(database());
-            duplicate = categoryNameTaken(modify, record.name);
+            duplicate = store::categoryNameTaken(modify, record.name);
             modify.close();
             if (duplicate)
                 return;
@@ -131,7 +170,7 @@ void TMiniForm::Rename1Click()
 {
     const QString caption = tabGroups->caption(tabGroups->tabIndex());
     // Default and *New have no row to rename, and the search finds its category by name.
-    if (caption.isEmpty() || isReservedCategoryName(caption))
+    if (caption.isEmpty() || isBuiltInTab(caption))
         return;
     store::Query& modify = AQclipModify();
     dialogs::TCategoryRec record;
@@ -148,12 +187,12 @@ void TMiniForm::Rename1Click()
     if (!dialogs::ShowCategoryDialog(record, this))
         return;
     bool renamed = false;
-    bool duplicate = isReservedCategoryName(record.name);
+    bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
         guarded([&] {
             store::Database::Transaction transaction(database());
             // A second category of one name could never be reached by its tab again.
-            duplicate = record.name != oldName && categoryNameTaken(modify, record.name);
+            duplicate = store::categoryNameTaken(modify, record.name, oldName);
             modify.close();
             if (duplicate)
                 return;
@@ -179,7 +218,7 @@ void TMiniForm::Delete1Click()
         return;
     const int index = tabGroups->tabIndex();
     const QString caption = tabGroups->caption(index);
-    if (caption.isEmpty() || isReservedCategoryName(caption))
+    if (caption.isEmpty() || isBuiltInTab(caption))
         return;
     bool deleted = false;
     guarded([&] {

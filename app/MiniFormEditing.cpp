@@ -6,7 +6,7 @@
 #include "store/Clock.h"
 #include "store/CreationTime.h"
 #include "store/DeletedItems.h"
-#include "store/NoteInsert.h"
+#include "store/NoteEdit.h"
 #include "store/Statements.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -26,13 +26,14 @@ namespace {
 const QString kId = QStringLiteral("id");
 const QString kCreateTime = QStringLiteral("create_time");
 const QString kContent = QStringLiteral("content");
+const QString kApplyHint = QStringLiteral("Press 'Ctrl + Enter' to apply changes");
 
 // Shows the record the list cursor stands on and makes it the note that Apply changes.
 void showCursorNote(TMiniForm& form)
 {
     const store::NoteList& list = form.AQclipQuery();
     form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
-    setMemoText(*form.memoContent, list.fieldAsString(kContent));
+    form.showNoteInMemo(list.fieldAsString(kContent));
     form.state().CurNoteId = list.fieldAsInteger(kId);
     form.state().ApplyMode = QStringLiteral("M");
 }
@@ -65,45 +66,40 @@ qint32 categoryForNewNote(const SharedState& state)
     return state.CurGroupId == SearchGroupId ? 0 : state.CurGroupId;
 }
 
-qint32 insertNote(TMiniForm& form, const QString& text, qint32 groupId, qint32 idsHeldUpTo)
+// Stores the memo as a new note of the shown category, or of Default when that category was
+// deleted meanwhile. Returns a line for the status bar, empty when there is nothing to say.
+QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
-    return store::insertNewNote(form.database(), form.AQclipModify(), groupId,
-                                store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
+    SharedState& state = form.state();
+    const qint32 wanted = categoryForNewNote(state);
+    const store::NewNote note =
+        store::insertFiledNote(form.database(), form.AQclipModify(), wanted,
+                               store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
+    state.CurNoteId = note.id;
+    if (note.groupId != wanted)
+        return QStringLiteral("Category deleted elsewhere: saved in Default");
+    return note.groupId == state.CurGroupId ? QString() : QStringLiteral("Saved as a new note in Default");
 }
 
-// Runs the update of one note's text; returns whether it reached a row.
-bool updateNote(TMiniForm& form, qint32 noteId, store::sql::Side side, const QString& text)
-{
-    store::Query& modify = form.AQclipModify();
-    modify.close();
-    modify.clearSql();
-    modify.addLine(store::sql::updateNoteContent(noteId, side));
-    modify.setText(kContent, text);
-    modify.execSql();
-    return modify.rowsAffected() > 0;
-}
-
-// Applies the memo to the note it shows. A search result is a copy that the next search
-// discards, so the note it was copied from takes the change too. When no note is left to
-// take it (it was deleted meanwhile) the text becomes a new note rather than being dropped;
-// the new note is then the current one. Returns a line for the status bar, empty when there
-// is nothing to say.
+// Applies the memo to the note it shows (see store::applyEdit). When the note cannot take the
+// text, because it was deleted or changed by another program since it was opened, the text
+// becomes a new note, which is then the one on screen. Returns a line for the status bar,
+// empty when there is nothing to say.
 QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
-    bool stored = updateNote(form, state.CurNoteId, shownSide(state), text);
-    if (shownSide(state) == store::sql::Side::Copy && state.CurNoteId > store::sql::kCopyIdOffset)
-        stored = updateNote(form, state.CurNoteId - store::sql::kCopyIdOffset, store::sql::Side::Real, text) || stored;
-    else if (stored)
-        // Its search copy shows the new text too, so that a later edit of the copy, which
-        // reaches this note, never brings back the text replaced here.
-        updateNote(form, state.CurNoteId + store::sql::kCopyIdOffset, store::sql::Side::Copy, text);
-    if (stored)
+    const store::OpenEdit edit{state.CurNoteId, shownSide(state), state.OpenedText};
+    const store::AppliedEdit applied =
+        store::applyEdit(form.database(), form.AQclipModify(), edit, text, categoryForNewNote(state),
+                         store::formatCreationTime(store::Clock::now()), idsHeldUpTo);
+    state.CurNoteId = applied.noteId;
+    using Outcome = store::AppliedEdit::Outcome;
+    if (applied.outcome == Outcome::Stored)
         return {};
-    const qint32 groupId = categoryForNewNote(state);
-    state.CurNoteId = insertNote(form, text, groupId, idsHeldUpTo);
-    return groupId == state.CurGroupId ? QStringLiteral("Saved as a new note")
-                                       : QStringLiteral("Saved as a new note in Default");
+    const QString where = applied.groupId == 0 && state.CurGroupId != 0 ? QStringLiteral(" in Default") : QString();
+    if (applied.outcome == Outcome::ChangedElsewhere)
+        return QStringLiteral("Changed elsewhere: yours saved as a new note") + where;
+    return QStringLiteral("Saved as a new note") + where;
 }
 
 // Lets Ctrl+A and Ctrl+Enter reach the window's handler; the memo still gets every key.
@@ -139,8 +135,10 @@ void TMiniForm::imgEditModeClick()
     imgBrowseModeDis->hide();
     pnlStatus2->setText(QStringLiteral("(mode:Edit)"));
     tabGroups->setEnabled(true);
+    if (m_state.InBrowseMode)
+        m_statusBeforeEdit = pnlStatus1->text();
     m_state.InBrowseMode = false;
-    pnlStatus1->setText(QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
+    pnlStatus1->setText(kApplyHint);
 }
 
 void TMiniForm::imgBrowseModeClick()
@@ -159,6 +157,12 @@ void TMiniForm::imgBrowseModeClick()
     pnlStatus2->setText(QStringLiteral("(mode:Browse)"));
     tabGroups->setEnabled(true);
     m_state.InBrowseMode = true;
+    // The hint to press Ctrl+Enter no longer holds in browse mode: say what became of the
+    // typed text, or what the line said before.
+    if (pnlStatus1->text() == kApplyHint)
+        pnlStatus1->setText(memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty()
+                                ? QStringLiteral("Not applied: Edit mode goes back to it")
+                                : m_statusBeforeEdit);
 }
 
 void TMiniForm::imgNewClick()
@@ -197,15 +201,14 @@ bool TMiniForm::storeMemo(QString& notice)
     const QString text = memoContent->toPlainText();
     return guarded([&] {
         if (m_state.ApplyMode == QLatin1String("I")) {
-            const qint32 groupId = categoryForNewNote(m_state);
             // The new note is the one on screen now: the next Apply changes it.
-            m_state.CurNoteId = insertNote(*this, text, groupId, m_undo.highestNoteId());
+            notice = insertMemoNote(*this, text, m_undo.highestNoteId());
             m_state.ApplyMode = QStringLiteral("M");
-            if (groupId != m_state.CurGroupId)
-                notice = QStringLiteral("Saved as a new note in Default");
+            m_state.OpenedText = text;
             sendReloadNoteList();
         } else if (m_state.ApplyMode == QLatin1String("M")) {
             notice = applyChange(*this, text, m_undo.highestNoteId());
+            m_state.OpenedText = text;
             sendReloadNoteList();
         }
     });
@@ -225,7 +228,14 @@ bool TMiniForm::keepTypedText()
 void TMiniForm::imgDeleteClick()
 {
     if (!m_state.InBrowseMode && m_state.ApplyMode != QLatin1String("M")) {
-        // A draft of a new note: Delete throws the draft away; nothing stored changes.
+        // A draft of a new note: Delete puts the draft aside, where Undo finds it; nothing
+        // stored changes.
+        const QString draft = memoContent->toPlainText();
+        if (!draft.isEmpty()) {
+            m_undo.push(UndoDelete::Draft{draft});
+            undoDeleteChanged();
+        }
+        memoContent->document()->setModified(false);
         imgBrowseModeClick();
         selectNoteRowFrom(sgContents->currentRow());
         return;
@@ -249,11 +259,21 @@ void TMiniForm::deleteShownNote()
             if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) == noteId)
                 row = r;
     }
+    // The note that takes its place is the next one in the list, else the one before: found
+    // by id, since the rows move when a day's run goes with it.
+    qint32 successor = 0;
+    for (int r = row + 1; r < sgContents->rowCount() && successor == 0; ++r)
+        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
+            successor = sgContents->rowTag(r);
+    for (int r = row - 1; r >= 0 && successor == 0; --r)
+        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
+            successor = sgContents->rowTag(r);
     const bool deleted = guarded([&] {
         auto note = store::deleteNoteKeeping(database(), AQclipModify(), noteId, shownSide(m_state));
         if (note) {
             m_undo.push(std::move(*note));
             undoDeleteChanged();
+            OpenDueReminders(); // its reminder went with it
         }
         sendReloadNoteList();
     });
@@ -261,6 +281,9 @@ void TMiniForm::deleteShownNote()
         return;
     if (!m_state.InBrowseMode)
         imgBrowseModeClick();
+    for (int r = 0; r < sgContents->rowCount() && successor != 0; ++r)
+        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) == successor)
+            row = r;
     selectNoteRowFrom(row);
 }
 
@@ -303,6 +326,10 @@ void TMiniForm::imgPreClick()
     if (!keepTypedText())
         return;
     store::NoteList& list = AQclipQuery();
+    // Another program changed the file: the step goes through the notes as they are now, not
+    // to one it deleted.
+    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+        return;
     if (!list.bof()) {
         list.prior();
         showCursorNote(*this);
@@ -315,6 +342,10 @@ void TMiniForm::imgNextClick()
     if (!keepTypedText())
         return;
     store::NoteList& list = AQclipQuery();
+    // Another program changed the file: the step goes through the notes as they are now, not
+    // to one it deleted.
+    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+        return;
     if (!list.eof()) {
         // The last rows read so far may be followed by more: the step takes them in.
         const bool stepped = guarded([&] { list.next(); });
@@ -338,9 +369,28 @@ void TMiniForm::sgContentsDblClick()
     }
     m_state.CurNoteId = sgContents->rowTag(row);
     pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
-    setMemoText(*memoContent, list.fieldAsString(kContent));
+    showNoteInMemo(list.fieldAsString(kContent));
     m_state.ApplyMode = QStringLiteral("M");
     imgEditModeClick();
+}
+
+void TMiniForm::showNoteInMemo(const QString& text)
+{
+    setMemoText(*memoContent, text);
+    m_state.OpenedText = text;
+}
+
+void TMiniForm::restoreDraft(const QString& text)
+{
+    imgNewClick();
+    setMemoText(*memoContent, text);
+    memoContent->document()->setModified(true);
+    memoContent->moveCursor(QTextCursor::End);
+}
+
+void TMiniForm::storeBeforeExit()
+{
+    keepTypedText();
 }
 
 void TMiniForm::Copy1Click()

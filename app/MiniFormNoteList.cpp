@@ -36,7 +36,7 @@ void TMiniForm::reloadNoteList()
         m_state.ApplyMode = QStringLiteral("M");
         if (found) {
             pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-            setMemoText(*memoContent, list.fieldAsString(QStringLiteral("content")));
+            showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
             return;
         }
     }
@@ -158,7 +158,7 @@ void TMiniForm::sgContentsSelectCell(int, int row, bool&)
     if (!found)
         return;
     pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-    setMemoText(*memoContent, list.fieldAsString(QStringLiteral("content")));
+    showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
     m_state.CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
     m_state.ApplyMode = QStringLiteral("M");
 }

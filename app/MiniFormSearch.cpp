@@ -15,20 +15,28 @@ void TMiniForm::Search1Click()
         return;
     guarded([&] {
         store::Query& modify = AQclipModify();
-        modify.close();
-        modify.clearSql();
-        modify.addLine(store::sql::deleteSearchCopies);
-        modify.execSql();
-
-        modify.clearSql();
-        modify.addLine(store::sql::copySearchMatches(text));
-        try {
+        bool copied = true;
+        {
+            // The old copies go and the new ones come in one transaction: one sync instead of
+            // two, and a search that fails (a full disk) leaves the last results as they were.
+            store::Database::Transaction transaction(database());
+            modify.close();
+            modify.clearSql();
+            modify.addLine(store::sql::deleteSearchCopies);
             modify.execSql();
-        } catch (const store::StoreError&) {
-            // The statement itself tells what could not be copied; the old copies are gone
-            // either way, so the Search list is still worth showing.
-            widgets::Modal::message(this, QMessageBox::NoIcon, QStringLiteral("Quibbet"), modify.sql());
+            modify.clearSql();
+            modify.addLine(store::sql::copySearchMatches(text));
+            try {
+                modify.execSql();
+                transaction.commit();
+            } catch (const store::StoreError&) {
+                copied = false;
+            }
         }
+        if (!copied)
+            // The statement itself tells what could not be copied; the Search list still
+            // holds the last results, so it is still worth showing.
+            widgets::Modal::message(this, QMessageBox::NoIcon, QStringLiteral("Quibbet"), modify.sql());
 
         const int searchTab = int(tabGroups->tabs().indexOf(QStringLiteral("Search")));
         if (searchTab < 0)

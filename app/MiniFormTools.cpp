@@ -92,6 +92,25 @@ void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime
     OpenDueReminders();
 }
 
+bool TMiniForm::reminderStillStored(int snapshotRow)
+{
+    const store::Query& snapshot = AQclipReminds();
+    bool stored = true; // a file that cannot be read now does not swallow the reminder
+    guarded([&] {
+        store::Query& query = AQclipModify();
+        query.close();
+        query.clearSql();
+        query.addLine(store::sql::selectReminderStillStored);
+        for (const char* column : {"clip_id", "remind_time", "remind_content"})
+            query.setValue(QLatin1String(column),
+                           snapshot.value(snapshotRow, snapshot.columnIndex(QLatin1String(column))));
+        query.open();
+        stored = query.fieldAsInteger(QStringLiteral("stored")) > 0;
+        query.close();
+    });
+    return stored;
+}
+
 void TMiniForm::tmRemindTimer()
 {
     const store::Query& snapshot = AQclipReminds();
@@ -106,7 +125,8 @@ void TMiniForm::tmRemindTimer()
     // taken before the first window opens: while it is open, the snapshot may be read again.
     QStringList texts;
     for (int row : m_shownReminders.takeDue(rows, store::Clock::now()))
-        texts << snapshot.value(row, contentColumn).toString();
+        if (reminderStillStored(row))
+            texts << snapshot.value(row, contentColumn).toString();
     for (const QString& text : texts) {
         dialogs::ShowRemindText(text, this);
         if (isVisible()) {

@@ -5,6 +5,7 @@
 #include "widgets/TabSet.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 namespace app {
@@ -35,8 +36,16 @@ void TMiniForm::UndoDelete1Click()
 {
     if (m_undo.isEmpty() || !m_state.InBrowseMode)
         return;
+    if (const auto* draft = std::get_if<UndoDelete::Draft>(&m_undo.last())) {
+        const QString text = draft->text;
+        m_undo.dropLast();
+        undoDeleteChanged();
+        restoreDraft(text);
+        return;
+    }
     qint32 restoredNote = 0;
     store::sql::Side restoredSide = store::sql::Side::Real;
+    QString notice;
     guarded([&] {
         const UndoDelete::Item& item = m_undo.last();
         if (const auto* note = std::get_if<store::DeletedNote>(&item)) {
@@ -45,16 +54,21 @@ void TMiniForm::UndoDelete1Click()
             m_undo.dropLast();
         } else {
             const auto& category = std::get<UndoDelete::Category>(item);
-            store::restoreDeletedCategory(database(), AQclipModify(), category.category, m_undo.highestGroupId());
+            const store::RestoredCategory restored =
+                store::restoreDeletedCategory(database(), AQclipModify(), category.category, m_undo.highestGroupId());
             const int index = std::clamp(category.tabIndex, 1, tabGroups->count() - 1);
-            const QString name = category.category.name;
+            if (restored.name != category.category.name)
+                notice = QStringLiteral("Name taken: restored as ") + restored.name;
             m_undo.dropLast();
-            tabGroups->insertTab(index, name);
+            tabGroups->insertTab(index, restored.name);
         }
         undoDeleteChanged();
+        OpenDueReminders(); // a note's reminder came back with it
         // The list shows the note again, or (a category's notes going back) no longer.
         sendReloadNoteList();
     });
+    if (!notice.isEmpty())
+        pnlStatus1->setText(notice);
     const bool listsItsSide = (m_state.CurGroupId == SearchGroupId) == (restoredSide == store::sql::Side::Copy);
     if (restoredNote == 0 || !listsItsSide)
         return;

@@ -175,7 +175,11 @@ void TMiniForm::reloadIfFileChanged()
     if (!m_state.InBrowseMode)
         return;
     if (m_fileVersion->changedSinceRead())
-        guarded([this] { sendReloadNoteList(); });
+        guarded([this] {
+            refreshTabsFromFile();
+            sendReloadNoteList();
+            OpenDueReminders();
+        });
     m_fileVersion->markRead();
 }
 
@@ -265,6 +269,7 @@ void TMiniForm::FormClose()
 
 void TMiniForm::closeEvent(QCloseEvent* event)
 {
+    storeBeforeExit();
     FormClose();
     event->accept();
     QApplication::quit();

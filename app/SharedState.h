@@ -12,6 +12,9 @@ struct SharedState {
     qint32 CurNoteId = 0;  // the note last shown; 0 = none
     QString ApplyMode;     // "I": the next Apply inserts; "M": it changes CurNoteId
     bool InBrowseMode = false;
+    // The stored text of CurNoteId when it was put into the memo: an Apply checks that the
+    // note still holds it, so a change made meanwhile by another program is not overwritten.
+    QString OpenedText;
     widgets::FontValue NoteFont = widgets::FontValue::defaultFont();
 };
 

@@ -15,7 +15,11 @@ public:
         store::DeletedCategory category;
         int tabIndex = 0; // where its tab stood
     };
-    using Item = std::variant<store::DeletedNote, Category>;
+    // A new note's text that Delete threw away before it was ever applied.
+    struct Draft {
+        QString text;
+    };
+    using Item = std::variant<store::DeletedNote, Category, Draft>;
 
     bool isEmpty() const { return m_items.empty(); }
     void push(Item item) { m_items.push_back(std::move(item)); }

@@ -1,6 +1,7 @@
 #include "app/Accessibility.h"
 #include "app/CommandLine.h"
 #include "app/MiniForm.h"
+#include "app/QuitSignals.h"
 #include "app/ToggleServer.h"
 
 #include "platform/DesktopSession.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     QApplication::setFont(font);
     app::installAccessibleInterfaces();
 
+    app::QuitSignals quitSignals;
     app::TMiniForm form(notesFile);
     if (!form.FormCreate())
         return 1; // the error has been shown; nothing else would work without the notes file

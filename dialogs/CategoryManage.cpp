@@ -37,7 +37,8 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top)
 
 void TCategoryRec::setName(const QString& text)
 {
-    name = cut(text, kNameLength);
+    // Blanks at either end would make a name that looks like another one.
+    name = cut(text.trimmed(), kNameLength).trimmed();
 }
 
 void TCategoryRec::setDescription(const QString& text)
@@ -99,7 +100,7 @@ void TCategoryManage::edtcatnameChange()
 
 void TCategoryManage::btnOkClick()
 {
-    if (edtcatname->text().isEmpty())
+    if (edtcatname->text().trimmed().isEmpty())
         return; // stays open, says nothing
     accept();
 }

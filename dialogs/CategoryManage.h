@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/CategoryNames.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -11,7 +13,7 @@ namespace dialogs {
 // What the category dialog is handed and hands back. The name holds at most 31 characters
 // and the description at most 100: longer text is cut when it is put into the record.
 struct TCategoryRec {
-    static constexpr int kNameLength = 31;
+    static constexpr int kNameLength = store::kCategoryNameLength;
     static constexpr int kDescriptionLength = 100;
 
     QString name;

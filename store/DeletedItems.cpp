@@ -1,5 +1,7 @@
 #include "store/DeletedItems.h"
 
+#include "store/CategoryNames.h"
+#include "store/NoteEdit.h"
 #include "store/NoteInsert.h"
 
 #include <algorithm>
@@ -92,7 +94,15 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
             return 0;
         id = nextNoteId(modify, idsHeldUpTo);
     }
-    insertRow(modify, sql::restoreNote, note.row, kId, id);
+    StoredRow row = note.row;
+    for (auto& [column, value] : row) {
+        // Its category may have gone meanwhile (another program deleted it): a note filed
+        // under no category would be on no tab, so it comes back to Default.
+        if (column == kGroupId && note.side == sql::Side::Real && value.type == Value::Type::Integer &&
+            value.integer > 1 && existingCategoryOr0(modify, value.toInt()) == 0)
+            value = Value{Value::Type::Integer, 0, 0, {}};
+    }
+    insertRow(modify, sql::restoreNote, row, kId, id);
     for (const StoredRow& reminder : note.reminders)
         insertRow(modify, sql::restoreReminder, reminder, QStringLiteral("clip_id"), id);
     transaction.commit();
@@ -130,8 +140,8 @@ qint32 nextGroupId(Query& modify, qint32 groupIdsHeldUpTo)
     return newId;
 }
 
-qint32 restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
-                              qint32 groupIdsHeldUpTo)
+RestoredCategory restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
+                                        qint32 groupIdsHeldUpTo)
 {
     Database::Transaction transaction(database);
     qint32 id = category.groupId.toInt();
@@ -144,14 +154,16 @@ qint32 restoreDeletedCategory(Database& database, Query& modify, const DeletedCa
     }
     if (taken)
         id = nextGroupId(modify, groupIdsHeldUpTo);
-    run(modify, sql::insertGroup(id, category.name, category.description));
+    // A second category of a look-alike name could never be told apart from the first.
+    const QString name = freeCategoryName(modify, category.name);
+    run(modify, sql::insertGroup(id, name, category.description));
     modify.execSql();
     if (!category.movedNoteIds.isEmpty()) {
         run(modify, sql::moveNotesToGroup(category.movedNoteIds, 0, id));
         modify.execSql();
     }
     transaction.commit();
-    return id;
+    return {id, name};
 }
 
 } // namespace store

@@ -44,11 +44,16 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
 // the Default category, in one transaction.
 DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify);
 
+struct RestoredCategory {
+    qint32 id = 0;
+    QString name; // its own, or "name (2)" when a category of a look-alike name came meanwhile
+};
+
 // Puts the category row back, under its id unless a category holds it now (then a new one
-// above `groupIdsHeldUpTo`), and moves the notes that went to Default back into it. Returns
-// the id it came back under.
-qint32 restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
-                              qint32 groupIdsHeldUpTo);
+// above `groupIdsHeldUpTo`), and under its name unless that is taken now, and moves the notes
+// that went to Default back into it.
+RestoredCategory restoreDeletedCategory(Database& database, Query& modify, const DeletedCategory& category,
+                                        qint32 groupIdsHeldUpTo);
 
 // The id a new category gets: above every category, every category a note names, 1 (the
 // Search category) and `groupIdsHeldUpTo`.

@@ -47,6 +47,9 @@ public:
     // StoreError when the read broke off; the rows read until then are kept.
     bool takeRest();
     bool complete() const { return !m_reader.pending(); }
+    // Whether another process has written the file since the list was read: its rows may be
+    // stale until the next refresh.
+    bool changedElsewhere() { return m_open && dataVersion() != m_dataVersion; }
     // Counts the times the rows changed other than by the rest of a read being added.
     int layout() const { return m_layout; }
 

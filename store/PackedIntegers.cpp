@@ -5,14 +5,12 @@
 namespace store {
 
 namespace {
-template <class T>
-bool fits(qint64 value)
+template <class T> bool fits(qint64 value)
 {
     return value >= std::numeric_limits<T>::min() && value <= std::numeric_limits<T>::max();
 }
 
-template <class From, class To>
-void copyInto(const From& from, To& to)
+template <class From, class To> void copyInto(const From& from, To& to)
 {
     to.reserve(from.capacity());
     to.assign(from.begin(), from.end());
@@ -38,12 +36,12 @@ void PackedIntegers::widenFor(qint64 value)
 {
     if (m_width == 2 && !fits<qint16>(value)) {
         copyInto(m_narrow, m_middle);
-        m_narrow = {};
+        decltype(m_narrow)().swap(m_narrow); // gives its memory back, as clearing would not
         m_width = 4;
     }
     if (m_width == 4 && !fits<qint32>(value)) {
         copyInto(m_middle, m_wide);
-        m_middle = {};
+        decltype(m_middle)().swap(m_middle);
         m_width = 8;
     }
 }

@@ -8,7 +8,10 @@ const QString kInsertNoteHead =
     QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content, account_id) ");
 
 // Statement 18 names its parameter after the option, e.g. font_size -> afontsize.
-QString parameterOf(const QString& key) { return QStringLiteral("afont") + key.mid(int(qstrlen("font_"))); }
+QString parameterOf(const QString& key)
+{
+    return QStringLiteral("afont") + key.mid(int(qstrlen("font_")));
+}
 } // namespace
 
 QString quoted(const QString& text)
@@ -47,13 +50,20 @@ QString insertNote(qint32 newId, qint32 groupId)
 
 QString sideCondition(Side side)
 {
-    return side == Side::Copy ? QStringLiteral(" and group_id=1") : QStringLiteral(" and (group_id is null or group_id<>1)");
+    return side == Side::Copy ? QStringLiteral(" and group_id=1")
+                              : QStringLiteral(" and (group_id is null or group_id<>1)");
 }
 
 QString updateNoteContent(qint32 noteId, Side side)
 {
     return QStringLiteral("update notes_main set content = :content where id = ") + QString::number(noteId) +
            sideCondition(side);
+}
+
+QString retieCopy(qint32 copyId, qint32 newCopyId)
+{
+    return QStringLiteral("update notes_main set id = ") + QString::number(newCopyId) +
+           QStringLiteral(", content = :content where id = ") + QString::number(copyId) + sideCondition(Side::Copy);
 }
 
 QString deleteNote(qint32 noteId, Side side)
@@ -120,8 +130,8 @@ QString insertGroup(qint32 newId, const QString& name, const QString& descriptio
 
 QString copySearchMatches(const QString& searchText)
 {
-    return kInsertNoteHead +
-           QStringLiteral("select ") + QString::number(kCopyIdOffset) + QStringLiteral("+id,1,0,create_time,content,account_id from notes_main where content like ") +
+    return kInsertNoteHead + QStringLiteral("select ") + QString::number(kCopyIdOffset) +
+           QStringLiteral("+id,1,0,create_time,content,account_id from notes_main where content like ") +
            quoted(QLatin1Char('%') + searchText + QLatin1Char('%')) + QStringLiteral(" order by record_time desc");
 }
 

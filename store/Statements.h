@@ -34,6 +34,8 @@ inline const QString selectMaxNoteId =
 QString insertNote(qint32 newId, qint32 groupId);
 // 6. A note's new text; parameter :content.
 QString updateNoteContent(qint32 noteId, Side side);
+// A search copy tied to another note: its id becomes `newCopyId`; parameter :content.
+QString retieCopy(qint32 copyId, qint32 newCopyId);
 // 7. Delete a note by id.
 QString deleteNote(qint32 noteId, Side side);
 // A whole note row, to keep for Undo and to put back exactly as it was.
@@ -44,6 +46,8 @@ inline const QString restoreNote =
                    "values (:id,:group_id,:isdone,:create_time,:content,:account_id,:record_time)");
 // Whether a note of that side holds the id.
 QString selectNoteIdTaken(qint32 noteId, Side side);
+// Every category with its id, in the file's order.
+inline const QString selectGroups = QStringLiteral("select group_id,group_name from clip_groups");
 // 8. The category of a tab; parameter :group_name.
 inline const QString selectGroupByName =
     QStringLiteral("select group_id,description from clip_groups where group_name =:group_name");
@@ -70,7 +74,14 @@ inline const QString deleteSearchCopies = QStringLiteral("delete from notes_main
 QString copySearchMatches(const QString& searchText);
 // 15. Reminders due later than now.
 inline const QString selectDueReminders =
-    QStringLiteral("select remind_content,remind_time,type,flag from remind where remind_time>now()");
+    QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>now()");
+// Whether a reminder of the snapshot is still stored when its minute comes: deleting its
+// note here or in another program takes it away meanwhile. (A row whose note went long ago,
+// in files written before reminders left with their notes, still shows.)
+// Parameters :clip_id, :remind_time, :remind_content.
+inline const QString selectReminderStillStored =
+    QStringLiteral("select count(*) as stored from remind where clip_id is :clip_id and remind_time is "
+                   ":remind_time and remind_content is :remind_content");
 // 16. The reminder row of a note.
 QString selectReminderOfNote(qint32 noteId);
 // Every reminder row of a note with all its columns, and dropping them (a deleted note's

@@ -42,6 +42,17 @@ struct DeletedCategory {
     int tabIndex = 0;
 };
 
+// A new note's text that Delete put aside before it was applied.
+struct DeletedDraft {
+    QString text;
+};
+
+// Names that differ only in case or in blanks at either end look alike.
+inline QString nameKey(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
 // The pattern matching of the search: % any run, _ any one character, ASCII letters in
 // either case.
 inline bool likeMatches(const QString& pattern, int p, const QString& text, int t)
@@ -67,12 +78,17 @@ struct Model {
     std::vector<Category> categories; // in the order the file keeps them, Search first
     QStringList tabs{QStringLiteral("Default"), QStringLiteral("Search"), QStringLiteral("*New")};
     int selected = 0;
+    qint32 shown = 0; // the category the list shows; its tab may be stale (see unseen)
+    // Another program wrote the file and the window has not looked since: its tabs may name
+    // categories that are gone or renamed.
+    bool unseen = false;
     bool browse = true;
     // The note on screen: the selected row's in browse mode, the memo's in edit mode;
     // none while a new note is written (or nothing is shown).
     std::optional<qint32> target;
     QString memo;
-    std::vector<std::variant<DeletedNote, DeletedCategory>> undo;
+    QString opened; // the stored text the memo was filled with
+    std::vector<std::variant<DeletedNote, DeletedCategory, DeletedDraft>> undo;
     std::map<qint32, QString> reminders; // by the note they belong to
 
     Model() { categories.push_back({kSearchGroup, QStringLiteral("Search")}); }
@@ -84,11 +100,16 @@ struct Model {
                 return &category;
         return nullptr;
     }
-    qint32 shownGroup() const
+    const Category* categoryWithId(qint32 id) const
     {
-        const Category* category = categoryNamed(tabs[selected]);
-        return category ? category->id : 0;
+        for (const Category& category : categories)
+            if (category.id == id)
+                return &category;
+        return nullptr;
     }
+    qint32 shownGroup() const { return shown; }
+    // The category a new note is filed under: Default when the one asked for is gone.
+    qint32 filedUnder(qint32 group) const { return categoryWithId(group) ? group : 0; }
     bool showsCopies() const { return shownGroup() == kSearchGroup; }
 
     // The ids the list of the shown category holds.
@@ -111,11 +132,12 @@ struct Model {
     {
         target.reset();
         memo.clear();
+        opened.clear();
     }
     void show(qint32 id)
     {
         target = id;
-        memo = storedText(id);
+        memo = opened = storedText(id);
     }
     // After the list was read again: the note on screen stays if it is listed.
     void listReread()
@@ -126,14 +148,54 @@ struct Model {
     void switchTo(int tab)
     {
         selected = tab;
+        const Category* category = categoryNamed(tabs[tab]);
+        shown = category ? category->id : 0;
         showNothing();
     }
 
     bool nameRefused(const QString& name, const QString& ownName = {}) const
     {
-        if (name == QLatin1String("Default") || name == QLatin1String("Search") || name == QLatin1String("*New"))
+        const QString key = nameKey(name);
+        if (key == QLatin1String("default") || key == QLatin1String("search") || key == QLatin1String("*new"))
             return true;
-        return name != ownName && categoryNamed(name);
+        for (const Category& category : categories)
+            if (category.name != ownName && nameKey(category.name) == key)
+                return true;
+        return false;
+    }
+    // The name a category put back by Undo gets: its own unless that is taken now.
+    QString freeName(const QString& name) const
+    {
+        QString candidate = name;
+        for (int number = 2; nameRefused(candidate); ++number) {
+            const QString suffix = QStringLiteral(" (%1)").arg(number);
+            candidate = name.left(31 - suffix.size()).trimmed() + suffix;
+        }
+        return candidate;
+    }
+
+    // The window looks at the file again: tabs of categories gone go, new ones come before
+    // *New, and the category shown stays shown (under its present name), else Default.
+    void tabsReread()
+    {
+        QStringList fresh{QStringLiteral("Default")};
+        for (int index = 1; index < tabs.size() - 1; ++index)
+            if (categoryNamed(tabs[index]) && !fresh.contains(tabs[index]))
+                fresh << tabs[index];
+        for (const Category& category : categories)
+            if (!fresh.contains(category.name))
+                fresh << category.name;
+        fresh << QStringLiteral("*New");
+        tabs = fresh;
+        const Category* category = categoryWithId(shown);
+        if (shown != 0 && !category) {
+            selected = 0;
+            shown = 0;
+            showNothing();
+        } else {
+            selected = category ? int(tabs.indexOf(category->name)) : 0;
+        }
+        unseen = false;
     }
 
     void search(const QString& text)
@@ -145,6 +207,7 @@ struct Model {
                 copies[kCopyOffset + id] = note.text;
         const int tab = int(tabs.indexOf(QStringLiteral("Search")));
         selected = tab;
+        shown = kSearchGroup;
         showNothing();
     }
 
@@ -180,6 +243,8 @@ struct Model {
         tabs.removeAt(selected);
         if (tabs[selected] == QLatin1String("*New"))
             --selected;
+        const Category* next = categoryNamed(tabs[selected]);
+        shown = next ? next->id : 0;
         showNothing();
     }
 };

@@ -51,8 +51,15 @@ private slots:
             QWidget* atCentre = f->pnlBackGround->childAt(140, 100);
             QCOMPARE(f->sgContents->isAncestorOf(atCentre), browse);
             QCOMPARE(f->pnlHeader->childAt(browse ? 225 : 257, 18), browse ? f->imgBrowseModeDis : f->imgEditModeDis);
-            QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
+            // The hint holds in edit mode only; back in the list the line says what it said.
+            QCOMPARE(f->pnlStatus1->text(),
+                     browse ? QString() : QStringLiteral("Press 'Ctrl + Enter' to apply changes"));
         }
+        // Text typed and left for the list is not applied, and the line says so.
+        QTest::mouseClick(f->imgEditMode, Qt::LeftButton);
+        QTest::keyClicks(f->memoContent, QStringLiteral("typed"));
+        QTest::mouseClick(f->imgBrowseMode, Qt::LeftButton);
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Not applied: Edit mode goes back to it"));
     }
 
     void applyInsertsAndChanges()

@@ -4,6 +4,7 @@
 
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
+#include "dialogs/FrmSearch.h"
 #include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -20,7 +22,10 @@ void typeNewNote(fixture::Form& f, const QString& text)
     f->memoContent->setPlainText(text);
 }
 
-int noteCount(fixture::Form& f) { return f.rows(QStringLiteral("select count(*) from notes_main"), 1).value(0).toInt(); }
+int noteCount(fixture::Form& f)
+{
+    return f.rows(QStringLiteral("select count(*) from notes_main"), 1).value(0).toInt();
+}
 
 } // namespace
 
@@ -84,6 +89,40 @@ private slots:
         QVERIFY(widgets::Modal::shownMessages().back().text.startsWith(QStringLiteral("database or disk is full")));
         QCOMPARE(f.memo(), big);
         QCOMPARE(noteCount(f), 0);
+    }
+
+    // The old copies go and the new ones come together, or neither: a search that finds no
+    // room leaves the last results and every note as they were.
+    void searchWithoutRoomKeepsTheLastResults()
+    {
+        fixture::Form f;
+        for (int i = 0; i < 3; ++i)
+            f.db.exec(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
+                                     "values (%1,0,'0','t','%2','')")
+                          .arg(i + 1)
+                          .arg(QString(100000, QLatin1Char('a' + i))));
+        const auto search = [&](const QString& text) {
+            widgets::Modal::queueDialogAnswer([text](QDialog& shown) {
+                auto* edit = dynamic_cast<dialogs::TFrmSearch&>(shown).edt_for_search;
+                edit->setText(text);
+                QTest::keyClick(edit, Qt::Key_Return);
+                return shown.result();
+            });
+            widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+            f->Search1Click();
+        };
+        search(QStringLiteral("a"));
+        const QString copies = QStringLiteral("select group_concat(id) from notes_main where group_id=1");
+        QCOMPARE(f.db.scalar(copies), QStringLiteral("60001"));
+        const int pages = f.db.scalar(QStringLiteral("pragma page_count")).toInt();
+        f->database().execute(QStringLiteral("pragma max_page_count = %1").arg(pages + 1));
+        widgets::Modal::clearShownMessages();
+        search(QStringLiteral("%"));
+        QVERIFY(!widgets::Modal::shownMessages().empty());
+        QCOMPARE(f.db.scalar(copies), QStringLiteral("60001"));
+        QCOMPARE(noteCount(f), 4);
+        QCOMPARE(f.db.scalar(QStringLiteral("select sum(length(content)) from notes_main where group_id=0")),
+                 QStringLiteral("300000"));
     }
 
     void longTextsAreKeptWhole()

@@ -4,10 +4,14 @@
 // was acknowledged and must be in the file, however the process ends. With PAUSE_MS it
 // waits that long between choosing an id and inserting, and prints on stderr when each
 // insert began and ended (microseconds of the system's monotonic clock), so that a test can
-// tell two writers were inside that step at once.
+// tell two writers were inside that step at once. With NOTE_WRITER_BARRIER=FOLDER:COUNT in
+// the environment it first leaves a file in FOLDER and waits until COUNT writers have, so
+// that writers started one after another still write at the same time.
 #include "store/NoteInsert.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QThread>
 #include <cstdio>
 #include <ctime>
@@ -36,6 +40,13 @@ int main(int argc, char* argv[])
     std::function<void()> pause;
     if (pauseMs > 0)
         pause = [pauseMs] { QThread::msleep(pauseMs); };
+    if (const QString barrier = qEnvironmentVariable("NOTE_WRITER_BARRIER"); !barrier.isEmpty()) {
+        const QDir folder(barrier.section(QLatin1Char(':'), 0, -2));
+        const int writers = barrier.section(QLatin1Char(':'), -1).toInt();
+        QFile(folder.filePath(tag)).open(QIODevice::WriteOnly);
+        while (folder.entryList(QDir::Files).size() < writers)
+            QThread::msleep(1);
+    }
     for (int i = 0; i < count; ++i) {
         // Texts of varied length, with a quote and a line break, so a torn write would show.
         const QString text = QStringLiteral("%1 note %2 it's\r\n").arg(tag).arg(i) + QString(i % 97 * 13, QChar(u'é'));

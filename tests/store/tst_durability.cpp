@@ -7,9 +7,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
-#include <map>
 #include <csignal>
+#include <map>
 #include <sqlite3.h>
 
 namespace {
@@ -72,9 +73,14 @@ bool waitForLock(QProcess& cli)
     return true;
 }
 
-QProcess* startWriter(const QString& path, const QString& tag, int count, int pauseMs = 0)
+QProcess* startWriter(const QString& path, const QString& tag, int count, int pauseMs = 0, const QString& barrier = {})
 {
     auto* writer = new QProcess;
+    if (!barrier.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("NOTE_WRITER_BARRIER"), barrier);
+        writer->setProcessEnvironment(environment);
+    }
     writer->setProgram(QStringLiteral(NOTE_WRITER));
     writer->setArguments({path, tag, QString::number(count), QString::number(pauseMs)});
     writer->start();
@@ -113,8 +119,12 @@ private slots:
         testing::TestDatabase db;
         db.scalar(QStringLiteral("select count(*) from notes_main"));
         constexpr int kEach = 40;
-        std::unique_ptr<QProcess> first(startWriter(db.path(), QStringLiteral("a"), kEach, 15));
-        std::unique_ptr<QProcess> second(startWriter(db.path(), QStringLiteral("b"), kEach, 15));
+        // Both start writing only once both are running: the first must not be done before the
+        // second has begun (a slow machine starts processes slowly).
+        QTemporaryDir ready;
+        const QString barrier = ready.path() + QStringLiteral(":2");
+        std::unique_ptr<QProcess> first(startWriter(db.path(), QStringLiteral("a"), kEach, 15, barrier));
+        std::unique_ptr<QProcess> second(startWriter(db.path(), QStringLiteral("b"), kEach, 15, barrier));
         QVERIFY(first->waitForFinished(60000));
         QVERIFY(second->waitForFinished(60000));
         QCOMPARE(first->exitCode(), 0);

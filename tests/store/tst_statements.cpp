@@ -70,7 +70,7 @@ private slots:
                                 "'%it''s%' order by record_time desc"));
         QCOMPARE(sql::copySearchMatches(QString()).contains(QStringLiteral(" like '%%' order")), true);
         QCOMPARE(sql::selectDueReminders,
-                 QStringLiteral("select remind_content,remind_time,type,flag from remind where remind_time>now()"));
+                 QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>now()"));
         QCOMPARE(sql::selectReminderOfNote(9),
                  QStringLiteral("select remind_content,remind_time,clip_id from remind where clip_id=9"));
         QCOMPARE(sql::selectOption(QStringLiteral("font_size")),

@@ -1,0 +1,129 @@
+#include "store/NoteEdit.h"
+
+#include "store/NoteInsert.h"
+
+#include <optional>
+
+namespace store {
+
+namespace {
+
+const QString kContent = QStringLiteral("content");
+
+struct StoredNote {
+    QString text;
+    qint32 groupId = 0;
+};
+
+std::optional<StoredNote> readNote(Query& modify, qint32 noteId, sql::Side side)
+{
+    modify.close();
+    modify.clearSql();
+    modify.addLine(sql::selectWholeNote(noteId, side));
+    modify.open();
+    std::optional<StoredNote> note;
+    if (modify.recordCount() > 0)
+        note = StoredNote{modify.fieldAsString(kContent), modify.fieldAsInteger(QStringLiteral("group_id"))};
+    modify.close();
+    return note;
+}
+
+void run(Query& modify, const QString& statement)
+{
+    modify.close();
+    modify.clearSql();
+    modify.addLine(statement);
+}
+
+void updateText(Query& modify, qint32 noteId, sql::Side side, const QString& text)
+{
+    run(modify, sql::updateNoteContent(noteId, side));
+    modify.setText(kContent, text);
+    modify.execSql();
+}
+
+qint32 insertText(Query& modify, qint32 groupId, const QString& createTime, const QString& text, qint32 idsHeldUpTo)
+{
+    const qint32 newId = nextNoteId(modify, idsHeldUpTo);
+    modify.addLine(sql::insertNote(newId, groupId));
+    modify.setText(kContent, text);
+    modify.setText(QStringLiteral("create_time"), createTime);
+    modify.execSql();
+    return newId;
+}
+
+} // namespace
+
+qint32 existingCategoryOr0(Query& modify, qint32 groupId)
+{
+    if (groupId == 0)
+        return 0;
+    run(modify, sql::selectGroupById(groupId));
+    modify.open();
+    const bool exists = modify.recordCount() > 0;
+    modify.close();
+    return exists ? groupId : 0;
+}
+
+NewNote insertFiledNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
+                        const QString& text, qint32 idsHeldUpTo)
+{
+    Database::Transaction transaction(database);
+    NewNote note;
+    note.groupId = existingCategoryOr0(modify, groupId);
+    note.id = insertText(modify, note.groupId, createTime, text, idsHeldUpTo);
+    transaction.commit();
+    return note;
+}
+
+AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, qint32 groupId,
+                      const QString& createTime, qint32 idsHeldUpTo)
+{
+    Database::Transaction transaction(database);
+    AppliedEdit applied;
+    applied.noteId = edit.noteId;
+    const bool copy = edit.side == sql::Side::Copy;
+    if (copy && edit.noteId <= sql::kCopyIdOffset) {
+        // A copy of no note the program knows: only the copy can take the text.
+        updateText(modify, edit.noteId, edit.side, text);
+        transaction.commit();
+        return applied;
+    }
+    const qint32 realId = copy ? edit.noteId - sql::kCopyIdOffset : edit.noteId;
+    const std::optional<StoredNote> stored = readNote(modify, realId, sql::Side::Real);
+    const bool unchanged = stored && (stored->text == edit.textWhenOpened || stored->text == text);
+    if (unchanged) {
+        updateText(modify, realId, sql::Side::Real, text);
+        // The copy shows the text too: editing it later reaches this note and must never bring
+        // back the text replaced here.
+        updateText(modify, realId + sql::kCopyIdOffset, sql::Side::Copy, text);
+        transaction.commit();
+        return applied;
+    }
+    if (stored && text == edit.textWhenOpened) {
+        // Applied unchanged: the other program's text stays, and there is nothing of the
+        // user's to keep.
+        transaction.commit();
+        return applied;
+    }
+    applied.outcome = stored ? AppliedEdit::Outcome::ChangedElsewhere : AppliedEdit::Outcome::NoteGone;
+    if (copy)
+        groupId = stored ? stored->groupId : 0;
+    applied.groupId = existingCategoryOr0(modify, groupId);
+    const qint32 newId = insertText(modify, applied.groupId, createTime, text, idsHeldUpTo);
+    applied.noteId = newId;
+    if (copy) {
+        // The copy now stands for the new note; a stale copy under that id would be a second.
+        const qint32 copyId = newId + sql::kCopyIdOffset;
+        run(modify, sql::deleteNote(copyId, sql::Side::Copy));
+        modify.execSql();
+        run(modify, sql::retieCopy(edit.noteId, copyId));
+        modify.setText(kContent, text);
+        modify.execSql();
+        applied.noteId = copyId;
+    }
+    transaction.commit();
+    return applied;
+}
+
+} // namespace store
