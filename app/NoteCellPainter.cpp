@@ -1,5 +1,7 @@
 #include "app/NoteCellPainter.h"
 
+#include "widgets/EmojiPresentation.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
@@ -52,6 +54,7 @@ void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(painter.layoutDirection());
     layout.setTextOption(option);
+    layout.setFormats(widgets::emojiPresentationFormats(layout.text()));
     layout.beginLayout();
     qreal y = 0;
     while (true) {

@@ -21,7 +21,11 @@ install(FILES ${CMAKE_BINARY_DIR}/resources/${QUIBBET_APP_ID}.metainfo.xml
 install(DIRECTORY ${QUIBBET_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/${QUIBBET_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/desktop-integration.md
+install(FILES ${QUIBBET_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The changelog of a package made here (a native one) is changelog.gz; the copyright file
+# is in Debian's machine-readable form.
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/desktop-integration.md ${QUIBBET_CHANGELOG}
+    ${CMAKE_SOURCE_DIR}/resources/debian/copyright
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quibbet)
 
 set(QUIBBET_PACKAGE_MAINTAINER "Quibbet developers <developers@quibbet.invalid>"
@@ -47,8 +51,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # are loaded at run time instead: the toolkit's window-system plugins.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The face the notes are set in, and the opener of the help file.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+# The faces the notes and dialogs are set in; those that draw what they lack: Chinese,
+# Japanese and Korean, colour emoji, and the other scripts (Indic, Thai, Ethiopic...) that
+# DejaVu leaves out; and the opener of the help file.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, fonts-noto-color-emoji, fonts-noto-core, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -11,6 +11,7 @@ QUIBBET_TEST_PACKAGES=(
     weston xwayland qt6-wayland       # Wayland tests: XWayland and the native platform
     poppler-utils libchm-bin          # reading printed and help output
     at-spi2-core python3-pyatspi      # accessibility tests
+    lintian                           # the Debian package's checks
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"

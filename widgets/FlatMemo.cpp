@@ -1,6 +1,7 @@
 #include "widgets/FlatMemo.h"
 
 #include "widgets/ColorMath.h"
+#include "widgets/EmojiPresentation.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -40,6 +41,7 @@ TFlatMemo::TFlatMemo(QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBar(new FixedBreadthScrollBar(Qt::Horizontal, this));
     // A native multi-line edit keeps its text about two pixels off the edge, not four.
     document()->setDocumentMargin(2);
+    keepEmojiPresentation(document());
     resize(185, 89);
     takeParentColor();
     PaintFlatBorder();

@@ -1,7 +1,10 @@
 // The grid under the note list: rows, heights, the row under a point, the current row.
+#include "app/NoteCellPainter.h"
 #include "app/NoteGrid.h"
 
+#include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -124,6 +127,27 @@ private slots:
         QVERIFY(!asked.isEmpty());
         QVERIFY2(asked.size() <= 240 / grid.defaultRowHeight() + 2, qPrintable(QString::number(asked.size())));
         QVERIFY(*std::min_element(asked.begin(), asked.end()) >= grid.topRow());
+    }
+
+    // A heart asked for in its emoji form (U+FE0F after it) is drawn in colour in a list
+    // cell, not as the plain black glyph of the note's face.
+    void emojiFormOfAHeartIsDrawnInColour()
+    {
+        if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+            QSKIP("no colour emoji face (Debian package fonts-noto-color-emoji) to draw the heart with");
+        QImage image(120, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 20));
+        app::drawWrappedText(painter, image.rect(), QByteArrayLiteral("ok \xE2\x9D\xA4\xEF\xB8\x8F"));
+        painter.end();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour = image.pixelColor(x, y);
+                red += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
+            }
+        QVERIFY2(red > 20, "the heart is not drawn in colour");
     }
 };
 

@@ -1,12 +1,15 @@
 // The flat memo: its three rings, the corner square, the looks and the setter rules,
 // checked on rendered pixels.
 #include "widgets/ColorMath.h"
+#include "widgets/EmojiPresentation.h"
 #include "widgets/FlatMemo.h"
 
 #include "../support/Pixels.h"
 #include "../support/WidgetEvents.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -18,6 +21,18 @@ namespace {
 constexpr TColor kBorder = 0x0000C0;  // dark red
 constexpr TColor kFlat = 0x00C000;    // green
 constexpr TColor kFocused = 0xC00000; // blue
+
+// Pixels of a clear red, as a colour emoji heart has and no black text glyph does.
+int redPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            count += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
+        }
+    return count;
+}
 
 } // namespace
 
@@ -37,6 +52,7 @@ private slots:
     void parentColorFollowsTheParent();
     void useAdvColorsDerivesFromTheParentColour();
     void disabledMemoFallsBackToFlatLook();
+    void emojiFormIsAskedOfTheEmojiFace();
 
 private:
     QWidget* m_window = nullptr;
@@ -259,6 +275,44 @@ void TestFlatMemo::disabledMemoFallsBackToFlatLook()
     m_memo->setEnabled(false);
     testing::pointerLeaves(*m_memo);
     QCOMPARE(m_memo->grab().toImage().pixel(60, 60), testing::rgbOf(kFlat));
+}
+
+void TestFlatMemo::emojiFormIsAskedOfTheEmojiFace()
+{
+    using S = TextStretch;
+    const QString heart = QStringLiteral("\u2764\uFE0F");
+    // Emoji by default or asked for with U+FE0F, each with the rest of its picture; plain
+    // text, a heart without the selector and a face asked for as text stay as they are.
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("plain \u2764 \u263A text \U0001F600\uFE0E")), QList<S>{});
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("I ") + heart + QStringLiteral(" it")), (QList<S>{{2, 2}}));
+    QCOMPARE(emojiPresentationStretches(heart + heart), (QList<S>{{0, 4}}));
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("1\uFE0F\u20E3!")), (QList<S>{{0, 3}}));
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("ok \U0001F600 \u231A")), (QList<S>{{3, 2}, {6, 1}}));
+    // A thumb with a skin tone, a flag of two regional letters.
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("\U0001F44D\U0001F3FD \U0001F1EF\U0001F1F5")),
+             (QList<S>{{0, 4}, {5, 4}}));
+    // The rainbow flag: a white flag outside the first plane, the selector, a joiner and a rainbow.
+    QCOMPARE(emojiPresentationStretches(QStringLiteral("a\U0001F3F3\uFE0F\u200D\U0001F308b")), (QList<S>{{1, 6}}));
+    QCOMPARE(emojiPresentationStretches(heart + QStringLiteral("\u200D\U0001F525")), (QList<S>{{0, 5}}));
+
+    // The memo takes the face for what is typed, and the text stays unchanged.
+    showActive();
+    m_memo->setPlainText(QStringLiteral("x"));
+    m_memo->setFocus();
+    m_memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_memo, QStringLiteral("  "));
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, heart); // what an emoji picker sends
+    QApplication::sendEvent(m_memo, &typed);
+    QCOMPARE(m_memo->toPlainText(), QStringLiteral("x  ") + heart);
+    QVERIFY(m_memo->document()->isModified());
+    m_memo->setPlainText(heart);
+    QVERIFY(!m_memo->document()->isModified());
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+        QSKIP("no colour emoji face (Debian package fonts-noto-color-emoji) to draw the heart with");
+    QFont font = m_memo->font();
+    font.setPointSize(20);
+    m_memo->setFont(font);
+    QVERIFY2(redPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
 }
 
 QTEST_MAIN(TestFlatMemo)
