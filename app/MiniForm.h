@@ -272,6 +272,9 @@ private:
     HiddenWindows* m_hiddenWindows = nullptr;
     // Tells when another process has written to the notes file (a child of the window).
     NotesFileVersion* m_fileVersion = nullptr;
+    // Whether another process changed the file since the pending reminders were read.
+    NotesFileVersion* m_remindersFileVersion = nullptr;
+    QString m_remindersCheckedMinute; // the minute the reminders were last checked in
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;

@@ -1,5 +1,6 @@
 // The tools reached from the menus: search, reminders, options, export, print, help, about.
 #include "app/MiniForm.h"
+#include "app/NotesFileVersion.h"
 
 #include "app/NoteGrid.h"
 #include "dialogs/FrmAbout.h"
@@ -35,8 +36,19 @@ void TMiniForm::OpenDueReminders()
     store::Query& query = AQclipReminds();
     query.close();
     query.clearSql();
-    query.addLine(store::sql::selectDueReminders);
+    if (m_remindersCheckedMinute.isEmpty()) {
+        query.addLine(store::sql::selectDueReminders);
+    } else {
+        // Read again later: what fell due since the last check is still to show.
+        query.addLine(store::sql::selectRemindersSince);
+        query.setText(QStringLiteral("since"), m_remindersCheckedMinute);
+    }
     query.open();
+    if (m_remindersCheckedMinute.isEmpty())
+        m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
+    if (!m_remindersFileVersion)
+        m_remindersFileVersion = new NotesFileVersion(database(), this);
+    m_remindersFileVersion->markRead();
     // Start-up opens the snapshot first; from then on the minute check runs until exit.
     if (!tmRemind->isActive())
         tmRemind->start();
@@ -113,6 +125,10 @@ bool TMiniForm::reminderStillStored(int snapshotRow)
 
 void TMiniForm::tmRemindTimer()
 {
+    // Another program set, changed or took away reminders: the snapshot follows the file.
+    if (m_remindersFileVersion && m_remindersFileVersion->changedSinceRead())
+        guarded([this] { OpenDueReminders(); });
+    m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
     const store::Query& snapshot = AQclipReminds();
     if (!snapshot.isOpen() || snapshot.recordCount() == 0)
         return;

@@ -12,6 +12,7 @@ QUIBBET_TEST_PACKAGES=(
     poppler-utils libchm-bin          # reading printed and help output
     at-spi2-core python3-pyatspi      # accessibility tests
     lintian                           # the Debian package's checks
+    fonts-noto-color-emoji            # emoji drawn in colour in the list and the memo
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"

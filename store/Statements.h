@@ -75,6 +75,11 @@ QString copySearchMatches(const QString& searchText);
 // 15. Reminders due later than now.
 inline const QString selectDueReminders =
     QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>now()");
+// The same, read again while the program runs: every reminder not yet due at the last check
+// (parameter :since, "yyyy-MM-dd HH:mm" of the minute checked last, which sorts before every
+// time of that minute), so that one falling due since is not skipped.
+inline const QString selectRemindersSince =
+    QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>:since");
 // Whether a reminder of the snapshot is still stored when its minute comes: deleting its
 // note here or in another program takes it away meanwhile. (A row whose note went long ago,
 // in files written before reminders left with their notes, still shows.)

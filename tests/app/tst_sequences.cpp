@@ -613,9 +613,14 @@ private:
                                : QStringLiteral("click tab %1").arg(m.tabs[tab]));
             if (newTab)
                 answerCategory(name);
-            QTest::mouseClick(m_form->tabGroups, Qt::LeftButton, {}, m_form->tabGroups->tabRect(tab).center());
-            if (m_form->tabGroups->tabAt(m_form->tabGroups->tabRect(tab).center()) != tab)
-                m_form->tabGroups->setTabIndex(tab); // scrolled out of sight: as a click on it would
+            widgets::TabSet& tabs = *m_form->tabGroups;
+            const QPoint at = tabs.tabRect(tab).center();
+            const bool underArrow = tabs.hasScrollArrows() && (tabs.scrollArrowRect(false).contains(at) ||
+                                                               tabs.scrollArrowRect(true).contains(at));
+            if (tabs.tabAt(at) == tab && !underArrow)
+                QTest::mouseClick(&tabs, Qt::LeftButton, {}, at);
+            else
+                tabs.setTabIndex(tab); // scrolled out of sight: as a click on it would
             if (newTab) {
                 if (const QString problem = dialogCame(true); !problem.isEmpty())
                     return problem;

@@ -171,6 +171,36 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown, QStringList{"in thirty seconds"});
     }
+
+    // A reminder shows only while it is stored: deleting its note here or in another program
+    // takes it away. Reading the pending reminders again (after a delete) skips none that
+    // fell due since the last check.
+    void aReminderGoesWithItsNoteAndNoneIsSkipped()
+    {
+        ToolsTestWindow window(
+            {kNotes,
+             QStringLiteral("insert into notes_main (id, group_id, create_time, content, record_time) values "
+                            "(6, 0, '09:06 Mon, 07Dec2026', 'call the bank', '2026-12-07 08:06:00.000')"),
+             QStringLiteral("insert into remind (clip_id, remind_content, remind_time) values "
+                            "(5, 'of the note kept', '2026-12-07 09:31:30'),"
+                            "(6, 'of the note deleted here', '2026-12-07 09:31:30'),"
+                            "(0, 'taken away elsewhere', '2026-12-07 09:31:30')")});
+        QVERIFY(window.start());
+        standAt("2026-12-07 09:30:05");
+        window.form->tmRemindTimer();
+        standAt("2026-12-07 09:31:40");            // due, but the minute's check has not come yet
+        window.form->sgContents->setCurrentRow(1); // note 6, the newest
+        QCOMPARE(window.form->state().CurNoteId, 6);
+        window.form->imgDeleteClick();
+        store::Database elsewhere(window.dir.filePath(QStringLiteral("clipdata.dat")));
+        elsewhere.execute(QStringLiteral("delete from remind where clip_id=0"));
+        QStringList shown;
+        answerDisplays(shown, 3);
+        standAt("2026-12-07 09:32:02");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{"of the note kept"});
+        widgets::Modal::clearQueuedAnswers();
+    }
 };
 
 QTEST_MAIN(TestToolsReminders)

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # A note made from the keyboard (list focused, Ctrl+I, typing, Ctrl+Enter) is in the notes
-# file, and a search for it copies it into the Search category.
+# file, and a search for it copies it into the Search category. Reminders another program
+# sets show once, and never for a note it deleted. A draft is stored when the program is
+# ended (SIGTERM) or its window closed (Alt+F4).
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/desktop.sh"
 
 enter_empty_folder
+start_window_manager
 start_quibbet
 
 wait_for_main_window
@@ -29,4 +33,44 @@ sleep 0.5
 [ "$(sqlite3 clipdata.dat 'select id, group_id, content from notes_main order by id')" = \
     "$(printf "1|0|It's a keyboard note\n60001|1|It's a keyboard note")" ] ||
     fail "the search did not copy the note: $(sqlite3 clipdata.dat 'select * from notes_main')"
+
+# The minute's check runs once a minute: up to 70 s for the reminder.
+due=$(date -d '+2 seconds' '+%Y-%m-%d %H:%M:%S')
+sqlite3 clipdata.dat "insert into notes_main (id,group_id,isdone,create_time,content,account_id) values
+    (7,0,'0','10:00 Mon, 07Dec2026','kept',''), (8,0,'0','10:00 Mon, 07Dec2026','gone','');
+    insert into remind (clip_id,remind_content,remind_time) values (7,'remind kept','$due'),(8,'remind gone','$due')"
+sqlite3 clipdata.dat "delete from notes_main where id=8; delete from remind where clip_id=8"
+for _ in $(seq 1 700); do
+    [ -n "$(xdotool search --onlyvisible --name '^Remind info$' 2>/dev/null)" ] && break
+    sleep 0.1
+done
+reminders=$(xdotool search --onlyvisible --name '^Remind info$' 2>/dev/null | wc -l)
+[ "$reminders" = 1 ] || fail "$reminders reminder windows, expected one"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Remind info$' | head -n 1)"
+xdotool key Return
+eventually window_gone '^Remind info$' || fail "the reminder window did not close"
+# The deleted note's reminder would open right after the first one closed.
+sleep 2
+window_gone '^Remind info$' || fail "a reminder of a deleted note was shown"
+
+# Ended with a draft in the memo: the draft is stored first.
+wait_for_main_window
+focus_list
+xdotool key ctrl+i
+xdotool type --delay 20 "unsaved at exit"
+kill -TERM "$pid"
+wait "$pid" || true
+[ "$(sqlite3 clipdata.dat "select count(*) from notes_main where content='unsaved at exit'")" = 1 ] ||
+    fail "the draft was lost when the program was ended: $(sqlite3 clipdata.dat 'select * from notes_main')"
+
+start_quibbet
+wait_for_main_window
+focus_list
+xdotool key ctrl+i
+xdotool type --delay 20 "closed with Alt+F4"
+xdotool key alt+F4
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "Alt+F4 did not end the program"
+[ "$(sqlite3 clipdata.dat "select count(*) from notes_main where content='closed with Alt+F4'")" = 1 ] ||
+    fail "the draft was lost when the window was closed: $(sqlite3 clipdata.dat 'select * from notes_main')"
 echo "note-and-search: passed"
