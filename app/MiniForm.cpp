@@ -66,6 +66,9 @@ bool TMiniForm::FormCreate()
         sendReloadNoteList();
         imgBrowseModeClick();
         OpenDueReminders();
+        // Reminders that fell due while the program was not running show as soon as the
+        // window is up, not a minute later.
+        QTimer::singleShot(0, this, [this] { tmRemindTimer(); });
         registerHotKey();
         m_state.NoteFont = widgets::FontValue::defaultFont();
         LoadNoteFont();

@@ -181,6 +181,10 @@ public:
     void tmRemindTimer();
     // Whether the reminder of that row of the snapshot is still in the file.
     bool reminderStillStored(int snapshotRow);
+    // The minute the last run checked reminders in ("yyyy-MM-dd HH:mm"), empty when none is
+    // kept; and keeping this run's.
+    QString remindersCheckedBefore();
+    void keepRemindersChecked();
     void LoadNoteFont();
     void Options1Click();
     void Export1Click();

@@ -37,7 +37,15 @@ void TMiniForm::OpenDueReminders()
     query.close();
     query.clearSql();
     if (m_remindersCheckedMinute.isEmpty()) {
-        query.addLine(store::sql::selectDueReminders);
+        // At start: what is due later, and what fell due after the minute the last run
+        // checked in (while the program was not running), which shows late.
+        const QString checked = remindersCheckedBefore();
+        if (checked.isEmpty()) {
+            query.addLine(store::sql::selectDueReminders);
+        } else {
+            query.addLine(store::sql::selectRemindersSince);
+            query.setText(QStringLiteral("since"), checked + QStringLiteral(":59"));
+        }
     } else {
         // Read again later: what fell due since the last check is still to show.
         query.addLine(store::sql::selectRemindersSince);
@@ -104,6 +112,36 @@ void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime
     OpenDueReminders();
 }
 
+QString TMiniForm::remindersCheckedBefore()
+{
+    store::Query& query = AQclipModify();
+    query.close();
+    query.clearSql();
+    query.addLine(store::sql::selectRemindersChecked);
+    query.open();
+    const QString checked = query.recordCount() > 0 ? query.fieldAsString(QStringLiteral("optionvalue")) : QString();
+    query.close();
+    // Only a minute as this program writes it; anything else is as good as none.
+    return dialogs::reminderMinute(checked.toLatin1()) == checked.toLatin1() ? checked : QString();
+}
+
+void TMiniForm::keepRemindersChecked()
+{
+    guarded([this] {
+        store::Query& query = AQclipModify();
+        store::Database::Transaction transaction(database());
+        query.close();
+        query.clearSql();
+        query.addLine(store::sql::deleteRemindersChecked);
+        query.execSql();
+        query.clearSql();
+        query.addLine(store::sql::insertRemindersChecked);
+        query.setText(QStringLiteral("checked"), m_remindersCheckedMinute);
+        query.execSql();
+        transaction.commit();
+    });
+}
+
 bool TMiniForm::reminderStillStored(int snapshotRow)
 {
     const store::Query& snapshot = AQclipReminds();
@@ -139,10 +177,22 @@ void TMiniForm::tmRemindTimer()
         rows[size_t(row)] = {&snapshot.value(row, timeColumn).utf8(), &snapshot.value(row, contentColumn).utf8()};
     // Every reminder whose minute has come shows, one window after another. The texts are
     // taken before the first window opens: while it is open, the snapshot may be read again.
+    const QDateTime now = store::Clock::now();
+    const std::vector<int> due = m_shownReminders.takeDue(rows, now);
+    if (!rows.empty())
+        keepRemindersChecked();
+    // Shown more than a minute after its minute: the program was not running then, or the
+    // machine slept.
+    const QByteArray lateBefore = dialogs::reminderMinute(now.addSecs(-60));
     QStringList texts;
-    for (int row : m_shownReminders.takeDue(rows, store::Clock::now()))
-        if (reminderStillStored(row))
-            texts << snapshot.value(row, contentColumn).toString();
+    for (int row : due) {
+        if (!reminderStillStored(row))
+            continue;
+        const QByteArray minute = dialogs::reminderMinute(*rows[size_t(row)].time);
+        const QString text = snapshot.value(row, contentColumn).toString();
+        texts << (minute < lateBefore ? QStringLiteral("Late, due %1:\n%2").arg(QString::fromLatin1(minute), text)
+                                      : text);
+    }
     for (const QString& text : texts) {
         dialogs::ShowRemindText(text, this);
         if (isVisible()) {

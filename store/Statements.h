@@ -80,6 +80,15 @@ inline const QString selectDueReminders =
 // time of that minute), so that one falling due since is not skipped.
 inline const QString selectRemindersSince =
     QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>:since");
+// The minute the pending reminders were last checked in, kept in the file so that a reminder
+// falling due while the program is not running shows at its next start. Files written
+// before have no such row. Parameter :checked, "yyyy-MM-dd HH:mm" (local time).
+inline const QString selectRemindersChecked =
+    QStringLiteral("select optionvalue from options where optionname='reminders_checked'");
+inline const QString deleteRemindersChecked =
+    QStringLiteral("delete from options where optionname='reminders_checked'");
+inline const QString insertRemindersChecked =
+    QStringLiteral("insert into options (optionname,optionvalue) values ('reminders_checked',:checked)");
 // Whether a reminder of the snapshot is still stored when its minute comes: deleting its
 // note here or in another program takes it away meanwhile. (A row whose note went long ago,
 // in files written before reminders left with their notes, still shows.)
