@@ -63,6 +63,7 @@ bool TMiniForm::FormCreate()
             tabGroups->insertTab(tabGroups->count() - 1, query.value(row, 0).toString());
         query.close();
 
+        loadRecentlyDeleted(); // before the list: new notes get ids above those it holds
         sendReloadNoteList();
         imgBrowseModeClick();
         OpenDueReminders();

@@ -137,6 +137,10 @@ public:
     void storeBeforeExit();
     // Puts back what was deleted last in this run: a note or a category.
     void UndoDelete1Click();
+    // Lists the notes and categories deleted in the last 30 days, in this run or earlier ones,
+    // and puts back the one chosen, by the rules of Undo.
+    void RecentlyDeleted1Click();
+    QAction* actRecentlyDeleted = nullptr;
     QAction* actUndoDelete = nullptr;
     // The note a reminder set now belongs to: a search copy's reminder is its source note's.
     qint32 noteIdForReminder() const;
@@ -236,6 +240,8 @@ private:
     void installMemoKeys();
     void startIntegrityCheck();
     void buildUndoEntry();
+    void loadRecentlyDeleted();
+    void restoreDeleted(size_t index);
     void undoDeleteChanged();
     void deleteShownNote();
     void selectNoteRowFrom(int row);
@@ -254,7 +260,7 @@ private:
 
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
     bool m_rebuildingList = false;
-    int m_gridNotes = 0;  // notes of the list that the grid has rows for
+    int m_gridNotes = 0;   // notes of the list that the grid has rows for
     int m_gridLayout = -1; // the list's layout those rows were made from
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;

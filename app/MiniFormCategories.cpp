@@ -233,7 +233,7 @@ void TMiniForm::Delete1Click()
         if (modify.recordCount() == 0)
             modify.deleteRow(); // tells the user that there is no such category
         // Its notes go to Default, where they stay in reach; Undo puts them back.
-        m_undo.push(UndoDelete::Category{store::deleteCurrentCategoryRow(database(), modify), index});
+        m_undo.push(UndoDelete::Category{store::deleteCurrentCategoryRow(database(), modify, index), index});
         undoDeleteChanged();
         deleted = true;
     });

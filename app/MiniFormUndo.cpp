@@ -2,6 +2,8 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
+#include "dialogs/RecentlyDeletedForm.h"
+#include "store/RecentlyDeleted.h"
 #include "widgets/TabSet.h"
 
 #include <QAction>
@@ -9,6 +11,32 @@
 #include <QMenu>
 
 namespace app {
+
+namespace {
+
+store::Value columnOf(const store::StoredRow& row, const QString& column)
+{
+    for (const auto& [name, value] : row)
+        if (name == column)
+            return value;
+    return {};
+}
+
+QString categoryName(store::Query& modify, qint32 groupId)
+{
+    if (groupId == 0)
+        return QStringLiteral("Default");
+    modify.close();
+    modify.clearSql();
+    modify.addLine(store::sql::selectGroupById(groupId));
+    modify.open();
+    const QString name = modify.recordCount() > 0 ? modify.fieldAsString(QStringLiteral("group_name"))
+                                                  : QStringLiteral("Default"); // where it would come back
+    modify.close();
+    return name;
+}
+
+} // namespace
 
 void TMiniForm::buildUndoEntry()
 {
@@ -25,6 +53,9 @@ void TMiniForm::buildUndoEntry()
             before = entries[i];
     popGrid->insertAction(before, actUndoDelete);
     connect(actUndoDelete, &QAction::triggered, this, [this] { UndoDelete1Click(); });
+    actRecentlyDeleted = new QAction(QStringLiteral("Recently deleted..."), this);
+    popGrid->insertAction(before, actRecentlyDeleted);
+    connect(actRecentlyDeleted, &QAction::triggered, this, [this] { RecentlyDeleted1Click(); });
 }
 
 void TMiniForm::undoDeleteChanged()
@@ -36,9 +67,25 @@ void TMiniForm::UndoDelete1Click()
 {
     if (m_undo.isEmpty() || !m_state.InBrowseMode)
         return;
-    if (const auto* draft = std::get_if<UndoDelete::Draft>(&m_undo.last())) {
+    restoreDeleted(m_undo.size() - 1);
+}
+
+void TMiniForm::loadRecentlyDeleted()
+{
+    for (store::KeptItem& kept : store::keptItems(database(), AQclipModify())) {
+        if (auto* category = std::get_if<store::DeletedCategory>(&kept.item))
+            m_undo.push(UndoDelete::Category{*category, category->tabIndex});
+        else
+            m_undo.push(std::get<store::DeletedNote>(kept.item));
+    }
+    undoDeleteChanged();
+}
+
+void TMiniForm::restoreDeleted(size_t index)
+{
+    if (const auto* draft = std::get_if<UndoDelete::Draft>(&m_undo.at(index))) {
         const QString text = draft->text;
-        m_undo.dropLast();
+        m_undo.drop(index);
         undoDeleteChanged();
         restoreDraft(text);
         return;
@@ -47,20 +94,20 @@ void TMiniForm::UndoDelete1Click()
     store::sql::Side restoredSide = store::sql::Side::Real;
     QString notice;
     guarded([&] {
-        const UndoDelete::Item& item = m_undo.last();
+        const UndoDelete::Item& item = m_undo.at(index);
         if (const auto* note = std::get_if<store::DeletedNote>(&item)) {
             restoredNote = store::restoreDeletedNote(database(), AQclipModify(), *note, m_undo.highestNoteId());
             restoredSide = note->side;
-            m_undo.dropLast();
+            m_undo.drop(index);
         } else {
             const auto& category = std::get<UndoDelete::Category>(item);
             const store::RestoredCategory restored =
                 store::restoreDeletedCategory(database(), AQclipModify(), category.category, m_undo.highestGroupId());
-            const int index = std::clamp(category.tabIndex, 1, tabGroups->count() - 1);
+            const int tab = std::clamp(category.tabIndex, 1, tabGroups->count() - 1);
             if (restored.name != category.category.name)
                 notice = QStringLiteral("Name taken: restored as ") + restored.name;
-            m_undo.dropLast();
-            tabGroups->insertTab(index, restored.name);
+            m_undo.drop(index);
+            tabGroups->insertTab(tab, restored.name);
         }
         undoDeleteChanged();
         OpenDueReminders(); // a note's reminder came back with it
@@ -78,6 +125,38 @@ void TMiniForm::UndoDelete1Click()
             return;
         }
     }
+}
+
+void TMiniForm::RecentlyDeleted1Click()
+{
+    if (!m_state.InBrowseMode)
+        return;
+    // What later runs keep too: notes and categories, newest first (drafts and search copies
+    // are Ctrl+Z's alone).
+    std::vector<size_t> shown;
+    QList<dialogs::DeletedEntry> entries;
+    guarded([&] {
+        for (size_t index = m_undo.size(); index-- > 0;) {
+            const UndoDelete::Item& item = m_undo.at(index);
+            dialogs::DeletedEntry entry;
+            if (const auto* note = std::get_if<store::DeletedNote>(&item); note && note->keptKey != 0) {
+                entry.category = categoryName(AQclipModify(), columnOf(note->row, QStringLiteral("group_id")).toInt());
+                entry.text = columnOf(note->row, QStringLiteral("content")).toString();
+                entry.deletedAt = note->deletedAt;
+            } else if (const auto* category = std::get_if<UndoDelete::Category>(&item)) {
+                entry.category = QStringLiteral("(a category)");
+                entry.text = category->category.name;
+                entry.deletedAt = category->category.deletedAt;
+            } else {
+                continue;
+            }
+            entries << entry;
+            shown.push_back(index);
+        }
+    });
+    const int chosen = dialogs::ShowRecentlyDeleted(entries, this);
+    if (chosen >= 0 && chosen < int(shown.size()))
+        restoreDeleted(shown[size_t(chosen)]);
 }
 
 } // namespace app

@@ -22,9 +22,17 @@ public:
     using Item = std::variant<store::DeletedNote, Category, Draft>;
 
     bool isEmpty() const { return m_items.empty(); }
-    void push(Item item) { m_items.push_back(std::move(item)); }
+    size_t size() const { return m_items.size(); }
+    // Made in place: moving a whole variant into the list trips GCC 12's maybe-uninitialized
+    // warning about the alternatives it does not hold.
+    template <class T> void push(T&& item)
+    {
+        m_items.emplace_back(std::in_place_type<std::decay_t<T>>, std::forward<T>(item));
+    }
+    const Item& at(size_t index) const { return m_items[index]; }
     const Item& last() const { return m_items.back(); }
     void dropLast() { m_items.pop_back(); }
+    void drop(size_t index) { m_items.erase(m_items.begin() + std::ptrdiff_t(index)); }
 
     // New notes and categories are given ids above these, so that what is held here can
     // come back under its own id.

@@ -1,8 +1,10 @@
 #include "store/DeletedItems.h"
 
 #include "store/CategoryNames.h"
+#include "store/Clock.h"
 #include "store/NoteEdit.h"
 #include "store/NoteInsert.h"
+#include "store/RecentlyDeleted.h"
 
 #include <algorithm>
 
@@ -73,6 +75,7 @@ std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, 
     DeletedNote note;
     note.side = side;
     note.id = noteId;
+    note.deletedAt = Clock::now().toUTC();
     note.row = std::move(rows.front());
     run(modify, sql::deleteNote(noteId, side));
     modify.execSql();
@@ -80,6 +83,7 @@ std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, 
         note.reminders = readRows(modify, sql::selectWholeReminders(noteId));
         run(modify, sql::deleteRemindersOfNote(noteId));
         modify.execSql();
+        note.keptKey = keepDeletedNote(modify, note);
     }
     transaction.commit();
     return note;
@@ -105,13 +109,16 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
     insertRow(modify, sql::restoreNote, row, kId, id);
     for (const StoredRow& reminder : note.reminders)
         insertRow(modify, sql::restoreReminder, reminder, QStringLiteral("clip_id"), id);
+    forgetKept(modify, note.keptKey);
     transaction.commit();
     return id;
 }
 
-DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify)
+DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify, int tabIndex)
 {
     DeletedCategory category;
+    category.tabIndex = tabIndex;
+    category.deletedAt = Clock::now().toUTC();
     category.groupId = modify.field(kGroupId);
     category.name = modify.fieldAsString(QStringLiteral("group_name"));
     category.description = modify.fieldAsString(QStringLiteral("description"));
@@ -127,6 +134,7 @@ DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify)
             modify.execSql();
         }
     }
+    category.keptKey = keepDeletedCategory(modify, category);
     transaction.commit();
     return category;
 }
@@ -162,6 +170,7 @@ RestoredCategory restoreDeletedCategory(Database& database, Query& modify, const
         run(modify, sql::moveNotesToGroup(category.movedNoteIds, 0, id));
         modify.execSql();
     }
+    forgetKept(modify, category.keptKey);
     transaction.commit();
     return {id, name};
 }

@@ -4,6 +4,7 @@
 #include "store/Query.h"
 #include "store/Statements.h"
 
+#include <QDateTime>
 #include <QList>
 #include <optional>
 #include <utility>
@@ -20,6 +21,8 @@ struct DeletedNote {
     qint32 id = 0;
     StoredRow row;
     std::vector<StoredRow> reminders;
+    qint64 keptKey = 0;  // where the file keeps it for later runs; 0: this run only (a copy)
+    QDateTime deletedAt; // UTC
 };
 
 // A category as it was before it was deleted; its notes went to the Default category.
@@ -28,6 +31,9 @@ struct DeletedCategory {
     QString name;
     QString description;
     QList<qint32> movedNoteIds;
+    int tabIndex = 0; // where its tab stood
+    qint64 keptKey = 0;
+    QDateTime deletedAt; // UTC
 };
 
 // Deletes a note of one side in one transaction, and a real note's reminders with it.
@@ -42,7 +48,7 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
 
 // Deletes the category row that `modify` stands on (opened by name) and moves its notes to
 // the Default category, in one transaction.
-DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify);
+DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify, int tabIndex);
 
 struct RestoredCategory {
     qint32 id = 0;

@@ -723,7 +723,12 @@ private:
                 storeMemo();
             m_form.reset();
             start();
-            m.undo.clear();
+            // Deleted notes and categories are kept in the file for Undo in later runs;
+            // search copies and drafts are this run's alone.
+            std::erase_if(m.undo, [](const auto& item) {
+                const auto* note = std::get_if<DeletedNote>(&item);
+                return std::holds_alternative<DeletedDraft>(item) || (note && note->copy);
+            });
             m.unseen = false;
             m.shown = 0;
             m.tabs = QStringList{QStringLiteral("Default")};

@@ -1,0 +1,176 @@
+#include "store/RecentlyDeleted.h"
+
+#include "store/Clock.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace store {
+
+namespace {
+
+const QString kCreate = QStringLiteral(
+    "create table if not exists recently_deleted (key integer primary key, deleted_at text, kind text, payload text)");
+
+void run(Query& modify, const QString& statement)
+{
+    modify.close();
+    modify.clearSql();
+    modify.addLine(statement);
+}
+
+// A value as its type and its text, so integers and texts come back exactly.
+QJsonArray toJson(const Value& value)
+{
+    switch (value.type) {
+    case Value::Type::Null:
+        return {QStringLiteral("n")};
+    case Value::Type::Integer:
+        return {QStringLiteral("i"), QString::number(value.integer)};
+    case Value::Type::Real:
+        return {QStringLiteral("r"), QString::number(value.real, 'g', 17)};
+    case Value::Type::Text:
+        break;
+    }
+    return {QStringLiteral("t"), QString::fromUtf8(value.text)};
+}
+
+Value fromJson(const QJsonArray& json)
+{
+    const QString type = json.at(0).toString();
+    const QString text = json.at(1).toString();
+    if (type == QLatin1String("i"))
+        return {Value::Type::Integer, text.toLongLong(), 0, {}};
+    if (type == QLatin1String("r"))
+        return {Value::Type::Real, 0, text.toDouble(), {}};
+    if (type == QLatin1String("t"))
+        return {Value::Type::Text, 0, 0, text.toUtf8()};
+    return {};
+}
+
+QJsonObject toJson(const StoredRow& row)
+{
+    QJsonObject object;
+    for (const auto& [column, value] : row)
+        object.insert(column, toJson(value));
+    return object;
+}
+
+StoredRow rowFromJson(const QJsonObject& object, const QStringList& columns)
+{
+    StoredRow row;
+    for (const QString& column : columns)
+        row.emplace_back(column, fromJson(object.value(column).toArray()));
+    return row;
+}
+
+const QStringList kNoteColumns = {"id", "group_id", "isdone", "create_time", "content", "account_id", "record_time"};
+const QStringList kReminderColumns = {"clip_id", "remind_content", "remind_time", "type", "flag"};
+
+qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, const QJsonObject& payload)
+{
+    run(modify, kCreate);
+    modify.execSql();
+    run(modify,
+        QStringLiteral("insert into recently_deleted (deleted_at,kind,payload) values (:deleted_at,:kind,:payload)"));
+    modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    modify.setText(QStringLiteral("kind"), kind);
+    modify.setText(QStringLiteral("payload"), QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
+    modify.execSql();
+    run(modify, QStringLiteral("select last_insert_rowid() as key"));
+    modify.open();
+    const qint64 key = modify.value(0, 0).integer;
+    modify.close();
+    return key;
+}
+
+} // namespace
+
+qint64 keepDeletedNote(Query& modify, const DeletedNote& note)
+{
+    QJsonArray reminders;
+    for (const StoredRow& reminder : note.reminders)
+        reminders.append(toJson(reminder));
+    return keep(modify, QStringLiteral("note"), note.deletedAt,
+                {{QStringLiteral("id"), note.id},
+                 {QStringLiteral("row"), toJson(note.row)},
+                 {QStringLiteral("reminders"), reminders}});
+}
+
+qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category)
+{
+    QJsonArray moved;
+    for (qint32 id : category.movedNoteIds)
+        moved.append(id);
+    return keep(modify, QStringLiteral("category"), category.deletedAt,
+                {{QStringLiteral("group_id"), toJson(category.groupId)},
+                 {QStringLiteral("name"), category.name},
+                 {QStringLiteral("description"), category.description},
+                 {QStringLiteral("moved"), moved},
+                 {QStringLiteral("tab"), category.tabIndex}});
+}
+
+void forgetKept(Query& modify, qint64 key)
+{
+    if (key == 0)
+        return;
+    run(modify, QStringLiteral("delete from recently_deleted where key=") + QString::number(key));
+    modify.execSql();
+}
+
+std::vector<KeptItem> keptItems(Database& database, Query& modify)
+{
+    run(modify, QStringLiteral("select name from sqlite_master where type='table' and name='recently_deleted'"));
+    modify.open();
+    const bool present = modify.recordCount() > 0;
+    modify.close();
+    if (!present)
+        return {};
+    const QString oldest = Clock::now().toUTC().addDays(-kKeptDays).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    try {
+        Database::Transaction transaction(database);
+        run(modify, QStringLiteral("delete from recently_deleted where deleted_at < ") + sql::quoted(oldest));
+        modify.execSql();
+        transaction.commit();
+    } catch (const StoreError&) {
+        // A busy or read-only file keeps them a while longer.
+    }
+    run(modify, QStringLiteral("select key,deleted_at,kind,payload from recently_deleted where deleted_at >= ") +
+                    sql::quoted(oldest) + QStringLiteral(" order by key"));
+    modify.open();
+    std::vector<KeptItem> items;
+    for (int row = 0; row < modify.recordCount(); ++row) {
+        KeptItem kept;
+        kept.key = modify.value(row, 0).integer;
+        kept.deletedAt = QDateTime::fromString(modify.value(row, 1).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        kept.deletedAt.setTimeSpec(Qt::UTC);
+        const QJsonObject payload = QJsonDocument::fromJson(modify.value(row, 3).utf8()).object();
+        if (modify.value(row, 2).toString() == QLatin1String("note")) {
+            DeletedNote note;
+            note.id = payload.value(QStringLiteral("id")).toInt();
+            note.row = rowFromJson(payload.value(QStringLiteral("row")).toObject(), kNoteColumns);
+            for (const QJsonValue& reminder : payload.value(QStringLiteral("reminders")).toArray())
+                note.reminders.push_back(rowFromJson(reminder.toObject(), kReminderColumns));
+            note.keptKey = kept.key;
+            note.deletedAt = kept.deletedAt;
+            kept.item = std::move(note);
+        } else {
+            DeletedCategory category;
+            category.groupId = fromJson(payload.value(QStringLiteral("group_id")).toArray());
+            category.name = payload.value(QStringLiteral("name")).toString();
+            category.description = payload.value(QStringLiteral("description")).toString();
+            for (const QJsonValue& id : payload.value(QStringLiteral("moved")).toArray())
+                category.movedNoteIds << id.toInt();
+            category.tabIndex = payload.value(QStringLiteral("tab")).toInt();
+            category.keptKey = kept.key;
+            category.deletedAt = kept.deletedAt;
+            kept.item = std::move(category);
+        }
+        items.push_back(std::move(kept));
+    }
+    modify.close();
+    return items;
+}
+
+} // namespace store

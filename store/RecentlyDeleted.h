@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/DeletedItems.h"
+
+#include <QDateTime>
+#include <variant>
+#include <vector>
+
+namespace store {
+
+// Deleted notes and categories are kept for a while in a table of the notes file itself,
+// written in the transaction of the delete and dropped in the transaction that puts the item
+// back, so no crash can lose both or bring one back twice. Programs that do not know the
+// table pass it by. Search copies are not kept: the next search makes them anew.
+constexpr int kKeptDays = 30;
+
+struct KeptItem {
+    qint64 key = 0;
+    QDateTime deletedAt; // UTC
+    std::variant<DeletedNote, DeletedCategory> item;
+};
+
+// Run inside the delete's write transaction; returns the kept item's key.
+qint64 keepDeletedNote(Query& modify, const DeletedNote& note);
+qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category);
+// Run inside the transaction that puts the item back.
+void forgetKept(Query& modify, qint64 key);
+
+// What was deleted in the last kKeptDays days, oldest first; older items are dropped from the
+// file on the way (where it can be written).
+std::vector<KeptItem> keptItems(Database& database, Query& modify);
+
+} // namespace store
