@@ -42,13 +42,17 @@ bool listed(const std::array<const char*, N>& names, const QString& name)
 
 CommandLine refuse(const QString& why)
 {
-    return {CommandLine::Request::Refuse, QStringLiteral("quibbet: %1; try 'quibbet --help'").arg(why)};
+    CommandLine line;
+    line.request = CommandLine::Request::Refuse;
+    line.refusal = QStringLiteral("quibbet: %1; try 'quibbet --help'").arg(why);
+    return line;
 }
 
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
+    CommandLine line;
     bool help = false;
     bool version = false;
     bool toggle = false;
@@ -67,18 +71,23 @@ CommandLine parseCommandLine(const QStringList& arguments)
             // restarts its programs with -session NAME: refusing it would leave Quibbet out.
             if (!hasInlineValue && ++i == arguments.size())
                 return refuse(QStringLiteral("'%1' needs a value").arg(argument));
+            // The toolkit takes these two only with the value as the next argument.
+            if (!hasInlineValue && name == QLatin1String("platform"))
+                line.platform = arguments[i];
+            else if (!hasInlineValue && name == QLatin1String("display"))
+                line.display = arguments[i];
         } else if (listed(kToolkitFlags, name) && !hasInlineValue) {
             // also the toolkit's
         } else
             return refuse(QStringLiteral("unknown argument '%1'").arg(argument));
     }
     if (help)
-        return {CommandLine::Request::Help, {}};
-    if (version)
-        return {CommandLine::Request::Version, {}};
-    if (toggle)
-        return {CommandLine::Request::Toggle, {}};
-    return {};
+        line.request = CommandLine::Request::Help;
+    else if (version)
+        line.request = CommandLine::Request::Version;
+    else if (toggle)
+        line.request = CommandLine::Request::Toggle;
+    return line;
 }
 
 QStringList argumentsOf(int argc, char* argv[])
@@ -93,10 +102,11 @@ QString usageText()
 {
     return QStringLiteral("Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
                           "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
-                          "starts in; started from the desktop's menu, that is your home folder.\n"
+                          "starts in; started from the desktop's menu, that is your home folder. One Quibbet runs\n"
+                          "for each notes file: starting it again in the same folder brings that one to the front.\n"
                           "\n"
-                          "  --toggle   show or hide the Quibbet already running on this desktop, as F9 does;\n"
-                          "             start it when none is running\n"
+                          "  --toggle   show or hide the Quibbet running on this desktop for the notes file of\n"
+                          "             this folder, as F9 does; start it when none is running\n"
                           "  --help     show this help and exit\n"
                           "  --version  show the version and exit\n"
                           "\n"

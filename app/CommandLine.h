@@ -11,6 +11,10 @@ struct CommandLine {
     enum class Request { Run, Toggle, Help, Version, Refuse };
     Request request = Request::Run;
     QString refusal; // Refuse: the one line for standard error
+    // The toolkit's -platform and -display, as the toolkit reads them (the value after the
+    // option); empty when not given.
+    QString platform;
+    QString display;
 };
 
 // The arguments after the program's name: --toggle, --help, --version and the toolkit's

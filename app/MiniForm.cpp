@@ -120,6 +120,10 @@ bool TMiniForm::event(QEvent* event)
         }
         return true;
     }
+    // A dialog of the window has closed: with the pointer elsewhere, no leave event follows
+    // to roll a docked window up.
+    if (event->type() == QEvent::WindowUnblocked)
+        QTimer::singleShot(0, this, [this] { rollUpUnlessPointerOver(); });
     return QWidget::event(event);
 }
 

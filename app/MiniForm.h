@@ -43,6 +43,7 @@ namespace app {
 
 class NoteGrid;
 class HiddenWindows;
+class IconifyCheck;
 class NotesFileVersion;
 
 // The private message that rebuilds the note list; always delivered synchronously.
@@ -167,6 +168,9 @@ public:
     // The tray click, F9 and `quibbet --toggle`: brings a minimised program back to the
     // front, or minimises a shown one.
     void showOrHide();
+    // A second start on the same notes file: shows the program as showOrHide() does, or,
+    // shown already, brings it to the front; never hides it.
+    void bringToFront();
     bool isApplicationMinimised() const;
     // Moves the window as its own drag does, snapped to the screen edges.
     void moveSnapped(QPoint proposed);
@@ -231,6 +235,10 @@ private:
     void setUpWindowBehaviour();
     void setStayOnTop(bool on);
     void minimiseApplication();
+    void hideApplication();
+    void restoreApplication();
+    void iconifyIgnored();
+    void forgetPointer();
     bool hasWayBack() const;
     void showIcons(); // the window's and the tray's
     void trayMayHaveAppeared();
@@ -280,6 +288,8 @@ private:
     bool m_toggleAnswered = false;
     // Dialogs hidden with the window, shown again with it (a child of the window).
     HiddenWindows* m_hiddenWindows = nullptr;
+    // Tells when the window system ignored a request to minimise (a child of the window).
+    IconifyCheck* m_iconifyCheck = nullptr;
     // Tells when another process has written to the notes file (a child of the window).
     NotesFileVersion* m_fileVersion = nullptr;
     // Whether another process changed the file since the pending reminders were read.

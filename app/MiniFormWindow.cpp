@@ -4,6 +4,7 @@
 
 #include "app/EdgeSnapping.h"
 #include "app/HiddenWindows.h"
+#include "app/IconifyCheck.h"
 #include "app/NotesFileVersion.h"
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMoveEvent>
@@ -51,6 +53,7 @@ void TMiniForm::setUpWindowBehaviour()
     TrayIcon1->OnClick = [this](widgets::TrayButton button, unsigned, int, int) { TrayIcon1Click(button); };
 
     m_hiddenWindows = new HiddenWindows(this);
+    m_iconifyCheck = new IconifyCheck(*this, [this] { iconifyIgnored(); });
     m_fileVersion = new NotesFileVersion(*m_database, this);
 
     // Help without a tray: F1 anywhere in the main window.
@@ -141,19 +144,64 @@ void TMiniForm::minimiseApplication()
     const bool toggleCanUndoHiding =
         m_toggleAnswered && !platform::DesktopSession::programCanRestoreMinimised();
     if (hasWayBack() || toggleCanUndoHiding) {
-        m_hiddenWindows->hideAll(this);
-        hide();
+        hideApplication();
     } else {
         showMinimized();
+        m_iconifyCheck->watch();
+    }
+}
+
+void TMiniForm::hideApplication()
+{
+    forgetPointer();
+    m_hiddenWindows->hideAll(this);
+    hide();
+}
+
+// The window system ignored the request to minimise (Weston through XWayland), so the window
+// is still on the screen: it hides where --toggle can bring it back, as on Wayland, and
+// otherwise stays as it is, no longer taken for minimised.
+void TMiniForm::iconifyIgnored()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (m_toggleAnswered)
+        hideApplication();
+}
+
+// A window that goes away under the pointer gets no word that the pointer left it on every
+// window system (not on Wayland): the button last under it would come back drawn hovered.
+void TMiniForm::forgetPointer()
+{
+    if (QWindow* window = windowHandle()) {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(window, &leave);
     }
 }
 
 void TMiniForm::showOrHide()
 {
-    if (!isApplicationMinimised()) {
+    if (isApplicationMinimised())
+        restoreApplication();
+    else
         minimiseApplication();
+}
+
+void TMiniForm::bringToFront()
+{
+    if (isApplicationMinimised()) {
+        restoreApplication();
         return;
     }
+    raise();
+    activateWindow();
+    if (QWidget* waiting = QApplication::activeModalWidget()) {
+        waiting->raise();
+        waiting->activateWindow();
+    }
+}
+
+void TMiniForm::restoreApplication()
+{
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

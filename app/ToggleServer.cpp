@@ -1,9 +1,11 @@
 #include "app/ToggleServer.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <unistd.h>
 
@@ -14,19 +16,19 @@ namespace app {
 namespace {
 
 const QByteArray kToggleRequest = "toggle\n";
+const QByteArray kShowRequest = "show\n";
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kWriteTimeoutMs = 1000;
+// Long enough for another start's probe and listen; a lock left by a crash is taken over after it.
+constexpr int kLockTimeoutMs = 3000;
 
-QString displayPart()
+QString socketSafe(QString text)
 {
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    for (QChar& c : display) {
+    for (QChar& c : text) {
         if (!c.isLetterOrNumber())
             c = QLatin1Char('_');
     }
-    return display;
+    return text;
 }
 
 } // namespace
@@ -41,8 +43,11 @@ ToggleServer::ToggleServer(QObject* parent) : QObject(parent), m_server(new QLoc
             const auto readRequest = [this, socket] {
                 if (!socket->canReadLine())
                     return;
-                if (socket->readLine(64) == kToggleRequest)
+                const QByteArray request = socket->readLine(64);
+                if (request == kToggleRequest)
                     emit toggleRequested();
+                else if (request == kShowRequest)
+                    emit showRequested();
                 socket->disconnectFromServer();
             };
             connect(socket, &QLocalSocket::readyRead, this, readRequest);
@@ -53,22 +58,35 @@ ToggleServer::ToggleServer(QObject* parent) : QObject(parent), m_server(new QLoc
 
 ToggleServer::~ToggleServer() = default;
 
-QString ToggleServer::serverName()
+QString ToggleServer::canonicalNotesFile(const QString& notesFile)
 {
-    const QString base = QStringLiteral("quibbet-toggle-%1").arg(displayPart());
+    const QFileInfo file(notesFile);
+    const QString existing = file.canonicalFilePath(); // empty when there is no such file
+    if (!existing.isEmpty())
+        return existing;
+    const QString folder = file.absoluteDir().canonicalPath();
+    return (folder.isEmpty() ? file.absolutePath() : folder) + QLatin1Char('/') + file.fileName();
+}
+
+QString ToggleServer::serverName(const QString& desktop, const QString& notesFile)
+{
+    // A path may be longer than a socket's name can be: the file goes in by its hash.
+    const QByteArray file =
+        QCryptographicHash::hash(canonicalNotesFile(notesFile).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    const QString base = QStringLiteral("quibbet-%1-%2").arg(socketSafe(desktop), QString::fromLatin1(file));
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return QDir(runtime).filePath(base);
     return QStringLiteral("%1-%2").arg(base).arg(::getuid());
 }
 
-bool ToggleServer::sendToggle(const QString& name)
+bool ToggleServer::send(Request request, const QString& name)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kToggleRequest);
+    socket.write(request == Request::Toggle ? kToggleRequest : kShowRequest);
     if (!socket.waitForBytesWritten(kWriteTimeoutMs))
         return false;
     // Wait until the program has read the request and hung up, so that the caller knows it
@@ -80,6 +98,15 @@ bool ToggleServer::sendToggle(const QString& name)
 
 ToggleServer::Listening ToggleServer::listen(const QString& name)
 {
+    // Asking whether one answers and then taking the name must be one step: two programs
+    // started together would otherwise both find none and both answer, the later one
+    // taking the name. A lock file beside the socket makes it one.
+    const QString socketPath = QDir::isAbsolutePath(name) ? name : QDir::temp().filePath(name);
+    QLockFile lock(socketPath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kLockTimeoutMs);
+    if (!lock.tryLock(kLockTimeoutMs))
+        qCWarning(lcToggle) << "cannot take" << lock.error() << "for" << name << "; going on without it";
+
     // The socket is made under another name and renamed onto this one, so listening would
     // replace a running program's socket without a word: ask first whether one answers.
     // The first program keeps the name; a socket nobody answers is left over from a crash.
@@ -87,7 +114,7 @@ ToggleServer::Listening ToggleServer::listen(const QString& name)
     probe.connectToServer(name);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
         probe.abort();
-        return Listening::AnotherAnswers; // the caller says so, once
+        return Listening::AnotherAnswers; // the caller decides what to do
     }
     QLocalServer::removeServer(name);
     if (m_server->listen(name))

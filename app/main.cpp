@@ -41,7 +41,18 @@ int main(int argc, char* argv[])
     // display) leaves nothing behind.
     const QString notesFile = QStringLiteral("clipdata.dat");
 
-    const bool platformChosen = platform::DesktopSession::preferX11WhereAvailable();
+    const bool platformChosen =
+        platform::DesktopSession::preferX11WhereAvailable(commandLine.platform, commandLine.display);
+    // Without a display the toolkit would abort the program, core and all, with a message
+    // about reinstalling it: say what is missing instead.
+    if (const QString missing = platform::DesktopSession::missingDisplay(commandLine.platform, commandLine.display);
+        !missing.isEmpty()) {
+        writeAll(missing + QLatin1Char('\n'), stderr);
+        return 1;
+    }
+    const QString serverName =
+        app::ToggleServer::serverName(platform::DesktopSession::desktopName(commandLine.display), notesFile);
+
     QApplication application(argc, argv);
     if (platformChosen)
         platform::DesktopSession::forgetPlatformChoice();
@@ -49,12 +60,27 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // `quibbet --toggle` hands the request to the running program; with none running it
-    // starts the program as usual.
-    if (commandLine.request == app::CommandLine::Request::Toggle) {
-        if (app::ToggleServer::sendToggle())
-            return 0;
+    // `quibbet --toggle` hands the request to the Quibbet of this folder's notes file; with
+    // none running it starts one as usual.
+    if (commandLine.request == app::CommandLine::Request::Toggle &&
+        app::ToggleServer::send(app::ToggleServer::Request::Toggle, serverName))
+        return 0;
+
+    // One Quibbet for each notes file: a second start brings the first to the front and ends
+    // before it opens the file. (Two Quibbets on one file would each show every reminder,
+    // and each keep a tab set the other may have changed.)
+    app::ToggleServer toggleServer;
+    app::ToggleServer::Listening listening = toggleServer.listen(serverName);
+    for (int tries = 0; listening == app::ToggleServer::Listening::AnotherAnswers && tries < 2; ++tries) {
+        if (app::ToggleServer::send(app::ToggleServer::Request::Show, serverName)) {
+            return writeAll(QStringLiteral("quibbet: Quibbet already runs on %1 and has been brought to the front\n")
+                                .arg(app::ToggleServer::canonicalNotesFile(notesFile)),
+                            stdout);
+        }
+        listening = toggleServer.listen(serverName); // it was ending
     }
+    if (!toggleServer.isListening())
+        writeAll(QStringLiteral("quibbet: --toggle and a second start cannot reach this Quibbet\n"), stderr);
 
     QFont font(widgets::FontValue::defaultFace());
     font.setPointSize(8);
@@ -65,12 +91,8 @@ int main(int argc, char* argv[])
     app::TMiniForm form(notesFile);
     if (!form.FormCreate())
         return 1; // the error has been shown; nothing else would work without the notes file
-    app::ToggleServer toggleServer;
     QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &form, &app::TMiniForm::showOrHide);
-    if (toggleServer.listen() == app::ToggleServer::Listening::AnotherAnswers)
-        writeAll(QStringLiteral("quibbet: another Quibbet already answers --toggle on this desktop; this one runs "
-                                "without it\n"),
-                 stderr);
+    QObject::connect(&toggleServer, &app::ToggleServer::showRequested, &form, &app::TMiniForm::bringToFront);
     form.setToggleAnswered(toggleServer.isListening());
     form.show();
     return QApplication::exec();

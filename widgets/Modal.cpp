@@ -1,8 +1,11 @@
 #include "widgets/Modal.h"
 
+#include "widgets/DialogPlacement.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QRegularExpression>
+#include <QShowEvent>
 
 namespace widgets {
 
@@ -48,6 +51,26 @@ void showFilterNamesAsWritten(QFileDialog& dialog, const QString& filter)
     }
 }
 
+// A message box settles its size as it is shown, after the dialog's placement would have
+// run: it is centred once that is done, still before it appears.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        if (!event->spontaneous() && !m_placed) {
+            m_placed = true;
+            DialogPlacement::centre(*this);
+        }
+    }
+
+private:
+    bool m_placed = false;
+};
+
 // One queue for the whole process: the program has one user-interface thread.
 Answers g_answers;
 
@@ -67,7 +90,7 @@ QMessageBox::StandardButton Modal::message(QWidget* owner, QMessageBox::Icon ico
         qWarning("unanswered message box: %s", qPrintable(text));
         return cancelButton(buttons);
     }
-    QMessageBox box(icon, caption, text, buttons, owner);
+    CentredMessageBox box(icon, caption, text, buttons, owner);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -77,6 +100,7 @@ int Modal::exec(QDialog& dialog)
     if (!answers().dialogs.empty()) {
         auto answer = std::move(answers().dialogs.front());
         answers().dialogs.pop_front();
+        DialogPlacement::centreOnNextShow(dialog);
         dialog.show();
         const int result = answer(dialog);
         dialog.hide();
@@ -88,6 +112,7 @@ int Modal::exec(QDialog& dialog)
         dialog.setResult(QDialog::Rejected);
         return QDialog::Rejected;
     }
+    DialogPlacement::centreOnNextShow(dialog);
     return dialog.exec();
 }
 
@@ -110,6 +135,7 @@ QString Modal::saveFileName(QWidget* owner, const QString& caption, const QStrin
     showFilterNamesAsWritten(dialog, filter);
     if (!startName.isEmpty())
         dialog.selectFile(startName);
+    DialogPlacement::centreOnNextShow(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

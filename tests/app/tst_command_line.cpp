@@ -41,6 +41,19 @@ private slots:
         QCOMPARE(parseCommandLine({"-qwindowtitle", "--toggle"}).request, CommandLine::Request::Run);
     }
 
+    void theDisplayAndPlatformAreReadAsTheToolkitReadsThem()
+    {
+        // They decide which desktop the program is on, so which Quibbet --toggle reaches.
+        const CommandLine line = parseCommandLine({"--toggle", "-display", ":3", "--platform", "xcb"});
+        QCOMPARE(line.display, QStringLiteral(":3"));
+        QCOMPARE(line.platform, QStringLiteral("xcb"));
+        QCOMPARE(line.request, CommandLine::Request::Toggle);
+        // The toolkit takes no value after '=' for these two, so neither is it taken here.
+        QCOMPARE(parseCommandLine({"-display=:3"}).display, QString());
+        QCOMPARE(parseCommandLine({"-qwindowtitle", "-display"}).display, QString());
+        QCOMPARE(parseCommandLine({}).display, QString());
+    }
+
     void toolkitLookalikesAreRefused()
     {
         const QList<QStringList> refused = {

@@ -1,7 +1,7 @@
 // The main window's behaviour with real widgets: the stay-on-top toggle and its pictures,
 // snapping while the title bar is dragged, the docking strip, minimising where there is
-// neither a tray nor a hot key to come back by, dialogs hidden with the window, help on F1,
-// and notes written by another process.
+// neither a tray nor a hot key to come back by and where the window system ignores it,
+// dialogs hidden with the window, help on F1, and notes written by another process.
 #include "app/HiddenWindows.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(!f.form->DockedAtTop());
     }
 
-    void minimisingWithNoWayBackLeavesTheWindowOnTheTaskBar()
+    void minimisingWithNoWayBackNeverHidesTheWindow()
     {
         // The offscreen desktop has no tray and no global keys.
         Form f;
@@ -199,6 +199,53 @@ private slots:
         QVERIFY(f.form->isApplicationMinimised());
 
         f.form->showOrHide();
+        QTRY_VERIFY(!f.form->isMinimized());
+        QVERIFY(f.form->isVisible());
+
+        // Like Weston through XWayland, the offscreen desktop leaves a window that asked to be
+        // minimised on the screen. With nothing that could show it again, it stays there, and
+        // is no longer taken for minimised: the next F9 or tray click hides it, not restores it.
+        QTest::mouseClick(static_cast<QToolButton*>(f.form->SpeedButton2), Qt::LeftButton);
+        QTRY_VERIFY(f.form->isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.form->isMinimized(), 5000);
+        QVERIFY(f.form->isVisible());
+        QVERIFY(!f.form->isApplicationMinimised());
+    }
+
+    void aMinimiseTheWindowSystemIgnoresHidesWhereToggleReaches()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.form->setToggleAnswered(true);
+        auto* minimise = static_cast<QToolButton*>(f.form->SpeedButton2);
+        const QPoint onButton = minimise->rect().center();
+        QTest::mouseMove(minimise, onButton);
+        QTRY_VERIFY(minimise->underMouse());
+        QTest::mouseClick(minimise, Qt::LeftButton, {}, onButton);
+        QTRY_VERIFY_WITH_TIMEOUT(f.form->isHidden(), 5000);
+        QVERIFY(f.form->isApplicationMinimised());
+        // Gone from under the pointer, the button no longer counts as hovered: it would come
+        // back drawn so.
+        QVERIFY(!minimise->underMouse());
+
+        f.form->showOrHide(); // --toggle
+        QTRY_VERIFY(f.form->isVisible());
+        QVERIFY(!f.form->isMinimized());
+        QVERIFY(!minimise->underMouse());
+        f.form->showOrHide();
+        QTRY_VERIFY_WITH_TIMEOUT(f.form->isHidden(), 5000);
+    }
+
+    void aSecondStartBringsTheWindowForwardWithoutHidingIt()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.form->bringToFront();
+        QVERIFY(f.form->isVisible());
+        QVERIFY(!f.form->isApplicationMinimised());
+        f.form->showMinimized();
+        QTRY_VERIFY(f.form->isMinimized());
+        f.form->bringToFront();
         QTRY_VERIFY(!f.form->isMinimized());
         QVERIFY(f.form->isVisible());
     }
@@ -264,6 +311,37 @@ private slots:
         f.form->popGrid->close();
         QTest::qWait(50);
         QCOMPARE(f.form->height(), 325);
+    }
+
+    void aDockedWindowRollsUpWhenADialogClosesWithThePointerElsewhere()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.dragTo(QPoint(100, 20));
+        f.dragTo(QPoint(120, 5));
+        QVERIFY(f.form->DockedAtTop());
+        for (const bool pointerOver : {false, true}) {
+            f.pointerEnters();
+            QTRY_COMPARE(f.form->height(), 325);
+            QDialog dialog(f.form.get());
+            // The pointer moves while the dialog is open: the window it blocks is told nothing.
+            QTimer::singleShot(0, &dialog, [&] {
+                QCursor::setPos(pointerOver ? f.form->mapToGlobal(QPoint(30, 100)) : QPoint(600, 500));
+            });
+            bool unrolledWhileOpen = false;
+            QTimer::singleShot(100, &dialog, [&] {
+                unrolledWhileOpen = f.form->height() == 325;
+                dialog.accept();
+            });
+            dialog.exec();
+            QVERIFY(unrolledWhileOpen);
+            if (pointerOver) {
+                QTest::qWait(50);
+                QCOMPARE(f.form->height(), 325);
+            } else {
+                QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+            }
+        }
     }
 
     void aHiddenDialogKeepsWaitingForItsAnswer()

@@ -2,7 +2,8 @@
 # The command line, with no display at all: --help and --version answer on standard output
 # and succeed; the toolkit's own options go to the toolkit; anything else is refused with one
 # line on standard error and status 2, before the program touches the notes file. A start
-# that fails for want of a display leaves no file behind.
+# without a display says so in one line (and where a display seems to be, how to reach it),
+# ends with status 1, not the toolkit's abort, and leaves no file behind.
 set -euo pipefail
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -64,6 +65,42 @@ run -platform nosuchplatform
 grep -q nosuchplatform <<<"$err" || fail "the toolkit did not get -platform: $err"
 run --style=fusion -reverse -display :nowhere
 [ "$status" != 2 ] || fail "the toolkit's -style, -reverse and -display were refused: $err"
+
+# Without a display: one line that says so, status 1, no abort.
+expect_no_display() { # what the line must hold, then the arguments
+    local holds=$1
+    shift
+    run "$@"
+    [ "$status" = 1 ] || fail "'$*' without a display exited with $status, not 1: $err"
+    [ -z "$out" ] || fail "'$*' without a display wrote to standard output: $out"
+    [ "$(wc -l <"$work/err")" = 1 ] || fail "'$*' without a display wrote $(wc -l <"$work/err") lines: $err"
+    grep -q "^quibbet: Quibbet needs a graphical desktop, and no display was found" <<<"$err" ||
+        fail "'$*' without a display did not say so: $err"
+    grep -qF -- "$holds" <<<"$err" || fail "'$*' without a display did not say '$holds': $err"
+}
+expect_no_display "DISPLAY is not set"
+expect_no_display "DISPLAY is not set" --toggle
+expect_no_display "the X display ':nowhere' does not answer" -display :nowhere
+(
+    # The toolkit's own choice of platform, in a session that offers none.
+    unset QT_QPA_PLATFORM XDG_SESSION_TYPE WAYLAND_SOCKET
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    expect_no_display "DISPLAY and WAYLAND_DISPLAY are not set"
+    WAYLAND_DISPLAY=wayland-9 expect_no_display "no Wayland compositor answers at $XDG_RUNTIME_DIR/wayland-9" -platform wayland
+    # A compositor's socket in the runtime folder: the line says how to reach it.
+    if command -v python3 >/dev/null; then
+        python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(); open(sys.argv[2], "w").close(); time.sleep(60)' \
+            "$XDG_RUNTIME_DIR/wayland-7" "$work/listening" >/dev/null 2>&1 &
+        listener=$!
+        trap 'kill "$listener" 2>/dev/null || true' EXIT
+        for _ in $(seq 1 100); do [ -e "$work/listening" ] && break; sleep 0.1; done
+        expect_no_display "WAYLAND_DISPLAY=wayland-7"
+        grep -qE "; try (.* or )?WAYLAND_DISPLAY=wayland-7( |$)" <<<"$err" || fail "the line does not say how to reach the compositor: $err"
+    fi
+    rm -rf "$XDG_RUNTIME_DIR" "$work/listening"
+)
 
 # A start that fails for want of a display leaves no notes file, journal or half-made file.
 run

@@ -53,14 +53,16 @@ window_geometry() {
 }
 
 # Starts Weston with XWayland on the given back end (headless-backend.so, x11-backend.so) and
-# Wayland socket name, at WIDTHxHEIGHT, with a private runtime folder; sets wm_pid and
-# xdisplay, the display XWayland listens on.
+# Wayland socket name, at WIDTHxHEIGHT, with a private runtime folder, its log in
+# $work/weston.log; further arguments go to Weston. Sets wm_pid and xdisplay, the display
+# XWayland listens on.
 start_weston() {
     local backend=$1 socket=$2 size=$3
+    shift 3
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     weston --backend="$backend" --xwayland --socket="$socket" --width="${size%x*}" --height="${size#*x}" \
-        --log="$work/weston.log" >/dev/null 2>&1 &
+        --log="$work/weston.log" "$@" >/dev/null 2>&1 &
     wm_pid=$!
     for _ in $(seq 1 200); do grep -q 'listening on display' "$work/weston.log" 2>/dev/null && break; sleep 0.1; done
     xdisplay=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
