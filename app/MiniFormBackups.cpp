@@ -92,8 +92,8 @@ void TMiniForm::RestoreFromBackup1Click()
                                 before.message + QStringLiteral("\n\nYour notes have not been changed."));
         return;
     }
-    const bool restored = guarded(
-        [&] { store::restoreBackup(database().handle(), database().path(), backup.filePath); });
+    const bool restored =
+        guarded([&] { store::restoreBackup(database().handle(), database().path(), backup.filePath); });
     // Rotated only now: the backup chosen may have been the oldest of those kept.
     folder.keepNewest();
     if (!restored)

@@ -81,9 +81,7 @@ void BackupFolder::keepNewest(int count) const
 
 QString BackupFolder::finalPath(const QDateTime& takenUtc, qint64 notes) const
 {
-    return QStringLiteral("%1/%2-%3-%4.dat")
-        .arg(m_folder, m_key, takenUtc.toUTC().toString(kStampFormat))
-        .arg(notes);
+    return QStringLiteral("%1/%2-%3-%4.dat").arg(m_folder, m_key, takenUtc.toUTC().toString(kStampFormat)).arg(notes);
 }
 
 QString BackupFolder::temporaryPath(const QDateTime& takenUtc) const

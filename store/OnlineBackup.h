@@ -30,7 +30,7 @@ struct BackupOptions {
 struct BackupOutcome {
     enum class Kind { Taken, DiskShort, Failed, Cancelled };
     Kind kind = Kind::Failed;
-    QString message; // for the user when not Taken
+    QString message;   // for the user when not Taken
     BackupEntry entry; // the backup made when Taken
 };
 
