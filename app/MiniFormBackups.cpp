@@ -109,7 +109,9 @@ void TMiniForm::RestoreFromBackup1Click()
         OpenDueReminders();
     });
     m_fileVersion->markRead();
-    pnlStatus1->setText(QStringLiteral("Restored the backup of ") + when);
+    // The status line holds about thirty characters beside the mode.
+    pnlStatus1->setText(QStringLiteral("Restored: ") +
+                        backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm")));
 }
 
 } // namespace app

@@ -114,7 +114,8 @@ bool BackupFolder::prepare(QString& error) const
     if (QFile::exists(sourceFile))
         return true;
     QSaveFile side(sourceFile);
-    if (!side.open(QIODevice::WriteOnly) || side.write(QFile::encodeName(m_notesPath) + '\n') < 0 || !side.commit()) {
+    if (!side.open(QIODevice::WriteOnly) || !side.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        side.write(QFile::encodeName(m_notesPath) + '\n') < 0 || !side.commit()) {
         error = QStringLiteral("cannot write %1: %2").arg(sourceFile, side.errorString());
         return false;
     }

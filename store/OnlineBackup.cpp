@@ -81,8 +81,12 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     const qint64 size = source.size();
     const qint64 free =
         options.freeBytes ? options.freeBytes(folder.folder()) : QStorageInfo(folder.folder()).bytesAvailable();
-    if (free >= 0 && free < size + backupMargin(size))
-        return failed(Kind::DiskShort, QStringLiteral("Backup skipped: only %1 free on disk").arg(megabytes(free)));
+    if (free >= 0 && free < size + backupMargin(size)) {
+        // The status line holds about thirty characters; the figures go to the log.
+        qCWarning(lcBackup) << "backup skipped:" << megabytes(free) << "free in" << folder.folder() << ","
+                            << megabytes(size + backupMargin(size)) << "needed";
+        return failed(Kind::DiskShort, QStringLiteral("Backup skipped: disk short"));
+    }
 
     const QDateTime taken = folder.freeMoment(nowUtc);
     const QString temporary = folder.temporaryPath(taken);
@@ -150,7 +154,7 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     if (rc != SQLITE_DONE) {
         const QString message = QString::fromUtf8(sqlite3_errstr(rc));
         if ((rc & 0xFF) == SQLITE_FULL)
-            return failed(Kind::DiskShort, QStringLiteral("Backup skipped: the disk is full"));
+            return failed(Kind::DiskShort, QStringLiteral("Backup skipped: disk full"));
         return failed(Kind::Failed, QStringLiteral("Backup failed: ") + message);
     }
 

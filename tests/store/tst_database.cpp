@@ -300,6 +300,7 @@ private slots:
         // The side file names the notes file; nothing half-written lies about.
         QFile side(QStringLiteral("%1/%2.source").arg(backups, folder.key()));
         QVERIFY(side.open(QIODevice::ReadOnly));
+        QCOMPARE(side.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
         QCOMPARE(QString::fromUtf8(side.readAll()).trimmed(), QFileInfo(path).canonicalFilePath());
         QCOMPARE(filesOf(backups).size(), BackupFolder::kKept + 1 + 2);
         for (const QString& name : filesOf(backups))
@@ -331,7 +332,7 @@ private slots:
         options.freeBytes = [&free](const QString&) { return free; };
         BackupOutcome outcome = takeBackup(folder, QDateTime::currentDateTimeUtc(), options);
         QCOMPARE(outcome.kind, BackupOutcome::Kind::DiskShort);
-        QVERIFY(outcome.message.startsWith(QStringLiteral("Backup skipped")));
+        QCOMPARE(outcome.message, QStringLiteral("Backup skipped: disk short"));
         QVERIFY(folder.list().empty());
 
         // Room enough by the measure, but the disk fills during the copy.
@@ -340,7 +341,7 @@ private slots:
         options.pagesPerStep = 1;
         outcome = takeBackup(folder, QDateTime::currentDateTimeUtc(), options);
         QCOMPARE(outcome.kind, BackupOutcome::Kind::DiskShort);
-        QCOMPARE(outcome.message, QStringLiteral("Backup skipped: the disk is full"));
+        QCOMPARE(outcome.message, QStringLiteral("Backup skipped: disk full"));
         QVERIFY(folder.list().empty());
         QCOMPARE(filesOf(backups), QStringList{folder.key() + QStringLiteral(".source")});
 
