@@ -77,6 +77,7 @@ bool TMiniForm::FormCreate()
         // Started once the window is up, so the check does not compete with the first
         // reading of the list and the window's first appearance.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
+        startBackups();
     });
 }
 

@@ -42,6 +42,7 @@ class TOptionForm;
 namespace app {
 
 class NoteGrid;
+class BackupSchedule;
 class HiddenWindows;
 class IconifyCheck;
 class NotesFileVersion;
@@ -209,6 +210,11 @@ public:
     void setPrinterPort(std::unique_ptr<dialogs::PrinterPort> port) { m_printerPort = std::move(port); }
     const QString& exportFileName() const { return m_exportFileName; }
 
+    // Backups (MiniFormBackups.cpp): one a day on a thread; a restore reads everything again.
+    void startBackups();
+    void RestoreFromBackup1Click();
+    BackupSchedule* backupSchedule() const { return m_backupSchedule; }
+
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
     bool guarded(const std::function<void()>& handler);
@@ -298,6 +304,9 @@ private:
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
+    // Backups: the schedule is a child of the window; a skip or failure is said once a run.
+    BackupSchedule* m_backupSchedule = nullptr;
+    bool m_backupProblemShown = false;
 };
 
 } // namespace app

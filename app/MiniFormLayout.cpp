@@ -208,6 +208,7 @@ void TMiniForm::buildMenus()
     QAction* exportNotes = addEntry(popGrid, QStringLiteral("Export..."));
     QAction* reminder = addEntry(popGrid, QStringLiteral("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* print = addEntry(popGrid, QStringLiteral("Print"));
+    QAction* restoreBackup = addEntry(popGrid, QStringLiteral("Restore from backup..."));
     popGrid->addSeparator();
     QAction* options = addEntry(popGrid, QStringLiteral("Options"));
     QAction* about = addEntry(popGrid, QStringLiteral("About"));
@@ -227,6 +228,7 @@ void TMiniForm::buildMenus()
     connect(exportNotes, &QAction::triggered, this, [this] { Export1Click(); });
     connect(reminder, &QAction::triggered, this, [this] { Reminder1Click(); });
     connect(print, &QAction::triggered, this, [this] { Print1Click(); });
+    connect(restoreBackup, &QAction::triggered, this, [this] { RestoreFromBackup1Click(); });
     connect(options, &QAction::triggered, this, [this] { Options1Click(); });
     connect(about, &QAction::triggered, this, [this] { About1Click(); });
 

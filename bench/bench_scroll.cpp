@@ -7,13 +7,19 @@
 // is up (before) and after the scroll (after). Peaks are per size only when one size runs
 // per process, e.g.
 //   bench_scroll --benchmark_filter='/notes:1000000/' --benchmark_repetitions=5
+// ScrollWhileBackingUp drags the thumb back and forth while a backup of the notes file runs
+// on its thread (into a data folder of its own): the largest frame then, the backup's time
+// and its size.
+#include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
 #include "bench/FormFixture.h"
 #include "bench/PeakMemory.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -108,6 +114,65 @@ BENCHMARK(ScrollTopToBottom)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+void ScrollWhileBackingUp(benchmark::State& state)
+{
+    SizedFixture& f = fixture(int(state.range(0)));
+    const int jumps = int(state.range(1));
+    app::NoteGrid& grid = *f.fixture->form().sgContents;
+    app::BackupSchedule& schedule = *f.fixture->form().backupSchedule();
+    QScrollBar* bar = grid.verticalScrollBar();
+    QWidget* viewport = grid.viewport();
+    QImage image(viewport->size(), QImage::Format_RGB32);
+    std::vector<qint64> frames;
+    store::BackupOutcome outcome;
+    bool ended = false;
+    const QMetaObject::Connection connection =
+        QObject::connect(&schedule, &app::BackupSchedule::finished, [&](const store::BackupOutcome& result) {
+            outcome = result;
+            ended = true;
+        });
+    double backupMs = 0;
+    for (auto _ : state) {
+        frames.clear();
+        ended = false;
+        const int step = std::max(1, (bar->maximum() - bar->minimum()) / jumps);
+        int value = bar->minimum();
+        const auto began = std::chrono::steady_clock::now();
+        if (!schedule.start()) {
+            state.SkipWithError("a backup was running already");
+            break;
+        }
+        while (!ended) {
+            const auto start = std::chrono::steady_clock::now();
+            bar->setValue(value);
+            viewport->render(&image);
+            frames.push_back(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+            benchmark::DoNotOptimize(image.constBits());
+            QCoreApplication::processEvents(); // the backup's end is told through the event loop
+            value = value >= bar->maximum() ? bar->minimum() : std::min(value + step, bar->maximum());
+        }
+        backupMs = double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - began).count()) / 1e6;
+        if (outcome.kind != store::BackupOutcome::Kind::Taken)
+            state.SkipWithError(outcome.message.toStdString().c_str());
+    }
+    QObject::disconnect(connection);
+    const auto ms = [](double ns) { return ns / 1e6; };
+    state.counters["frames"] = double(frames.size());
+    state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
+    state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
+    state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+    state.counters["backup_ms"] = backupMs;
+    state.counters["backup_MB"] = double(outcome.entry.bytes) / (1024.0 * 1024.0);
+    state.counters["file_MB"] = double(QFileInfo(f.fixture->path()).size()) / (1024.0 * 1024.0);
+}
+
+BENCHMARK(ScrollWhileBackingUp)
+    ->ArgNames({"notes", "jumps"})
+    ->Args({1000, 200})
+    ->Args({1000000, 200})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 // What a process of this toolkit takes with one empty window of the main window's size shown
 // and painted: the floor that the peaks above are compared with.
 qint64 baselinePeakKb()
@@ -127,6 +192,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The backups of the benchmark's notes files go to a folder that goes with the process.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -20,8 +20,9 @@ function(quibbet_add_test)
     if(T_E2E)
         set_tests_properties(${T_NAME} PROPERTIES LABELS e2e)
     else()
+        # The program's data folder (its backups) is the build's, never the user's.
         set_tests_properties(${T_NAME} PROPERTIES
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home"
             TIMEOUT 120)
     endif()
 endfunction()

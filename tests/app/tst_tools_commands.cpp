@@ -1,6 +1,8 @@
 #include "ToolsTestWindow.h"
 
+#include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
+#include "dialogs/RestoreBackupDialog.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/NotePrint.h"
 #include "widgets/Modal.h"
@@ -11,6 +13,8 @@
 #include <QImage>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -171,6 +175,79 @@ private slots:
         const QByteArray help = readAll(QStringLiteral(QUIBBET_HELP_FILE));
         QVERIFY(help.startsWith("ITSF"));
         QVERIFY(help.contains("reminders.html"));
+    }
+
+    // A restore first backs up what it replaces, even when the backup chosen is the oldest of
+    // those kept; then the window shows the restored notes and Undo has nothing of before.
+    void restoreFromBackupKeepsWhatItReplaces()
+    {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        const auto unset = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        app::BackupSchedule& schedule = *window.form->backupSchedule();
+        QVERIFY(schedule.folder().folder().startsWith(dataHome.path()));
+        const auto backUp = [&] {
+            QVERIFY(schedule.start());
+            QTRY_VERIFY(!schedule.running());
+        };
+        backUp(); // three notes
+        window.form->sgContents->setCurrentRow(2); // "older", note 1
+        window.form->Deletenote1Click();
+        QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
+        QVERIFY(window.form->actUndoDelete->isEnabled());
+        for (int i = 0; i < store::BackupFolder::kKept - 1; ++i)
+            backUp(); // two notes each
+        QCOMPARE(int(schedule.folder().list().size()), store::BackupFolder::kKept);
+        const QString oldest = schedule.folder().list().back().filePath;
+
+        // Cancelled at the question: nothing changes.
+        int offered = 0;
+        const auto chooseOldest = [&offered](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::RestoreBackupDialog&>(shown);
+            offered = dialog.lstBackups->topLevelItemCount();
+            dialog.lstBackups->setCurrentItem(dialog.lstBackups->topLevelItem(offered - 1));
+            dialog.btnRestore->click();
+            return dialog.result();
+        };
+        widgets::Modal::queueDialogAnswer(chooseOldest);
+        widgets::Modal::queueMessageAnswer(QMessageBox::No);
+        window.form->RestoreFromBackup1Click();
+        QCOMPARE(offered, store::BackupFolder::kKept);
+        QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
+        QCOMPARE(schedule.folder().list().back().filePath, oldest);
+
+        // A disk too short for the backup of the notes as they are: no restore.
+        schedule.options().freeBytes = [](const QString&) { return qint64(0); };
+        widgets::Modal::queueDialogAnswer(chooseOldest);
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
+        window.form->RestoreFromBackup1Click();
+        QVERIFY(widgets::Modal::shownMessages().back().text.endsWith(QStringLiteral("not been changed.")));
+        QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
+        schedule.options().freeBytes = nullptr;
+
+        widgets::Modal::queueDialogAnswer(chooseOldest);
+        widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
+        window.form->RestoreFromBackup1Click();
+        QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"1", "2", "3"}));
+        // The list shows note 1 again; Undo would bring back ids of a file that is gone.
+        QStringList shown;
+        for (int row = 0; row < window.form->sgContents->rowCount(); ++row)
+            shown << QString::number(window.form->sgContents->rowTag(row));
+        QVERIFY2(shown.contains(QStringLiteral("1")), qPrintable(shown.join(',')));
+        QVERIFY(!window.form->actUndoDelete->isEnabled());
+        // The newest backup is the file as it was before the restore.
+        const std::vector<store::BackupEntry> after = schedule.folder().list();
+        QCOMPARE(int(after.size()), store::BackupFolder::kKept);
+        QCOMPARE(after.front().notes, 2);
+        store::Database replaced(after.front().filePath);
+        store::Query query(replaced);
+        query.addLine(QStringLiteral("select id from notes_main order by id"));
+        query.open();
+        QCOMPARE(query.recordCount(), 2);
+        QCOMPARE(query.value(0, 0).toInt(), 2);
     }
 
     void aboutShowsTheLongLivedBoxUntilItsButtonIsPressed()

@@ -6,7 +6,8 @@
 // insert began and ended (microseconds of the system's monotonic clock), so that a test can
 // tell two writers were inside that step at once. With NOTE_WRITER_BARRIER=FOLDER:COUNT in
 // the environment it first leaves a file in FOLDER and waits until COUNT writers have, so
-// that writers started one after another still write at the same time.
+// that writers started one after another still write at the same time. With
+// NOTE_WRITER_INTERVAL_MS it waits that long after each note.
 #include "store/NoteInsert.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,10 @@ int main(int argc, char* argv[])
         while (folder.entryList(QDir::Files).size() < writers)
             QThread::msleep(1);
     }
+    const int intervalMs = qEnvironmentVariableIntValue("NOTE_WRITER_INTERVAL_MS");
     for (int i = 0; i < count; ++i) {
+        if (i > 0 && intervalMs > 0)
+            QThread::msleep(intervalMs);
         // Texts of varied length, with a quote and a line break, so a torn write would show.
         const QString text = QStringLiteral("%1 note %2 it's\r\n").arg(tag).arg(i) + QString(i % 97 * 13, QChar(u'é'));
         try {

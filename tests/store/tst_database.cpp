@@ -1,7 +1,8 @@
 // Opening the notes file: creating it, and refusing files that are not notes files
-// without changing a byte of them.
+// without changing a byte of them; backing it up and restoring it.
 #include "store/CreationTime.h"
 #include "store/IntegrityCheck.h"
+#include "store/OnlineBackup.h"
 #include "store/NoteInsert.h"
 #include "store/Query.h"
 #include "store/SqlFunctions.h"
@@ -10,7 +11,9 @@
 #include "../support/FileDigest.h"
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sqlite3.h>
@@ -30,6 +33,25 @@ void damage(const QString& path, const char* sql)
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &handle), SQLITE_OK);
     QCOMPARE(sqlite3_exec(handle, sql, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(handle);
+}
+
+// The first column of the first row of a statement on any file, read outside the store.
+QString fileScalar(const QString& path, const char* sql)
+{
+    sqlite3* handle = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    QString result = QStringLiteral("<no row>");
+    if (sqlite3_prepare_v2(handle, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    sqlite3_close(handle);
+    return result;
+}
+
+QStringList filesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 QString firstStatementError(const QString& path)
@@ -233,6 +255,133 @@ private slots:
         query.addLine(sql::listNotes(0));
         query.open();
         QCOMPARE(query.recordCount(), 1);
+    }
+
+    // Seven are kept, newest first, each holding the notes of its moment; the backups of
+    // another notes file in the same folder are neither listed nor removed with them.
+    void backupsKeepTheSevenNewestOfTheirOwnNotesFile()
+    {
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("backups"));
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        const QString otherPath = dir.filePath(QStringLiteral("other/clipdata.dat"));
+        QDir().mkpath(dir.filePath(QStringLiteral("other")));
+        Database database(path);
+        Database other(otherPath);
+        Query query(database);
+        Query otherQuery(other);
+        insertNewNote(other, otherQuery, 0, QStringLiteral("t"), QStringLiteral("elsewhere"));
+        const BackupFolder folder(backups, path);
+        const BackupFolder otherFolder(backups, otherPath);
+        QVERIFY(folder.key() != otherFolder.key());
+        QCOMPARE(takeBackup(otherFolder, QDateTime::currentDateTimeUtc()).kind, BackupOutcome::Kind::Taken);
+
+        const QDateTime start(QDate(2026, 12, 7), QTime(23, 59, 59, 999), Qt::UTC);
+        for (int day = 0; day < 9; ++day) {
+            insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("day %1").arg(day));
+            const BackupOutcome outcome = takeBackup(folder, start.addDays(day));
+            QCOMPARE(outcome.kind, BackupOutcome::Kind::Taken);
+            QCOMPARE(outcome.entry.notes, day + 1);
+            folder.keepNewest();
+        }
+        const std::vector<BackupEntry> kept = folder.list();
+        QCOMPARE(int(kept.size()), BackupFolder::kKept);
+        for (int i = 0; i < BackupFolder::kKept; ++i) {
+            QCOMPARE(kept[size_t(i)].taken, start.addDays(8 - i));
+            QCOMPARE(kept[size_t(i)].notes, 9 - i);
+            QCOMPARE(fileScalar(kept[size_t(i)].filePath, "select count(*) from notes_main"), QString::number(9 - i));
+            QCOMPARE(fileScalar(kept[size_t(i)].filePath, "pragma integrity_check"), QStringLiteral("ok"));
+            QCOMPARE(QFile::permissions(kept[size_t(i)].filePath),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+        }
+        QCOMPARE(*folder.newest(), start.addDays(8));
+        QCOMPARE(int(otherFolder.list().size()), 1);
+        QCOMPARE(otherFolder.list()[0].notes, 1);
+        // The side file names the notes file; nothing half-written lies about.
+        QFile side(QStringLiteral("%1/%2.source").arg(backups, folder.key()));
+        QVERIFY(side.open(QIODevice::ReadOnly));
+        QCOMPARE(side.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+        QCOMPARE(QString::fromUtf8(side.readAll()).trimmed(), QFileInfo(path).canonicalFilePath());
+        QCOMPARE(filesOf(backups).size(), BackupFolder::kKept + 1 + 2);
+        for (const QString& name : filesOf(backups))
+            QVERIFY2(name.endsWith(QLatin1String(".dat")) || name.endsWith(QLatin1String(".source")), qPrintable(name));
+
+        // Two backups in one millisecond (a stopped clock) keep both.
+        QCOMPARE(takeBackup(folder, start.addDays(20)).kind, BackupOutcome::Kind::Taken);
+        QCOMPARE(takeBackup(folder, start.addDays(20)).kind, BackupOutcome::Kind::Taken);
+        QCOMPARE(folder.list()[0].taken, start.addDays(20).addMSecs(1));
+        QCOMPARE(folder.list()[1].taken, start.addDays(20));
+    }
+
+    // Too little room is found before the copy begins, or (the disk filling meanwhile) by the
+    // engine during it: either way no backup is made and nothing is left behind.
+    void backupOnAShortDiskIsSkippedWithoutLeavingAFile()
+    {
+        QTemporaryDir dir;
+        const QString backups = dir.filePath(QStringLiteral("backups"));
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        Database database(path);
+        Query query(database);
+        for (int i = 0; i < 20; ++i)
+            insertNewNote(database, query, 0, QStringLiteral("t"), QString(20000, QLatin1Char('a' + i)));
+        const BackupFolder folder(backups, path);
+        const qint64 size = QFileInfo(path).size();
+
+        BackupOptions options;
+        qint64 free = size + backupMargin(size) - 1;
+        options.freeBytes = [&free](const QString&) { return free; };
+        BackupOutcome outcome = takeBackup(folder, QDateTime::currentDateTimeUtc(), options);
+        QCOMPARE(outcome.kind, BackupOutcome::Kind::DiskShort);
+        QCOMPARE(outcome.message, QStringLiteral("Backup skipped: disk short"));
+        QVERIFY(folder.list().empty());
+
+        // Room enough by the measure, but the disk fills during the copy.
+        free = size + backupMargin(size);
+        options.destinationPragma = QStringLiteral("pragma max_page_count=2");
+        options.pagesPerStep = 1;
+        outcome = takeBackup(folder, QDateTime::currentDateTimeUtc(), options);
+        QCOMPARE(outcome.kind, BackupOutcome::Kind::DiskShort);
+        QCOMPARE(outcome.message, QStringLiteral("Backup skipped: disk full"));
+        QVERIFY(folder.list().empty());
+        QCOMPARE(filesOf(backups), QStringList{folder.key() + QStringLiteral(".source")});
+
+        options.destinationPragma.clear();
+        QCOMPARE(takeBackup(folder, QDateTime::currentDateTimeUtc(), options).kind, BackupOutcome::Kind::Taken);
+    }
+
+    // A restore puts back the backup's notes through the program's own connection; a file
+    // that is not a notes database is refused and the notes file stays as it was.
+    void restoreReplacesTheNotesAndRefusesAFileThatIsNoBackup()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        Database database(path);
+        Query query(database);
+        insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("kept"));
+        const BackupFolder folder(dir.filePath(QStringLiteral("backups")), path);
+        const BackupOutcome outcome = takeBackup(folder, QDateTime::currentDateTimeUtc());
+        QCOMPARE(outcome.kind, BackupOutcome::Kind::Taken);
+        insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("later"));
+
+        const QString notABackup = dir.filePath(QStringLiteral("text.dat"));
+        QFile text(notABackup);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray(70000, 'x'));
+        text.close();
+        const QByteArray before = testing::fileDigest(path);
+        QVERIFY_THROWS_EXCEPTION(StoreError, restoreBackup(database.handle(), path, notABackup));
+        QCOMPARE(testing::fileDigest(path), before);
+
+        restoreBackup(database.handle(), path, outcome.entry.filePath);
+        query.close();
+        query.clearSql();
+        query.addLine(sql::listNotes(0));
+        query.open();
+        QCOMPARE(query.recordCount(), 1);
+        QCOMPARE(query.value(0, 2).toString(), QStringLiteral("kept"));
+        QCOMPARE(quickCheck(path), QString());
+        // Another connection sees the restored file too.
+        QCOMPARE(fileScalar(path, "select group_concat(content) from notes_main"), QStringLiteral("kept"));
     }
 
     void truncatedFileIsReportedAndLeftAlone()

@@ -1,6 +1,7 @@
-// Nothing applied is lost: a writer killed at any moment, two writers on one file, and
-// another program holding the file's lock.
+// Nothing applied is lost: a writer killed at any moment, two writers on one file,
+// another program holding the file's lock, and a backup taken while another program writes.
 #include "store/NoteInsert.h"
+#include "store/OnlineBackup.h"
 #include "store/Statements.h"
 #include "tests/support/TestDatabase.h"
 
@@ -171,6 +172,8 @@ private slots:
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from notes_main")), QStringLiteral("2"));
     }
 
+    void backupWhileAnotherProgramWritesIsTheFileOfOneMoment();
+
     void longLockFailsWithTheEngineMessageAndWritesNothing()
     {
         testing::TestDatabase db;
@@ -197,6 +200,60 @@ private slots:
         QCOMPARE(store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine")), 1);
     }
 };
+
+// The backup is taken in steps of one page, so another program's notes land between its
+// steps (and start it over): the copy must still be the file of one moment (every note
+// acknowledged before it began, none torn, no gap), and the writer never waits long enough
+// to fail. The writer pauses between notes as a person or a script would: a file written
+// without pause is never still long enough for any copy that lets writers in.
+void DurabilityTest::backupWhileAnotherProgramWritesIsTheFileOfOneMoment()
+{
+    testing::TestDatabase db;
+    db.exec(QStringLiteral("insert into notes_main (id, group_id, isdone, create_time, content, account_id) "
+                           "with recursive n(i) as (select 1 union all select i + 1 from n where i < 1000) "
+                           "select i, 0, '0', 't', replace(hex(zeroblob(1000)), '0', 'b'), '' from n"));
+    qputenv("NOTE_WRITER_INTERVAL_MS", "100");
+    std::unique_ptr<QProcess> writer(startWriter(db.path(), QStringLiteral("w"), 1000000, 0));
+    qunsetenv("NOTE_WRITER_INTERVAL_MS");
+    QVERIFY(writer->waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += writer->readAllStandardOutput()).count('\n') >= 20, 10000);
+    Acknowledged before;
+    collect(output.left(output.lastIndexOf('\n') + 1), before);
+
+    QTemporaryDir backups;
+    store::BackupOptions options;
+    options.pagesPerStep = 1;
+    options.maxRestarts = 100000;
+    const store::BackupOutcome outcome =
+        store::takeBackup(store::BackupFolder(backups.path(), db.path()), QDateTime::currentDateTimeUtc(), options);
+    QTRY_VERIFY_WITH_TIMEOUT((output += writer->readAllStandardOutput()).count('\n') >= int(before.size()) + 20, 10000);
+    QCOMPARE(writer->state(), QProcess::Running); // never starved into an error
+    ::kill(pid_t(writer->processId()), SIGKILL);
+    QVERIFY(writer->waitForFinished());
+    output += writer->readAllStandardOutput();
+    Acknowledged all;
+    collect(output, all);
+    QCOMPARE(outcome.kind, store::BackupOutcome::Kind::Taken);
+    QCOMPARE(integrity(outcome.entry.filePath), QStringLiteral("ok"));
+
+    store::Database backup(outcome.entry.filePath);
+    store::Query query(backup);
+    query.addLine(store::sql::listNotes(0));
+    query.open();
+    QCOMPARE(qint64(query.recordCount()), outcome.entry.notes);
+    std::map<qint32, QString> stored;
+    for (int row = 0; row < query.recordCount(); ++row)
+        stored[query.value(row, 0).toInt()] = query.value(row, 2).toString();
+    const qint32 last = stored.rbegin()->first;
+    QCOMPARE(int(stored.size()), last); // ids 1..last: nothing missing before the moment
+    for (const auto& [id, text] : before)
+        QVERIFY2(stored.count(id), qPrintable(QStringLiteral("note %1 was acknowledged before the backup").arg(id)));
+    for (const auto& [id, text] : stored)
+        if (all.count(id))
+            QCOMPARE(text, all[id]);
+    QVERIFY(last < all.rbegin()->first); // the writer went on after the moment of the copy
+}
 
 QTEST_GUILESS_MAIN(DurabilityTest)
 #include "tst_durability.moc"

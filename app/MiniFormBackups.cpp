@@ -1,0 +1,117 @@
+// Backups of the notes file: one a day on a thread, and putting one of them back.
+#include "app/MiniForm.h"
+
+#include "app/BackupSchedule.h"
+#include "app/NotesFileVersion.h"
+#include "dialogs/RestoreBackupDialog.h"
+#include "store/Clock.h"
+#include "widgets/Modal.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QScopeGuard>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
+
+namespace app {
+
+namespace {
+
+// Long enough after start that the first reading of the list and the integrity check, which
+// read the same file, are over: the backup adds nothing to start-up.
+constexpr int kFirstBackupDelayMs = 30000;
+
+QString shownMoment(const store::BackupEntry& backup)
+{
+    return backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy hh:mm"));
+}
+
+} // namespace
+
+void TMiniForm::startBackups()
+{
+    if (m_backupSchedule)
+        return;
+    m_backupSchedule =
+        new BackupSchedule(store::BackupFolder(store::BackupFolder::defaultFolder(), database().path()), this);
+    connect(m_backupSchedule, &BackupSchedule::finished, this, [this](const store::BackupOutcome& outcome) {
+        using Kind = store::BackupOutcome::Kind;
+        if (outcome.kind == Kind::Taken) {
+            m_backupProblemShown = false; // a later problem is news again
+            return;
+        }
+        if (outcome.kind == Kind::Cancelled)
+            return;
+        qCWarning(lcApp) << outcome.message;
+        // The hourly look tries again; the user hears of it once, not every hour.
+        if (m_backupProblemShown)
+            return;
+        m_backupProblemShown = true;
+        pnlStatus1->setText(outcome.message);
+    });
+    m_backupSchedule->startChecking(kFirstBackupDelayMs);
+}
+
+void TMiniForm::RestoreFromBackup1Click()
+{
+    // The memo may hold text not applied yet, which the restore would leave without a note.
+    if (!m_state.InBrowseMode || !m_backupSchedule)
+        return;
+    const store::BackupFolder& folder = m_backupSchedule->folder();
+    const std::vector<store::BackupEntry> backups = folder.list();
+    if (backups.empty()) {
+        widgets::Modal::message(this, QMessageBox::Information, QStringLiteral("Information"),
+                                QStringLiteral("There is no backup of this notes file yet. Quibbet takes one "
+                                               "a day while it runs."));
+        return;
+    }
+    const std::optional<int> chosen = dialogs::chooseBackup(backups, this);
+    if (!chosen)
+        return;
+    const store::BackupEntry backup = backups[size_t(*chosen)];
+    const QString when = shownMoment(backup);
+    const QString question = QStringLiteral("Replace all notes, categories and reminders with the backup of %1 "
+                                            "(%2 notes)?\n\nYour notes as they are now are backed up first.")
+                                 .arg(when, QLocale().toString(backup.notes));
+    if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"), question,
+                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    // Both read the file the restore replaces, and would hold it.
+    m_backupSchedule->wait();
+    waitForNoteList();
+    // Restoring never destroys the file it replaces: the notes as they are go to a backup
+    // first, and nothing happens when that fails.
+    const store::BackupOutcome before =
+        store::takeBackup(folder, store::Clock::now().toUTC(), m_backupSchedule->options());
+    if (before.kind != store::BackupOutcome::Kind::Taken) {
+        widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"),
+                                before.message + QStringLiteral("\n\nYour notes have not been changed."));
+        return;
+    }
+    const bool restored =
+        guarded([&] { store::restoreBackup(database().handle(), database().path(), backup.filePath); });
+    // Rotated only now: the backup chosen may have been the oldest of those kept.
+    folder.keepNewest();
+    if (!restored)
+        return;
+
+    // What this run deleted may not exist in the restored file, or exist as something else.
+    m_undo = UndoDelete{};
+    undoDeleteChanged();
+    guarded([this] {
+        refreshTabsFromFile();
+        AQclipQuery().reread(m_state.CurGroupId);
+        showSelectedCategory();
+        OpenDueReminders();
+    });
+    m_fileVersion->markRead();
+    // The status line holds about thirty characters beside the mode.
+    pnlStatus1->setText(QStringLiteral("Restored: ") +
+                        backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm")));
+}
+
+} // namespace app
