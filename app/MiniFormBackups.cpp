@@ -99,10 +99,12 @@ void TMiniForm::RestoreFromBackup1Click()
     if (!restored)
         return;
 
-    // What this run deleted may not exist in the restored file, or exist as something else.
+    // What this run deleted may not exist in the restored file, or exist as something else:
+    // Undo holds what the restored file keeps.
     m_undo = UndoDelete{};
     undoDeleteChanged();
     guarded([this] {
+        loadRecentlyDeleted();
         refreshTabsFromFile();
         AQclipQuery().reread(m_state.CurGroupId);
         showSelectedCategory();
