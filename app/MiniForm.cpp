@@ -69,7 +69,7 @@ bool TMiniForm::FormCreate()
         OpenDueReminders();
         // Reminders that fell due while the program was not running show as soon as the
         // window is up, not a minute later.
-        QTimer::singleShot(0, this, [this] { tmRemindTimer(); });
+        QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { tmRemindTimer(); });
         registerHotKey();
         m_state.NoteFont = widgets::FontValue::defaultFont();
         LoadNoteFont();

@@ -301,6 +301,7 @@ private:
     // Whether another process changed the file since the pending reminders were read.
     NotesFileVersion* m_remindersFileVersion = nullptr;
     QString m_remindersCheckedMinute; // the minute the reminders were last checked in
+    QByteArray m_remindersStartedAt;  // when this run first read them, as remind_time is stored
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;

@@ -52,8 +52,10 @@ void TMiniForm::OpenDueReminders()
         query.setText(QStringLiteral("since"), m_remindersCheckedMinute);
     }
     query.open();
-    if (m_remindersCheckedMinute.isEmpty())
+    if (m_remindersCheckedMinute.isEmpty()) {
         m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
+        m_remindersStartedAt = store::Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+    }
     if (!m_remindersFileVersion)
         m_remindersFileVersion = new NotesFileVersion(database(), this);
     m_remindersFileVersion->markRead();
@@ -181,8 +183,8 @@ void TMiniForm::tmRemindTimer()
     const std::vector<int> due = m_shownReminders.takeDue(rows, now);
     if (!rows.empty())
         keepRemindersChecked();
-    // Shown more than a minute after its minute: the program was not running then, or the
-    // machine slept.
+    // Due before this run began (the program was not running then), or shown more than a
+    // minute after its minute (the machine slept).
     const QByteArray lateBefore = dialogs::reminderMinute(now.addSecs(-60));
     QStringList texts;
     for (int row : due) {
@@ -190,8 +192,8 @@ void TMiniForm::tmRemindTimer()
             continue;
         const QByteArray minute = dialogs::reminderMinute(*rows[size_t(row)].time);
         const QString text = snapshot.value(row, contentColumn).toString();
-        texts << (minute < lateBefore ? QStringLiteral("Late, due %1:\n%2").arg(QString::fromLatin1(minute), text)
-                                      : text);
+        const bool late = minute < lateBefore || *rows[size_t(row)].time < m_remindersStartedAt;
+        texts << (late ? QStringLiteral("Late, due %1:\n%2").arg(QString::fromLatin1(minute), text) : text);
     }
     for (const QString& text : texts) {
         dialogs::ShowRemindText(text, this);

@@ -22,10 +22,10 @@ stored=$(sqlite3 clipdata.dat 'select hex(content) from notes_main where id = 1'
     fail "the typed note was not stored with its line breaks: $(sqlite3 clipdata.dat 'select * from notes_main')"
 created=$(sqlite3 clipdata.dat 'select create_time from notes_main where id = 1')
 
-# Export... is the fifth entry from the bottom of the list's menu.
+# Export... is the sixth entry from the bottom of the list's menu.
 xdotool mousemove $((x + 150)) $((y + 90)) click 3
 sleep 0.5
-xdotool key Up Up Up Up Up Return
+xdotool key Up Up Up Up Up Up Return
 dialog=$(wait_for_window '^Save As$') || fail "the save dialog did not open"
 xdotool windowfocus --sync "$dialog"
 sleep 0.5

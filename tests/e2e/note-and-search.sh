@@ -47,7 +47,7 @@ done
 reminders=$(xdotool search --onlyvisible --name '^Remind info$' 2>/dev/null | wc -l)
 [ "$reminders" = 1 ] || fail "$reminders reminder windows, expected one"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Remind info$' | head -n 1)"
-xdotool key Return
+xdotool key Escape # wherever the focus is in it
 eventually window_gone '^Remind info$' || fail "the reminder window did not close"
 # The deleted note's reminder would open right after the first one closed.
 sleep 2
@@ -73,4 +73,43 @@ for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Alt+F4 did not end the program"
 [ "$(sqlite3 clipdata.dat "select count(*) from notes_main where content='closed with Alt+F4'")" = 1 ] ||
     fail "the draft was lost when the window was closed: $(sqlite3 clipdata.dat 'select * from notes_main')"
+
+# Deleted, closed, started again: Ctrl+Z in the list still brings the note back. And a reminder
+# whose time passed while the program was closed shows once, at the next start.
+before=$(sqlite3 clipdata.dat "select id || ':' || content from notes_main where group_id<>1 order by id")
+start_quibbet
+wait_for_main_window
+focus_list
+deleted() { [ "$(sqlite3 clipdata.dat "select count(*) from recently_deleted" 2>/dev/null)" = 1 ]; }
+for _ in 1 2 3 4 5 6; do # the row clicked may be a day's heading: the next one down is a note
+    xdotool key Delete
+    eventually deleted 2>/dev/null && break
+    xdotool key Down
+done
+deleted || fail "Delete kept nothing to bring back: $(sqlite3 clipdata.dat 'select * from notes_main')"
+kill -TERM "$pid"
+wait "$pid" || true
+past=$(date -d '-1 minute' '+%Y-%m-%d %H:%M:%S')
+checked=$(date -d '-10 minutes' '+%Y-%m-%d %H:%M')
+sqlite3 clipdata.dat "delete from options where optionname='reminders_checked';
+    insert into options values ('reminders_checked','$checked');
+    insert into remind (clip_id,remind_content,remind_time) values (7,'missed while closed','$past')"
+start_quibbet
+late=$(wait_for_window '^Remind info$') || fail "the reminder missed while closed did not show"
+xdotool windowfocus --sync "$late"
+xdotool key Escape
+eventually window_gone '^Remind info$' || fail "the reminder window did not close"
+wait_for_main_window
+focus_list
+xdotool key ctrl+z
+eventually test "$(sqlite3 clipdata.dat "select count(*) from recently_deleted")" = 0 ||
+    fail "Ctrl+Z after a restart did not bring the note back"
+[ "$(sqlite3 clipdata.dat "select id || ':' || content from notes_main where group_id<>1 order by id")" = "$before" ] ||
+    fail "the note came back otherwise: $(sqlite3 clipdata.dat 'select * from notes_main')"
+kill -TERM "$pid"
+wait "$pid" || true
+start_quibbet
+wait_for_main_window
+sleep 2
+window_gone '^Remind info$' || fail "the late reminder showed a second time"
 echo "note-and-search: passed"
