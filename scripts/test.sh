@@ -8,6 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 QUIBBET_TEST_PACKAGES=(
     clang libclang-rt-14-dev          # the bounded fuzz run
     trayer xclip                      # tray and clipboard tests
+    haskell-gtk-sni-tray-utils        # the D-Bus tray test's tray and watcher
     weston xwayland qt6-wayland       # Wayland tests: XWayland and the native platform
     poppler-utils libchm-bin          # reading printed and help output
     at-spi2-core python3-pyatspi      # accessibility tests

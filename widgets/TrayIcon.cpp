@@ -59,6 +59,12 @@ void TTrayIcon::setActive(bool on)
         removeIcon();
 }
 
+void TTrayIcon::setPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    m_shell.menuChanged(menu);
+}
+
 void TTrayIcon::setHint(const QString& hint)
 {
     if (hint == m_hint)

@@ -62,6 +62,8 @@ public:
     virtual bool add(const TrayNotifyData& data) = 0;
     virtual void modify(const TrayNotifyData& data) = 0;
     virtual void remove(const TrayNotifyData& data) = 0;
+    // The icon's menu changed (null: none). A tray that draws menus itself shows its entries.
+    virtual void menuChanged(QMenu* menu) = 0;
     virtual QPoint cursorPos() const = 0;
     // The keyboard part of the shift state (shift, ctrl, alt).
     virtual unsigned keyboardShift() const = 0;
@@ -114,7 +116,7 @@ public:
     unsigned interval() const { return m_interval; }
     void setInterval(unsigned milliseconds);
     QMenu* popupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu* menu);
     bool showDesign() const { return m_showDesign; } // kept for the stored layout only
     void setShowDesign(bool on) { m_showDesign = on; }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The tray icon with a real tray host (trayer), started before Quibbet or, with TRAY_LATER
-# set, after it: the icon is embedded, a click hides and shows the window, the right-click
-# menu holds Help, Options and Exit in that order, and Exit ends the program.
+# set, after it: the icon is embedded, a click hides and shows the window, also while a modal
+# dialog is open (the dialog goes and comes with the window, and the right-click menu still
+# opens), the right-click menu holds Help, Options and Exit in that order, and Exit ends the
+# program.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 command -v trayer >/dev/null || { echo "SKIP: tray needs the tray host trayer (Debian package trayer)"; exit 77; }
@@ -39,11 +41,12 @@ wait_for_icon() {
     return 1
 }
 
-# The visible popup menu of the program, if any.
+# The visible popup menu of the program, if any (not the search dialog, where one is open).
+search=""
 menu_shown() {
     local id
     for id in $(xdotool search --onlyvisible --classname '^quibbet$' 2>/dev/null); do
-        [ "$id" = "$main" ] || [ "$id" = "$icon" ] || { echo "$id"; return 0; }
+        [ "$id" = "$main" ] || [ "$id" = "$icon" ] || [ "$id" = "$search" ] || { echo "$id"; return 0; }
     done
     return 1
 }
@@ -74,6 +77,28 @@ wait_for_map_state "$main" IsUnMapped || fail "a click on the icon did not hide 
 sleep 0.8 # two clicks in quick succession are a double click
 xdotool mousemove --window "$icon" 8 8 click 1
 wait_for_map_state "$main" IsViewable || fail "a second click on the icon did not show the window"
+
+# A modal dialog open (the search): the icon still answers, as F9 does.
+xdotool mousemove --window "$main" 150 150 click 1 # the list, where Ctrl+F opens the search
+xdotool key ctrl+f
+search=$(wait_for_window '^Search$') || fail "Ctrl+F did not open the search dialog"
+sleep 0.8
+xdotool mousemove --window "$icon" 8 8 click 1
+wait_for_map_state "$main" IsUnMapped || fail "with a dialog open, a click on the icon did not hide the window"
+wait_for_map_state "$search" IsUnMapped || fail "hiding left the search dialog on screen"
+sleep 0.8
+xdotool mousemove --window "$icon" 8 8 click 1
+wait_for_map_state "$main" IsViewable || fail "with a dialog open, a second click on the icon did not show the window"
+wait_for_map_state "$search" IsViewable || fail "showing did not bring the search dialog back"
+sleep 0.8
+xdotool mousemove --window "$icon" 8 8 click 3
+eventually menu_shown >/dev/null || fail "with a dialog open, a right click on the icon showed no menu"
+xdotool key Escape
+menu_gone() { ! menu_shown >/dev/null; }
+eventually menu_gone || fail "Escape did not close the menu"
+xdotool windowactivate --sync "$search" 2>/dev/null || true
+xdotool key Escape
+eventually window_gone '^Search$' || fail "Escape did not close the search dialog"
 
 pick_from_menu Down Return # the first entry
 eventually test -s "$work/opened" || true

@@ -34,6 +34,10 @@ public:
         records << data;
     }
     void remove(const widgets::TrayNotifyData&) override { calls << QStringLiteral("remove"); }
+    void menuChanged(QMenu* menu) override
+    {
+        calls << QStringLiteral("menu %1").arg(menu ? menu->objectName() : QStringLiteral("none"));
+    }
     QPoint cursorPos() const override { return cursor; }
     unsigned keyboardShift() const override { return keys; }
     void bringToForeground() override { calls << QStringLiteral("foreground"); }

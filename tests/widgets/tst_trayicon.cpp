@@ -131,6 +131,7 @@ private slots:
         QMenu menu;
         menu.addAction(QStringLiteral("Exit"));
         t.tray.setPopupMenu(&menu);
+        t.shell.takeCalls();
         t.tray.setEnabled(false);
         using namespace TrayMouseMessage;
         for (unsigned message : {LeftDown, LeftUp, LeftDouble, RightDown, RightUp, Move})
@@ -150,6 +151,7 @@ private slots:
         menu.setObjectName(QStringLiteral("popTray"));
         menu.addAction(QStringLiteral("Exit"));
         t.tray.setPopupMenu(&menu);
+        QCOMPARE(t.shell.takeCalls(), QStringList{"menu popTray"}); // a D-Bus tray shows its entries
         t.shell.duringPopup = [&t] { t.log << QStringLiteral("menu open"); };
         t.send({TrayMouseMessage::RightDown, TrayMouseMessage::RightUp});
         // The release is reported only after the menu has closed.
@@ -164,6 +166,7 @@ private slots:
         QMenu menu;
         menu.setProperty(TTrayIcon::kAutoPopupProperty, false);
         t.tray.setPopupMenu(&menu);
+        t.shell.takeCalls();
         t.send({TrayMouseMessage::RightDown, TrayMouseMessage::RightUp});
         QCOMPARE(t.log, (QStringList{"down R 16 @640,1000", "click R 16", "up R 16"}));
         QVERIFY(t.shell.calls.isEmpty());
@@ -176,6 +179,8 @@ private slots:
         t.tray.setPopupMenu(menu);
         delete menu;
         QCOMPARE(t.tray.popupMenu(), nullptr);
+        t.tray.setPopupMenu(nullptr);
+        QCOMPARE(t.shell.takeCalls(), (QStringList{"menu ", "menu none"}));
         t.send({TrayMouseMessage::RightDown, TrayMouseMessage::RightUp});
         QVERIFY(t.log.contains(QStringLiteral("click R 16")));
     }
