@@ -77,7 +77,7 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
                                store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted)
-        return QStringLiteral("Category deleted elsewhere: saved in Default");
+        return QStringLiteral("Category gone: saved in Default");
     return note.groupId == state.CurGroupId ? QString() : QStringLiteral("Saved as a new note in Default");
 }
 
@@ -97,8 +97,10 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     if (applied.outcome == Outcome::Stored)
         return {};
     const QString where = applied.groupId == 0 && state.CurGroupId != 0 ? QStringLiteral(" in Default") : QString();
+    // The status line holds about 35 characters beside the mode.
     if (applied.outcome == Outcome::ChangedElsewhere)
-        return QStringLiteral("Changed elsewhere: yours saved as a new note") + where;
+        return where.isEmpty() ? QStringLiteral("Changed elsewhere: saved as new")
+                               : QStringLiteral("Changed elsewhere: new in Default");
     return QStringLiteral("Saved as a new note") + where;
 }
 
@@ -161,7 +163,7 @@ void TMiniForm::imgBrowseModeClick()
     // typed text, or what the line said before.
     if (pnlStatus1->text() == kApplyHint)
         pnlStatus1->setText(memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty()
-                                ? QStringLiteral("Not applied: Edit mode goes back to it")
+                                ? QStringLiteral("Not applied: Edit mode resumes")
                                 : m_statusBeforeEdit);
 }
 

@@ -105,7 +105,7 @@ void TMiniForm::restoreDeleted(size_t index)
                 store::restoreDeletedCategory(database(), AQclipModify(), category.category, m_undo.highestGroupId());
             const int tab = std::clamp(category.tabIndex, 1, tabGroups->count() - 1);
             if (restored.name != category.category.name)
-                notice = QStringLiteral("Name taken: restored as ") + restored.name;
+                notice = QStringLiteral("Restored as ") + restored.name;
             m_undo.drop(index);
             tabGroups->insertTab(tab, restored.name);
         }

@@ -59,7 +59,7 @@ private slots:
         QTest::mouseClick(f->imgEditMode, Qt::LeftButton);
         QTest::keyClicks(f->memoContent, QStringLiteral("typed"));
         QTest::mouseClick(f->imgBrowseMode, Qt::LeftButton);
-        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Not applied: Edit mode goes back to it"));
+        QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Not applied: Edit mode resumes"));
     }
 
     void applyInsertsAndChanges()
