@@ -2,7 +2,6 @@
 
 #include "app/NoteGrid.h"
 #include "platform/GlobalHotKey.h"
-#include "store/CategoryNames.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -60,11 +59,6 @@ bool TMiniForm::FormCreate()
         query.clearSql();
         query.addLine(store::sql::selectGroupNames);
         query.open(); // the first statement: opens, and if need be creates, the notes file
-        query.close();
-        store::moveStrayNotesToDefault(database(), query);
-        query.clearSql();
-        query.addLine(store::sql::selectGroupNames);
-        query.open();
         for (int row = 0; row < query.recordCount(); ++row)
             tabGroups->insertTab(tabGroups->count() - 1, query.value(row, 0).toString());
         query.close();

@@ -59,7 +59,6 @@ bool TMiniForm::tabGroupsChange(int newIndex)
 void TMiniForm::refreshTabsFromFile()
 {
     store::Query& modify = AQclipModify();
-    store::moveStrayNotesToDefault(database(), modify);
     modify.close();
     modify.clearSql();
     modify.addLine(store::sql::selectGroups);

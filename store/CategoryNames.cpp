@@ -1,7 +1,6 @@
 #include "store/CategoryNames.h"
 
 #include "store/Statements.h"
-#include "store/StoreError.h"
 
 namespace store {
 
@@ -40,43 +39,6 @@ QString freeCategoryName(Query& modify, const QString& name)
         candidate = name.left(kCategoryNameLength - suffix.size()).trimmed() + suffix;
     }
     return candidate;
-}
-
-int moveStrayNotesToDefault(Database& database, Query& modify)
-{
-    QList<qint32> stray;
-    qint32 after = 1; // Default and Search are no rows of their own
-    for (;;) {
-        modify.close();
-        modify.clearSql();
-        modify.addLine(sql::selectNextNamedGroup(after));
-        modify.open();
-        const bool found = modify.recordCount() > 0 && modify.value(0, 0).type != Value::Type::Null;
-        const qint32 groupId = found ? modify.value(0, 0).toInt() : 0;
-        modify.close();
-        if (!found)
-            break;
-        modify.clearSql();
-        modify.addLine(sql::selectGroupById(groupId));
-        modify.open();
-        if (modify.recordCount() == 0)
-            stray << groupId;
-        modify.close();
-        after = groupId;
-    }
-    if (stray.isEmpty())
-        return 0;
-    try {
-        Database::Transaction transaction(database);
-        modify.clearSql();
-        modify.addLine(sql::moveStrayNotes(stray));
-        modify.execSql();
-        const int moved = modify.rowsAffected();
-        transaction.commit();
-        return moved;
-    } catch (const StoreError&) {
-        return 0;
-    }
 }
 
 } // namespace store

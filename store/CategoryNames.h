@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Database.h"
 #include "store/Query.h"
 
 #include <QString>
@@ -24,11 +23,5 @@ bool categoryNameTaken(Query& modify, const QString& name, const QString& ownNam
 // `name`, or when it is taken "name (2)", "name (3)"..., within the longest name a category
 // may have.
 QString freeCategoryName(Query& modify, const QString& name);
-
-// Notes filed under a category that has no row (another program deleted the row and left its
-// notes) would be on no tab: they go to Default, as a category's notes do when it is deleted
-// here. Looks at each category the notes name with one index seek, so it is cheap enough for
-// every start. Returns how many notes moved; a busy or read-only file moves none.
-int moveStrayNotesToDefault(Database& database, Query& modify);
 
 } // namespace store

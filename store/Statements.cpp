@@ -99,23 +99,6 @@ QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint3
            ids.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
-QString selectNextNamedGroup(qint32 after)
-{
-    return QStringLiteral("select min(group_id) as group_id from notes_main where group_id > ") +
-           QString::number(after);
-}
-
-QString moveStrayNotes(const QList<qint32>& groupIds)
-{
-    QStringList ids;
-    for (qint32 id : groupIds)
-        ids << QString::number(id);
-    const QString list = ids.join(QLatin1Char(','));
-    return QStringLiteral("update notes_main set group_id = 0 where group_id in (") + list +
-           QStringLiteral(") and group_id not in (select group_id from clip_groups where group_id in (") + list +
-           QStringLiteral("))");
-}
-
 QString selectGroupById(qint32 groupId)
 {
     return QStringLiteral("select group_id,group_name,description from clip_groups where group_id =") +

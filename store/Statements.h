@@ -64,10 +64,6 @@ inline const QString selectMaxGroupId =
 // The ids of a category's notes, and moving them between categories by id.
 QString selectNotesOfGroup(qint32 groupId);
 QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId);
-// The smallest category id above `after` that a note names (one index seek), and moving the
-// notes of categories that have no row to Default (only where their category is still gone).
-QString selectNextNamedGroup(qint32 after);
-QString moveStrayNotes(const QList<qint32>& groupIds);
 // A category's row by id.
 QString selectGroupById(qint32 groupId);
 // 12. A new category.

@@ -174,20 +174,10 @@ struct Model {
         return candidate;
     }
 
-    // Notes of a category whose row another program deleted, leaving them, go to Default when
-    // the window next looks at the file.
-    void rescueStrayNotes()
-    {
-        for (auto& [id, note] : notes)
-            if (note.group > kSearchGroup && !categoryWithId(note.group))
-                note.group = 0;
-    }
-
     // The window looks at the file again: tabs of categories gone go, new ones come before
     // *New, and the category shown stays shown (under its present name), else Default.
     void tabsReread()
     {
-        rescueStrayNotes();
         QStringList fresh{QStringLiteral("Default")};
         for (int index = 1; index < tabs.size() - 1; ++index)
             if (categoryNamed(tabs[index]) && !fresh.contains(tabs[index]))

@@ -291,20 +291,17 @@ private:
             m.reminders.erase(id);
             break;
         }
-        case 3: { // a category deleted, its notes moved to Default or (a careless script) left
+        case 3: { // a category deleted, its notes moved to Default; the one shown more often
             if (named.isEmpty())
                 return;
             Category gone = pick(named);
             if (const Category* shown = m.categoryWithId(m.shown); shown && shown->id != kSearchGroup && draw(2) == 0)
                 gone = *shown;
-            const bool notesLeft = draw(2) == 0;
-            m_steps
-                << QStringLiteral("elsewhere: category %1 deleted%2").arg(gone.name, notesLeft ? ", notes left" : "");
+            m_steps << QStringLiteral("elsewhere: category %1 deleted").arg(gone.name);
             exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
-            if (!notesLeft)
-                exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+            exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
             for (auto& [id, note] : m.notes)
-                if (note.group == gone.id && !notesLeft)
+                if (note.group == gone.id)
                     note.group = 0;
             std::erase_if(m.categories, [&](const Category& c) { return c.id == gone.id; });
             break;
@@ -734,7 +731,6 @@ private:
             });
             m.unseen = false;
             m.shown = 0;
-            m.rescueStrayNotes();
             m.tabs = QStringList{QStringLiteral("Default")};
             for (const Category& category : m.categories)
                 m.tabs << category.name;
