@@ -283,9 +283,14 @@ void TMiniForm::deleteShownNote()
         return;
     if (!m_state.InBrowseMode)
         imgBrowseModeClick();
-    for (int r = 0; r < sgContents->rowCount() && successor != 0; ++r)
-        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) == successor)
+    // It stands a row or two from where the deleted one stood: looked for from there, so a
+    // million rows are not walked.
+    for (int r = std::max(row - 2, 0); r < sgContents->rowCount() && successor != 0; ++r) {
+        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) == successor) {
             row = r;
+            break;
+        }
+    }
     selectNoteRowFrom(row);
 }
 
