@@ -115,8 +115,10 @@ AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, c
     if (copy) {
         // The copy now stands for the new note; a stale copy under that id would be a second.
         const qint32 copyId = newId + sql::kCopyIdOffset;
-        run(modify, sql::deleteNote(copyId, sql::Side::Copy));
-        modify.execSql();
+        if (copyId != edit.noteId) { // the new note may take the old one's id back
+            run(modify, sql::deleteNote(copyId, sql::Side::Copy));
+            modify.execSql();
+        }
         run(modify, sql::retieCopy(edit.noteId, copyId));
         modify.setText(kContent, text);
         modify.execSql();
