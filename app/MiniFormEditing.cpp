@@ -239,6 +239,9 @@ void TMiniForm::imgDeleteClick()
         }
         memoContent->document()->setModified(false);
         imgBrowseModeClick();
+        // The list shown next is the file's as it is now, without notes deleted elsewhere.
+        if (AQclipQuery().changedElsewhere())
+            guarded([this] { sendReloadNoteList(); });
         selectNoteRowFrom(sgContents->currentRow());
         return;
     }

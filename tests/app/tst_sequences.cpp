@@ -573,6 +573,10 @@ private:
             }
             // Where the cursor stands is the program's to keep; the user sees which note it shows.
             const qint32 shown = m_form->state().CurNoteId;
+            if (shown == 0 && m.target && !m.listed().contains(*m.target)) {
+                m.showNothing(); // another program deleted the note that was on screen
+                break;
+            }
             if (shown == 0 || (m.target == shown && m_form->memoContent->toPlainText() == m.memo))
                 break;
             if (!m.listed().contains(shown))
