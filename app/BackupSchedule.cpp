@@ -1,5 +1,6 @@
 #include "app/BackupSchedule.h"
 
+#include "platform/BackgroundPriority.h"
 #include "store/Clock.h"
 
 #include <QTimer>
@@ -50,6 +51,7 @@ bool BackupSchedule::start()
         return false;
     m_cancel = false;
     m_thread = std::thread([this, folder = m_folder, options = m_options, now = store::Clock::now().toUTC()] {
+        platform::yieldToForeground();
         const store::BackupOutcome outcome = store::takeBackup(folder, now, options);
         if (outcome.kind == store::BackupOutcome::Kind::Taken)
             folder.keepNewest();

@@ -9,7 +9,8 @@
 //   bench_scroll --benchmark_filter='/notes:1000000/' --benchmark_repetitions=5
 // ScrollWhileBackingUp drags the thumb back and forth while a backup of the notes file runs
 // on its thread (into a data folder of its own): the largest frame then, the backup's time
-// and its size.
+// and its size. With backup:0 the same drag runs as long without one, so that the largest
+// frames of about as many frames are compared.
 #include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
 #include "bench/FormFixture.h"
@@ -29,6 +30,9 @@
 namespace {
 
 qint64 g_baselineKb = 0;
+
+// About as long as a backup of the million-note file takes.
+constexpr std::chrono::milliseconds kDragWithoutBackup{8000};
 
 // One window at a time: the one before is closed before the next is made, so that it holds
 // no memory while the next one is measured.
@@ -118,6 +122,7 @@ void ScrollWhileBackingUp(benchmark::State& state)
 {
     SizedFixture& f = fixture(int(state.range(0)));
     const int jumps = int(state.range(1));
+    const bool withBackup = state.range(2) != 0;
     app::NoteGrid& grid = *f.fixture->form().sgContents;
     app::BackupSchedule& schedule = *f.fixture->form().backupSchedule();
     QScrollBar* bar = grid.verticalScrollBar();
@@ -138,11 +143,14 @@ void ScrollWhileBackingUp(benchmark::State& state)
         const int step = std::max(1, (bar->maximum() - bar->minimum()) / jumps);
         int value = bar->minimum();
         const auto began = std::chrono::steady_clock::now();
-        if (!schedule.start()) {
+        if (withBackup && !schedule.start()) {
             state.SkipWithError("a backup was running already");
             break;
         }
-        while (!ended) {
+        const auto goOn = [&] {
+            return withBackup ? !ended : std::chrono::steady_clock::now() - began < kDragWithoutBackup;
+        };
+        while (goOn()) {
             const auto start = std::chrono::steady_clock::now();
             bar->setValue(value);
             viewport->render(&image);
@@ -152,7 +160,7 @@ void ScrollWhileBackingUp(benchmark::State& state)
             value = value >= bar->maximum() ? bar->minimum() : std::min(value + step, bar->maximum());
         }
         backupMs = double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - began).count()) / 1e6;
-        if (outcome.kind != store::BackupOutcome::Kind::Taken)
+        if (withBackup && outcome.kind != store::BackupOutcome::Kind::Taken)
             state.SkipWithError(outcome.message.toStdString().c_str());
     }
     QObject::disconnect(connection);
@@ -161,15 +169,18 @@ void ScrollWhileBackingUp(benchmark::State& state)
     state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
     state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
     state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
-    state.counters["backup_ms"] = backupMs;
-    state.counters["backup_MB"] = double(outcome.entry.bytes) / (1024.0 * 1024.0);
+    if (withBackup) {
+        state.counters["backup_ms"] = backupMs;
+        state.counters["backup_MB"] = double(outcome.entry.bytes) / (1024.0 * 1024.0);
+    }
     state.counters["file_MB"] = double(QFileInfo(f.fixture->path()).size()) / (1024.0 * 1024.0);
 }
 
 BENCHMARK(ScrollWhileBackingUp)
-    ->ArgNames({"notes", "jumps"})
-    ->Args({1000, 200})
-    ->Args({1000000, 200})
+    ->ArgNames({"notes", "jumps", "backup"})
+    ->Args({1000, 200, 1})
+    ->Args({1000000, 200, 0})
+    ->Args({1000000, 200, 1})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

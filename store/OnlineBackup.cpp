@@ -8,10 +8,11 @@
 #include <QLoggingCategory>
 #include <QScopeGuard>
 #include <QStorageInfo>
-#include <QThread>
 #include <algorithm>
+#include <chrono>
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <thread>
 #include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcBackup, "quibbet.backup")
@@ -132,7 +133,9 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
             sqlite3_backup_finish(backup);
             return failed(Kind::Cancelled, QString());
         }
+        const auto stepBegan = std::chrono::steady_clock::now();
         rc = sqlite3_backup_step(backup, std::max(options.pagesPerStep, 1));
+        const auto stepTook = std::chrono::steady_clock::now() - stepBegan;
         if (rc == SQLITE_DONE)
             break;
         const int primary = rc & 0xFF;
@@ -148,7 +151,9 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
             }
             lastRemaining = remaining;
         }
-        QThread::msleep(std::max(options.pauseMs, 0));
+        std::this_thread::sleep_for(
+            std::max<std::chrono::steady_clock::duration>(std::chrono::milliseconds(std::max(options.pauseMs, 0)),
+                                                          stepTook * std::max(options.restPerStep, 0)));
     }
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE) {

@@ -15,8 +15,11 @@ struct BackupOptions {
     // Pages copied while the notes file is held for reading: a writer waits at most that
     // long. At 64 kB pages, 16 pages take a few milliseconds.
     int pagesPerStep = 16;
-    // The pause between steps, in which a writer gets the file.
+    // The pause between steps, in which a writer gets the file: at least pauseMs, and
+    // restPerStep times as long as the step took, so that the copy takes a bounded share of
+    // the machine (its processor, the disk and the kernel's writing back) whatever the disk.
     int pauseMs = 1;
+    int restPerStep = 3;
     // A file written so often that the copy starts over this many times is left for later.
     int maxRestarts = 50;
     // Free bytes of the folder's file system; tests stand in a short disk.
