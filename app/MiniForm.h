@@ -249,6 +249,7 @@ private:
     void showIcons(); // the window's and the tray's
     void trayMayHaveAppeared();
     void rollUpUnlessPointerOver();
+    void takeBackActivation();
     void reloadIfFileChanged();
     void applyMemoFont();
     void installMemoKeys();

@@ -141,8 +141,7 @@ void TMiniForm::minimiseApplication()
     // A window system that cannot give a minimised window back to its program (Wayland)
     // would leave --toggle nothing to undo: there the window hides wherever --toggle
     // reaches the program.
-    const bool toggleCanUndoHiding =
-        m_toggleAnswered && !platform::DesktopSession::programCanRestoreMinimised();
+    const bool toggleCanUndoHiding = m_toggleAnswered && !platform::DesktopSession::programCanRestoreMinimised();
     if (hasWayBack() || toggleCanUndoHiding) {
         hideApplication();
     } else {
@@ -207,7 +206,28 @@ void TMiniForm::restoreApplication()
     raise();
     activateWindow();
     m_hiddenWindows->showAgain();
+    takeBackActivation();
     rollUpUnlessPointerOver();
+}
+
+// Workaround: Qt lets go of the active window as soon as it is hidden, but of its focus window
+// only once the lost focus is confirmed, a moment later. Shown again before that (F9 pressed
+// twice quickly), the focus that comes back is no change to Qt, and the window, focused on the
+// screen, is never made active again: shortcuts and typing went nowhere until the next hide.
+void TMiniForm::takeBackActivation()
+{
+    const QWindow* focused = QGuiApplication::focusWindow();
+    if (!focused || QApplication::activeWindow())
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowHandle() == focused && window->isVisible()) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(window);
+            QT_WARNING_POP
+            return;
+        }
+    }
 }
 
 void TMiniForm::rollUpUnlessPointerOver()

@@ -151,9 +151,8 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
             }
             lastRemaining = remaining;
         }
-        std::this_thread::sleep_for(
-            std::max<std::chrono::steady_clock::duration>(std::chrono::milliseconds(std::max(options.pauseMs, 0)),
-                                                          stepTook * std::max(options.restPerStep, 0)));
+        std::this_thread::sleep_for(std::max<std::chrono::steady_clock::duration>(
+            std::chrono::milliseconds(std::max(options.pauseMs, 0)), stepTook * std::max(options.restPerStep, 0)));
     }
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # F9 hides the shown program and brings it back to the front, active, whatever the state of
-# Num Lock; another program holding the focus does not matter.
+# Num Lock, and also when pressed several times quickly; another program holding the focus
+# does not matter.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 
@@ -26,6 +27,18 @@ toggle_twice "Num Lock on"
 xdotool key Caps_Lock
 toggle_twice "Num Lock and Caps Lock on"
 xdotool key Caps_Lock Num_Lock
+
+# Hidden and shown twice in quick succession, it still takes the keys typed into it.
+xdotool key F9 F9 F9 F9
+wait_for_map_state "$id" IsViewable || fail "four quick F9 presses left the window hidden"
+wait_for_active "$id" || fail "four quick F9 presses left the window inactive"
+wait_for_main_window
+focus_list
+xdotool key ctrl+i
+xdotool type --delay 20 "typed after quick toggles"
+xdotool key ctrl+Return
+eventually test "$(sqlite3 clipdata.dat "select count(*) from notes_main where content='typed after quick toggles'")" = 1 ||
+    fail "keys typed after quick F9 presses were lost: $(sqlite3 clipdata.dat 'select * from notes_main')"
 
 # Shift+F9 is another key: it leaves the window alone.
 xdotool key shift+F9
