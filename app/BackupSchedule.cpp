@@ -20,9 +20,7 @@ BackupSchedule::BackupSchedule(const store::BackupFolder& folder, QObject* paren
 BackupSchedule::~BackupSchedule()
 {
     // A backup cut short leaves nothing behind; the next start takes it again.
-    m_cancel = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    cancel();
 }
 
 void BackupSchedule::startChecking(int firstDelayMs)
@@ -72,6 +70,12 @@ void BackupSchedule::wait()
 {
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void BackupSchedule::cancel()
+{
+    m_cancel = true;
+    wait();
 }
 
 } // namespace app

@@ -36,6 +36,8 @@ public:
     bool running() const { return m_thread.joinable(); }
     // Blocks until the running backup, if any, has ended (its outcome is still reported).
     void wait();
+    // Ends the running backup, if any, early and waits for it; it leaves nothing behind.
+    void cancel();
 
 signals:
     void finished(const store::BackupOutcome& outcome);

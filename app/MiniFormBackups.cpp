@@ -80,13 +80,18 @@ void TMiniForm::RestoreFromBackup1Click()
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    // Both read the file the restore replaces, and would hold it.
-    m_backupSchedule->wait();
+    // Both read the file the restore replaces, and would hold it. The day's backup, taken at
+    // leisure, is not waited for: the one below takes its place.
+    m_backupSchedule->cancel();
     waitForNoteList();
     // Restoring never destroys the file it replaces: the notes as they are go to a backup
-    // first, and nothing happens when that fails.
-    const store::BackupOutcome before =
-        store::takeBackup(folder, store::Clock::now().toUTC(), m_backupSchedule->options());
+    // first, and nothing happens when that fails. The user waits for this one: no rests.
+    store::BackupOptions urgent = m_backupSchedule->options();
+    urgent.cancel = nullptr;
+    urgent.pauseMs = 0;
+    urgent.restPerStep = 0;
+    urgent.pagesPerStep = 256;
+    const store::BackupOutcome before = store::takeBackup(folder, store::Clock::now().toUTC(), urgent);
     if (before.kind != store::BackupOutcome::Kind::Taken) {
         widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"),
                                 before.message + QStringLiteral("\n\nYour notes have not been changed."));
