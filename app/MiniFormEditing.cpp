@@ -7,6 +7,7 @@
 #include "store/CreationTime.h"
 #include "store/DeletedItems.h"
 #include "store/NoteEdit.h"
+#include "store/NoteInsert.h"
 #include "store/Statements.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -72,9 +73,8 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
     const qint32 wanted = categoryForNewNote(state);
-    const store::NewNote note =
-        store::insertFiledNote(form.database(), form.AQclipModify(), wanted,
-                               store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
+    const store::NewNote note = store::insertNewNote(form.database(), form.AQclipModify(), wanted,
+                                                     store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted)
         return QStringLiteral("Category gone: saved in Default");
