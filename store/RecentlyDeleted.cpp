@@ -66,15 +66,36 @@ StoredRow rowFromJson(const QJsonObject& object, const QStringList& columns)
 const QStringList kNoteColumns = {"id", "group_id", "isdone", "create_time", "content", "account_id", "record_time"};
 const QStringList kReminderColumns = {"clip_id", "remind_content", "remind_time", "type", "flag"};
 
+bool hasKeptTable(Query& modify)
+{
+    run(modify, sql::selectKeptTable);
+    modify.open();
+    const bool present = modify.recordCount() > 0;
+    modify.close();
+    return present;
+}
+
 qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, const QJsonObject& payload)
 {
-    run(modify, sql::createKeptTable);
-    modify.execSql();
-    run(modify, sql::insertKept);
-    modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    modify.setText(QStringLiteral("kind"), kind);
-    modify.setText(QStringLiteral("payload"), QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
-    modify.execSql();
+    const auto insert = [&] {
+        run(modify, sql::insertKept);
+        modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        modify.setText(QStringLiteral("kind"), kind);
+        modify.setText(QStringLiteral("payload"),
+                       QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
+        modify.execSql();
+    };
+    try {
+        insert();
+    } catch (const StoreError&) {
+        // The table is made when the file is opened for writing; another program may have
+        // dropped it since.
+        if (hasKeptTable(modify))
+            throw;
+        run(modify, sql::createKeptTable);
+        modify.execSql();
+        insert();
+    }
     run(modify, sql::selectLastKey);
     modify.open();
     const qint64 key = modify.value(0, 0).integer;
@@ -118,11 +139,7 @@ void forgetKept(Query& modify, qint64 key)
 
 std::vector<KeptItem> keptItems(Database& database, Query& modify)
 {
-    run(modify, sql::selectKeptTable);
-    modify.open();
-    const bool present = modify.recordCount() > 0;
-    modify.close();
-    if (!present)
+    if (!hasKeptTable(modify))
         return {};
     const QString oldest = Clock::now().toUTC().addDays(-kKeptDays).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     try {
