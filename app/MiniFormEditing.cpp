@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <algorithm>
+#include <optional>
 
 namespace app {
 
@@ -52,6 +53,20 @@ void selectCurrentNoteRow(TMiniForm& form)
             return;
         }
     }
+}
+
+// The first note row at or after `row`, else the last one before it, passing by the rows of
+// note `passedBy`; -1 when there is none.
+int noteRowFrom(const NoteGrid& grid, int row, std::optional<qint32> passedBy = std::nullopt)
+{
+    const auto isNote = [&](int r) { return grid.rowKind(r) == NoteGrid::RowKind::Note && grid.rowTag(r) != passedBy; };
+    for (int r = std::max(row, 0); r < grid.rowCount(); ++r)
+        if (isNote(r))
+            return r;
+    for (int r = std::min(row, grid.rowCount() - 1); r >= 0; --r)
+        if (isNote(r))
+            return r;
+    return -1;
 }
 
 // The side of the notes the list shows: copies in the Search category, real notes elsewhere.
@@ -266,13 +281,8 @@ void TMiniForm::deleteShownNote()
     }
     // The note that takes its place is the next one in the list, else the one before: found
     // by id, since the rows move when a day's run goes with it.
-    qint32 successor = 0;
-    for (int r = row + 1; r < sgContents->rowCount() && successor == 0; ++r)
-        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
-            successor = sgContents->rowTag(r);
-    for (int r = row - 1; r >= 0 && successor == 0; --r)
-        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
-            successor = sgContents->rowTag(r);
+    const int successorRow = noteRowFrom(*sgContents, row, noteId);
+    const qint32 successor = successorRow < 0 ? 0 : sgContents->rowTag(successorRow);
     const bool deleted = guarded([&] {
         auto note = store::deleteNoteKeeping(database(), AQclipModify(), noteId, shownSide(m_state));
         if (note) {
@@ -302,13 +312,7 @@ void TMiniForm::deleteShownNote()
 void TMiniForm::selectNoteRowFrom(int row)
 {
     NoteGrid& grid = *sgContents;
-    int chosen = -1;
-    for (int r = std::max(row, 0); r < grid.rowCount() && chosen < 0; ++r)
-        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
-            chosen = r;
-    for (int r = std::min(row, grid.rowCount() - 1); r >= 0 && chosen < 0; --r)
-        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
-            chosen = r;
+    const int chosen = noteRowFrom(grid, row);
     if (chosen < 0) {
         m_state.CurNoteId = 0;
         m_state.ApplyMode = QStringLiteral("I");
