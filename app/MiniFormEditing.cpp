@@ -69,6 +69,13 @@ int noteRowFrom(const NoteGrid& grid, int row, std::optional<qint32> passedBy = 
     return -1;
 }
 
+// Another program changed the file: the list is read again, so that a step goes through the
+// notes as they are now, not to one it deleted. Returns false when reading failed.
+bool takeUpChangesElsewhere(TMiniForm& form)
+{
+    return !form.AQclipQuery().changedElsewhere() || form.guarded([&form] { form.sendReloadNoteList(); });
+}
+
 // The side of the notes the list shows: copies in the Search category, real notes elsewhere.
 store::sql::Side shownSide(const SharedState& state)
 {
@@ -255,8 +262,7 @@ void TMiniForm::imgDeleteClick()
         memoContent->document()->setModified(false);
         imgBrowseModeClick();
         // The list shown next is the file's as it is now, without notes deleted elsewhere.
-        if (AQclipQuery().changedElsewhere())
-            guarded([this] { sendReloadNoteList(); });
+        takeUpChangesElsewhere(*this);
         selectNoteRowFrom(sgContents->currentRow());
         return;
     }
@@ -339,11 +345,9 @@ void TMiniForm::imgPreClick()
 {
     if (!keepTypedText())
         return;
-    store::NoteList& list = AQclipQuery();
-    // Another program changed the file: the step goes through the notes as they are now, not
-    // to one it deleted.
-    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+    if (!takeUpChangesElsewhere(*this))
         return;
+    store::NoteList& list = AQclipQuery();
     if (!list.bof()) {
         list.prior();
         showCursorNote(*this);
@@ -355,11 +359,9 @@ void TMiniForm::imgNextClick()
 {
     if (!keepTypedText())
         return;
-    store::NoteList& list = AQclipQuery();
-    // Another program changed the file: the step goes through the notes as they are now, not
-    // to one it deleted.
-    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+    if (!takeUpChangesElsewhere(*this))
         return;
+    store::NoteList& list = AQclipQuery();
     if (!list.eof()) {
         // The last rows read so far may be followed by more: the step takes them in.
         const bool stepped = guarded([&] { list.next(); });
