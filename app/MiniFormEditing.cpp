@@ -7,6 +7,7 @@
 #include "store/CreationTime.h"
 #include "store/DeletedItems.h"
 #include "store/NoteEdit.h"
+#include "store/NoteInsert.h"
 #include "store/Statements.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <algorithm>
+#include <optional>
 
 namespace app {
 
@@ -53,6 +55,27 @@ void selectCurrentNoteRow(TMiniForm& form)
     }
 }
 
+// The first note row at or after `row`, else the last one before it, passing by the rows of
+// note `passedBy`; -1 when there is none.
+int noteRowFrom(const NoteGrid& grid, int row, std::optional<qint32> passedBy = std::nullopt)
+{
+    const auto isNote = [&](int r) { return grid.rowKind(r) == NoteGrid::RowKind::Note && grid.rowTag(r) != passedBy; };
+    for (int r = std::max(row, 0); r < grid.rowCount(); ++r)
+        if (isNote(r))
+            return r;
+    for (int r = std::min(row, grid.rowCount() - 1); r >= 0; --r)
+        if (isNote(r))
+            return r;
+    return -1;
+}
+
+// Another program changed the file: the list is read again, so that a step goes through the
+// notes as they are now, not to one it deleted. Returns false when reading failed.
+bool takeUpChangesElsewhere(TMiniForm& form)
+{
+    return !form.AQclipQuery().changedElsewhere() || form.guarded([&form] { form.sendReloadNoteList(); });
+}
+
 // The side of the notes the list shows: copies in the Search category, real notes elsewhere.
 store::sql::Side shownSide(const SharedState& state)
 {
@@ -72,9 +95,8 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
     const qint32 wanted = categoryForNewNote(state);
-    const store::NewNote note =
-        store::insertFiledNote(form.database(), form.AQclipModify(), wanted,
-                               store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
+    const store::NewNote note = store::insertNewNote(form.database(), form.AQclipModify(), wanted,
+                                                     store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted)
         return QStringLiteral("Category gone: saved in Default");
@@ -240,8 +262,7 @@ void TMiniForm::imgDeleteClick()
         memoContent->document()->setModified(false);
         imgBrowseModeClick();
         // The list shown next is the file's as it is now, without notes deleted elsewhere.
-        if (AQclipQuery().changedElsewhere())
-            guarded([this] { sendReloadNoteList(); });
+        takeUpChangesElsewhere(*this);
         selectNoteRowFrom(sgContents->currentRow());
         return;
     }
@@ -266,13 +287,8 @@ void TMiniForm::deleteShownNote()
     }
     // The note that takes its place is the next one in the list, else the one before: found
     // by id, since the rows move when a day's run goes with it.
-    qint32 successor = 0;
-    for (int r = row + 1; r < sgContents->rowCount() && successor == 0; ++r)
-        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
-            successor = sgContents->rowTag(r);
-    for (int r = row - 1; r >= 0 && successor == 0; --r)
-        if (sgContents->rowKind(r) == NoteGrid::RowKind::Note && sgContents->rowTag(r) != noteId)
-            successor = sgContents->rowTag(r);
+    const int successorRow = noteRowFrom(*sgContents, row, noteId);
+    const qint32 successor = successorRow < 0 ? 0 : sgContents->rowTag(successorRow);
     const bool deleted = guarded([&] {
         auto note = store::deleteNoteKeeping(database(), AQclipModify(), noteId, shownSide(m_state));
         if (note) {
@@ -302,13 +318,7 @@ void TMiniForm::deleteShownNote()
 void TMiniForm::selectNoteRowFrom(int row)
 {
     NoteGrid& grid = *sgContents;
-    int chosen = -1;
-    for (int r = std::max(row, 0); r < grid.rowCount() && chosen < 0; ++r)
-        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
-            chosen = r;
-    for (int r = std::min(row, grid.rowCount() - 1); r >= 0 && chosen < 0; --r)
-        if (grid.rowKind(r) == NoteGrid::RowKind::Note)
-            chosen = r;
+    const int chosen = noteRowFrom(grid, row);
     if (chosen < 0) {
         m_state.CurNoteId = 0;
         m_state.ApplyMode = QStringLiteral("I");
@@ -335,11 +345,9 @@ void TMiniForm::imgPreClick()
 {
     if (!keepTypedText())
         return;
-    store::NoteList& list = AQclipQuery();
-    // Another program changed the file: the step goes through the notes as they are now, not
-    // to one it deleted.
-    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+    if (!takeUpChangesElsewhere(*this))
         return;
+    store::NoteList& list = AQclipQuery();
     if (!list.bof()) {
         list.prior();
         showCursorNote(*this);
@@ -351,11 +359,9 @@ void TMiniForm::imgNextClick()
 {
     if (!keepTypedText())
         return;
-    store::NoteList& list = AQclipQuery();
-    // Another program changed the file: the step goes through the notes as they are now, not
-    // to one it deleted.
-    if (list.changedElsewhere() && !guarded([this] { sendReloadNoteList(); }))
+    if (!takeUpChangesElsewhere(*this))
         return;
+    store::NoteList& list = AQclipQuery();
     if (!list.eof()) {
         // The last rows read so far may be followed by more: the step takes them in.
         const bool stepped = guarded([&] { list.next(); });

@@ -59,6 +59,7 @@ void TMiniForm::OpenDueReminders()
     if (!m_remindersFileVersion)
         m_remindersFileVersion = new NotesFileVersion(database(), this);
     m_remindersFileVersion->markRead();
+    m_remindersCheckedKept = false;
     // Start-up opens the snapshot first; from then on the minute check runs until exit.
     if (!tmRemind->isActive())
         tmRemind->start();
@@ -129,7 +130,7 @@ QString TMiniForm::remindersCheckedBefore()
 
 void TMiniForm::keepRemindersChecked()
 {
-    guarded([this] {
+    m_remindersCheckedKept = guarded([this] {
         store::Query& query = AQclipModify();
         store::Database::Transaction transaction(database());
         query.close();
@@ -181,7 +182,12 @@ void TMiniForm::tmRemindTimer()
     // taken before the first window opens: while it is open, the snapshot may be read again.
     const QDateTime now = store::Clock::now();
     const std::vector<int> due = m_shownReminders.takeDue(rows, now);
-    if (!rows.empty())
+    // The next start shows what fell due after the minute the file keeps. It is kept before
+    // a reminder shows, so none shows twice; and at the first check after the pending
+    // reminders were read, since the file may keep an older minute or none then (a first
+    // start, a restored backup, another program), which would show again what this run
+    // showed, or show nothing that falls due while the program is closed.
+    if (!due.empty() || !m_remindersCheckedKept)
         keepRemindersChecked();
     // Due before this run began (the program was not running then), or shown more than a
     // minute after its minute (the machine slept).

@@ -2,6 +2,7 @@
 
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
+#include "store/Statements.h"
 #include "store/StoreMessages.h"
 
 #include <QDateTime>
@@ -113,7 +114,7 @@ void Database::open()
         runAll(m_handle, QStringLiteral("pragma synchronous=full"), m_path);
         registerSqlFunctions(m_handle);
         if (access == SQLITE_OPEN_READWRITE)
-            addMissingListIndexes();
+            addMissingTablesAndIndexes();
     } catch (...) {
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
@@ -123,14 +124,19 @@ void Database::open()
 
 // Without its index a list is sorted whole before its first row can be shown: at a
 // million notes a second at every start. The index is made once, the first time such a
-// file is opened; other programs that read or write the file go on working with it. A file
+// file is opened; other programs that read or write the file go on working with it. So is
+// the table that keeps deleted items for Undo, which a Delete then need not make. A file
 // that is busy or full keeps working without, and the next start tries again.
-void Database::addMissingListIndexes()
+void Database::addMissingTablesAndIndexes()
 {
-    for (const QString& statement : schema::listIndexStatements()) {
+    QStringList statements = schema::listIndexStatements();
+    statements << sql::createKeptTable;
+    for (const QString& statement : statements) {
+        // "create index|table if not exists NAME ..."
+        const QString type = statement.section(QLatin1Char(' '), 1, 1);
         const QString name = statement.section(QLatin1Char(' '), 5, 5);
         const QByteArray check =
-            QStringLiteral("select 1 from sqlite_master where type='index' and name='%1'").arg(name).toUtf8();
+            QStringLiteral("select 1 from sqlite_master where type='%1' and name='%2'").arg(type, name).toUtf8();
         sqlite3_stmt* exists = nullptr;
         bool present = true;
         if (sqlite3_prepare_v2(m_handle, check.constData(), -1, &exists, nullptr) == SQLITE_OK)
@@ -141,9 +147,9 @@ void Database::addMissingListIndexes()
         sqlite3_busy_timeout(m_handle, 0);
         const QByteArray create = statement.toUtf8();
         if (sqlite3_exec(m_handle, create.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
-            qCInfo(lcStore) << "added the index" << name << "to" << m_path;
+            qCInfo(lcStore) << "added the" << qPrintable(type) << name << "to" << m_path;
         else
-            qCWarning(lcStore) << "could not add the index" << name << ":" << sqlite3_errmsg(m_handle);
+            qCWarning(lcStore) << "could not add the" << qPrintable(type) << name << ":" << sqlite3_errmsg(m_handle);
         sqlite3_busy_timeout(m_handle, m_busyTimeoutMs);
     }
 }

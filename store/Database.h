@@ -59,7 +59,7 @@ public:
 
 private:
     void open();
-    void addMissingListIndexes();
+    void addMissingTablesAndIndexes();
     void createFile();
     void checkSchema();
 

@@ -2,7 +2,6 @@
 
 #include "store/CategoryNames.h"
 #include "store/Clock.h"
-#include "store/NoteEdit.h"
 #include "store/NoteInsert.h"
 #include "store/RecentlyDeleted.h"
 

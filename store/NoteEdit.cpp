@@ -42,39 +42,7 @@ void updateText(Query& modify, qint32 noteId, sql::Side side, const QString& tex
     modify.execSql();
 }
 
-qint32 insertText(Query& modify, qint32 groupId, const QString& createTime, const QString& text, qint32 idsHeldUpTo)
-{
-    const qint32 newId = nextNoteId(modify, idsHeldUpTo);
-    modify.addLine(sql::insertNote(newId, groupId));
-    modify.setText(kContent, text);
-    modify.setText(QStringLiteral("create_time"), createTime);
-    modify.execSql();
-    return newId;
-}
-
 } // namespace
-
-qint32 existingCategoryOr0(Query& modify, qint32 groupId)
-{
-    if (groupId == 0)
-        return 0;
-    run(modify, sql::selectGroupById(groupId));
-    modify.open();
-    const bool exists = modify.recordCount() > 0;
-    modify.close();
-    return exists ? groupId : 0;
-}
-
-NewNote insertFiledNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
-                        const QString& text, qint32 idsHeldUpTo)
-{
-    Database::Transaction transaction(database);
-    NewNote note;
-    note.groupId = existingCategoryOr0(modify, groupId);
-    note.id = insertText(modify, note.groupId, createTime, text, idsHeldUpTo);
-    transaction.commit();
-    return note;
-}
 
 AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, qint32 groupId,
                       const QString& createTime, qint32 idsHeldUpTo)
@@ -109,12 +77,12 @@ AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, c
     applied.outcome = stored ? AppliedEdit::Outcome::ChangedElsewhere : AppliedEdit::Outcome::NoteGone;
     if (copy)
         groupId = stored ? stored->groupId : 0;
-    applied.groupId = existingCategoryOr0(modify, groupId);
-    const qint32 newId = insertText(modify, applied.groupId, createTime, text, idsHeldUpTo);
-    applied.noteId = newId;
+    const NewNote note = insertNoteInTransaction(modify, groupId, createTime, text, idsHeldUpTo);
+    applied.groupId = note.groupId;
+    applied.noteId = note.id;
     if (copy) {
         // The copy now stands for the new note; a stale copy under that id would be a second.
-        const qint32 copyId = newId + sql::kCopyIdOffset;
+        const qint32 copyId = note.id + sql::kCopyIdOffset;
         if (copyId != edit.noteId) { // the new note may take the old one's id back
             run(modify, sql::deleteNote(copyId, sql::Side::Copy));
             modify.execSql();

@@ -33,18 +33,4 @@ struct AppliedEdit {
 AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, qint32 groupId,
                       const QString& createTime, qint32 idsHeldUpTo);
 
-struct NewNote {
-    qint32 id = 0;
-    qint32 groupId = 0; // where it was filed: Default when its category was gone
-};
-
-// Makes a new note in `groupId`, or in Default when another program deleted that category
-// meanwhile: a note filed under no category would be on no tab.
-NewNote insertFiledNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
-                        const QString& text, qint32 idsHeldUpTo);
-
-// The category a new note can be filed under now: `groupId` when a category row holds it (or
-// it is Default), else Default. Run it inside the write transaction that inserts the note.
-qint32 existingCategoryOr0(Query& modify, qint32 groupId);
-
 } // namespace store

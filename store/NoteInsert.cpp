@@ -18,19 +18,41 @@ qint32 nextNoteId(Query& modify, qint32 idsHeldUpTo)
     return newId;
 }
 
-qint32 insertNewNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
-                     const QString& content, qint32 idsHeldUpTo, const std::function<void()>& idChosen)
+qint32 existingCategoryOr0(Query& modify, qint32 groupId)
 {
-    Database::Transaction transaction(database);
-    const qint32 newId = nextNoteId(modify, idsHeldUpTo);
+    if (groupId == 0)
+        return 0;
+    modify.close();
+    modify.clearSql();
+    modify.addLine(sql::selectGroupById(groupId));
+    modify.open();
+    const bool exists = modify.recordCount() > 0;
+    modify.close();
+    return exists ? groupId : 0;
+}
+
+NewNote insertNoteInTransaction(Query& modify, qint32 groupId, const QString& createTime, const QString& content,
+                                qint32 idsHeldUpTo, const std::function<void()>& idChosen)
+{
+    NewNote note;
+    note.groupId = existingCategoryOr0(modify, groupId);
+    note.id = nextNoteId(modify, idsHeldUpTo);
     if (idChosen)
         idChosen();
-    modify.addLine(sql::insertNote(newId, groupId));
+    modify.addLine(sql::insertNote(note.id, note.groupId));
     modify.setText(QStringLiteral("content"), content);
     modify.setText(QStringLiteral("create_time"), createTime);
     modify.execSql();
+    return note;
+}
+
+NewNote insertNewNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
+                      const QString& content, qint32 idsHeldUpTo, const std::function<void()>& idChosen)
+{
+    Database::Transaction transaction(database);
+    const NewNote note = insertNoteInTransaction(modify, groupId, createTime, content, idsHeldUpTo, idChosen);
     transaction.commit();
-    return newId;
+    return note;
 }
 
 } // namespace store

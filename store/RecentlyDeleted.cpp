@@ -1,6 +1,7 @@
 #include "store/RecentlyDeleted.h"
 
 #include "store/Clock.h"
+#include "store/Statements.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,9 +10,6 @@
 namespace store {
 
 namespace {
-
-const QString kCreate = QStringLiteral(
-    "create table if not exists recently_deleted (key integer primary key, deleted_at text, kind text, payload text)");
 
 void run(Query& modify, const QString& statement)
 {
@@ -68,17 +66,37 @@ StoredRow rowFromJson(const QJsonObject& object, const QStringList& columns)
 const QStringList kNoteColumns = {"id", "group_id", "isdone", "create_time", "content", "account_id", "record_time"};
 const QStringList kReminderColumns = {"clip_id", "remind_content", "remind_time", "type", "flag"};
 
+bool hasKeptTable(Query& modify)
+{
+    run(modify, sql::selectKeptTable);
+    modify.open();
+    const bool present = modify.recordCount() > 0;
+    modify.close();
+    return present;
+}
+
 qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, const QJsonObject& payload)
 {
-    run(modify, kCreate);
-    modify.execSql();
-    run(modify,
-        QStringLiteral("insert into recently_deleted (deleted_at,kind,payload) values (:deleted_at,:kind,:payload)"));
-    modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    modify.setText(QStringLiteral("kind"), kind);
-    modify.setText(QStringLiteral("payload"), QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
-    modify.execSql();
-    run(modify, QStringLiteral("select last_insert_rowid() as key"));
+    const auto insert = [&] {
+        run(modify, sql::insertKept);
+        modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        modify.setText(QStringLiteral("kind"), kind);
+        modify.setText(QStringLiteral("payload"),
+                       QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
+        modify.execSql();
+    };
+    try {
+        insert();
+    } catch (const StoreError&) {
+        // The table is made when the file is opened for writing; another program may have
+        // dropped it since.
+        if (hasKeptTable(modify))
+            throw;
+        run(modify, sql::createKeptTable);
+        modify.execSql();
+        insert();
+    }
+    run(modify, sql::selectLastKey);
     modify.open();
     const qint64 key = modify.value(0, 0).integer;
     modify.close();
@@ -115,29 +133,24 @@ void forgetKept(Query& modify, qint64 key)
 {
     if (key == 0)
         return;
-    run(modify, QStringLiteral("delete from recently_deleted where key=") + QString::number(key));
+    run(modify, sql::deleteKept(key));
     modify.execSql();
 }
 
 std::vector<KeptItem> keptItems(Database& database, Query& modify)
 {
-    run(modify, QStringLiteral("select name from sqlite_master where type='table' and name='recently_deleted'"));
-    modify.open();
-    const bool present = modify.recordCount() > 0;
-    modify.close();
-    if (!present)
+    if (!hasKeptTable(modify))
         return {};
     const QString oldest = Clock::now().toUTC().addDays(-kKeptDays).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     try {
         Database::Transaction transaction(database);
-        run(modify, QStringLiteral("delete from recently_deleted where deleted_at < ") + sql::quoted(oldest));
+        run(modify, sql::deleteKeptBefore(oldest));
         modify.execSql();
         transaction.commit();
     } catch (const StoreError&) {
         // A busy or read-only file keeps them a while longer.
     }
-    run(modify, QStringLiteral("select key,deleted_at,kind,payload from recently_deleted where deleted_at >= ") +
-                    sql::quoted(oldest) + QStringLiteral(" order by key"));
+    run(modify, sql::selectKeptSince(oldest));
     modify.open();
     std::vector<KeptItem> items;
     for (int row = 0; row < modify.recordCount(); ++row) {

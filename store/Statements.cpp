@@ -159,4 +159,20 @@ QString exportNotes(qint32 groupId)
     return kNoteColumns + QString::number(groupId);
 }
 
+QString deleteKept(qint64 key)
+{
+    return QStringLiteral("delete from recently_deleted where key=") + QString::number(key);
+}
+
+QString deleteKeptBefore(const QString& oldest)
+{
+    return QStringLiteral("delete from recently_deleted where deleted_at < ") + quoted(oldest);
+}
+
+QString selectKeptSince(const QString& oldest)
+{
+    return QStringLiteral("select key,deleted_at,kind,payload from recently_deleted where deleted_at >= ") +
+           quoted(oldest) + QStringLiteral(" order by key");
+}
+
 } // namespace store::sql

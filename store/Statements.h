@@ -112,5 +112,21 @@ QString selectOption(const QString& key);
 QString updateOption(const QString& key);
 // 19 and 20. The notes of a category for export: Default newest first, others in the store's order.
 QString exportNotes(qint32 groupId);
+// Deleted notes and categories kept for Undo in later runs (see RecentlyDeleted.h). Other
+// programs pass the table by.
+inline const QString createKeptTable = QStringLiteral(
+    "create table if not exists recently_deleted (key integer primary key, deleted_at text, kind text, payload text)");
+// Whether the file has the table at all.
+inline const QString selectKeptTable =
+    QStringLiteral("select name from sqlite_master where type='table' and name='recently_deleted'");
+// Parameters :deleted_at ("yyyy-MM-dd HH:mm:ss", UTC), :kind ("note" or "category"), :payload.
+inline const QString insertKept =
+    QStringLiteral("insert into recently_deleted (deleted_at,kind,payload) values (:deleted_at,:kind,:payload)");
+// The key the last insert was given.
+inline const QString selectLastKey = QStringLiteral("select last_insert_rowid() as key");
+QString deleteKept(qint64 key);
+// Items deleted before `oldest` are dropped, those since are read oldest first.
+QString deleteKeptBefore(const QString& oldest);
+QString selectKeptSince(const QString& oldest);
 
 } // namespace store::sql

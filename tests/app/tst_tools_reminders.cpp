@@ -49,6 +49,8 @@ void answerDisplays(QStringList& texts, int count)
     }
 }
 
+const QString kChecked = QStringLiteral("select optionvalue from options where optionname='reminders_checked'");
+
 const QString kNotes =
     QStringLiteral("insert into notes_main (id, group_id, create_time, content, record_time) values "
                    "(5, 0, '09:05 Mon, 07Dec2026', 'renew the passport', '2026-12-07 08:05:00.000')");
@@ -219,14 +221,63 @@ private slots:
         answerDisplays(shown, 2);
         window.form->tmRemindTimer();
         QCOMPARE(shown, QStringList{"Late, due 2026-12-07 09:10:\nmissed"});
-        QCOMPARE(window.column("select optionvalue from options where optionname='reminders_checked'"),
-                 QStringList{"2026-12-07 09:30"});
+        QCOMPARE(window.column(kChecked), QStringList{"2026-12-07 09:30"});
         widgets::Modal::clearQueuedAnswers();
 
         window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
         standAt("2026-12-07 09:31:10");
         QVERIFY(window.start());
         answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 1);
+        widgets::Modal::clearQueuedAnswers();
+    }
+
+    // The minute checked is kept when a reminder's minute comes, not every minute. A file that
+    // keeps none gets it at the first check all the same: a reminder falling due while the
+    // program is closed shows at the next start.
+    void theMinuteCheckedIsKeptAtTheFirstCheckAndWhenAReminderComes()
+    {
+        ToolsTestWindow window({kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                                       "values (5, 'while closed', '2026-12-07 10:00:00')")});
+        QVERIFY(window.start());
+        window.form->tmRemindTimer();
+        standAt("2026-12-07 09:05:00");
+        window.form->tmRemindTimer();
+        QCOMPARE(window.column(kChecked), QStringList{"2026-12-07 09:00"});
+
+        window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+        standAt("2026-12-07 10:30:00");
+        QVERIFY(window.start());
+        QStringList shown;
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{"Late, due 2026-12-07 10:00:\nwhile closed"});
+        QCOMPARE(window.column(kChecked), QStringList{"2026-12-07 10:30"});
+    }
+
+    // A file that comes to keep an older minute (a backup restored, another program) keeps
+    // this run's again at the next check: a reminder shown does not show again at the next start.
+    void aReminderShownStaysShownWhenTheFileGoesBack()
+    {
+        ToolsTestWindow window({kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                                       "values (5, 'shown', '2026-12-07 09:10:00')")});
+        QVERIFY(window.start());
+        QStringList shown;
+        answerDisplays(shown, 1);
+        standAt("2026-12-07 09:10:05");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{"shown"});
+        store::Database(window.dir.filePath(QStringLiteral("clipdata.dat")))
+            .execute(QStringLiteral("update options set optionvalue='2026-12-07 09:00' "
+                                    "where optionname='reminders_checked'"));
+        standAt("2026-12-07 09:11:05");
+        window.form->tmRemindTimer();
+
+        window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+        standAt("2026-12-07 09:30:00");
+        QVERIFY(window.start());
+        answerDisplays(shown, 1);
         window.form->tmRemindTimer();
         QCOMPARE(shown.size(), 1);
         widgets::Modal::clearQueuedAnswers();

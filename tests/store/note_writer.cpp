@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         try {
             const long long began = monotonicMicroseconds();
             const qint32 id =
-                store::insertNewNote(database, modify, 0, QStringLiteral("00:00 Mon, 07Dec2026"), text, 0, pause);
+                store::insertNewNote(database, modify, 0, QStringLiteral("00:00 Mon, 07Dec2026"), text, 0, pause).id;
             if (pauseMs > 0)
                 std::fprintf(stderr, "step %lld %lld\n", began, monotonicMicroseconds());
             std::printf("%d\t%s\n", id, text.toUtf8().toPercentEncoding().constData());

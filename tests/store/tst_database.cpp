@@ -2,9 +2,10 @@
 // without changing a byte of them; backing it up and restoring it.
 #include "store/CreationTime.h"
 #include "store/IntegrityCheck.h"
-#include "store/OnlineBackup.h"
 #include "store/NoteInsert.h"
+#include "store/OnlineBackup.h"
 #include "store/Query.h"
+#include "store/RecentlyDeleted.h"
 #include "store/SqlFunctions.h"
 #include "store/Statements.h"
 
@@ -226,6 +227,40 @@ private slots:
         QFile::setPermissions(locked, permissions);
         QCOMPARE(testing::fileDigest(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("clipdata.dat")});
+    }
+
+    // The table that keeps deleted notes for Undo is made when the file is opened for
+    // writing, not by every Delete. Dropped by another program meanwhile, it is made again by
+    // the Delete, which still keeps its note; a read-only file without it opens unchanged.
+    void keptTableIsMadeAtOpenAndAgainWhenDropped()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        const char* const hasTable = "select count(*) from sqlite_master where name='recently_deleted'";
+        {
+            Database database(path);
+            Query query(database);
+            const qint32 id = insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("gone")).id;
+            insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("kept"));
+            QCOMPARE(fileScalar(path, hasTable), QStringLiteral("1"));
+            damage(path, "drop table recently_deleted");
+            const std::optional<DeletedNote> deleted = deleteNoteKeeping(database, query, id, sql::Side::Real);
+            QVERIFY(deleted && deleted->keptKey != 0);
+            QCOMPARE(keptItems(database, query).size(), size_t(1));
+        }
+        damage(path, "drop table recently_deleted");
+        QFile::setPermissions(path, QFile::ReadOwner);
+        const QByteArray before = testing::fileDigest(path);
+        {
+            Database database(path);
+            Query query(database);
+            query.addLine(sql::listNotes(0));
+            query.open();
+            QCOMPARE(query.fieldAsString(QStringLiteral("content")), QStringLiteral("kept"));
+            QVERIFY(keptItems(database, query).empty());
+        }
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(testing::fileDigest(path), before);
     }
 
     void fullDiskRefusesTheNoteAndKeepsTheFile()

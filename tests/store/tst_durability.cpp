@@ -165,7 +165,8 @@ private slots:
         store::Query modify(db.database());
         QElapsedTimer waited;
         waited.start();
-        const qint32 id = store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine"));
+        const qint32 id =
+            store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine")).id;
         QVERIFY(waited.elapsed() > 500);
         QCOMPARE(id, 501); // allocated after the tool's note was committed
         QVERIFY(cli.waitForFinished());
@@ -197,7 +198,7 @@ private slots:
         QVERIFY(cli.waitForFinished(15000));
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from notes_main")), QStringLiteral("0"));
         // The connection is usable again once the lock is gone.
-        QCOMPARE(store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine")), 1);
+        QCOMPARE(store::insertNewNote(db.database(), modify, 0, QStringLiteral("t"), QStringLiteral("mine")).id, 1);
     }
 };
 
