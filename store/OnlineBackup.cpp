@@ -146,8 +146,9 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
             const int remaining = sqlite3_backup_remaining(backup);
             if (lastRemaining >= 0 && remaining > lastRemaining && ++restarts > options.maxRestarts) {
                 sqlite3_backup_finish(backup);
-                return failed(Kind::Failed,
-                              QStringLiteral("Backup put off: the notes file kept changing while it was copied."));
+                // The status line holds about thirty characters; the next hourly look tries again.
+                qCInfo(lcBackup) << "backup put off after" << restarts << "restarts: the file kept changing";
+                return failed(Kind::Failed, QStringLiteral("Backup later: file kept changing"));
             }
             lastRemaining = remaining;
         }
