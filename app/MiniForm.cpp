@@ -71,9 +71,7 @@ bool TMiniForm::FormCreate()
         // window is up, not a minute later.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { tmRemindTimer(); });
         registerHotKey();
-        m_state.NoteFont = widgets::FontValue::defaultFont();
-        LoadNoteFont();
-        applyMemoFont();
+        readNoteFont();
         // Started once the window is up, so the check does not compete with the first
         // reading of the list and the window's first appearance.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
@@ -150,6 +148,15 @@ void TMiniForm::registerHotKey()
     m_hotKey = platform::GlobalHotKey::create();
     connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this, &TMiniForm::hotKeyPressed);
     m_hotKey->registerF9(); // failure is not reported: the program runs without a hot key
+}
+
+// The notes' font as the file keeps it, over the default for what it does not keep.
+void TMiniForm::readNoteFont()
+{
+    m_state.NoteFont = widgets::FontValue::defaultFont();
+    LoadNoteFont();
+    applyMemoFont();
+    sgContents->viewport()->update();
 }
 
 void TMiniForm::applyMemoFont()

@@ -194,6 +194,8 @@ public:
     // kept; and keeping this run's (when a reminder's minute has come, see tmRemindTimer).
     QString remindersCheckedBefore();
     void keepRemindersChecked();
+    void keepRemindersCheckedAtExit();
+    void writeRemindersChecked();
     void LoadNoteFont();
     void Options1Click();
     void Export1Click();
@@ -252,6 +254,7 @@ private:
     void takeBackActivation();
     void reloadIfFileChanged();
     void applyMemoFont();
+    void readNoteFont();
     void installMemoKeys();
     void startIntegrityCheck();
     void buildUndoEntry();

@@ -24,7 +24,7 @@ constexpr int kFirstBackupDelayMs = 30000;
 
 QString shownMoment(const store::BackupEntry& backup)
 {
-    return backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy hh:mm"));
+    return backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy hh:mm:ss"));
 }
 
 } // namespace
@@ -71,9 +71,10 @@ void TMiniForm::RestoreFromBackup1Click()
         return;
     const store::BackupEntry backup = backups[size_t(*chosen)];
     const QString when = shownMoment(backup);
-    const QString question = QStringLiteral("Replace all notes, categories and reminders with the backup of %1 "
-                                            "(%2 notes)?\n\nYour notes as they are now are backed up first.")
-                                 .arg(when, QLocale().toString(backup.notes));
+    const QString question =
+        QStringLiteral("Replace all notes, categories, reminders and options with the backup of %1 "
+                       "(%2 notes)?\n\nYour notes as they are now are backed up first.")
+            .arg(when, QLocale().toString(backup.notes));
     if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"), question,
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -114,11 +115,15 @@ void TMiniForm::RestoreFromBackup1Click()
         AQclipQuery().reread(m_state.CurGroupId);
         showSelectedCategory();
         OpenDueReminders();
+        readNoteFont();
     });
+    // The restored file keeps the minute of its backup: reminders this run showed since then
+    // would show again at the next start.
+    keepRemindersChecked();
     m_fileVersion->markRead();
     // The status line holds about thirty characters beside the mode.
     pnlStatus1->setText(QStringLiteral("Restored: ") +
-                        backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm")));
+                        backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss")));
 }
 
 } // namespace app

@@ -407,6 +407,7 @@ void TMiniForm::restoreDraft(const QString& text)
 void TMiniForm::storeBeforeExit()
 {
     keepTypedText();
+    keepRemindersCheckedAtExit();
 }
 
 void TMiniForm::Copy1Click()

@@ -11,13 +11,17 @@
 #include "dialogs/ShowRemindForm.h"
 #include "store/Clock.h"
 #include "store/Statements.h"
+#include "store/StoreError.h"
 #include "widgets/Modal.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 namespace app {
 
@@ -128,21 +132,39 @@ QString TMiniForm::remindersCheckedBefore()
     return dialogs::reminderMinute(checked.toLatin1()) == checked.toLatin1() ? checked : QString();
 }
 
+void TMiniForm::writeRemindersChecked()
+{
+    store::Query& query = AQclipModify();
+    store::Database::Transaction transaction(database());
+    query.close();
+    query.clearSql();
+    query.addLine(store::sql::deleteRemindersChecked);
+    query.execSql();
+    query.clearSql();
+    query.addLine(store::sql::insertRemindersChecked);
+    query.setText(QStringLiteral("checked"), m_remindersCheckedMinute);
+    query.execSql();
+    transaction.commit();
+    m_remindersCheckedKept = true;
+}
+
 void TMiniForm::keepRemindersChecked()
 {
-    m_remindersCheckedKept = guarded([this] {
-        store::Query& query = AQclipModify();
-        store::Database::Transaction transaction(database());
-        query.close();
-        query.clearSql();
-        query.addLine(store::sql::deleteRemindersChecked);
-        query.execSql();
-        query.clearSql();
-        query.addLine(store::sql::insertRemindersChecked);
-        query.setText(QStringLiteral("checked"), m_remindersCheckedMinute);
-        query.execSql();
-        transaction.commit();
-    });
+    m_remindersCheckedKept = guarded([this] { writeRemindersChecked(); });
+}
+
+// A run that ends before its first minute's check would leave the file with an older minute or
+// none: the next start would show again what this run showed, or nothing of what falls due
+// while the program is closed. Said in the log only: the program is on its way out.
+void TMiniForm::keepRemindersCheckedAtExit()
+{
+    if (m_remindersCheckedKept || m_remindersCheckedMinute.isEmpty())
+        return;
+    try {
+        writeRemindersChecked();
+    } catch (const store::StoreError& error) {
+        qCWarning(lcApp) << "the minute the reminders were checked in was not kept:" << error.what();
+    }
 }
 
 bool TMiniForm::reminderStillStored(int snapshotRow)

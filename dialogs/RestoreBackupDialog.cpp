@@ -40,7 +40,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     const QLocale locale;
     for (const store::BackupEntry& backup : backups) {
         auto* item = new QTreeWidgetItem(lstBackups);
-        item->setText(0, backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy  hh:mm")));
+        item->setText(0, backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy  hh:mm:ss")));
         item->setText(1, locale.toString(backup.notes));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }

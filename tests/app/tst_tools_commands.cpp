@@ -2,9 +2,11 @@
 
 #include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
-#include "dialogs/RestoreBackupDialog.h"
 #include "dialogs/FrmAbout.h"
 #include "dialogs/NotePrint.h"
+#include "dialogs/ReminderSchedule.h"
+#include "dialogs/RestoreBackupDialog.h"
+#include "store/Clock.h"
 #include "widgets/Modal.h"
 
 #include <QCoreApplication>
@@ -185,6 +187,7 @@ private slots:
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         const auto unset = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
         ToolsTestWindow window({kNotes});
+        const QString startMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
         QVERIFY(window.start());
         app::BackupSchedule& schedule = *window.form->backupSchedule();
         QVERIFY(schedule.folder().folder().startsWith(dataHome.path()));
@@ -192,7 +195,7 @@ private slots:
             QVERIFY(schedule.start());
             QTRY_VERIFY(!schedule.running());
         };
-        backUp(); // three notes
+        backUp();                                  // three notes
         window.form->sgContents->setCurrentRow(2); // "older", note 1
         window.form->Deletenote1Click();
         QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
@@ -238,6 +241,11 @@ private slots:
             shown << QString::number(window.form->sgContents->rowTag(row));
         QVERIFY2(shown.contains(QStringLiteral("1")), qPrintable(shown.join(',')));
         QVERIFY(!window.form->actUndoDelete->isEnabled());
+        // The minute the reminders were checked in is this run's, which the backup did not keep.
+        const QStringList checked =
+            window.column(QStringLiteral("select optionvalue from options where optionname='reminders_checked'"));
+        QCOMPARE(checked.size(), 1);
+        QVERIFY2(checked.front() >= startMinute, qPrintable(checked.front()));
         // The newest backup is the file as it was before the restore.
         const std::vector<store::BackupEntry> after = schedule.folder().list();
         QCOMPARE(int(after.size()), store::BackupFolder::kKept);

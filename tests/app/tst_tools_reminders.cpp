@@ -254,6 +254,25 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown, QStringList{"Late, due 2026-12-07 10:00:\nwhile closed"});
         QCOMPARE(window.column(kChecked), QStringList{"2026-12-07 10:30"});
+        widgets::Modal::clearQueuedAnswers();
+
+        // A run ended before its first check keeps its minute all the same.
+        store::Database(window.dir.filePath(QStringLiteral("clipdata.dat")))
+            .execute(QStringLiteral("delete from options where optionname='reminders_checked'; "
+                                    "insert into remind (clip_id, remind_content, remind_time) "
+                                    "values (5, 'after a short run', '2026-12-07 11:00:00')"));
+        window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+        standAt("2026-12-07 10:40:00");
+        QVERIFY(window.start());
+        window.form->storeBeforeExit();
+        QCOMPARE(window.column(kChecked), QStringList{"2026-12-07 10:40"});
+        window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+        standAt("2026-12-07 11:30:00");
+        QVERIFY(window.start());
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.last(), QStringLiteral("Late, due 2026-12-07 11:00:\nafter a short run"));
+        widgets::Modal::clearQueuedAnswers();
     }
 
     // A file that comes to keep an older minute (a backup restored, another program) keeps
