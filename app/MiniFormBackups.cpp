@@ -73,8 +73,9 @@ void TMiniForm::RestoreFromBackup1Click()
     const QString when = shownMoment(backup);
     const QString question =
         QStringLiteral("Replace all notes, categories, reminders and options with the backup of %1 "
-                       "(%2 notes)?\n\nYour notes as they are now are backed up first.")
-            .arg(when, QLocale().toString(backup.notes));
+                       "(%2 %3)?\n\nYour notes as they are now are backed up first.")
+            .arg(when, QLocale().toString(backup.notes),
+                 backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
     if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"), question,
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
