@@ -13,12 +13,22 @@ fail() {
 }
 
 # Makes an empty folder and goes there; at exit the program (pid), a window manager
-# (wm_pid) where one was started, and the folder go with the test.
+# (wm_pid) where one was started, and the folder go with the test. The program writes its
+# last state into the folder as it ends, so the folder goes only once the program has.
 pid=""
 wm_pid=""
+end_test() {
+    kill $pid $wm_pid 2>/dev/null || true
+    for _ in $(seq 1 100); do
+        [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
 enter_empty_folder() {
     work=$(mktemp -d)
-    trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+    trap end_test EXIT
     cd "$work"
 }
 
