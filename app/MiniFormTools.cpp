@@ -60,10 +60,15 @@ void TMiniForm::OpenDueReminders()
         m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
         m_remindersStartedAt = store::Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
     }
-    if (!m_remindersFileVersion)
+    // The file may keep an older minute than this run's, or none: at start, and after another
+    // program wrote it (a backup put back, the row set back). This run's own writes leave it.
+    if (!m_remindersFileVersion) {
         m_remindersFileVersion = new NotesFileVersion(database(), this);
+        m_remindersCheckedKept = false;
+    } else if (m_remindersFileVersion->changedSinceRead()) {
+        m_remindersCheckedKept = false;
+    }
     m_remindersFileVersion->markRead();
-    m_remindersCheckedKept = false;
     // Start-up opens the snapshot first; from then on the minute check runs until exit.
     if (!tmRemind->isActive())
         tmRemind->start();
@@ -205,10 +210,9 @@ void TMiniForm::tmRemindTimer()
     const QDateTime now = store::Clock::now();
     const std::vector<int> due = m_shownReminders.takeDue(rows, now);
     // The next start shows what fell due after the minute the file keeps. It is kept before
-    // a reminder shows, so none shows twice; and at the first check after the pending
-    // reminders were read, since the file may keep an older minute or none then (a first
-    // start, a restored backup, another program), which would show again what this run
-    // showed, or show nothing that falls due while the program is closed.
+    // a reminder shows, so none shows twice; and at the first check after the file came to
+    // keep an older minute or none (a first start, another program), which would show again
+    // what this run showed, or show nothing that falls due while the program is closed.
     if (!due.empty() || !m_remindersCheckedKept)
         keepRemindersChecked();
     // Due before this run began (the program was not running then), or shown more than a
