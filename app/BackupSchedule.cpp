@@ -35,10 +35,9 @@ void BackupSchedule::stopChecking()
 
 bool BackupSchedule::startIfDue()
 {
-    const std::optional<QDateTime> newest = m_folder.newest();
-    // A clock set back makes the newest lie in the future: a day from it is not waited for.
     const QDateTime now = store::Clock::now().toUTC();
-    if (newest && newest->secsTo(now) < kIntervalSecs && *newest <= now)
+    const std::optional<QDateTime> newest = m_folder.newest(now);
+    if (newest && newest->secsTo(now) < kIntervalSecs)
         return false;
     return start();
 }

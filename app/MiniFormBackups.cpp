@@ -58,6 +58,12 @@ void TMiniForm::RestoreFromBackup1Click()
     // The memo may hold text not applied yet, which the restore would leave without a note.
     if (!m_state.InBrowseMode || !m_backupSchedule)
         return;
+    // No backup may start, end or rotate the folder while the user chooses: the backup chosen
+    // could go. A day's backup cut short here is taken at a later hourly look.
+    m_backupSchedule->stopChecking();
+    m_backupSchedule->cancel();
+    const auto resumeChecking =
+        qScopeGuard([this] { m_backupSchedule->startChecking(BackupSchedule::kCheckIntervalMs); });
     const store::BackupFolder& folder = m_backupSchedule->folder();
     const std::vector<store::BackupEntry> backups = folder.list();
     if (backups.empty()) {
@@ -82,9 +88,7 @@ void TMiniForm::RestoreFromBackup1Click()
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    // Both read the file the restore replaces, and would hold it. The day's backup, taken at
-    // leisure, is not waited for: the one below takes its place.
-    m_backupSchedule->cancel();
+    // It reads the file the restore replaces, and would hold it.
     waitForNoteList();
     // Restoring never destroys the file it replaces: the notes as they are go to a backup
     // first, and nothing happens when that fails. The user waits for this one: no rests.

@@ -7,6 +7,7 @@
 #include "widgets/TabSet.h"
 
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 
@@ -135,12 +136,16 @@ void TMiniForm::RecentlyDeleted1Click()
     // are Ctrl+Z's alone).
     std::vector<size_t> shown;
     QList<dialogs::DeletedEntry> entries;
+    QHash<qint32, QString> categories; // a name read once, however many notes it held
     guarded([&] {
         for (size_t index = m_undo.size(); index-- > 0;) {
             const UndoDelete::Item& item = m_undo.at(index);
             dialogs::DeletedEntry entry;
             if (const auto* note = std::get_if<store::DeletedNote>(&item); note && note->keptKey != 0) {
-                entry.category = categoryName(AQclipModify(), columnOf(note->row, QStringLiteral("group_id")).toInt());
+                const qint32 groupId = columnOf(note->row, QStringLiteral("group_id")).toInt();
+                if (!categories.contains(groupId))
+                    categories.insert(groupId, categoryName(AQclipModify(), groupId));
+                entry.category = categories.value(groupId);
                 entry.text = columnOf(note->row, QStringLiteral("content")).toString();
                 entry.deletedAt = note->deletedAt;
             } else if (const auto* category = std::get_if<UndoDelete::Category>(&item)) {

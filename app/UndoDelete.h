@@ -30,8 +30,6 @@ public:
         m_items.emplace_back(std::in_place_type<std::decay_t<T>>, std::forward<T>(item));
     }
     const Item& at(size_t index) const { return m_items[index]; }
-    const Item& last() const { return m_items.back(); }
-    void dropLast() { m_items.pop_back(); }
     void drop(size_t index) { m_items.erase(m_items.begin() + std::ptrdiff_t(index)); }
 
     // New notes and categories are given ids above these, so that what is held here can

@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace store {
@@ -64,12 +66,12 @@ std::vector<BackupEntry> BackupFolder::list() const
     return entries;
 }
 
-std::optional<QDateTime> BackupFolder::newest() const
+std::optional<QDateTime> BackupFolder::newest(const QDateTime& nowUtc) const
 {
-    const std::vector<BackupEntry> entries = list();
-    if (entries.empty())
-        return std::nullopt;
-    return entries.front().taken;
+    for (const BackupEntry& entry : list())
+        if (entry.taken <= nowUtc)
+            return entry.taken;
+    return std::nullopt;
 }
 
 void BackupFolder::keepNewest(int count) const
@@ -77,6 +79,14 @@ void BackupFolder::keepNewest(int count) const
     const std::vector<BackupEntry> entries = list();
     for (size_t i = size_t(std::max(count, 0)); i < entries.size(); ++i)
         QFile::remove(entries[i].filePath);
+    // A process killed while copying leaves its temporary file, as large as the notes file.
+    const QRegularExpression partial(QStringLiteral("^%1-\\d{8}-\\d{9}\\.partial-(\\d+)$").arg(m_key));
+    for (const QFileInfo& file : QDir(m_folder).entryInfoList(QDir::Files)) {
+        const QRegularExpressionMatch match = partial.match(file.fileName());
+        const pid_t owner = pid_t(match.captured(1).toLongLong());
+        if (match.hasMatch() && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            QFile::remove(file.absoluteFilePath());
+    }
 }
 
 QString BackupFolder::finalPath(const QDateTime& takenUtc, qint64 notes) const

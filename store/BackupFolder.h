@@ -35,8 +35,11 @@ public:
 
     // The finished backups of this notes file, newest first.
     std::vector<BackupEntry> list() const;
-    std::optional<QDateTime> newest() const;
-    // Removes all but the `count` newest backups of this notes file.
+    // The newest taken at or before `nowUtc`: one dated later (the clock was set back, or ran
+    // ahead) says nothing of when the last backup was taken.
+    std::optional<QDateTime> newest(const QDateTime& nowUtc) const;
+    // Removes all but the `count` newest backups of this notes file, and what backups cut
+    // short by the end of their process left behind.
     void keepNewest(int count = kKept) const;
 
     // The name a finished backup takes, and the temporary one it is written under.

@@ -142,13 +142,21 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
     if (!hasKeptTable(modify))
         return {};
     const QString oldest = Clock::now().toUTC().addDays(-kKeptDays).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    try {
-        Database::Transaction transaction(database);
-        run(modify, sql::deleteKeptBefore(oldest));
-        modify.execSql();
-        transaction.commit();
-    } catch (const StoreError&) {
-        // A busy or read-only file keeps them a while longer.
+    // Read first: a start-up would otherwise wait for the write lock (another program may
+    // hold it for seconds) and fail on a read-only file, each time, for nothing to drop.
+    run(modify, sql::selectAnyKeptBefore(oldest));
+    modify.open();
+    const bool anyOld = modify.recordCount() > 0;
+    modify.close();
+    if (anyOld) {
+        try {
+            Database::Transaction transaction(database);
+            run(modify, sql::deleteKeptBefore(oldest));
+            modify.execSql();
+            transaction.commit();
+        } catch (const StoreError&) {
+            // A busy or read-only file keeps them a while longer.
+        }
     }
     run(modify, sql::selectKeptSince(oldest));
     modify.open();

@@ -164,6 +164,12 @@ QString deleteKept(qint64 key)
     return QStringLiteral("delete from recently_deleted where key=") + QString::number(key);
 }
 
+QString selectAnyKeptBefore(const QString& oldest)
+{
+    return QStringLiteral("select 1 from recently_deleted where deleted_at < ") + quoted(oldest) +
+           QStringLiteral(" limit 1");
+}
+
 QString deleteKeptBefore(const QString& oldest)
 {
     return QStringLiteral("delete from recently_deleted where deleted_at < ") + quoted(oldest);

@@ -125,7 +125,9 @@ inline const QString insertKept =
 // The key the last insert was given.
 inline const QString selectLastKey = QStringLiteral("select last_insert_rowid() as key");
 QString deleteKept(qint64 key);
-// Items deleted before `oldest` are dropped, those since are read oldest first.
+// Items deleted before `oldest` are dropped (when there are any: the drop takes the write
+// lock), those since are read oldest first.
+QString selectAnyKeptBefore(const QString& oldest);
 QString deleteKeptBefore(const QString& oldest);
 QString selectKeptSince(const QString& oldest);
 

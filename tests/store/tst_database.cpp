@@ -312,6 +312,10 @@ private slots:
         QCOMPARE(takeBackup(otherFolder, QDateTime::currentDateTimeUtc()).kind, BackupOutcome::Kind::Taken);
 
         const QDateTime start(QDate(2026, 12, 7), QTime(23, 59, 59, 999), Qt::UTC);
+        // What a backup killed while copying left behind goes at the next rotation.
+        QDir().mkpath(backups);
+        const QString killed = QStringLiteral("%1/%2-20261207-000000000.partial-99999999").arg(backups, folder.key());
+        QVERIFY(QFile(killed).open(QIODevice::WriteOnly));
         for (int day = 0; day < 9; ++day) {
             insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("day %1").arg(day));
             const BackupOutcome outcome = takeBackup(folder, start.addDays(day));
@@ -329,7 +333,10 @@ private slots:
             QCOMPARE(QFile::permissions(kept[size_t(i)].filePath),
                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
         }
-        QCOMPARE(*folder.newest(), start.addDays(8));
+        QVERIFY(!QFile::exists(killed));
+        QCOMPARE(*folder.newest(start.addDays(8)), start.addDays(8));
+        // A backup dated after now (the clock set back) is not the last one taken.
+        QCOMPARE(*folder.newest(start.addDays(7).addSecs(3600)), start.addDays(7));
         QCOMPARE(int(otherFolder.list().size()), 1);
         QCOMPARE(otherFolder.list()[0].notes, 1);
         // The side file names the notes file; nothing half-written lies about.
