@@ -5,6 +5,7 @@
 #include "widgets/FlatMemo.h"
 
 #include "../support/Pixels.h"
+#include "widgets/ParagraphDirection.h"
 #include "../support/WidgetEvents.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 using namespace widgets;
@@ -53,6 +55,7 @@ private slots:
     void useAdvColorsDerivesFromTheParentColour();
     void disabledMemoFallsBackToFlatLook();
     void emojiFormIsAskedOfTheEmojiFace();
+    void eachParagraphStandsAtTheSideItsFirstLetterReadsFrom();
 
 private:
     QWidget* m_window = nullptr;
@@ -313,6 +316,30 @@ void TestFlatMemo::emojiFormIsAskedOfTheEmojiFace()
     font.setPointSize(20);
     m_memo->setFont(font);
     QVERIFY2(redPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
+}
+
+void TestFlatMemo::eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
+{
+    QCOMPARE(paragraphDirection(QStringLiteral("12:30 \u2068abc\u2069 مرحبا"), Qt::LeftToRight), Qt::RightToLeft);
+    QCOMPARE(paragraphDirection(QStringLiteral("- 12 -"), Qt::RightToLeft), Qt::RightToLeft);
+
+    m_memo->setColorFlat(0xFFFFFF); // black ink on white
+    m_memo->setColorFocused(0xFFFFFF);
+    m_memo->setPlainText(QStringLiteral("hello\nمرحبا"));
+    showActive();
+    const int width = m_memo->viewport()->width();
+    const auto lineInk = [this, width](int paragraph) {
+        const QRect line = m_memo->cursorRect(QTextCursor(m_memo->document()->findBlockByNumber(paragraph)));
+        return testing::inkBox(m_memo->viewport()->grab().toImage(), QRect(0, line.top(), width, line.height()));
+    };
+    QVERIFY2(lineInk(0).left() < 8 && lineInk(0).right() < width / 2, "the Latin paragraph is not at the left");
+    QVERIFY2(lineInk(1).left() > width / 2 && lineInk(1).right() >= width - 8, "the Arabic paragraph is not at the right");
+    // Typing lays the paragraph out again: it stays at its side.
+    m_memo->setFocus();
+    m_memo->moveCursor(QTextCursor::End);
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("م"));
+    QApplication::sendEvent(m_memo, &typed);
+    QVERIFY2(lineInk(1).right() >= width - 8, "the Arabic paragraph left its side as it was typed in");
 }
 
 QTEST_MAIN(TestFlatMemo)
