@@ -54,7 +54,8 @@ QStringView mostFrequentEnd(const std::vector<Line>& lines)
     for (const Line& line : lines) {
         if (line.end.isEmpty())
             continue;
-        const auto known = std::find_if(counts.begin(), counts.end(), [&](const Count& c) { return c.end == line.end; });
+        const auto known =
+            std::find_if(counts.begin(), counts.end(), [&](const Count& c) { return c.end == line.end; });
         if (known == counts.end())
             counts.push_back({line.end, 1});
         else
@@ -62,9 +63,9 @@ QStringView mostFrequentEnd(const std::vector<Line>& lines)
     }
     if (counts.empty())
         return u"\n";
-    return std::max_element(counts.begin(), counts.end(), [](const Count& a, const Count& b) {
-               return a.times < b.times;
-           })->end;
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const Count& a, const Count& b) { return a.times < b.times; })
+        ->end;
 }
 
 using Pair = std::pair<qsizetype, qsizetype>; // a line of `before` found as a line of `after`
@@ -100,8 +101,9 @@ std::optional<std::vector<Pair>> linesKept(const std::vector<Line>& before, qsiz
             for (qsizetype step = d; step > 0; --step) {
                 const std::vector<qsizetype>& earlier = trace[size_t(step)];
                 const qsizetype diagonal = x - y;
-                const bool cameDown = diagonal == -step || (diagonal != step && earlier[size_t(offset + diagonal - 1)] <
-                                                                                     earlier[size_t(offset + diagonal + 1)]);
+                const bool cameDown = diagonal == -step ||
+                                      (diagonal != step &&
+                                       earlier[size_t(offset + diagonal - 1)] < earlier[size_t(offset + diagonal + 1)]);
                 const qsizetype previousX = earlier[size_t(offset + (cameDown ? diagonal + 1 : diagonal - 1))];
                 const qsizetype previousY = previousX - (cameDown ? diagonal + 1 : diagonal - 1);
                 while (x > previousX && y > previousY)

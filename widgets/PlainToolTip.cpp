@@ -16,8 +16,8 @@ QString plainToolTip(const QString& text)
     qsizetype done = 0;
     for (const TextStretch& emoji : emojiPresentationStretches(lines)) {
         markup += lines.mid(done, emoji.start - done).toHtmlEscaped();
-        markup += QStringLiteral("<span style=\"font-family:emoji\">") + lines.mid(emoji.start, emoji.length).toHtmlEscaped() +
-                  QStringLiteral("</span>");
+        markup += QStringLiteral("<span style=\"font-family:emoji\">") +
+                  lines.mid(emoji.start, emoji.length).toHtmlEscaped() + QStringLiteral("</span>");
         done = emoji.start + emoji.length;
     }
     return markup + lines.mid(done).toHtmlEscaped() + QStringLiteral("</p>");

@@ -158,8 +158,10 @@ private slots:
 
         // Lines taken out leave the lines kept with their ends; a line joined to the next ends
         // as the next did.
-        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\rb\nc\r\nd"), QStringLiteral("a\u2029d")), QStringLiteral("a\rd"));
-        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\r\nb\nc"), QStringLiteral("ab\u2029c")), QStringLiteral("ab\nc"));
+        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\rb\nc\r\nd"), QStringLiteral("a\u2029d")),
+                 QStringLiteral("a\rd"));
+        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\r\nb\nc"), QStringLiteral("ab\u2029c")),
+                 QStringLiteral("ab\nc"));
         QCOMPARE(app::withLineEndsOf(QString(), QStringLiteral("new\u2029lines")), QStringLiteral("new\nlines"));
     }
 

@@ -36,8 +36,7 @@ constexpr int kStepsPerSequence = 30;
 const QStringList kWords = {"alpha", "beta", "it's", "50% off", "a_b", "gamma delta", "x"};
 // Notes as users write them beyond ASCII: a paragraph of Arabic, and lines that end in CR
 // alone, as some programs write them (typed, the CR is the Return key).
-const QStringList kWrittenWords = kWords + QStringList{QStringLiteral("مرحبا x"),
-                                                       QStringLiteral("cr one\rcr two")};
+const QStringList kWrittenWords = kWords + QStringList{QStringLiteral("مرحبا x"), QStringLiteral("cr one\rcr two")};
 const QStringList kCategoryNames = {"Work", "Home", "Default",  "Search", "*New",
                                     "it's", "Work", " default", "work ",  "HOME"};
 const QStringList kSearchTexts = {"a", "it's", "%", "_", "zz", "be", "", "a_b", "note"};

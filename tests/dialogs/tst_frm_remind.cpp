@@ -7,11 +7,11 @@
 
 #include <QDateEdit>
 #include <QFontDatabase>
-#include <QTextBlock>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 using dialogs::TFrmRemind;

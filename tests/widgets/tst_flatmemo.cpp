@@ -5,8 +5,8 @@
 #include "widgets/FlatMemo.h"
 
 #include "../support/Pixels.h"
-#include "widgets/ParagraphDirection.h"
 #include "../support/WidgetEvents.h"
+#include "widgets/ParagraphDirection.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -23,19 +23,6 @@ namespace {
 constexpr TColor kBorder = 0x0000C0;  // dark red
 constexpr TColor kFlat = 0x00C000;    // green
 constexpr TColor kFocused = 0xC00000; // blue
-
-// Pixels of a clear red, as a colour emoji heart has and no black text glyph does.
-int redPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            count += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
-        }
-    return count;
-}
-
 } // namespace
 
 class TestFlatMemo : public QObject {
@@ -315,7 +302,7 @@ void TestFlatMemo::emojiFormIsAskedOfTheEmojiFace()
     QFont font = m_memo->font();
     font.setPointSize(20);
     m_memo->setFont(font);
-    QVERIFY2(redPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
+    QVERIFY2(testing::clearRedPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
 }
 
 void TestFlatMemo::eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
@@ -333,7 +320,8 @@ void TestFlatMemo::eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
         return testing::inkBox(m_memo->viewport()->grab().toImage(), QRect(0, line.top(), width, line.height()));
     };
     QVERIFY2(lineInk(0).left() < 8 && lineInk(0).right() < width / 2, "the Latin paragraph is not at the left");
-    QVERIFY2(lineInk(1).left() > width / 2 && lineInk(1).right() >= width - 8, "the Arabic paragraph is not at the right");
+    QVERIFY2(lineInk(1).left() > width / 2 && lineInk(1).right() >= width - 8,
+             "the Arabic paragraph is not at the right");
     // Typing lays the paragraph out again: it stays at its side.
     m_memo->setFocus();
     m_memo->moveCursor(QTextCursor::End);
