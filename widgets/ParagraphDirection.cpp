@@ -12,7 +12,8 @@ namespace {
 
 // Lays out and aligns the paragraphs on screen just before the edit paints them: the plain
 // text layout gives every paragraph the document's one alignment, and lays a paragraph out
-// again (with that alignment) whenever its text changes or the width does.
+// again (with that alignment) whenever its text changes or the width does. Only the
+// paragraphs on screen are looked at, so a long note costs no more than a short one.
 class ParagraphAligner : public QObject {
 public:
     explicit ParagraphAligner(QPlainTextEdit& edit) : QObject(&edit), m_edit(edit) {}
@@ -28,15 +29,8 @@ protected:
 private:
     void alignShownParagraphs()
     {
-        QTextDocument* document = m_edit.document();
-        QTextOption defaults = document->defaultTextOption();
-        if (defaults.textDirection() != Qt::LayoutDirectionAuto) {
-            // The edit sets the widget's direction there when that changes: each paragraph
-            // keeps its own instead.
-            defaults.setTextDirection(Qt::LayoutDirectionAuto);
-            document->setDefaultTextOption(defaults);
-        }
-        QAbstractTextDocumentLayout* layout = document->documentLayout();
+        // The document leaves each paragraph's direction to its text; only the side is wrong.
+        QAbstractTextDocumentLayout* layout = m_edit.document()->documentLayout();
         const qreal shown = m_edit.viewport()->height();
         qreal height = 0;
         qreal first = -1; // the top paragraph may lie partly above the edit
@@ -50,12 +44,13 @@ private:
             height += blockHeight;
             QTextLayout* lines = block.layout();
             QTextOption option = lines->textOption();
+            // A side of our own is absolute: a paragraph that has one has not been laid out
+            // again since, and its text is as it was.
+            if (option.alignment() & Qt::AlignAbsolute)
+                continue;
             const Qt::Alignment side = paragraphAlignment(paragraphDirection(block.text(), m_edit.layoutDirection()));
-            constexpr Qt::Alignment kSides = Qt::AlignLeft | Qt::AlignRight;
-            if ((option.alignment() & kSides) != (side & kSides)) {
-                option.setAlignment((option.alignment() & ~Qt::AlignHorizontal_Mask) | side);
-                lines->setTextOption(option); // takes effect as lines are drawn, no new layout
-            }
+            option.setAlignment((option.alignment() & ~Qt::AlignHorizontal_Mask) | side);
+            lines->setTextOption(option); // takes effect as lines are drawn, no new layout
         }
     }
 

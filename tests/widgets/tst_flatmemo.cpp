@@ -328,6 +328,9 @@ void TestFlatMemo::eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
     QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("م"));
     QApplication::sendEvent(m_memo, &typed);
     QVERIFY2(lineInk(1).right() >= width - 8, "the Arabic paragraph left its side as it was typed in");
+    m_memo->moveCursor(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    QTest::keyClicks(m_memo, QStringLiteral("now Latin"));
+    QVERIFY2(lineInk(1).left() < 8, "the paragraph now in Latin is not at the left");
 }
 
 QTEST_MAIN(TestFlatMemo)
