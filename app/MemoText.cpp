@@ -1,12 +1,19 @@
 #include "app/MemoText.h"
 
+#include "app/LineEnds.h"
+
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace app {
 
 namespace {
+
 constexpr qsizetype kLongestWrappedRun = 4000;
-}
+// The text the memo was filled with, kept on the memo itself.
+constexpr char kOpenedText[] = "openedText";
+
+} // namespace
 
 qsizetype longestUnbreakableRun(const QString& text)
 {
@@ -31,6 +38,13 @@ void setMemoText(QPlainTextEdit& memo, const QString& text)
         memo.setLineWrapMode(mode);
     }
     memo.setPlainText(text);
+    memo.setProperty(kOpenedText, text);
+}
+
+QString memoText(const QPlainTextEdit& memo)
+{
+    // The raw text, since the plain one turns non-breaking blanks into blanks.
+    return withLineEndsOf(memo.property(kOpenedText).toString(), memo.document()->toRawText());
 }
 
 } // namespace app

@@ -222,7 +222,7 @@ void TMiniForm::imgApplyClick()
 // statement failed.
 bool TMiniForm::storeMemo(QString& notice)
 {
-    const QString text = memoContent->toPlainText();
+    const QString text = memoText(*memoContent);
     return guarded([&] {
         if (m_state.ApplyMode == QLatin1String("I")) {
             // The new note is the one on screen now: the next Apply changes it.
@@ -254,7 +254,7 @@ void TMiniForm::imgDeleteClick()
     if (!m_state.InBrowseMode && m_state.ApplyMode != QLatin1String("M")) {
         // A draft of a new note: Delete puts the draft aside, where Undo finds it; nothing
         // stored changes.
-        const QString draft = memoContent->toPlainText();
+        const QString draft = memoText(*memoContent);
         if (!draft.isEmpty()) {
             m_undo.push(UndoDelete::Draft{draft});
             undoDeleteChanged();

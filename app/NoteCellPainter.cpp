@@ -1,11 +1,13 @@
 #include "app/NoteCellPainter.h"
 
 #include "widgets/EmojiPresentation.h"
+#include "widgets/ParagraphDirection.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <deque>
 
 namespace app {
 
@@ -35,11 +37,25 @@ QString visiblePrefix(const QByteArray& utf8, const QRect& rect, const QFontMetr
     const int lines = rect.height() / std::max(1, metrics.lineSpacing()) + 1;
     const int perLine = rect.width() / std::max(1, metrics.horizontalAdvance(QLatin1Char('i'))) + 2;
     const qsizetype most = qsizetype(lines) * perLine;
-    QString text = QString::fromUtf8(utf8.left(most * 4)).left(most);
-    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
-    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return text;
+    return QString::fromUtf8(utf8.left(most * 4)).left(most);
+}
+
+// The paragraphs of a text: CR LF, CR and LF end one.
+QList<QStringView> paragraphs(QStringView text)
+{
+    QList<QStringView> found;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        found.append(text.sliced(start, at - start));
+        if (c == QLatin1Char('\r') && at + 1 < text.size() && text[at + 1] == QLatin1Char('\n'))
+            ++at;
+        start = at + 1;
+    }
+    found.append(text.sliced(start));
+    return found;
 }
 
 } // namespace
@@ -49,37 +65,50 @@ void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf
     if (utf8.isEmpty() || rect.width() <= 0)
         return;
     const QFontMetrics metrics(painter.font());
-    QTextLayout layout(visiblePrefix(utf8, rect, metrics), painter.font(), painter.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTextDirection(painter.layoutDirection());
-    layout.setTextOption(option);
-    layout.setFormats(widgets::emojiPresentationFormats(layout.text()));
-    layout.beginLayout();
+    const QString text = visiblePrefix(utf8, rect, metrics);
+    // One layout for each paragraph, since each takes its direction and side from its own text.
+    std::deque<QTextLayout> layouts;
     qreal y = 0;
-    while (true) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(rect.width());
-        if (y + line.height() > rect.height() + 0.01) {
-            line.setNumColumns(0); // would only partly fit: left out
-            line.setPosition(QPointF(0, rect.height() + 1));
-            break;
+    bool full = false;
+    for (const QStringView paragraph : paragraphs(text)) {
+        QTextLayout& layout = layouts.emplace_back(paragraph.toString(), painter.font(), painter.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const Qt::LayoutDirection direction = widgets::paragraphDirection(paragraph, painter.layoutDirection());
+        option.setTextDirection(direction);
+        option.setAlignment(widgets::paragraphAlignment(direction));
+        layout.setTextOption(option);
+        layout.setFormats(widgets::emojiPresentationFormats(layout.text()));
+        layout.beginLayout();
+        while (true) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(rect.width());
+            if (y + line.height() > rect.height() + 0.01) {
+                line.setNumColumns(0); // would only partly fit: left out
+                line.setPosition(QPointF(0, rect.height() + 1));
+                full = true;
+                break;
+            }
+            line.setPosition(QPointF(0, y));
+            y += line.height();
         }
-        line.setPosition(QPointF(0, y));
-        y += line.height();
+        layout.endLayout();
+        if (full)
+            break;
     }
-    layout.endLayout();
     const QRect visible = shown.isNull() ? rect : (shown & rect);
     const qreal visibleTop = visible.top() - rect.top() - 0.01;
     const qreal visibleBottom = visible.top() + visible.height() - rect.top() + 0.01;
     painter.save();
     painter.setClipRect(visible, Qt::IntersectClip);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        if (line.y() >= visibleTop && line.y() + line.height() <= visibleBottom)
-            line.draw(&painter, rect.topLeft());
+    for (const QTextLayout& layout : layouts) {
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            if (line.y() >= visibleTop && line.y() + line.height() <= visibleBottom)
+                line.draw(&painter, rect.topLeft());
+        }
     }
     painter.restore();
 }

@@ -31,7 +31,9 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
 // Draws text into a rectangle: breaks at word boundaries (inside a word only when it is
 // longer than a line), takes CR LF, CR and LF as line ends, draws '&' as it is, and
 // leaves out a last line that would not fit whole, in the rectangle or in `shown` (its part
-// on screen; null for all of it). Only as much of a long text is laid out as can be seen.
+// on screen; null for all of it). Each paragraph reads from the side of its own first letter
+// (Arabic from the right) and stands at that side; one without such a letter follows the
+// painter's direction. Only as much of a long text is laid out as can be seen.
 void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown = {});
 
 } // namespace app

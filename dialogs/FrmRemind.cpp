@@ -4,6 +4,7 @@
 #include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
+#include "widgets/WrittenText.h"
 #include "widgets/xp/XPPainter.h"
 
 #include <QDateEdit>
@@ -73,6 +74,7 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     memoRemind->setObjectName(QStringLiteral("memoRemind"));
     memoRemind->setGeometry(16, 86, 345, 121);
     memoRemind->setTabChangesFocus(true);
+    widgets::showAsWritten(*memoRemind);
     textLabel->setBuddy(memoRemind);
     startAt->setBuddy(dtRemind);
 

@@ -3,6 +3,7 @@
 #include "dialogs/DialogButtons.h"
 #include "widgets/Color.h"
 #include "widgets/Modal.h"
+#include "widgets/WrittenText.h"
 #include "widgets/xp/XPPainter.h"
 
 #include <QFrame>
@@ -30,6 +31,7 @@ TShowRemindForm::TShowRemindForm(QWidget* owner) : QDialog(owner)
     QPalette palette = MemoContent->palette();
     palette.setColor(QPalette::Base, widgets::toQColor(clMenu, palette));
     MemoContent->setPalette(palette);
+    widgets::showAsWritten(*MemoContent);
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));

@@ -1,7 +1,7 @@
 #include "widgets/FlatMemo.h"
 
 #include "widgets/ColorMath.h"
-#include "widgets/EmojiPresentation.h"
+#include "widgets/WrittenText.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -41,7 +41,7 @@ TFlatMemo::TFlatMemo(QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBar(new FixedBreadthScrollBar(Qt::Horizontal, this));
     // A native multi-line edit keeps its text about two pixels off the edge, not four.
     document()->setDocumentMargin(2);
-    keepEmojiPresentation(document());
+    showAsWritten(*this);
     resize(185, 89);
     takeParentColor();
     PaintFlatBorder();

@@ -72,6 +72,18 @@ inline bool likeMatches(const QString& pattern, int p, const QString& text, int 
     return likeMatches(pattern, p + 1, text, t + 1);
 }
 
+// The line end a note uses most, LF when it has none. (Each note of the sequences uses one
+// kind only.)
+inline QString lineEndOf(const QString& text)
+{
+    const qsizetype crlf = text.count(QStringLiteral("\r\n"));
+    const qsizetype cr = text.count(QLatin1Char('\r')) - crlf;
+    const qsizetype lf = text.count(QLatin1Char('\n')) - crlf;
+    if (cr > lf && cr >= crlf)
+        return QStringLiteral("\r");
+    return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
 struct Model {
     std::map<qint32, Note> notes;     // real notes by id; group 0 also stands for none
     std::map<qint32, QString> copies; // search copies by id

@@ -1,12 +1,14 @@
 // Editing and navigation through the real main window on a real notes file.
 #include "FormFixture.h"
 
+#include "app/LineEnds.h"
 #include "store/Clock.h"
 #include "widgets/MouseEffectImage.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QTextBlock>
 
 using fixture::note;
 
@@ -126,6 +128,41 @@ private slots:
         QCOMPARE(f.rows("select id,group_id from notes_main where content='made while searching'", 2),
                  QStringList{"11|0"});
         QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note in Default"));
+    }
+
+    // An edited note keeps its own line ends: each line end the user left alone stays as it
+    // was, and one the user types takes the kind the note uses most. Non-breaking blanks stay.
+    void editingKeepsTheNotesOwnLineEnds()
+    {
+        fixture::Form f({note(1, "0", "09:00 Mon, 07Dec2026", "cr one\rcr two", "2026-12-07 09:00:00"),
+                         note(2, "0", "09:10 Mon, 07Dec2026", "a\r\nb\nc\r\nd\u00A0e", "2026-12-07 09:10:00")});
+        f->sgContents->setCurrentRow(f.rowOf(1));
+        f->sgContentsDblClick();
+        f->memoContent->moveCursor(QTextCursor::End);
+        QTest::keyClicks(f->memoContent, QStringLiteral("X\rnew"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select hex(content) from notes_main where id=1", 1),
+                 QStringList{QString::fromLatin1(QByteArray("cr one\rcr twoX\rnew").toHex().toUpper())});
+
+        f->sgContents->setCurrentRow(f.rowOf(2));
+        f->sgContentsDblClick();
+        QTextCursor cursor(f->memoContent->document()->findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        f->memoContent->setTextCursor(cursor);
+        QTest::keyClicks(f->memoContent, QStringLiteral("Y"));
+        f->memoContent->moveCursor(QTextCursor::End);
+        QTest::keyClicks(f->memoContent, QStringLiteral("\rf"));
+        f->imgApplyClick();
+        QCOMPARE(f.rows("select content from notes_main where id=2", 1),
+                 QStringList{QStringLiteral("a\r\nbY\nc\r\nd\u00A0e\r\nf")});
+
+        // Lines taken out leave the lines kept with their ends; a line joined to the next ends
+        // as the next did.
+        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\rb\nc\r\nd"), QStringLiteral("a\u2029d")),
+                 QStringLiteral("a\rd"));
+        QCOMPARE(app::withLineEndsOf(QStringLiteral("a\r\nb\nc"), QStringLiteral("ab\u2029c")),
+                 QStringLiteral("ab\nc"));
+        QCOMPARE(app::withLineEndsOf(QString(), QStringLiteral("new\u2029lines")), QStringLiteral("new\nlines"));
     }
 
     void separatorAndBlankRowsHoldNoNote()

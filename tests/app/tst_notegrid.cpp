@@ -1,6 +1,7 @@
 // The grid under the note list: rows, heights, the row under a point, the current row.
 #include "app/NoteCellPainter.h"
 #include "app/NoteGrid.h"
+#include "tests/support/Pixels.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -141,13 +142,35 @@ private slots:
         painter.setFont(QFont(QStringLiteral("Liberation Sans"), 20));
         app::drawWrappedText(painter, image.rect(), QByteArrayLiteral("ok \xE2\x9D\xA4\xEF\xB8\x8F"));
         painter.end();
-        int red = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor colour = image.pixelColor(x, y);
-                red += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
-            }
-        QVERIFY2(red > 20, "the heart is not drawn in colour");
+        QVERIFY2(testing::clearRedPixels(image) > 20, "the heart is not drawn in colour");
+    }
+
+    // Each paragraph stands at the side its own first letter reads from: Arabic at the
+    // right, down to the wrapped last line of a paragraph that goes on in Latin words; Latin
+    // text at the left, in the same note.
+    void eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
+    {
+        QImage image(200, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+        const QFontMetrics metrics(painter.font());
+        app::drawWrappedText(painter, image.rect(), QStringLiteral("hello\nمرحبا بالعالم").toUtf8());
+        painter.end();
+        const QRect latin = testing::inkBox(image, QRect(0, 0, 200, metrics.height()));
+        QVERIFY2(latin.left() <= 2 && latin.right() < 100, "the Latin paragraph is not at the left");
+        const QRect arabic = testing::inkBox(image, QRect(0, metrics.height() + 1, 200, 120));
+        QVERIFY2(arabic.right() >= 196 && arabic.left() > 100, "the Arabic paragraph is not at the right");
+
+        image = QImage(100, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        painter.begin(&image);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+        app::drawWrappedText(painter, image.rect(), QStringLiteral("مرحبا بالعالم one two three four").toUtf8());
+        painter.end();
+        // The last line, "two three four": the bottom of its letters.
+        const QRect last = testing::inkBox(image, QRect(0, testing::inkBox(image).bottom() - 2, 100, 3));
+        QVERIFY2(last.right() >= 96 && last.left() > 5, "the wrapped last line is not at the right");
     }
 };
 

@@ -5,6 +5,7 @@
 #include "ReminderAnswer.h"
 #include "SequenceModel.h"
 
+#include "app/MemoText.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
 #include "dialogs/CategoryManage.h"
@@ -33,6 +34,9 @@ constexpr int kDefaultSequences = 300;
 constexpr int kStepsPerSequence = 30;
 
 const QStringList kWords = {"alpha", "beta", "it's", "50% off", "a_b", "gamma delta", "x"};
+// Notes as users write them beyond ASCII: a paragraph of Arabic, and lines that end in CR
+// alone, as some programs write them (typed, the CR is the Return key).
+const QStringList kWrittenWords = kWords + QStringList{QStringLiteral("مرحبا x"), QStringLiteral("cr one\rcr two")};
 const QStringList kCategoryNames = {"Work", "Home", "Default",  "Search", "*New",
                                     "it's", "Work", " default", "work ",  "HOME"};
 const QStringList kSearchTexts = {"a", "it's", "%", "_", "zz", "be", "", "a_b", "note"};
@@ -123,6 +127,18 @@ private:
     app::NoteGrid& grid() { return *m_form->sgContents; }
     QWidget* focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : m_form.get(); }
     void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key(key), modifiers); }
+    // Letters beyond Latin-1 come as an input method sends them: text without a key code.
+    void typeText(const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(focused(), c.toLatin1());
+            } else {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(focused(), &press);
+            }
+        }
+    }
 
     void start()
     {
@@ -252,7 +268,7 @@ private:
         case 0: { // a new note, in Default or a category
             const qint32 group = named.isEmpty() || draw(2) == 0 ? 0 : pick(named).id;
             const qint32 id = (ids.isEmpty() ? 0 : *std::max_element(ids.begin(), ids.end())) + 1;
-            const QString text = QStringLiteral("outside %1").arg(pick(kWords));
+            const QString text = QStringLiteral("outside %1").arg(pick(kWrittenWords));
             m_steps << QStringLiteral("elsewhere: new note %1 \"%2\" in %3").arg(id).arg(text).arg(group);
             exec(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) values "
                                 "(%1,%2,'0','10:00 Mon, 07Dec2026',%3,'')")
@@ -491,13 +507,13 @@ private:
             }
             break;
         case Action::Type: {
-            const QString text = pick(kWords);
+            const QString text = pick(kWrittenWords);
             m_steps << QStringLiteral("type \"%1\"").arg(text);
             if (!m.browse) // the user types at the end of what the memo holds
                 key(Qt::Key_End, Qt::ControlModifier);
-            QTest::keyClicks(focused(), text);
-            if (!m.browse)
-                m.memo += text;
+            typeText(text);
+            if (!m.browse) // a line break typed takes the note's own line end
+                m.memo += QString(text).replace(QLatin1Char('\r'), lineEndOf(m.opened));
             break;
         }
         case Action::Apply:
@@ -825,8 +841,8 @@ private:
             return QStringLiteral("mode differs");
         if (m.browse && m_form->pnlStatus1->text().contains(QLatin1String("Ctrl + Enter")))
             return QStringLiteral("the status line asks for Ctrl+Enter in browse mode");
-        if (m_form->memoContent->toPlainText() != m.memo)
-            return QStringLiteral("memo \"%1\", expected \"%2\"").arg(m_form->memoContent->toPlainText(), m.memo);
+        if (app::memoText(*m_form->memoContent) != m.memo) // as Apply would store it
+            return QStringLiteral("memo \"%1\", expected \"%2\"").arg(app::memoText(*m_form->memoContent), m.memo);
         if (m.target && (m_form->state().CurNoteId != *m.target || m_form->state().ApplyMode != QLatin1String("M")))
             return QStringLiteral("the note on screen is %1, the window changes %2 (%3)")
                 .arg(*m.target)

@@ -2,10 +2,12 @@
 // in a note or a description is text, never a heading, never a picture to load.
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/TestDatabase.h"
 #include "widgets/TabSet.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QTest>
 #include <QTextBlock>
@@ -90,6 +92,27 @@ private slots:
         askForTip(viewport, overLines);
         QTRY_VERIFY(shownTip());
         QCOMPARE(read(*shownTip()).text, QStringLiteral("first  line\nsecond\nthird <i>x</i>"));
+    }
+
+    // Emoji in a note's tip are drawn in colour, as in the list.
+    void noteTipDrawsEmojiInColour()
+    {
+        QVERIFY2(QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")),
+                 "no colour emoji face: install the Debian package fonts-noto-color-emoji");
+        testing::TestDatabase db;
+        const QString hearts = QStringLiteral("I \u2764\uFE0F\u2764\uFE0F\u2764\uFE0F <it>");
+        db.addNote(1, QStringLiteral("0"), QStringLiteral("09:01 Mon, 07Dec2026"), hearts);
+        TMiniForm form(db.path());
+        QVERIFY(form.FormCreate());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        app::NoteGrid& grid = *form.sgContents;
+        const QPoint overNote = grid.cellRect(1, 1).center();
+        form.sgContentsMouseMove({}, overNote);
+        askForTip(grid.viewport(), overNote);
+        QTRY_VERIFY(shownTip());
+        QCOMPARE(read(*shownTip()).text, hearts);
+        QVERIFY2(testing::clearRedPixels(shownTip()->grab().toImage()) > 20, "the hearts are not drawn in colour");
     }
 
     void categoryTipShowsTheDescriptionAsTyped()

@@ -1,13 +1,17 @@
 #include "dialogs/FrmRemind.h"
+#include "dialogs/ShowRemindForm.h"
 #include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
+#include "tests/support/Pixels.h"
 #include "widgets/Modal.h"
 
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 using dialogs::TFrmRemind;
@@ -18,6 +22,23 @@ struct SavedReminder {
     QString text;
     QDateTime when;
 };
+// The text of a reminder as the user wrote it: a paragraph of Arabic, then Latin words with
+// emoji.
+const QString kWritten = QStringLiteral("مرحبا بالعالم\nI \u2764\uFE0F\u2764\uFE0F\u2764\uFE0F it");
+
+// What is wrong with how an edit shows kWritten; empty when nothing is.
+QString shownAsWritten(QPlainTextEdit& edit)
+{
+    const QImage shown = edit.viewport()->grab().toImage();
+    const QRect firstLine = edit.cursorRect(QTextCursor(edit.document()->firstBlock()));
+    const QRect arabic = testing::inkBox(shown, QRect(0, firstLine.top(), shown.width(), firstLine.height()));
+    if (arabic.left() < shown.width() / 2 || arabic.right() < shown.width() - 8)
+        return QStringLiteral("the Arabic paragraph is not at the right");
+    if (testing::clearRedPixels(shown) <= 20)
+        return QStringLiteral("the hearts are not drawn in colour");
+    return {};
+}
+
 } // namespace
 
 class TestFrmRemind : public QObject {
@@ -177,6 +198,27 @@ private slots:
         QCOMPARE(clipId, 9);
         QVERIFY(!saverCalled);
         QVERIFY(!widgets::Modal::hasQueuedAnswers());
+    }
+
+    // Both reminder windows show the user's words as the note list does.
+    void reminderTextIsShownAsWritten()
+    {
+        QVERIFY2(QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")),
+                 "no colour emoji face: install the Debian package fonts-noto-color-emoji");
+        dialogs::TShowRemindForm remindInfo;
+        remindInfo.RemindText = kWritten;
+        remindInfo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&remindInfo));
+        QCOMPARE(remindInfo.MemoContent->toPlainText(), kWritten);
+        const QString problem = shownAsWritten(*remindInfo.MemoContent);
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("Remind info: ") + problem));
+
+        TFrmRemind settings(nullptr, {});
+        settings.memoRemind->setPlainText(kWritten);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        const QString settingsProblem = shownAsWritten(*settings.memoRemind);
+        QVERIFY2(settingsProblem.isEmpty(), qPrintable(QStringLiteral("Text to remind: ") + settingsProblem));
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "../support/Pixels.h"
 #include "../support/WidgetEvents.h"
+#include "widgets/ParagraphDirection.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 using namespace widgets;
@@ -21,19 +23,6 @@ namespace {
 constexpr TColor kBorder = 0x0000C0;  // dark red
 constexpr TColor kFlat = 0x00C000;    // green
 constexpr TColor kFocused = 0xC00000; // blue
-
-// Pixels of a clear red, as a colour emoji heart has and no black text glyph does.
-int redPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            count += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
-        }
-    return count;
-}
-
 } // namespace
 
 class TestFlatMemo : public QObject {
@@ -53,6 +42,7 @@ private slots:
     void useAdvColorsDerivesFromTheParentColour();
     void disabledMemoFallsBackToFlatLook();
     void emojiFormIsAskedOfTheEmojiFace();
+    void eachParagraphStandsAtTheSideItsFirstLetterReadsFrom();
 
 private:
     QWidget* m_window = nullptr;
@@ -312,7 +302,35 @@ void TestFlatMemo::emojiFormIsAskedOfTheEmojiFace()
     QFont font = m_memo->font();
     font.setPointSize(20);
     m_memo->setFont(font);
-    QVERIFY2(redPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
+    QVERIFY2(testing::clearRedPixels(m_memo->viewport()->grab().toImage()) > 20, "the heart is not drawn in colour");
+}
+
+void TestFlatMemo::eachParagraphStandsAtTheSideItsFirstLetterReadsFrom()
+{
+    QCOMPARE(paragraphDirection(QStringLiteral("12:30 \u2068abc\u2069 مرحبا"), Qt::LeftToRight), Qt::RightToLeft);
+    QCOMPARE(paragraphDirection(QStringLiteral("- 12 -"), Qt::RightToLeft), Qt::RightToLeft);
+
+    m_memo->setColorFlat(0xFFFFFF); // black ink on white
+    m_memo->setColorFocused(0xFFFFFF);
+    m_memo->setPlainText(QStringLiteral("hello\nمرحبا"));
+    showActive();
+    const int width = m_memo->viewport()->width();
+    const auto lineInk = [this, width](int paragraph) {
+        const QRect line = m_memo->cursorRect(QTextCursor(m_memo->document()->findBlockByNumber(paragraph)));
+        return testing::inkBox(m_memo->viewport()->grab().toImage(), QRect(0, line.top(), width, line.height()));
+    };
+    QVERIFY2(lineInk(0).left() < 8 && lineInk(0).right() < width / 2, "the Latin paragraph is not at the left");
+    QVERIFY2(lineInk(1).left() > width / 2 && lineInk(1).right() >= width - 8,
+             "the Arabic paragraph is not at the right");
+    // Typing lays the paragraph out again: it stays at its side.
+    m_memo->setFocus();
+    m_memo->moveCursor(QTextCursor::End);
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("م"));
+    QApplication::sendEvent(m_memo, &typed);
+    QVERIFY2(lineInk(1).right() >= width - 8, "the Arabic paragraph left its side as it was typed in");
+    m_memo->moveCursor(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    QTest::keyClicks(m_memo, QStringLiteral("now Latin"));
+    QVERIFY2(lineInk(1).left() < 8, "the paragraph now in Latin is not at the left");
 }
 
 QTEST_MAIN(TestFlatMemo)
