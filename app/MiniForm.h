@@ -245,6 +245,7 @@ private:
     void minimiseApplication();
     void hideApplication();
     void restoreApplication();
+    void placeAsWhenHidden();
     void iconifyIgnored();
     void forgetPointer();
     bool hasWayBack() const;
@@ -296,6 +297,7 @@ private:
     bool m_shownBefore = false;
     bool m_snapCorrectionPending = false;
     bool m_toggleAnswered = false;
+    std::optional<QPoint> m_placeWhenHidden; // where the window was shown when it was hidden
     // Dialogs hidden with the window, shown again with it (a child of the window).
     HiddenWindows* m_hiddenWindows = nullptr;
     // Tells when the window system ignored a request to minimise (a child of the window).

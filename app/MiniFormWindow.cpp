@@ -9,6 +9,7 @@
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
 #include "platform/GlobalHotKey.h"
+#include "platform/WindowManagerFacts.h"
 #include "widgets/FlatTitlebar.h"
 
 #include <QApplication>
@@ -154,7 +155,26 @@ void TMiniForm::hideApplication()
 {
     forgetPointer();
     m_hiddenWindows->hideAll(this);
+    if (const QWindow* window = windowHandle())
+        m_placeWhenHidden = platform::WindowManagerFacts::shownPosition(*window);
     hide();
+}
+
+// The window comes back where it was shown, whatever the window manager did with it while it
+// was hidden, and the toolkit takes that place for its own (a window manager's moves do not
+// always reach it).
+void TMiniForm::placeAsWhenHidden()
+{
+    const std::optional<QPoint> place = std::exchange(m_placeWhenHidden, std::nullopt);
+    const QWindow* window = windowHandle();
+    if (!place || !window || !isHidden())
+        return;
+    // Workaround: a window manager that would map the window again at its frame's corner
+    // (Weston through XWayland) is given a new window instead, which it maps where it is made.
+    if (platform::WindowManagerFacts::keepsWithdrawnInFrame(*window))
+        destroy();
+    if (pos() != *place)
+        move(*place);
 }
 
 // The window system ignored the request to minimise (Weston through XWayland), so the window
@@ -201,6 +221,7 @@ void TMiniForm::bringToFront()
 
 void TMiniForm::restoreApplication()
 {
+    placeAsWhenHidden();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
