@@ -6,6 +6,7 @@
 #include "app/HiddenWindows.h"
 #include "app/IconifyCheck.h"
 #include "app/NotesFileVersion.h"
+#include "app/UnreportedLeave.h"
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
 #include "platform/GlobalHotKey.h"
@@ -55,6 +56,8 @@ void TMiniForm::setUpWindowBehaviour()
 
     m_hiddenWindows = new HiddenWindows(this);
     m_iconifyCheck = new IconifyCheck(*this, [this] { iconifyIgnored(); });
+    m_unreportedLeave = new UnreportedLeave(*this, [this] { rollUpIfPointerGone(); });
+    setPointerLeavingReported(platform::WindowManagerFacts::reportsPointerLeaving());
     m_fileVersion = new NotesFileVersion(*m_database, this);
 
     // Help without a tray: F1 anywhere in the main window.
@@ -254,6 +257,21 @@ void TMiniForm::takeBackActivation()
 void TMiniForm::rollUpUnlessPointerOver()
 {
     if (m_dockedAtTop && isVisible() && !frameGeometry().contains(QCursor::pos()))
+        resize(width(), kStripHeight);
+}
+
+void TMiniForm::setPointerLeavingReported(bool reported)
+{
+    m_unreportedLeave->setEnabled(!reported);
+}
+
+// The pointer may have left without a word (XWayland). A window in use, one of the program's
+// dialogs or menus included, stays unrolled until the user turns to another program; the
+// pointer coming back over the strip unrolls it again.
+void TMiniForm::rollUpIfPointerGone()
+{
+    if (m_dockedAtTop && isVisible() && height() != kStripHeight && !QApplication::activeWindow() &&
+        !QApplication::activePopupWidget())
         resize(width(), kStripHeight);
 }
 
