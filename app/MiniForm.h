@@ -258,6 +258,7 @@ private:
     void trayMayHaveAppeared();
     void rollUpUnlessPointerOver();
     void rollUpIfPointerGone();
+    void unrollForPointer();
     void takeBackActivation();
     void reloadIfFileChanged();
     void applyMemoFont();

@@ -56,7 +56,8 @@ void TMiniForm::setUpWindowBehaviour()
 
     m_hiddenWindows = new HiddenWindows(this);
     m_iconifyCheck = new IconifyCheck(*this, [this] { iconifyIgnored(); });
-    m_unreportedLeave = new UnreportedLeave(*this, [this] { rollUpIfPointerGone(); });
+    m_unreportedLeave = new UnreportedLeave(
+        *this, [this] { rollUpIfPointerGone(); }, [this] { unrollForPointer(); });
     setPointerLeavingReported(platform::WindowManagerFacts::reportsPointerLeaving());
     m_fileVersion = new NotesFileVersion(*m_database, this);
 
@@ -273,6 +274,14 @@ void TMiniForm::rollUpIfPointerGone()
     if (m_dockedAtTop && isVisible() && height() != kStripHeight && !QApplication::activeWindow() &&
         !QApplication::activePopupWidget())
         resize(width(), kStripHeight);
+}
+
+// A strip rolled up under a resting pointer unrolls as soon as the pointer moves over it: with
+// the pointer inside it all along, no word that it entered comes.
+void TMiniForm::unrollForPointer()
+{
+    if (m_dockedAtTop && height() != m_savedHeight)
+        resize(width(), m_savedHeight);
 }
 
 void TMiniForm::reloadIfFileChanged()

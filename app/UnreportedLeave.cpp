@@ -7,8 +7,10 @@
 
 namespace app {
 
-UnreportedLeave::UnreportedLeave(QWidget& window, std::function<void()> pointerMayHaveGone)
-    : QObject(&window), m_window(window), m_pointerMayHaveGone(std::move(pointerMayHaveGone))
+UnreportedLeave::UnreportedLeave(QWidget& window, std::function<void()> pointerMayHaveGone,
+                                 std::function<void()> pointerIsOver)
+    : QObject(&window), m_window(window), m_pointerMayHaveGone(std::move(pointerMayHaveGone)),
+      m_pointerIsOver(std::move(pointerIsOver))
 {
     m_still.setSingleShot(true);
     m_still.setInterval(kStillMs);
@@ -35,8 +37,10 @@ bool UnreportedLeave::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::Enter:
-        if (watched == m_window.windowHandle())
+        if (watched == m_window.windowHandle()) {
             m_still.start();
+            m_pointerIsOver();
+        }
         break;
     case QEvent::WindowDeactivate:
         if (watched == &m_window)

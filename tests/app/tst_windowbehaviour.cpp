@@ -200,6 +200,9 @@ private slots:
             QCOMPARE(f.form->height(), 325);
         }
         QTRY_COMPARE_WITH_TIMEOUT(f.form->height(), TMiniForm::kStripHeight, 5000);
+        // Rolled up under the pointer, it unrolls as soon as the pointer moves.
+        QTest::mouseMove(f.form->FlatTitlebar1, QPoint(60, 10));
+        QTRY_COMPARE(f.form->height(), 325);
 
         // A window lower on the screen keeps its height.
         f.pointerEnters();
