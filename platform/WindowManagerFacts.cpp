@@ -1,6 +1,7 @@
 #include "platform/WindowManagerFacts.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 #include <cmath>
 #include <cstdlib>
@@ -101,6 +102,12 @@ bool WindowManagerFacts::reportsPointerLeaving()
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return true;
+    // XWayland names its screens' outputs after itself; later versions also announce an
+    // extension of that name.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name().startsWith(QLatin1String("XWAYLAND")))
+            return false;
+    }
     const char name[] = "XWAYLAND";
     xcb_query_extension_reply_t* reply = xcb_query_extension_reply(
         connection, xcb_query_extension(connection, std::uint16_t(std::strlen(name)), name), nullptr);

@@ -68,6 +68,34 @@ for way_back in window-list toggle; do
     eventually wm_state_is "$id" Normal || fail "the $way_back did not bring the minimised window back on GNOME"
     wait_for_map_state "$id" IsViewable || fail "the window brought back by the $way_back is not shown"
 done
+
+# Docked at the top edge, through XWayland, whose pointer stays over the window when the real
+# one goes on to the desktop or a Wayland window: the strip rolls up when another program takes
+# the focus, and, not in use, once the pointer has rested a moment. (The pointer moved here is
+# XWayland's alone: the compositor never sees it.)
+height_of() { read -r _ _ _ h <<<"$(window_geometry "$id")"; echo "$h"; }
+height_is() { [ "$(height_of)" = "$1" ]; }
+xdotool windowmove "$id" 100 10
+eventually eval '[ "$(window_geometry "$id")" = "100 0 287 325" ]' || fail "the window did not snap to the top"
+xdotool windowmove "$id" 100 5 mousemove 150 100 mousemove 900 700
+eventually height_is 24 || fail "the docked window is $(height_of) pixels high with the pointer away, not 24"
+xdotool mousemove 150 10 mousemove 150 100
+eventually height_is 325 || fail "the strip is $(height_of) pixels high with the pointer over it, not 325"
+mkdir "$work/other"
+(cd "$work/other" && exec "$QUIBBET" >"$work/other.log" 2>&1) &
+wm_pid="$wm_pid $!"
+other=""
+for _ in $(seq 1 300); do
+    other=$(xdotool search --onlyvisible --name '^Quibbet$' 2>/dev/null | grep -v -x "$id" | head -n 1 || true)
+    [ -n "$other" ] && break
+    sleep 0.1
+done
+[ -n "$other" ] || fail "the second program's window never mapped: $(cat "$work/other.log")"
+xdotool windowactivate "$other" 2>/dev/null || true
+eventually height_is 24 || fail "with another program in front and the pointer left over it, the strip is $(height_of) pixels high"
+xdotool mousemove 150 10 mousemove 160 10
+eventually height_is 325 || fail "the strip did not unroll for the pointer over it"
+eventually height_is 24 || fail "not in use, the strip did not roll up with the pointer resting ($(height_of) pixels high)"
 kill -0 "$pid" || fail "the program ended on GNOME's compositor"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
