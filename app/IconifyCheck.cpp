@@ -1,5 +1,7 @@
 #include "app/IconifyCheck.h"
 
+#include "platform/WindowManagerFacts.h"
+
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -42,8 +44,10 @@ void IconifyCheck::deadlinePassed()
     if (!window)
         return;
     window->removeEventFilter(this);
-    // Restored or hidden meanwhile by other means: nothing was left undone.
-    if (!m_taken && window->isExposed() && m_window.isMinimized() && m_window.isVisible())
+    // Restored or hidden meanwhile by other means: nothing was left undone. A window manager
+    // may keep a minimised window mapped, and so exposed: its own word counts as well.
+    if (!m_taken && window->isExposed() && m_window.isMinimized() && m_window.isVisible() &&
+        !platform::WindowManagerFacts::isIconic(*window))
         m_ignored();
 }
 

@@ -10,8 +10,9 @@ namespace app {
 
 // Whether the window system took a request to minimise the window. Some ignore it (Weston
 // through XWayland): the window then stays mapped, and a minimise button would do nothing.
-// A window minimised as asked stops being exposed; where that has not happened a short while
-// after the request, the request was ignored, and the caller is told.
+// A window minimised as asked stops being exposed, or the window manager says it holds it
+// minimised; where neither has happened a short while after the request, the request was
+// ignored, and the caller is told.
 class IconifyCheck : public QObject {
     Q_OBJECT
 public:

@@ -45,6 +45,7 @@ class NoteGrid;
 class BackupSchedule;
 class HiddenWindows;
 class IconifyCheck;
+class UnreportedLeave;
 class NotesFileVersion;
 
 // The private message that rebuilds the note list; always delivered synchronously.
@@ -180,6 +181,10 @@ public:
     // a minimised window back (Wayland), minimising then hides instead.
     void setToggleAnswered(bool on) { m_toggleAnswered = on; }
     int SavedHeight() const { return m_savedHeight; }
+    // Whether the window system says when the pointer leaves the window (not XWayland, for
+    // the desktop and Wayland windows); where it does not, the docked strip rolls up when the
+    // window loses the focus or the pointer rests. Taken from the platform at start.
+    void setPointerLeavingReported(bool reported);
     // The height of the strip a window docked at the top rolls up to.
     static constexpr int kStripHeight = 24;
 
@@ -245,12 +250,15 @@ private:
     void minimiseApplication();
     void hideApplication();
     void restoreApplication();
+    void placeAsWhenHidden();
     void iconifyIgnored();
     void forgetPointer();
     bool hasWayBack() const;
     void showIcons(); // the window's and the tray's
     void trayMayHaveAppeared();
     void rollUpUnlessPointerOver();
+    void rollUpIfPointerGone();
+    void unrollForPointer();
     void takeBackActivation();
     void reloadIfFileChanged();
     void applyMemoFont();
@@ -296,10 +304,13 @@ private:
     bool m_shownBefore = false;
     bool m_snapCorrectionPending = false;
     bool m_toggleAnswered = false;
+    std::optional<QPoint> m_placeWhenHidden; // where the window was shown when it was hidden
     // Dialogs hidden with the window, shown again with it (a child of the window).
     HiddenWindows* m_hiddenWindows = nullptr;
     // Tells when the window system ignored a request to minimise (a child of the window).
     IconifyCheck* m_iconifyCheck = nullptr;
+    // Stands in for the pointer's leaving where the window system does not report it (a child).
+    UnreportedLeave* m_unreportedLeave = nullptr;
     // Tells when another process has written to the notes file (a child of the window).
     NotesFileVersion* m_fileVersion = nullptr;
     // Whether another process changed the file since the pending reminders were read.

@@ -6,9 +6,11 @@
 #include "app/HiddenWindows.h"
 #include "app/IconifyCheck.h"
 #include "app/NotesFileVersion.h"
+#include "app/UnreportedLeave.h"
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
 #include "platform/GlobalHotKey.h"
+#include "platform/WindowManagerFacts.h"
 #include "widgets/FlatTitlebar.h"
 
 #include <QApplication>
@@ -54,6 +56,9 @@ void TMiniForm::setUpWindowBehaviour()
 
     m_hiddenWindows = new HiddenWindows(this);
     m_iconifyCheck = new IconifyCheck(*this, [this] { iconifyIgnored(); });
+    m_unreportedLeave = new UnreportedLeave(
+        *this, [this] { rollUpIfPointerGone(); }, [this] { unrollForPointer(); });
+    setPointerLeavingReported(platform::WindowManagerFacts::reportsPointerLeaving());
     m_fileVersion = new NotesFileVersion(*m_database, this);
 
     // Help without a tray: F1 anywhere in the main window.
@@ -154,7 +159,26 @@ void TMiniForm::hideApplication()
 {
     forgetPointer();
     m_hiddenWindows->hideAll(this);
+    if (const QWindow* window = windowHandle())
+        m_placeWhenHidden = platform::WindowManagerFacts::shownPosition(*window);
     hide();
+}
+
+// The window comes back where it was shown, whatever the window manager did with it while it
+// was hidden, and the toolkit takes that place for its own (a window manager's moves do not
+// always reach it).
+void TMiniForm::placeAsWhenHidden()
+{
+    const std::optional<QPoint> place = std::exchange(m_placeWhenHidden, std::nullopt);
+    const QWindow* window = windowHandle();
+    if (!place || !window || !isHidden())
+        return;
+    // Workaround: a window manager that would map the window again at its frame's corner
+    // (Weston through XWayland) is given a new window instead, which it maps where it is made.
+    if (platform::WindowManagerFacts::keepsWithdrawnInFrame(*window))
+        destroy();
+    if (pos() != *place)
+        move(*place);
 }
 
 // The window system ignored the request to minimise (Weston through XWayland), so the window
@@ -201,6 +225,7 @@ void TMiniForm::bringToFront()
 
 void TMiniForm::restoreApplication()
 {
+    placeAsWhenHidden();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -234,6 +259,29 @@ void TMiniForm::rollUpUnlessPointerOver()
 {
     if (m_dockedAtTop && isVisible() && !frameGeometry().contains(QCursor::pos()))
         resize(width(), kStripHeight);
+}
+
+void TMiniForm::setPointerLeavingReported(bool reported)
+{
+    m_unreportedLeave->setEnabled(!reported);
+}
+
+// The pointer may have left without a word (XWayland). A window in use, one of the program's
+// dialogs or menus included, stays unrolled until the user turns to another program; the
+// pointer coming back over the strip unrolls it again.
+void TMiniForm::rollUpIfPointerGone()
+{
+    if (m_dockedAtTop && isVisible() && height() != kStripHeight && !QApplication::activeWindow() &&
+        !QApplication::activePopupWidget())
+        resize(width(), kStripHeight);
+}
+
+// A strip rolled up under a resting pointer unrolls as soon as the pointer moves over it: with
+// the pointer inside it all along, no word that it entered comes.
+void TMiniForm::unrollForPointer()
+{
+    if (m_dockedAtTop && height() != m_savedHeight)
+        resize(width(), m_savedHeight);
 }
 
 void TMiniForm::reloadIfFileChanged()

@@ -10,6 +10,7 @@ QUIBBET_TEST_PACKAGES=(
     trayer xclip                      # tray and clipboard tests
     haskell-gtk-sni-tray-utils        # the D-Bus tray test's tray and watcher
     weston xwayland qt6-wayland       # Wayland tests: XWayland and the native platform
+    mutter                            # GNOME's compositor, for the Wayland test
     poppler-utils libchm-bin          # reading printed and help output
     at-spi2-core python3-pyatspi      # accessibility tests
     lintian                           # the Debian package's checks

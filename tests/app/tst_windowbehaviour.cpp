@@ -5,6 +5,7 @@
 #include "app/HiddenWindows.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
+#include "app/UnreportedLeave.h"
 #include "tests/support/TestDatabase.h"
 #include "widgets/FlatTitlebar.h"
 
@@ -12,6 +13,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QTimer>
 #include <QEnterEvent>
@@ -50,6 +52,19 @@ struct Form {
         QCursor::setPos(inside);
         QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(inside));
         QApplication::sendEvent(form.get(), &enter);
+    }
+    // Another program takes the focus.
+    void focusGoesElsewhere()
+    {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(nullptr);
+        QT_WARNING_POP
+    }
+    void dock()
+    {
+        dragTo(QPoint(100, 20));
+        dragTo(QPoint(120, 5));
     }
     // Drags the title bar, grabbed at (100, 10), so the window's corner heads for `target`.
     void dragTo(QPoint target)
@@ -148,6 +163,56 @@ private slots:
         QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
         f.pointerEnters();
         QTRY_COMPARE(f.form->height(), 325);
+
+        // Where leaving is reported, nothing else rolls it up: neither another program taking
+        // the focus nor the pointer resting over it.
+        f.focusGoesElsewhere();
+        QTest::qWait(app::UnreportedLeave::kStillMs + 300);
+        QCOMPARE(f.form->height(), 325);
+    }
+
+    void aDockedWindowRollsUpWhereLeavingGoesUnreported()
+    {
+        Form f;
+        QVERIFY(f.startAndShow());
+        f.form->setPointerLeavingReported(false); // XWayland
+        f.dock();
+        QVERIFY(f.form->DockedAtTop());
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        QTest::mouseMove(f.form->sgContents->viewport(), QPoint(40, 60));
+        // In use, the window stays unrolled however long the pointer rests, until another
+        // program takes the focus.
+        QTest::qWait(app::UnreportedLeave::kStillMs + 300);
+        QCOMPARE(f.form->height(), 325);
+        f.focusGoesElsewhere();
+        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+
+        // Unrolled by the pointer alone, it stays so while the pointer moves over it, and rolls
+        // up once no move has come for a moment.
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        QElapsedTimer moving;
+        moving.start();
+        for (int step = 0; moving.elapsed() < 2 * app::UnreportedLeave::kStillMs; ++step) {
+            QTest::mouseMove(f.form->sgContents->viewport(), QPoint(40 + step % 50, 60));
+            QTest::qWait(100);
+            QCOMPARE(f.form->height(), 325);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(f.form->height(), TMiniForm::kStripHeight, 5000);
+        // Rolled up under the pointer, it unrolls as soon as the pointer moves.
+        QTest::mouseMove(f.form->FlatTitlebar1, QPoint(60, 10));
+        QTRY_COMPARE(f.form->height(), 325);
+
+        // A window lower on the screen keeps its height.
+        f.pointerEnters();
+        QTRY_COMPARE(f.form->height(), 325);
+        f.dragTo(QPoint(120, 200));
+        f.dragTo(QPoint(120, 210));
+        QVERIFY(!f.form->DockedAtTop());
+        f.focusGoesElsewhere();
+        QTest::qWait(app::UnreportedLeave::kStillMs + 300);
+        QCOMPARE(f.form->height(), 325);
     }
 
     void aWindowLowerDownKeepsItsHeight()

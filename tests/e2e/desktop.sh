@@ -19,20 +19,6 @@ main_window() {
     xdotool search --classname '^quibbet$' 2>/dev/null | head -n 1
 }
 
-map_state() {
-    xwininfo -id "$1" | awk '/Map State:/ {print $3}'
-}
-
-# Waits up to 15 s for a window to reach a map state (IsViewable or IsUnMapped).
-wait_for_map_state() {
-    local id=$1 wanted=$2
-    for _ in $(seq 1 150); do
-        [ "$(map_state "$id")" = "$wanted" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 active_window() {
     xdotool getactivewindow 2>/dev/null || true
 }

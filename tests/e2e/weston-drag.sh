@@ -98,15 +98,26 @@ walk_to() {
         xdotool mousemove "$px" "$py"
     done
 }
+# Waits up to 15 s for XWayland to have the pointer at (X, Y) over the program's window, where a
+# press goes to it: after a drag that the compositor carried out, XWayland learns where the
+# window and the pointer are only as the compositor tells it. Small moves on the spot make it
+# tell.
+pointer_seen_at() {
+    local seen
+    seen=$(DISPLAY=$xdisplay xdotool getmouselocation 2>/dev/null)
+    [ "$seen" = "x:$1 y:$2 screen:0 window:$id" ]
+}
+wait_for_pointer_seen_at() {
+    for _ in $(seq 1 150); do
+        pointer_seen_at "$1" "$2" && return 0
+        xdotool mousemove $(($1 + 1)) "$2" mousemove "$1" "$2"
+        sleep 0.1
+    done
+    fail "XWayland never had the pointer at $1 $2 over the window: $(DISPLAY=$xdisplay xdotool getmouselocation)"
+}
+
 # The program asked the compositor (after line $1 of its log) to take the drag over.
 handed_over='_NET_WM_MOVERESIZE [0-9]+ [0-9]+ 8 1 '
-
-# What XWayland holds of the window (a query, not input).
-x11_map_state() { DISPLAY=$xdisplay xwininfo -id "$id" | awk '/Map State:/ {print $3}'; }
-wait_for_x11_map_state() {
-    for _ in $(seq 1 150); do [ "$(x11_map_state)" = "$1" ] && return 0; sleep 0.1; done
-    return 1
-}
 
 mark=$(log_end)
 DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-drag XDG_SESSION_TYPE=wayland start_quibbet
@@ -130,6 +141,7 @@ xdotool mousemove "$px" "$py"
 # ignored; small moves at the grab point then last until it has handed the drag over.
 grab_x=$((x + 60)) grab_y=$((y + 8))
 walk_to "$grab_x" "$grab_y"
+wait_for_pointer_seen_at "$grab_x" "$grab_y"
 mark=$(log_end)
 xdotool mousedown 1
 for _ in $(seq 1 500); do
@@ -149,6 +161,7 @@ wait_for_title_at "$x" "$y" || fail "after the first drag the title bar is not d
 grab_x=$((x + 60)) grab_y=$((y + 8))
 walk_to "$grab_x" "$grab_y"
 mark=$(log_end)
+wait_for_pointer_seen_at "$grab_x" "$grab_y"
 xdotool mousedown 1
 wait_for_log "$mark" "$handed_over" >/dev/null || fail "the second drag was not handed to the window manager at its start"
 start_x=$x start_y=$y
@@ -159,20 +172,36 @@ wait_for_place $((start_x - 150)) $((start_y + 120)) ||
 wait_for_title_at "$x" "$y" || fail "after the second drag the title bar is not drawn where the window is ($x, $y)"
 
 # Minimise: Weston ignores the request, so the program hides the window instead, and --toggle
-# shows it again.
+# shows it again where it was.
+shown_x=$x shown_y=$y
 mark=$(log_end)
 walk_to $((x + 267)) $((y + 14)) # the minimise button, 18 x 18 at (258, 5)
+wait_for_pointer_seen_at $((x + 267)) $((y + 14))
 xdotool click 1
 wait_for_log "$mark" 'WM_CHANGE_STATE' >/dev/null || fail "the minimise button did not ask to minimise the window"
-wait_for_x11_map_state IsUnMapped || fail "the minimise button did not take the window away"
+DISPLAY=$xdisplay wait_for_map_state "$id" IsUnMapped || fail "the minimise button did not take the window away"
 mark=$(log_end)
 DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-drag XDG_SESSION_TYPE=wayland timeout 10 "$QUIBBET" --toggle ||
     fail "--toggle did not return"
-wait_for_x11_map_state IsViewable || fail "--toggle did not show the hidden window again"
+DISPLAY=$xdisplay wait_for_window >/dev/null || fail "--toggle did not show the hidden window again"
 wait_for_mapping "$mark"
-for _ in $(seq 1 150); do [ -n "$(window_place)" ] && break; sleep 0.1; done
-read -r x y <<<"$(window_place)"
-[ -n "$x" ] || fail "the compositor did not place the window shown again"
+wait_for_place "$shown_x" "$shown_y" ||
+    fail "the window hidden at $shown_x $shown_y came back at $(window_place)"
 wait_for_title_at "$x" "$y" || fail "the window shown again is not drawn where the compositor placed it ($x, $y)"
+# Hidden and shown again and again, it keeps its place.
+toggle() {
+    DISPLAY=$xdisplay WAYLAND_DISPLAY=quibbet-drag XDG_SESSION_TYPE=wayland timeout 10 "$QUIBBET" --toggle ||
+        fail "--toggle did not return"
+}
+for round in 1 2 3 4 5 6; do
+    id=$(DISPLAY=$xdisplay wait_for_window) || fail "the window is not shown"
+    toggle
+    DISPLAY=$xdisplay wait_for_map_state "$id" IsUnMapped || fail "--toggle did not hide the window"
+    mark=$(log_end)
+    toggle
+    wait_for_mapping "$mark"
+    wait_for_place "$shown_x" "$shown_y" ||
+        fail "hidden and shown again $round more times, the window is at $(window_place), not at $shown_x $shown_y"
+done
 kill -0 "$pid" || fail "the program ended"
 echo "weston-drag: passed"
