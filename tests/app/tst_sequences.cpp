@@ -270,7 +270,16 @@ private:
                 id = *m.target > kCopyOffset && m.showsCopies() ? *m.target - kCopyOffset : *m.target;
             if (!m.notes.count(id))
                 return;
-            const QString text = m.notes[id].text + QStringLiteral(" [elsewhere]");
+            QString text = m.notes[id].text + QStringLiteral(" [elsewhere]");
+            // Now and then the very text the user is about to apply (a synced copy of the
+            // same edit): Apply then has nothing to keep apart.
+            if (const bool typedHere = !m.browse && m.target && m.memo != m.opened && !m.memo.isEmpty();
+                typedHere && draw(3) == 0) {
+                id = *m.target > kCopyOffset && m.showsCopies() ? *m.target - kCopyOffset : *m.target;
+                if (!m.notes.count(id) || (m.showsCopies() && *m.target <= kCopyOffset))
+                    return;
+                text = m.memo;
+            }
             m_steps << QStringLiteral("elsewhere: note %1 becomes \"%2\"").arg(id).arg(text);
             exec(QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
                      .arg(quote(text))
@@ -297,13 +306,28 @@ private:
             Category gone = pick(named);
             if (const Category* shown = m.categoryWithId(m.shown); shown && shown->id != kSearchGroup && draw(2) == 0)
                 gone = *shown;
-            m_steps << QStringLiteral("elsewhere: category %1 deleted").arg(gone.name);
+            // A careless script leaves the notes where they are; another gives the id to a
+            // category of its own (the largest id plus one is the deleted one's, often).
+            const bool notesLeft = draw(3) == 0;
+            const QString reusedBy = draw(3) == 0 ? QStringLiteral("Other %1").arg(gone.id) : QString();
+            const bool reuse = !reusedBy.isEmpty() && !m.nameRefused(reusedBy, gone.name);
+            m_steps << QStringLiteral("elsewhere: category %1 deleted%2%3")
+                           .arg(gone.name, notesLeft ? QStringLiteral(", notes left") : QString(),
+                                reuse ? QStringLiteral(", id given to ") + reusedBy : QString());
             exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
-            exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
-            for (auto& [id, note] : m.notes)
-                if (note.group == gone.id)
-                    note.group = 0;
+            if (!notesLeft) {
+                exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+                for (auto& [id, note] : m.notes)
+                    if (note.group == gone.id)
+                        note.group = 0;
+            }
             std::erase_if(m.categories, [&](const Category& c) { return c.id == gone.id; });
+            if (reuse) {
+                exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,%2,'')")
+                         .arg(gone.id)
+                         .arg(quote(reusedBy)));
+                m.categories.push_back({gone.id, reusedBy});
+            }
             break;
         }
         case 4: { // a category renamed
@@ -373,7 +397,7 @@ private:
         m.opened = memo;
         if (!m.target) {
             const qint32 id = newNoteId();
-            m.notes[id] = {m.showsCopies() ? 0 : m.filedUnder(m.shownGroup()), memo};
+            m.notes[id] = {m.newNoteHome(), memo};
             m.target = id;
             return;
         }
@@ -393,9 +417,9 @@ private:
         if (note != m.notes.end() && memo == opened)
             return; // applied unchanged: the other program's text stays
         // Changed or deleted elsewhere: a new note, in the category shown (a copy's: its note's).
-        const qint32 group = copy ? (note != m.notes.end() ? note->second.group : 0) : m.shownGroup();
+        const qint32 group = copy ? m.filedUnder(note != m.notes.end() ? note->second.group : 0) : m.newNoteHome();
         const qint32 id = newNoteId();
-        m.notes[id] = {m.filedUnder(group), memo};
+        m.notes[id] = {group, memo};
         m.target = id;
         if (copy) { // the copy stands for the new note from now on
             m.copies.erase(real + kCopyOffset);
@@ -735,6 +759,7 @@ private:
             });
             m.unseen = false;
             m.shown = 0;
+            m.rescueStrayNotes();
             m.tabs = QStringList{QStringLiteral("Default")};
             for (const Category& category : m.categories)
                 m.tabs << category.name;
