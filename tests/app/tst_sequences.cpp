@@ -233,6 +233,28 @@ private:
         }
     }
 
+    // Now and then, just before an Apply of a change to a stored note, another program (a
+    // synced copy of the same edit) writes the very text the user is about to apply: there is
+    // then nothing to keep apart, and no second note.
+    void writeTypedTextElsewhere()
+    {
+        Model& m = m_model;
+        if (m.browse || !m.target || m.memo == m.opened || m.memo.isEmpty() || draw(3) != 0)
+            return;
+        const bool copy = m.showsCopies();
+        if (copy && *m.target <= kCopyOffset)
+            return;
+        const qint32 id = copy ? *m.target - kCopyOffset : *m.target;
+        if (!m.notes.count(id))
+            return;
+        m_steps << QStringLiteral("elsewhere: note %1 becomes \"%2\"").arg(id).arg(m.memo);
+        m_db.exec(QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
+                      .arg(QLatin1Char('\'') + QString(m.memo).replace(QLatin1Char('\''), "''") + QLatin1Char('\''))
+                      .arg(id));
+        m.notes[id].text = m.memo;
+        m.unseen = true;
+    }
+
     // Another program (a script, the sqlite3 shell) writes the file between two steps.
     void writeElsewhere()
     {
@@ -270,16 +292,7 @@ private:
                 id = *m.target > kCopyOffset && m.showsCopies() ? *m.target - kCopyOffset : *m.target;
             if (!m.notes.count(id))
                 return;
-            QString text = m.notes[id].text + QStringLiteral(" [elsewhere]");
-            // Now and then the very text the user is about to apply (a synced copy of the
-            // same edit): Apply then has nothing to keep apart.
-            if (const bool typedHere = !m.browse && m.target && m.memo != m.opened && !m.memo.isEmpty();
-                typedHere && draw(3) == 0) {
-                id = *m.target > kCopyOffset && m.showsCopies() ? *m.target - kCopyOffset : *m.target;
-                if (!m.notes.count(id) || (m.showsCopies() && *m.target <= kCopyOffset))
-                    return;
-                text = m.memo;
-            }
+            const QString text = m.notes[id].text + QStringLiteral(" [elsewhere]");
             m_steps << QStringLiteral("elsewhere: note %1 becomes \"%2\"").arg(id).arg(text);
             exec(QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
                      .arg(quote(text))
@@ -526,6 +539,7 @@ private:
         }
         case Action::Apply:
         case Action::ApplyTwice:
+            writeTypedTextElsewhere();
             m_steps << (action == Action::Apply ? QStringLiteral("click Apply") : QStringLiteral("click Apply twice"));
             QTest::mouseClick(m_form->imgApply, Qt::LeftButton);
             if (action == Action::ApplyTwice)
@@ -533,6 +547,7 @@ private:
             applied();
             break;
         case Action::ApplyByKey:
+            writeTypedTextElsewhere();
             m_steps << QStringLiteral("Ctrl+Enter");
             key(Qt::Key_Return, Qt::ControlModifier);
             applied();
