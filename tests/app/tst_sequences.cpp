@@ -233,13 +233,37 @@ private:
         }
     }
 
-    // Now and then, just before an Apply of a change to a stored note, another program (a
-    // synced copy of the same edit) writes the very text the user is about to apply: there is
-    // then nothing to keep apart, and no second note.
-    void writeTypedTextElsewhere()
+    // Now and then, just before an Apply, another program writes what meets it: the very text
+    // the user is about to apply to a stored note (a synced copy of the same edit), where there
+    // is then nothing to keep apart and no second note; or it deletes the category written in
+    // and gives its id to one of its own, which the note must not go to.
+    void writeJustBeforeApply()
     {
         Model& m = m_model;
-        if (m.browse || !m.target || m.memo == m.opened || m.memo.isEmpty() || draw(3) != 0)
+        if (m.browse || m.memo.isEmpty())
+            return;
+        const Category* shown = m.categoryWithId(m.shown);
+        if (shown && shown->id != kSearchGroup && draw(2) == 0) {
+            const Category gone = *shown;
+            const QString name = QStringLiteral("Other %1").arg(gone.id);
+            if (m.nameRefused(name, gone.name))
+                return;
+            m_steps << QStringLiteral("elsewhere: category %1 deleted, its notes to Default, id given to %2")
+                           .arg(gone.name, name);
+            m_db.exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
+            m_db.exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+            m_db.exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,'%2','')")
+                          .arg(gone.id)
+                          .arg(name));
+            for (auto& [id, note] : m.notes)
+                if (note.group == gone.id)
+                    note.group = 0;
+            std::erase_if(m.categories, [&](const Category& c) { return c.id == gone.id; });
+            m.categories.push_back({gone.id, name});
+            m.unseen = true;
+            return;
+        }
+        if (!m.target || m.memo == m.opened || draw(3) != 0)
             return;
         const bool copy = m.showsCopies();
         if (copy && *m.target <= kCopyOffset)
@@ -539,7 +563,7 @@ private:
         }
         case Action::Apply:
         case Action::ApplyTwice:
-            writeTypedTextElsewhere();
+            writeJustBeforeApply();
             m_steps << (action == Action::Apply ? QStringLiteral("click Apply") : QStringLiteral("click Apply twice"));
             QTest::mouseClick(m_form->imgApply, Qt::LeftButton);
             if (action == Action::ApplyTwice)
@@ -547,7 +571,7 @@ private:
             applied();
             break;
         case Action::ApplyByKey:
-            writeTypedTextElsewhere();
+            writeJustBeforeApply();
             m_steps << QStringLiteral("Ctrl+Enter");
             key(Qt::Key_Return, Qt::ControlModifier);
             applied();
