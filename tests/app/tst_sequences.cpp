@@ -343,9 +343,13 @@ private:
             Category gone = pick(named);
             if (const Category* shown = m.categoryWithId(m.shown); shown && shown->id != kSearchGroup && draw(2) == 0)
                 gone = *shown;
-            // A careless script leaves the notes where they are; another gives the id to a
-            // category of its own (the largest id plus one is the deleted one's, often).
-            const bool notesLeft = draw(3) == 0;
+            // A careless script leaves the notes where they are (of a category that has some,
+            // more often than not); another gives the id to a category of its own (the largest
+            // id plus one is the deleted one's, often).
+            const bool notesLeft = draw(2) == 0;
+            for (const auto& [id, note] : m.notes)
+                if (notesLeft && note.group > kSearchGroup && m.categoryWithId(note.group) && draw(2) == 0)
+                    gone = *m.categoryWithId(note.group);
             const QString reusedBy = draw(3) == 0 ? QStringLiteral("Other %1").arg(gone.id) : QString();
             const bool reuse = !reusedBy.isEmpty() && !m.nameRefused(reusedBy, gone.name);
             m_steps << QStringLiteral("elsewhere: category %1 deleted%2%3")
