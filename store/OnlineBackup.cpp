@@ -24,9 +24,11 @@ namespace {
 // The notes a user counts: the Search category's copies are not notes of their own.
 constexpr const char* kCountNotes = "select count(*) from notes_main where group_id is not 1";
 
-// A page cache of 1 MB, and no file mapped into memory (its pages would count as the
-// program's own).
-constexpr const char* kSmallCache = "pragma cache_size=-1024; pragma mmap_size=0; ";
+// A page cache of 16 pages (1 MB at the 64 kB pages of our files), and no file mapped into
+// memory (its pages would count as the program's own). Counted in pages, not in bytes: the
+// copy takes the notes file's page size only once it began, and a cache sized in bytes for
+// the new file's small pages would then hold sixteen times as much.
+constexpr const char* kSmallCache = "pragma cache_size=16; pragma mmap_size=0; ";
 
 QString megabytes(qint64 bytes)
 {
