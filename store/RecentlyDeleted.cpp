@@ -87,11 +87,11 @@ bool isId(const Value& value, qint64 id)
 
 // A note comes back as a real note, never into the Search category (the next search would
 // throw it away), under an id of its own and with the columns that make it a note.
-QString noteDamage(const DeletedNote& note, const QJsonObject& row)
+QString noteDamage(const DeletedNote& note, const QJsonObject& columns)
 {
     const bool inSearch = isId(columnOf(note.row, QStringLiteral("group_id")), 1);
-    if (note.id <= 0 || inSearch || !row.contains(QStringLiteral("content")) ||
-        !row.contains(QStringLiteral("record_time")))
+    if (note.id <= 0 || inSearch || !columns.contains(QStringLiteral("content")) ||
+        !columns.contains(QStringLiteral("record_time")))
         return QStringLiteral("Not restored: kept note is invalid");
     return {};
 }
@@ -224,13 +224,13 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
         if (kind == QLatin1String("note")) {
             DeletedNote note;
             note.id = payload.value(QStringLiteral("id")).toInt();
-            const QJsonObject row = payload.value(QStringLiteral("row")).toObject();
-            note.row = rowFromJson(row, kNoteColumns);
+            const QJsonObject columns = payload.value(QStringLiteral("row")).toObject();
+            note.row = rowFromJson(columns, kNoteColumns);
             for (const QJsonValue& reminder : payload.value(QStringLiteral("reminders")).toArray())
                 note.reminders.push_back(rowFromJson(reminder.toObject(), kReminderColumns));
             note.keptKey = kept.key;
             note.deletedAt = kept.deletedAt;
-            note.damage = unreadable.isEmpty() ? noteDamage(note, row) : unreadable;
+            note.damage = unreadable.isEmpty() ? noteDamage(note, columns) : unreadable;
             kept.item = std::move(note);
         } else {
             DeletedCategory category;
