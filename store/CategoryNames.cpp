@@ -3,6 +3,8 @@
 #include "store/Statements.h"
 #include "store/StoreError.h"
 
+#include <sqlite3.h>
+
 namespace store {
 
 QString categoryNameKey(const QString& name)
@@ -44,6 +46,10 @@ QString freeCategoryName(Query& modify, const QString& name)
 
 int moveStrayNotesToDefault(Database& database, Query& modify)
 {
+    // A file opened for reading only keeps them where they are (and may lack the index that
+    // makes the look cheap).
+    if (sqlite3_db_readonly(database.handle(), "main") == 1)
+        return 0;
     // Looked for first: the write lock is taken only when there is something to move, so a
     // start never waits for another program's transaction for nothing.
     modify.close();
