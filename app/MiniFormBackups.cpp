@@ -79,11 +79,11 @@ void TMiniForm::RestoreFromBackup1Click()
         return;
     const store::BackupEntry backup = backups[size_t(*chosen)];
     const QString when = shownMoment(backup);
-    const QString count =
-        backup.notes < 0 ? QString()
-                         : QStringLiteral(" (%1 %2)").arg(QLocale().toString(backup.notes),
-                                                          backup.notes == 1 ? QStringLiteral("note")
-                                                                            : QStringLiteral("notes"));
+    const QString count = backup.notes < 0
+                              ? QString()
+                              : QStringLiteral(" (%1 %2)")
+                                    .arg(QLocale().toString(backup.notes),
+                                         backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
     const QString question = QStringLiteral("Replace all notes, categories, reminders and options with the backup "
                                             "of %1%2?\n\nYour notes as they are now are backed up first.")
                                  .arg(when, count);

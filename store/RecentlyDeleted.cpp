@@ -253,8 +253,8 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
                 category.damage = categoryDamage(category, idsWhole);
             kept.item = std::move(category);
         }
-        if (const QString& damage = std::visit([](const auto& item) -> const QString& { return item.damage; },
-                                               kept.item);
+        if (const QString& damage =
+                std::visit([](const auto& item) -> const QString& { return item.damage; }, kept.item);
             !damage.isEmpty())
             qCWarning(lcStore) << "kept item" << kept.key << "cannot come back:" << damage;
         items.push_back(std::move(kept));

@@ -283,7 +283,8 @@ private slots:
             [] { return QDateTime::currentDateTime().addSecs(app::BackupSchedule::kIntervalSecs + 60); });
         QVERIFY(schedule.startIfDue());
         QTRY_VERIFY(!schedule.running());
-        QVERIFY(schedule.folder().list().front().taken > after.front().taken.addSecs(app::BackupSchedule::kIntervalSecs));
+        QVERIFY(schedule.folder().list().front().taken >
+                after.front().taken.addSecs(app::BackupSchedule::kIntervalSecs));
         QVERIFY(!schedule.startIfDue());
     }
 
@@ -311,9 +312,10 @@ private slots:
         const QString notes = QStringLiteral("select id || ':' || ifnull(group_id, '') from notes_main order by id");
         const QStringList before = window.column(notes);
         const QStringList categories = window.column(QStringLiteral("select group_id from clip_groups"));
-        for (const QString& refusal :
-             {QStringLiteral("Not restored: kept item unreadable"), QStringLiteral("Not restored: kept category invalid"),
-              QStringLiteral("Not restored: kept note is invalid"), QStringLiteral("Not restored: unknown kind of item")}) {
+        for (const QString& refusal : {QStringLiteral("Not restored: kept item unreadable"),
+                                       QStringLiteral("Not restored: kept category invalid"),
+                                       QStringLiteral("Not restored: kept note is invalid"),
+                                       QStringLiteral("Not restored: unknown kind of item")}) {
             const QString left = window.column(QStringLiteral("select count(*) from recently_deleted")).value(0);
             window.form->UndoDelete1Click();
             QCOMPARE(window.form->pnlStatus1->text(), refusal);
