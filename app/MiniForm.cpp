@@ -59,6 +59,11 @@ bool TMiniForm::FormCreate()
         query.clearSql();
         query.addLine(store::sql::selectGroupNames);
         query.open(); // the first statement: opens, and if need be creates, the notes file
+        query.close();
+        gatherStrayNotes();
+        query.clearSql();
+        query.addLine(store::sql::selectGroupNames);
+        query.open();
         for (int row = 0; row < query.recordCount(); ++row)
             tabGroups->insertTab(tabGroups->count() - 1, query.value(row, 0).toString());
         query.close();

@@ -156,6 +156,9 @@ public:
     // Brings the tabs in line with the categories of the file, which another program may
     // have changed; the list is left to the caller.
     void refreshTabsFromFile();
+    // Notes another program left under a category it deleted go to Default; the status line
+    // says so once.
+    void gatherStrayNotes();
     // Shows the notes of the selected tab's category, whatever was shown before.
     bool showSelectedCategory();
 
@@ -268,6 +271,7 @@ private:
     void buildUndoEntry();
     void loadRecentlyDeleted();
     void restoreDeleted(size_t index);
+    bool refuseDamagedItem(size_t index);
     void undoDeleteChanged();
     void deleteShownNote();
     void selectNoteRowFrom(int row);

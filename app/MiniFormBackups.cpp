@@ -65,7 +65,9 @@ void TMiniForm::RestoreFromBackup1Click()
     const auto resumeChecking =
         qScopeGuard([this] { m_backupSchedule->startChecking(BackupSchedule::kCheckIntervalMs); });
     const store::BackupFolder& folder = m_backupSchedule->folder();
-    const std::vector<store::BackupEntry> backups = folder.list();
+    std::vector<store::BackupEntry> backups = folder.list();
+    for (store::BackupEntry& backup : backups)
+        backup.notes = store::notesInBackup(backup.filePath).value_or(-1);
     if (backups.empty()) {
         widgets::Modal::message(this, QMessageBox::Information, QStringLiteral("Information"),
                                 QStringLiteral("There is no backup of this notes file yet. Quibbet takes one "
@@ -77,11 +79,14 @@ void TMiniForm::RestoreFromBackup1Click()
         return;
     const store::BackupEntry backup = backups[size_t(*chosen)];
     const QString when = shownMoment(backup);
-    const QString question =
-        QStringLiteral("Replace all notes, categories, reminders and options with the backup of %1 "
-                       "(%2 %3)?\n\nYour notes as they are now are backed up first.")
-            .arg(when, QLocale().toString(backup.notes),
-                 backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
+    const QString count = backup.notes < 0
+                              ? QString()
+                              : QStringLiteral(" (%1 %2)")
+                                    .arg(QLocale().toString(backup.notes),
+                                         backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
+    const QString question = QStringLiteral("Replace all notes, categories, reminders and options with the backup "
+                                            "of %1%2?\n\nYour notes as they are now are backed up first.")
+                                 .arg(when, count);
     if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"), question,
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;

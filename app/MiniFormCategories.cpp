@@ -9,6 +9,9 @@
 #include "widgets/Modal.h"
 #include "widgets/TabSet.h"
 
+#include <QLabel>
+#include <QTimer>
+
 namespace app {
 
 namespace {
@@ -56,8 +59,20 @@ bool TMiniForm::tabGroupsChange(int newIndex)
     return showCategory(newIndex);
 }
 
+void TMiniForm::gatherStrayNotes()
+{
+    const int moved = store::moveStrayNotesToDefault(database(), AQclipModify());
+    if (moved == 0)
+        return;
+    const QString notice = moved == 1 ? QStringLiteral("1 note without a category moved to Default")
+                                      : QStringLiteral("%1 notes without a category moved to Default").arg(moved);
+    // After the list that follows has shown its note there.
+    QTimer::singleShot(0, this, [this, notice] { pnlStatus1->setText(notice); });
+}
+
 void TMiniForm::refreshTabsFromFile()
 {
+    gatherStrayNotes();
     store::Query& modify = AQclipModify();
     modify.close();
     modify.clearSql();

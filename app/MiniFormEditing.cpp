@@ -83,10 +83,14 @@ store::sql::Side shownSide(const SharedState& state)
 }
 
 // The category a new note is filed under: never the Search category, whose rows the next
-// search throws away.
-qint32 categoryForNewNote(const SharedState& state)
+// search throws away. It is the category of the tab the user writes under, known by its id
+// and its name: another program may delete it and give the id to a category of its own.
+store::Filing categoryForNewNote(TMiniForm& form)
 {
-    return state.CurGroupId == SearchGroupId ? 0 : state.CurGroupId;
+    const SharedState& state = form.state();
+    if (state.CurGroupId == SearchGroupId || state.CurGroupId == 0)
+        return store::Filing(0);
+    return store::Filing(state.CurGroupId, form.tabGroups->caption(form.tabGroups->tabIndex()));
 }
 
 // Stores the memo as a new note of the shown category, or of Default when that category was
@@ -94,11 +98,11 @@ qint32 categoryForNewNote(const SharedState& state)
 QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
-    const qint32 wanted = categoryForNewNote(state);
+    const store::Filing wanted = categoryForNewNote(form);
     const store::NewNote note = store::insertNewNote(form.database(), form.AQclipModify(), wanted,
                                                      store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
-    if (note.groupId != wanted)
+    if (note.groupId != wanted.groupId)
         return QStringLiteral("Category gone: saved in Default");
     return note.groupId == state.CurGroupId ? QString() : QStringLiteral("Saved as a new note in Default");
 }
@@ -112,7 +116,7 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     SharedState& state = form.state();
     const store::OpenEdit edit{state.CurNoteId, shownSide(state), state.OpenedText};
     const store::AppliedEdit applied =
-        store::applyEdit(form.database(), form.AQclipModify(), edit, text, categoryForNewNote(state),
+        store::applyEdit(form.database(), form.AQclipModify(), edit, text, categoryForNewNote(form),
                          store::formatCreationTime(store::Clock::now()), idsHeldUpTo);
     state.CurNoteId = applied.noteId;
     using Outcome = store::AppliedEdit::Outcome;

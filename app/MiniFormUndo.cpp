@@ -91,6 +91,8 @@ void TMiniForm::restoreDeleted(size_t index)
         restoreDraft(text);
         return;
     }
+    if (refuseDamagedItem(index))
+        return;
     qint32 restoredNote = 0;
     store::sql::Side restoredSide = store::sql::Side::Real;
     QString notice;
@@ -126,6 +128,25 @@ void TMiniForm::restoreDeleted(size_t index)
             return;
         }
     }
+}
+
+// A kept item that another program made into something that cannot come back as it was is
+// not put back anywhere: the status line says so and the item goes.
+bool TMiniForm::refuseDamagedItem(size_t index)
+{
+    const UndoDelete::Item& item = m_undo.at(index);
+    const auto* note = std::get_if<store::DeletedNote>(&item);
+    const auto* category = std::get_if<UndoDelete::Category>(&item);
+    const QString damage = note ? note->damage : category ? category->category.damage : QString();
+    if (damage.isEmpty())
+        return false;
+    const qint64 key = note ? note->keptKey : category->category.keptKey;
+    if (!guarded([&] { store::dropKept(database(), AQclipModify(), key); }))
+        return true;
+    m_undo.drop(index);
+    undoDeleteChanged();
+    pnlStatus1->setText(damage);
+    return true;
 }
 
 void TMiniForm::RecentlyDeleted1Click()

@@ -169,6 +169,10 @@ void ScrollWhileBackingUp(benchmark::State& state)
     state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
     state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
     state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+    // The peak of a process that ran this benchmark alone (one --benchmark_filter per
+    // process): the backup's connections and buffers show against the same drag without.
+    state.counters["hwm_before_MB"] = double(f.readyKb) / 1024;
+    state.counters["hwm_after_MB"] = double(bench::peakResidentKb()) / 1024;
     if (withBackup) {
         state.counters["backup_ms"] = backupMs;
         state.counters["backup_MB"] = double(outcome.entry.bytes) / (1024.0 * 1024.0);

@@ -41,7 +41,8 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     for (const store::BackupEntry& backup : backups) {
         auto* item = new QTreeWidgetItem(lstBackups);
         item->setText(0, backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy  hh:mm:ss")));
-        item->setText(1, locale.toString(backup.notes));
+        if (backup.notes >= 0) // a file that is no notes file has no count to show
+            item->setText(1, locale.toString(backup.notes));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     if (!backups.empty())

@@ -12,7 +12,8 @@ class QTreeWidget;
 namespace dialogs {
 
 // The backups of the notes file, newest first, each with the moment it was taken (local
-// time) and its number of notes; Restore hands back the one selected.
+// time) and its number of notes (none for a file that is no notes file); Restore hands back
+// the one selected.
 class RestoreBackupDialog : public QDialog {
     Q_OBJECT
 public:

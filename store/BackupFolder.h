@@ -11,7 +11,7 @@ namespace store {
 struct BackupEntry {
     QString filePath;
     QDateTime taken; // UTC
-    qint64 notes = 0;
+    qint64 notes = 0; // as the name tells it; -1 where the file was read and is no notes file
     qint64 bytes = 0;
 };
 

@@ -23,6 +23,7 @@ struct DeletedNote {
     std::vector<StoredRow> reminders;
     qint64 keptKey = 0;  // where the file keeps it for later runs; 0: this run only (a copy)
     QDateTime deletedAt; // UTC
+    QString damage;      // why the kept item cannot come back (another program changed it); empty when it can
 };
 
 // A category as it was before it was deleted; its notes went to the Default category.
@@ -34,6 +35,7 @@ struct DeletedCategory {
     int tabIndex = 0; // where its tab stood
     qint64 keptKey = 0;
     QDateTime deletedAt; // UTC
+    QString damage;      // as DeletedNote::damage
 };
 
 // Deletes a note of one side in one transaction, and a real note's reminders with it.

@@ -44,7 +44,7 @@ void updateText(Query& modify, qint32 noteId, sql::Side side, const QString& tex
 
 } // namespace
 
-AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, qint32 groupId,
+AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, Filing filing,
                       const QString& createTime, qint32 idsHeldUpTo)
 {
     Database::Transaction transaction(database);
@@ -76,8 +76,8 @@ AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, c
     }
     applied.outcome = stored ? AppliedEdit::Outcome::ChangedElsewhere : AppliedEdit::Outcome::NoteGone;
     if (copy)
-        groupId = stored ? stored->groupId : 0;
-    const NewNote note = insertNoteInTransaction(modify, groupId, createTime, text, idsHeldUpTo);
+        filing = Filing(stored ? stored->groupId : 0);
+    const NewNote note = insertNoteInTransaction(modify, filing, createTime, text, idsHeldUpTo);
     applied.groupId = note.groupId;
     applied.noteId = note.id;
     if (copy) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/NoteInsert.h"
 #include "store/Query.h"
 #include "store/Statements.h"
 
@@ -29,8 +30,9 @@ struct AppliedEdit {
 // Stores an edit in one write transaction. A search copy passes its text on to the note it
 // was copied from; a copy whose note cannot take it (changed or gone) is tied to the new note
 // instead, so that editing it again reaches the text the user wrote. A new note goes to
-// `groupId`, or to Default when that category is gone, or the note's own category for a copy.
-AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, qint32 groupId,
+// `filing`'s category, or to Default when that category is gone, or the note's own category
+// for a copy.
+AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, const QString& text, Filing filing,
                       const QString& createTime, qint32 idsHeldUpTo);
 
 } // namespace store

@@ -1,5 +1,6 @@
 #include "store/NoteInsert.h"
 
+#include "store/CategoryNames.h"
 #include "store/Statements.h"
 
 #include <algorithm>
@@ -31,11 +32,12 @@ qint32 existingCategoryOr0(Query& modify, qint32 groupId)
     return exists ? groupId : 0;
 }
 
-NewNote insertNoteInTransaction(Query& modify, qint32 groupId, const QString& createTime, const QString& content,
+NewNote insertNoteInTransaction(Query& modify, const Filing& filing, const QString& createTime, const QString& content,
                                 qint32 idsHeldUpTo, const std::function<void()>& idChosen)
 {
     NewNote note;
-    note.groupId = existingCategoryOr0(modify, groupId);
+    note.groupId = filing.categoryName ? sameCategoryOr0(modify, filing.groupId, *filing.categoryName)
+                                       : existingCategoryOr0(modify, filing.groupId);
     note.id = nextNoteId(modify, idsHeldUpTo);
     if (idChosen)
         idChosen();
@@ -46,11 +48,11 @@ NewNote insertNoteInTransaction(Query& modify, qint32 groupId, const QString& cr
     return note;
 }
 
-NewNote insertNewNote(Database& database, Query& modify, qint32 groupId, const QString& createTime,
+NewNote insertNewNote(Database& database, Query& modify, const Filing& filing, const QString& createTime,
                       const QString& content, qint32 idsHeldUpTo, const std::function<void()>& idChosen)
 {
     Database::Transaction transaction(database);
-    const NewNote note = insertNoteInTransaction(modify, groupId, createTime, content, idsHeldUpTo, idChosen);
+    const NewNote note = insertNoteInTransaction(modify, filing, createTime, content, idsHeldUpTo, idChosen);
     transaction.commit();
     return note;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 struct sqlite3;
 
@@ -45,6 +46,10 @@ qint64 backupMargin(qint64 fileBytes);
 // meanwhile is either wholly in the copy or not at all. Written under a temporary name and
 // renamed when complete, owner-only; nothing is left behind when it fails. Does not rotate.
 BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, const BackupOptions& options = {});
+
+// The number of notes a backup holds, read from the file itself (its name may tell anything:
+// another program may have put a file of that name there); none when it is no notes file.
+std::optional<qint64> notesInBackup(const QString& path);
 
 // Replaces everything in the connection's database with the backup, in one transaction of
 // the engine: another reader sees the file before or after, never half of it. Throws

@@ -6,6 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcStore)
 
 namespace store {
 
@@ -65,6 +68,44 @@ StoredRow rowFromJson(const QJsonObject& object, const QStringList& columns)
 
 const QStringList kNoteColumns = {"id", "group_id", "isdone", "create_time", "content", "account_id", "record_time"};
 const QStringList kReminderColumns = {"clip_id", "remind_content", "remind_time", "type", "flag"};
+
+Value columnOf(const StoredRow& row, const QString& column)
+{
+    for (const auto& [name, value] : row)
+        if (name == column)
+            return value;
+    return {};
+}
+
+// Whether a kept value stands for `id`, as the engine would store it in an integer column.
+bool isId(const Value& value, qint64 id)
+{
+    return (value.type == Value::Type::Integer && value.integer == id) ||
+           (value.type == Value::Type::Real && value.real == double(id)) ||
+           (value.type == Value::Type::Text && value.text.trimmed() == QByteArray::number(id));
+}
+
+// A note comes back as a real note, never into the Search category (the next search would
+// throw it away), under an id of its own and with the columns that make it a note.
+QString noteDamage(const DeletedNote& note, const QJsonObject& columns)
+{
+    const bool inSearch = isId(columnOf(note.row, QStringLiteral("group_id")), 1);
+    if (note.id <= 0 || inSearch || !columns.contains(QStringLiteral("content")) ||
+        !columns.contains(QStringLiteral("record_time")))
+        return QStringLiteral("Not restored: kept note is invalid");
+    return {};
+}
+
+// A category comes back with a name, and claims back only notes it can have had: those of a
+// category of its own (Default's and Search's notes never move when theirs is deleted).
+QString categoryDamage(const DeletedCategory& category, bool idsWhole)
+{
+    const Value& id = category.groupId;
+    const bool ownNotes = id.type == Value::Type::Integer && id.integer > 1;
+    if (category.name.trimmed().isEmpty() || !idsWhole || (!ownNotes && !category.movedNoteIds.isEmpty()))
+        return QStringLiteral("Not restored: kept category invalid");
+    return {};
+}
 
 bool hasKeptTable(Query& modify)
 {
@@ -129,6 +170,13 @@ qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category)
                  {QStringLiteral("tab"), category.tabIndex}});
 }
 
+void dropKept(Database& database, Query& modify, qint64 key)
+{
+    Database::Transaction transaction(database);
+    forgetKept(modify, key);
+    transaction.commit();
+}
+
 void forgetKept(Query& modify, qint64 key)
 {
     if (key == 0)
@@ -166,28 +214,49 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
         kept.key = modify.value(row, 0).integer;
         kept.deletedAt = QDateTime::fromString(modify.value(row, 1).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         kept.deletedAt.setTimeSpec(Qt::UTC);
-        const QJsonObject payload = QJsonDocument::fromJson(modify.value(row, 3).utf8()).object();
-        if (modify.value(row, 2).toString() == QLatin1String("note")) {
+        QJsonParseError parsed{};
+        const QJsonDocument document = QJsonDocument::fromJson(modify.value(row, 3).utf8(), &parsed);
+        const QJsonObject payload = document.object();
+        const QString kind = modify.value(row, 2).toString();
+        const QString unreadable = parsed.error != QJsonParseError::NoError || !document.isObject()
+                                       ? QStringLiteral("Not restored: kept item unreadable")
+                                       : QString();
+        if (kind == QLatin1String("note")) {
             DeletedNote note;
             note.id = payload.value(QStringLiteral("id")).toInt();
-            note.row = rowFromJson(payload.value(QStringLiteral("row")).toObject(), kNoteColumns);
+            const QJsonObject columns = payload.value(QStringLiteral("row")).toObject();
+            note.row = rowFromJson(columns, kNoteColumns);
             for (const QJsonValue& reminder : payload.value(QStringLiteral("reminders")).toArray())
                 note.reminders.push_back(rowFromJson(reminder.toObject(), kReminderColumns));
             note.keptKey = kept.key;
             note.deletedAt = kept.deletedAt;
+            note.damage = unreadable.isEmpty() ? noteDamage(note, columns) : unreadable;
             kept.item = std::move(note);
         } else {
             DeletedCategory category;
             category.groupId = fromJson(payload.value(QStringLiteral("group_id")).toArray());
             category.name = payload.value(QStringLiteral("name")).toString();
             category.description = payload.value(QStringLiteral("description")).toString();
-            for (const QJsonValue& id : payload.value(QStringLiteral("moved")).toArray())
+            bool idsWhole = true;
+            for (const QJsonValue& id : payload.value(QStringLiteral("moved")).toArray()) {
+                idsWhole = idsWhole && id.isDouble() && id.toInt() > 0;
                 category.movedNoteIds << id.toInt();
+            }
             category.tabIndex = payload.value(QStringLiteral("tab")).toInt();
             category.keptKey = kept.key;
             category.deletedAt = kept.deletedAt;
+            if (kind != QLatin1String("category"))
+                category.damage = QStringLiteral("Not restored: unknown kind of item");
+            else if (!unreadable.isEmpty())
+                category.damage = unreadable;
+            else
+                category.damage = categoryDamage(category, idsWhole);
             kept.item = std::move(category);
         }
+        if (const QString& damage =
+                std::visit([](const auto& item) -> const QString& { return item.damage; }, kept.item);
+            !damage.isEmpty())
+            qCWarning(lcStore) << "kept item" << kept.key << "cannot come back:" << damage;
         items.push_back(std::move(kept));
     }
     modify.close();

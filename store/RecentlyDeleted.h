@@ -25,9 +25,14 @@ qint64 keepDeletedNote(Query& modify, const DeletedNote& note);
 qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category);
 // Run inside the transaction that puts the item back.
 void forgetKept(Query& modify, qint64 key);
+// Drops a kept item that cannot come back, in a transaction of its own.
+void dropKept(Database& database, Query& modify, qint64 key);
 
 // What was deleted in the last kKeptDays days, oldest first; older items are dropped from the
-// file on the way (where it can be written).
+// file on the way (where it can be written). Another program may have written the table: an
+// item that could not come back as it was kept (an unknown kind, a payload that is no item of
+// ours, a note in the Search category, a category without a name or under the id of Default
+// or Search) is read with its `damage` told.
 std::vector<KeptItem> keptItems(Database& database, Query& modify);
 
 } // namespace store

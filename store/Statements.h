@@ -66,6 +66,21 @@ QString selectNotesOfGroup(qint32 groupId);
 QString moveNotesToGroup(const QList<qint32>& noteIds, qint32 fromGroupId, qint32 toGroupId);
 // A category's row by id.
 QString selectGroupById(qint32 groupId);
+// Notes filed under a category id that has no row (another program deleted the row and left
+// them): whether there are any, and moving them to Default. The ids the notes name are
+// walked with one index seek each, so a million notes in a few categories cost a few seeks.
+inline const QString selectAnyStrayNote = QStringLiteral(
+    "with recursive named(group_id) as (select min(group_id) from notes_main where group_id > 1 union all "
+    "select (select min(group_id) from notes_main where group_id > named.group_id) from named "
+    "where named.group_id is not null) "
+    "select group_id from named where group_id is not null "
+    "and group_id not in (select group_id from clip_groups where group_id is not null) limit 1");
+inline const QString moveStrayNotesToDefault = QStringLiteral(
+    "with recursive named(group_id) as (select min(group_id) from notes_main where group_id > 1 union all "
+    "select (select min(group_id) from notes_main where group_id > named.group_id) from named "
+    "where named.group_id is not null) "
+    "update notes_main set group_id = 0 where group_id > 1 and group_id in (select group_id from named) "
+    "and group_id not in (select group_id from clip_groups where group_id is not null)");
 // 12. A new category.
 QString insertGroup(qint32 newId, const QString& name, const QString& description);
 // 13. Drop the copies of the last search.

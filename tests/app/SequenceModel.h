@@ -120,8 +120,17 @@ struct Model {
         return nullptr;
     }
     qint32 shownGroup() const { return shown; }
-    // The category a new note is filed under: Default when the one asked for is gone.
+    // The category a note put back is filed under: Default when the one asked for is gone.
     qint32 filedUnder(qint32 group) const { return categoryWithId(group) ? group : 0; }
+    // The category a note written under the selected tab goes to: the shown one while a row
+    // still holds its id under the tab's name, else Default (deleted, its id perhaps reused).
+    qint32 newNoteHome() const
+    {
+        const Category* category = categoryWithId(shownGroup());
+        if (showsCopies() || !category || selected < 0 || selected >= tabs.size())
+            return 0;
+        return category->name == tabs[selected] ? category->id : 0;
+    }
     bool showsCopies() const { return shownGroup() == kSearchGroup; }
 
     // The ids the list of the shown category holds.
@@ -186,10 +195,20 @@ struct Model {
         return candidate;
     }
 
+    // Notes of a category whose row another program deleted, leaving them, go to Default when
+    // the window next looks at the file.
+    void rescueStrayNotes()
+    {
+        for (auto& [id, note] : notes)
+            if (note.group > kSearchGroup && !categoryWithId(note.group))
+                note.group = 0;
+    }
+
     // The window looks at the file again: tabs of categories gone go, new ones come before
     // *New, and the category shown stays shown (under its present name), else Default.
     void tabsReread()
     {
+        rescueStrayNotes();
         QStringList fresh{QStringLiteral("Default")};
         for (int index = 1; index < tabs.size() - 1; ++index)
             if (categoryNamed(tabs[index]) && !fresh.contains(tabs[index]))

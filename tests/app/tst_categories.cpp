@@ -4,6 +4,7 @@
 #include "dialogs/CategoryManage.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -140,24 +141,27 @@ private slots:
         QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
     }
 
-    // A new category never takes an id that notes still carry (from a category deleted by an
-    // older version, here 7) or that Undo may give back.
+    // Notes another program left under a category it deleted (here 7) go to Default at start,
+    // and the status line says so; a new category then never takes an id that Undo may give
+    // back.
     void newCategoriesShowNoNotesOfOldOnes()
     {
         fixture::Form f(QStringList(kSeed) << fixture::note(3, "7", "09:00 Mon, 07Dec2026", "left behind",
                                                            "2026-12-07 09:00:00"));
+        QCOMPARE(f.rows("select id,group_id from notes_main order by id", 2), (QStringList{"1|0", "2|2", "3|0"}));
+        QTRY_COMPARE(f->pnlStatus1->text(), QStringLiteral("1 note without a category moved to Default"));
         answerCategory(QStringLiteral("Alpha"));
         f->actNewCategoryExecute();
-        QCOMPARE(f.state().CurGroupId, 8);
+        QCOMPARE(f.state().CurGroupId, 3);
         QCOMPARE(f.tags(), QList<qint32>{0});
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
         f->Delete1Click();
         answerCategory(QStringLiteral("Beta"));
         f->actNewCategoryExecute();
-        QCOMPARE(f.state().CurGroupId, 9);
+        QCOMPARE(f.state().CurGroupId, 4);
         QTest::keyClick(f->sgContents, Qt::Key_Z, Qt::ControlModifier); // Alpha comes back as it was
         QCOMPARE(f.rows("select group_id,group_name from clip_groups order by group_id", 2),
-                 (QStringList{"1|Search", "2|Work", "8|Alpha", "9|Beta"}));
+                 (QStringList{"1|Search", "2|Work", "3|Alpha", "4|Beta"}));
         QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Work", "Alpha", "Beta", "*New"}));
         QCOMPARE(f.selectedTab(), QStringLiteral("Beta"));
     }

@@ -22,7 +22,8 @@ QStringList notes()
             note(2, "0", "09:10 Mon, 07Dec2026", "second", "2026-12-07 09:10:00"),
             note(3, "NULL", "08:00 Sun, 06Dec2026", "older", "2026-12-06 08:00:00"),
             note(60001, "1", "09:00 Mon, 07Dec2026", "first", "2026-12-07 10:00:00"),
-            note(9, "5", "07:00 Sun, 06Dec2026", "elsewhere", "2026-12-06 07:30:00")};
+            note(9, "5", "07:00 Sun, 06Dec2026", "elsewhere", "2026-12-06 07:30:00"),
+            QStringLiteral("insert into clip_groups (group_id, group_name, description) values (5, 'Five', '')")};
 }
 
 } // namespace

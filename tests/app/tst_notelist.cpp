@@ -89,6 +89,8 @@ private slots:
         f.db.addNote(4, QStringLiteral("0"), QStringLiteral("10:00 Tue, 08Dec2026"), QStringLiteral("t2"));
         f.db.addNote(5, QStringLiteral("0"), QStringLiteral("11:00 Tue, 08Dec2026"), QStringLiteral("t3 & more"));
         f.db.addNote(6, QStringLiteral("2"), QStringLiteral("11:00 Tue, 08Dec2026"), QStringLiteral("other category"));
+        f.db.exec(
+            QStringLiteral("insert into clip_groups (group_id, group_name, description) values (2, 'Other', '')"));
         QVERIFY(f.start());
 
         QCOMPARE(f.tags(), (QList<qint32>{60000, 5, 4, 3, 60000, 2, 1, 60000, 7}));

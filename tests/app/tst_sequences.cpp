@@ -249,6 +249,52 @@ private:
         }
     }
 
+    // Now and then, just before an Apply, another program writes what meets it: the very text
+    // the user is about to apply to a stored note (a synced copy of the same edit), where there
+    // is then nothing to keep apart and no second note; or it deletes the category written in
+    // and gives its id to one of its own, which the note must not go to.
+    void writeJustBeforeApply()
+    {
+        Model& m = m_model;
+        if (m.browse || m.memo.isEmpty())
+            return;
+        const Category* shown = m.categoryWithId(m.shown);
+        if (shown && shown->id != kSearchGroup && draw(2) == 0) {
+            const Category gone = *shown;
+            const QString name = QStringLiteral("Other %1").arg(gone.id);
+            if (m.nameRefused(name, gone.name))
+                return;
+            m_steps << QStringLiteral("elsewhere: category %1 deleted, its notes to Default, id given to %2")
+                           .arg(gone.name, name);
+            m_db.exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
+            m_db.exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+            m_db.exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,'%2','')")
+                          .arg(gone.id)
+                          .arg(name));
+            for (auto& [id, note] : m.notes)
+                if (note.group == gone.id)
+                    note.group = 0;
+            std::erase_if(m.categories, [&](const Category& c) { return c.id == gone.id; });
+            m.categories.push_back({gone.id, name});
+            m.unseen = true;
+            return;
+        }
+        if (!m.target || m.memo == m.opened || draw(3) != 0)
+            return;
+        const bool copy = m.showsCopies();
+        if (copy && *m.target <= kCopyOffset)
+            return;
+        const qint32 id = copy ? *m.target - kCopyOffset : *m.target;
+        if (!m.notes.count(id))
+            return;
+        m_steps << QStringLiteral("elsewhere: note %1 becomes \"%2\"").arg(id).arg(m.memo);
+        m_db.exec(QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
+                      .arg(QLatin1Char('\'') + QString(m.memo).replace(QLatin1Char('\''), "''") + QLatin1Char('\''))
+                      .arg(id));
+        m.notes[id].text = m.memo;
+        m.unseen = true;
+    }
+
     // Another program (a script, the sqlite3 shell) writes the file between two steps.
     void writeElsewhere()
     {
@@ -313,13 +359,32 @@ private:
             Category gone = pick(named);
             if (const Category* shown = m.categoryWithId(m.shown); shown && shown->id != kSearchGroup && draw(2) == 0)
                 gone = *shown;
-            m_steps << QStringLiteral("elsewhere: category %1 deleted").arg(gone.name);
+            // A careless script leaves the notes where they are (of a category that has some,
+            // more often than not); another gives the id to a category of its own (the largest
+            // id plus one is the deleted one's, often).
+            const bool notesLeft = draw(2) == 0;
+            for (const auto& [id, note] : m.notes)
+                if (notesLeft && note.group > kSearchGroup && m.categoryWithId(note.group) && draw(2) == 0)
+                    gone = *m.categoryWithId(note.group);
+            const QString reusedBy = draw(3) == 0 ? QStringLiteral("Other %1").arg(gone.id) : QString();
+            const bool reuse = !reusedBy.isEmpty() && !m.nameRefused(reusedBy, gone.name);
+            m_steps << QStringLiteral("elsewhere: category %1 deleted%2%3")
+                           .arg(gone.name, notesLeft ? QStringLiteral(", notes left") : QString(),
+                                reuse ? QStringLiteral(", id given to ") + reusedBy : QString());
             exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
-            exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
-            for (auto& [id, note] : m.notes)
-                if (note.group == gone.id)
-                    note.group = 0;
+            if (!notesLeft) {
+                exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+                for (auto& [id, note] : m.notes)
+                    if (note.group == gone.id)
+                        note.group = 0;
+            }
             std::erase_if(m.categories, [&](const Category& c) { return c.id == gone.id; });
+            if (reuse) {
+                exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,%2,'')")
+                         .arg(gone.id)
+                         .arg(quote(reusedBy)));
+                m.categories.push_back({gone.id, reusedBy});
+            }
             break;
         }
         case 4: { // a category renamed
@@ -389,7 +454,7 @@ private:
         m.opened = memo;
         if (!m.target) {
             const qint32 id = newNoteId();
-            m.notes[id] = {m.showsCopies() ? 0 : m.filedUnder(m.shownGroup()), memo};
+            m.notes[id] = {m.newNoteHome(), memo};
             m.target = id;
             return;
         }
@@ -409,9 +474,9 @@ private:
         if (note != m.notes.end() && memo == opened)
             return; // applied unchanged: the other program's text stays
         // Changed or deleted elsewhere: a new note, in the category shown (a copy's: its note's).
-        const qint32 group = copy ? (note != m.notes.end() ? note->second.group : 0) : m.shownGroup();
+        const qint32 group = copy ? m.filedUnder(note != m.notes.end() ? note->second.group : 0) : m.newNoteHome();
         const qint32 id = newNoteId();
-        m.notes[id] = {m.filedUnder(group), memo};
+        m.notes[id] = {group, memo};
         m.target = id;
         if (copy) { // the copy stands for the new note from now on
             m.copies.erase(real + kCopyOffset);
@@ -518,6 +583,7 @@ private:
         }
         case Action::Apply:
         case Action::ApplyTwice:
+            writeJustBeforeApply();
             m_steps << (action == Action::Apply ? QStringLiteral("click Apply") : QStringLiteral("click Apply twice"));
             QTest::mouseClick(m_form->imgApply, Qt::LeftButton);
             if (action == Action::ApplyTwice)
@@ -525,6 +591,7 @@ private:
             applied();
             break;
         case Action::ApplyByKey:
+            writeJustBeforeApply();
             m_steps << QStringLiteral("Ctrl+Enter");
             key(Qt::Key_Return, Qt::ControlModifier);
             applied();
@@ -751,6 +818,7 @@ private:
             });
             m.unseen = false;
             m.shown = 0;
+            m.rescueStrayNotes();
             m.tabs = QStringList{QStringLiteral("Default")};
             for (const Category& category : m.categories)
                 m.tabs << category.name;

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -27,6 +28,9 @@ const QString kNotes = QStringLiteral(
     "(2, null, '10:15 Mon, 07Dec2026', 'line one' || char(13, 10) || 'line two' || char(13, 10) || 'line three',"
     " '2026-12-07 10:15:00.000'),"
     "(3, 3, '11:00 Tue, 08Dec2026', 'in category three', '2026-12-08 11:00:00.000')");
+// Without it note 3 has no category, and goes to Default when the window opens the file.
+const QString kCategoryThree =
+    QStringLiteral("insert into clip_groups (group_id, group_name, description) values (3, 'Three', '')");
 
 QByteArray readAll(const QString& path)
 {
@@ -84,7 +88,7 @@ private slots:
 
     void exportWritesTheShownCategoryByteForByte()
     {
-        ToolsTestWindow window({kNotes});
+        ToolsTestWindow window({kNotes, kCategoryThree});
         QVERIFY(window.start());
         const QString path = window.dir.filePath(QStringLiteral("default.txt"));
         widgets::Modal::queueFileAnswer(path);
@@ -113,7 +117,7 @@ private slots:
 
     void exportToAPathThatCannotBeWrittenSaysSoAndWritesNothing()
     {
-        ToolsTestWindow window({kNotes});
+        ToolsTestWindow window({kNotes, kCategoryThree});
         QVERIFY(window.start());
         const QString path = window.dir.filePath(QStringLiteral("no such folder/notes.txt"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
@@ -125,7 +129,7 @@ private slots:
 
     void printPutsTheCurrentRowsLinesOnOnePage()
     {
-        ToolsTestWindow window({kNotes});
+        ToolsTestWindow window({kNotes, kCategoryThree});
         QVERIFY(window.start());
         auto printer = std::make_unique<PagePrinter>();
         PagePrinter* page = printer.get();
@@ -151,7 +155,7 @@ private slots:
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
-        ToolsTestWindow window({kNotes});
+        ToolsTestWindow window({kNotes, kCategoryThree});
         QVERIFY(window.start());
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
         window.form->Print1Click();
@@ -186,7 +190,7 @@ private slots:
         QTemporaryDir dataHome;
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         const auto unset = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
-        ToolsTestWindow window({kNotes});
+        ToolsTestWindow window({kNotes, kCategoryThree});
         const QString startMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
         QVERIFY(window.start());
         app::BackupSchedule& schedule = *window.form->backupSchedule();
@@ -205,11 +209,25 @@ private slots:
         QCOMPARE(int(schedule.folder().list().size()), store::BackupFolder::kKept);
         const QString oldest = schedule.folder().list().back().filePath;
 
+        // The count shown is the file's, whatever a name claims: the newest backup renamed to
+        // claim 99 notes, and a file that is no notes file under the name of the next.
+        const std::vector<store::BackupEntry> taken = schedule.folder().list();
+        const QString claims99 = taken[0].filePath;
+        QVERIFY(QFile::rename(claims99, claims99.left(claims99.lastIndexOf('-')) + QStringLiteral("-99.dat")));
+        QFile foreign(taken[1].filePath);
+        QVERIFY(foreign.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        foreign.write(QByteArray(70000, 'x'));
+        foreign.close();
+
         // Cancelled at the question: nothing changes.
         int offered = 0;
-        const auto chooseOldest = [&offered](QDialog& shown) {
+        QStringList counts;
+        const auto chooseOldest = [&offered, &counts](QDialog& shown) {
             auto& dialog = dynamic_cast<dialogs::RestoreBackupDialog&>(shown);
             offered = dialog.lstBackups->topLevelItemCount();
+            counts.clear();
+            for (int row = 0; row < offered; ++row)
+                counts << dialog.lstBackups->topLevelItem(row)->text(1);
             dialog.lstBackups->setCurrentItem(dialog.lstBackups->topLevelItem(offered - 1));
             dialog.btnRestore->click();
             return dialog.result();
@@ -218,6 +236,7 @@ private slots:
         widgets::Modal::queueMessageAnswer(QMessageBox::No);
         window.form->RestoreFromBackup1Click();
         QCOMPARE(offered, store::BackupFolder::kKept);
+        QCOMPARE(counts, (QStringList{"2", "", "2", "2", "2", "2", "3"}));
         QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
         QCOMPARE(schedule.folder().list().back().filePath, oldest);
 
@@ -256,6 +275,59 @@ private slots:
         query.open();
         QCOMPARE(query.recordCount(), 2);
         QCOMPARE(query.value(0, 0).toInt(), 2);
+
+        // The day's backup: none while the newest is under a day old, one once it is older.
+        QVERIFY(!schedule.startIfDue());
+        const auto realClock = qScopeGuard([] { store::Clock::setSource({}); });
+        store::Clock::setSource(
+            [] { return QDateTime::currentDateTime().addSecs(app::BackupSchedule::kIntervalSecs + 60); });
+        QVERIFY(schedule.startIfDue());
+        QTRY_VERIFY(!schedule.running());
+        QVERIFY(schedule.folder().list().front().taken >
+                after.front().taken.addSecs(app::BackupSchedule::kIntervalSecs));
+        QVERIFY(!schedule.startIfDue());
+    }
+
+    // Deleted items kept in the file that another program changed into something that cannot
+    // come back as it was are refused with a line that says so, dropped, and change nothing:
+    // a kind of item unknown, a note filed in Search, a category under Search's id claiming a
+    // note of Default, a payload that is no item at all. A sound item still comes back. Notes
+    // the fixture leaves under a category without a row go to Default at start.
+    void damagedKeptItemsAreRefusedAndDropped()
+    {
+        const QString kept = QStringLiteral("insert into recently_deleted (deleted_at, kind, payload) values "
+                                            "(strftime('%Y-%m-%d %H:%M:%S','now'), '%1', '%2')");
+        const QString note = QStringLiteral(
+            R"({"id":%1,"row":{"id":["i","%1"],"group_id":["i","%2"],"isdone":["t","0"],"create_time":["t","t"],)"
+            R"("content":["t","%3"],"account_id":["t",""],"record_time":["t","2026-12-07 09:00:00.000"]},)"
+            R"("reminders":[]})");
+        ToolsTestWindow window({kNotes, kept.arg("note", note.arg(5).arg(0).arg("sound")),
+                                kept.arg("folder", R"({"group_id":["i","7"],"name":"X","moved":[]})"),
+                                kept.arg("note", note.arg(6).arg(1).arg("in search")),
+                                kept.arg("category", R"({"group_id":["i","1"],"name":"Y","moved":[1],"tab":1})"),
+                                kept.arg("note", "{not json")});
+        QVERIFY(window.start());
+        QTRY_COMPARE(window.form->pnlStatus1->text(), QStringLiteral("1 note without a category moved to Default"));
+        QCOMPARE(window.column(QStringLiteral("select group_id from notes_main where id = 3")), QStringList{"0"});
+        const QString notes = QStringLiteral("select id || ':' || ifnull(group_id, '') from notes_main order by id");
+        const QStringList before = window.column(notes);
+        const QStringList categories = window.column(QStringLiteral("select group_id from clip_groups"));
+        for (const QString& refusal : {QStringLiteral("Not restored: kept item unreadable"),
+                                       QStringLiteral("Not restored: kept category invalid"),
+                                       QStringLiteral("Not restored: kept note is invalid"),
+                                       QStringLiteral("Not restored: unknown kind of item")}) {
+            const QString left = window.column(QStringLiteral("select count(*) from recently_deleted")).value(0);
+            window.form->UndoDelete1Click();
+            QCOMPARE(window.form->pnlStatus1->text(), refusal);
+            QCOMPARE(window.column(notes), before);
+            QCOMPARE(window.column(QStringLiteral("select group_id from clip_groups")), categories);
+            QCOMPARE(window.column(QStringLiteral("select count(*) from recently_deleted")).value(0).toInt(),
+                     left.toInt() - 1);
+        }
+        QVERIFY(widgets::Modal::shownMessages().empty());
+        window.form->UndoDelete1Click();
+        QCOMPARE(window.column(QStringLiteral("select content from notes_main where id = 5")), QStringList{"sound"});
+        QCOMPARE(window.column(QStringLiteral("select count(*) from recently_deleted")), QStringList{"0"});
     }
 
     void aboutShowsTheLongLivedBoxUntilItsButtonIsPressed()

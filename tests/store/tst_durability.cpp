@@ -1,5 +1,6 @@
 // Nothing applied is lost: a writer killed at any moment, two writers on one file,
 // another program holding the file's lock, and a backup taken while another program writes.
+#include "store/NoteEdit.h"
 #include "store/NoteInsert.h"
 #include "store/OnlineBackup.h"
 #include "store/Statements.h"
@@ -174,6 +175,45 @@ private slots:
     }
 
     void backupWhileAnotherProgramWritesIsTheFileOfOneMoment();
+
+    // Another program writes the note the moment Apply has looked at it (a connection of its
+    // own, started from the engine's hook at the end of each statement): either Apply holds
+    // the file from its look to its write and the other write waits, or that write is kept
+    // beside the user's text. Never is it written over unseen.
+    void changeElsewhereBetweenApplysLookAndWriteIsNeverOverwritten()
+    {
+        testing::TestDatabase db;
+        db.addNote(7, QStringLiteral("0"), QStringLiteral("t"), QStringLiteral("opened"));
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open_v2(QFile::encodeName(db.path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr),
+                 SQLITE_OK);
+        struct Writer {
+            sqlite3* handle;
+            QByteArray statement;
+            int result = -1; // not yet
+        } writer{other, "update notes_main set content='theirs' where id=7"};
+        const auto afterStatement = [](unsigned, void* context, void* statement, void*) {
+            auto* w = static_cast<Writer*>(context);
+            const QByteArray sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
+            if (w->result == -1 && sql.startsWith("select") && sql.contains("from notes_main"))
+                w->result = sqlite3_exec(w->handle, w->statement.constData(), nullptr, nullptr, nullptr);
+            return 0;
+        };
+        sqlite3_trace_v2(db.database().handle(), SQLITE_TRACE_PROFILE, afterStatement, &writer);
+        store::Query modify(db.database());
+        const store::AppliedEdit applied =
+            store::applyEdit(db.database(), modify, {7, store::sql::Side::Real, QStringLiteral("opened")},
+                             QStringLiteral("mine"), 0, QStringLiteral("t"), 0);
+        sqlite3_trace_v2(db.database().handle(), 0, nullptr, nullptr);
+        sqlite3_close(other);
+        QVERIFY(writer.result != -1); // the other program did try
+        const QString texts = db.scalar(QStringLiteral("select group_concat(content, '|') from notes_main"));
+        QVERIFY2(texts.split('|').contains(QStringLiteral("mine")), qPrintable(texts));
+        if (writer.result == SQLITE_OK) {
+            QVERIFY2(texts.split('|').contains(QStringLiteral("theirs")), qPrintable(texts));
+            QCOMPARE(applied.outcome, store::AppliedEdit::Outcome::ChangedElsewhere);
+        }
+    }
 
     void longLockFailsWithTheEngineMessageAndWritesNothing()
     {
