@@ -49,6 +49,15 @@ void answerDisplays(QStringList& texts, int count)
     }
 }
 
+// Closes the window as the user would and starts another on the same file at `time`.
+bool restartAt(ToolsTestWindow& window, const char* time)
+{
+    window.form->storeBeforeExit();
+    window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+    standAt(time);
+    return window.start();
+}
+
 const QString kChecked = QStringLiteral("select optionvalue from options where optionname='reminders_checked'");
 
 const QString kNotes =
@@ -116,6 +125,34 @@ private slots:
         QCOMPARE(window.column("select count(*) from remind"), QStringList{"0"});
     }
 
+    // "Now" gives the present second, which has passed by the time OK is pressed: the
+    // present minute is now, and its reminder shows at once, once, though this minute's check
+    // has run.
+    void aReminderSetForNowShowsAtOnce()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        window.form->sgContents->setCurrentRow(1);
+        standAt("2026-12-07 09:30:05");
+        window.form->tmRemindTimer();
+        standAt("2026-12-07 09:30:21");
+        widgets::Modal::queueDialogAnswer([](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+            dialog.Button1->click();
+            standAt("2026-12-07 09:30:40");
+            dialog.btnOk->click();
+            return dialog.result();
+        });
+        QStringList shown;
+        answerDisplays(shown, 1);
+        window.form->Reminder1Click();
+        QCOMPARE(shown, QStringList{"renew the passport"});
+        QCOMPARE(window.column("select remind_time from remind"), QStringList{"2026-12-07 09:30:21"});
+        standAt("2026-12-07 09:31:05");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 1);
+    }
+
     void everyReminderShowsOnceAtTheFirstTickOfOrAfterItsMinute()
     {
         ToolsTestWindow window(
@@ -155,24 +192,6 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown.last(), QStringLiteral("later"));
-    }
-
-    void aSavedReminderShowsEvenInTheMinuteThatWasAlreadyChecked()
-    {
-        ToolsTestWindow window({kNotes});
-        QVERIFY(window.start());
-        window.form->sgContents->setCurrentRow(1);
-        standAt("2026-12-07 09:30:05");
-        window.form->tmRemindTimer(); // this minute's tick has run
-        standAt("2026-12-07 09:30:20");
-        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 50), QStringLiteral("in thirty seconds"));
-        window.form->Reminder1Click();
-
-        QStringList shown;
-        standAt("2026-12-07 09:31:05");
-        answerDisplays(shown, 1);
-        window.form->tmRemindTimer();
-        QCOMPARE(shown, QStringList{"in thirty seconds"});
     }
 
     // A reminder shows only while it is stored: deleting its note here or in another program
@@ -273,6 +292,61 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown.last(), QStringLiteral("Late, due 2026-12-07 11:00:\nafter a short run"));
         widgets::Modal::clearQueuedAnswers();
+    }
+
+    // A run keeps the moment it checked, not its whole minute: a reminder later in the minute
+    // a run ended in shows at the next start. One shown early in its minute does not show again.
+    void theMomentCheckedIsKeptToTheSecond()
+    {
+        ToolsTestWindow window({kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                                       "values (5, 'after the end', '2026-12-07 09:30:40'),"
+                                                       "(6, 'shown early', '2026-12-07 09:40:50')")});
+        standAt("2026-12-07 09:30:05");
+        QVERIFY(window.start());
+        QVERIFY(restartAt(window, "2026-12-07 09:40:10")); // the first run ended before its check
+        QStringList shown;
+        answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, (QStringList{"Late, due 2026-12-07 09:30:\nafter the end", "shown early"}));
+        widgets::Modal::clearQueuedAnswers();
+        QCOMPARE(window.column("select optionvalue from options where optionname like 'reminders_checked%' "
+                               "order by optionname"),
+                 (QStringList{"2026-12-07 09:40", "2026-12-07 09:40:10"}));
+
+        QVERIFY(restartAt(window, "2026-12-07 09:45:00"));
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+        widgets::Modal::clearQueuedAnswers();
+    }
+
+    // A reminder shown once never shows again, whatever the clock does: shown late with the
+    // clock two days ahead, then with the clock set right the days come again.
+    void aReminderShownStaysShownWhenTheClockGoesBack()
+    {
+        ToolsTestWindow window({kNotes,
+                                QStringLiteral("insert into options (optionname, optionvalue) values "
+                                               "('reminders_checked', '2026-12-07 08:00')"),
+                                QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                               "values (5, 'once', '2026-12-08 09:00:00'),"
+                                               "(6, 'also once', '2026-12-09 08:00:00')")});
+        standAt("2026-12-09 09:00:00"); // two days ahead of the true 2026-12-07
+        QVERIFY(window.start());
+        QStringList shown;
+        answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(restartAt(window, "2026-12-07 09:00:00"));
+        window.form->tmRemindTimer();
+        QVERIFY(restartAt(window, "2026-12-08 09:30:00"));
+        answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        standAt("2026-12-09 08:05:00");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+        widgets::Modal::clearQueuedAnswers();
+        QCOMPARE(window.column("select clip_id || '|' || remind_time from reminders_shown order by clip_id"),
+                 (QStringList{"5|2026-12-08 09:00:00", "6|2026-12-09 08:00:00"}));
     }
 
     // A file that comes to keep an older minute (a backup restored, another program) keeps
