@@ -192,6 +192,13 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown.last(), QStringLiteral("later"));
+
+        // Closed and started again: none of them shows a second time.
+        QVERIFY(restartAt(window, "2026-12-07 09:45:00"));
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 4);
+        widgets::Modal::clearQueuedAnswers();
     }
 
     // A reminder shows only while it is stored: deleting its note here or in another program
