@@ -139,6 +139,11 @@ void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime
     query.setField(QStringLiteral("remind_content"), text);
     query.setField(QStringLiteral("remind_time"), when);
     query.post();
+    // Set again for a time it had before and was shown at: the user wants to see it then.
+    const store::reminderlog::Shown reminder{QByteArray::number(clipId),
+                                             when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()};
+    store::reminderlog::forget(query, reminder);
+    m_shownReminders.forget(reminder);
     OpenDueReminders();
 }
 

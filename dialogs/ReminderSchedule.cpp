@@ -56,6 +56,12 @@ void ShownReminders::add(const store::reminderlog::Shown& reminder)
     m_shown.insert(key(reminder.note, reminder.time));
 }
 
+void ShownReminders::forget(const store::reminderlog::Shown& reminder)
+{
+    m_shown.remove(key(reminder.note, reminder.time));
+    std::erase(m_shownHere, reminder);
+}
+
 void ShownReminders::markShown(const store::reminderlog::Shown& reminder)
 {
     if (!m_shown.contains(key(reminder.note, reminder.time)))

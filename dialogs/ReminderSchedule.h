@@ -39,6 +39,8 @@ public:
     void markShown(const store::reminderlog::Shown& reminder);
     // Shown before, by another run or program.
     void add(const store::reminderlog::Shown& reminder);
+    // Set again by the user: a new reminder, to show when due.
+    void forget(const store::reminderlog::Shown& reminder);
 
     // Those shown in this run, oldest first.
     const std::vector<store::reminderlog::Shown>& shownHere() const { return m_shownHere; }

@@ -26,6 +26,24 @@ QString option(Query& modify, const QString& select)
     return value;
 }
 
+void bindShown(Query& modify, const Shown& reminder)
+{
+    if (reminder.note.isEmpty())
+        modify.setValue(QStringLiteral("clip_id"), Value{});
+    else
+        modify.setText(QStringLiteral("clip_id"), QString::fromUtf8(reminder.note));
+    modify.setText(QStringLiteral("remind_time"), QString::fromUtf8(reminder.time));
+}
+
+bool hasShownTable(Query& modify)
+{
+    run(modify, sql::selectShownRemindersTable);
+    modify.open();
+    const bool present = modify.recordCount() > 0;
+    modify.close();
+    return present;
+}
+
 bool isLayout(const QString& text, const QString& layout)
 {
     return text.size() == layout.size() && QDateTime::fromString(text, layout).isValid();
@@ -52,10 +70,7 @@ QString checkedUpTo(Query& modify)
 std::vector<Shown> shown(Query& modify)
 {
     std::vector<Shown> result;
-    run(modify, sql::selectShownRemindersTable);
-    modify.open();
-    const bool present = modify.recordCount() > 0;
-    if (present) {
+    if (hasShownTable(modify)) {
         run(modify, sql::selectShownReminders);
         modify.open();
         for (int row = 0; row < modify.recordCount(); ++row)
@@ -63,6 +78,16 @@ std::vector<Shown> shown(Query& modify)
     }
     modify.close();
     return result;
+}
+
+void forget(Query& modify, const Shown& reminder)
+{
+    if (!hasShownTable(modify))
+        return;
+    run(modify, sql::deleteShownReminder);
+    bindShown(modify, reminder);
+    modify.execSql();
+    modify.close();
 }
 
 void keep(Database& database, Query& modify, const QDateTime& checked, const std::vector<Shown>& shownReminders)
@@ -83,11 +108,7 @@ void keep(Database& database, Query& modify, const QDateTime& checked, const std
         modify.execSql();
         for (const Shown& reminder : shownReminders) {
             run(modify, sql::insertShownReminder);
-            if (reminder.note.isEmpty())
-                modify.setValue(QStringLiteral("clip_id"), Value{});
-            else
-                modify.setText(QStringLiteral("clip_id"), QString::fromUtf8(reminder.note));
-            modify.setText(QStringLiteral("remind_time"), QString::fromUtf8(reminder.time));
+            bindShown(modify, reminder);
             modify.execSql();
         }
         run(modify, sql::deleteShownRemindersChanged);

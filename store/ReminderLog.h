@@ -31,6 +31,9 @@ QString checkedUpTo(Query& modify);
 // Every reminder the file keeps as shown; none when it has no such table.
 std::vector<Shown> shown(Query& modify);
 
+// Forgets that a reminder was shown: the user set it again.
+void forget(Query& modify, const Shown& reminder);
+
 // Keeps in one transaction the moment checked and the reminders shown (those already kept
 // stay once); forgets what was shown of reminders set to another time since.
 void keep(Database& database, Query& modify, const QDateTime& checked, const std::vector<Shown>& shownReminders);

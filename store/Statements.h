@@ -110,6 +110,10 @@ inline const QString selectShownReminders = QStringLiteral("select clip_id,remin
 inline const QString insertShownReminder =
     QStringLiteral("insert into reminders_shown (clip_id,remind_time) select :clip_id,:remind_time where not "
                    "exists (select 1 from reminders_shown where clip_id is :clip_id and remind_time is :remind_time)");
+// A reminder set again by the user is a new one, also at a time it had before.
+// Parameters :clip_id, :remind_time.
+inline const QString deleteShownReminder =
+    QStringLiteral("delete from reminders_shown where clip_id is :clip_id and remind_time is :remind_time");
 // What was shown of reminders set to another time since. A deleted note's stays: Undo brings
 // the note back with its reminder.
 inline const QString deleteShownRemindersChanged = QStringLiteral(

@@ -89,6 +89,7 @@ struct ReminderTimes {
     void set(qint32 note, const QDateTime& time)
     {
         due[note] = time;
+        shown.erase({note, time}); // set again by the user: a new reminder
         std::erase_if(mayShow, [note](const auto& key) { return key.first == note; });
     }
     void restored(qint32 from, qint32 to)

@@ -148,9 +148,20 @@ private slots:
         window.form->Reminder1Click();
         QCOMPARE(shown, QStringList{"renew the passport"});
         QCOMPARE(window.column("select remind_time from remind"), QStringList{"2026-12-07 09:30:21"});
+
+        // Set again for the same moment: the user asked for it anew, so it shows again.
+        standAt("2026-12-07 09:30:45");
+        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 21), QStringLiteral("again"));
+        answerDisplays(shown, 1);
+        window.form->Reminder1Click();
+        QCOMPARE(shown, (QStringList{"renew the passport", "again"}));
         standAt("2026-12-07 09:31:05");
         window.form->tmRemindTimer();
-        QCOMPARE(shown.size(), 1);
+        QVERIFY(restartAt(window, "2026-12-07 09:35:00"));
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+        widgets::Modal::clearQueuedAnswers();
     }
 
     void everyReminderShowsOnceAtTheFirstTickOfOrAfterItsMinute()
