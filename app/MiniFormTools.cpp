@@ -66,9 +66,9 @@ void TMiniForm::OpenDueReminders()
         // read, and one set for the present minute.
         const QString nowMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
         query.addLine(store::sql::selectRemindersSince);
-        query.setText(QStringLiteral("since"),
-                      m_remindersSince.isEmpty() ? QString::fromLatin1(dialogs::reminderMinute(m_remindersCheckedAt))
-                                                 : std::min(m_remindersSince, nowMinute));
+        query.setText(QStringLiteral("since"), m_remindersSince.isEmpty()
+                                                   ? QString::fromLatin1(dialogs::reminderMinute(m_remindersCheckedAt))
+                                                   : std::min(m_remindersSince, nowMinute));
     }
     query.open();
     for (const store::reminderlog::Shown& shown : store::reminderlog::shown(AQclipModify()))

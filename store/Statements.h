@@ -101,8 +101,8 @@ inline const QString insertRemindersCheckedAt =
 // The reminders that have been shown, each by its note and its time: one shown never shows
 // again, whatever the clock does; a note's reminder set to another time is a new one. Other
 // programs pass the table by.
-inline const QString createShownReminders =
-    QStringLiteral("create table if not exists reminders_shown (clip_id integer, remind_time text)");
+inline const QString createShownReminders = QStringLiteral(
+    "create table if not exists reminders_shown (clip_id integer, remind_time text, unique (clip_id, remind_time))");
 inline const QString selectShownRemindersTable =
     QStringLiteral("select name from sqlite_master where type='table' and name='reminders_shown'");
 inline const QString selectShownReminders = QStringLiteral("select clip_id,remind_time from reminders_shown");

@@ -84,8 +84,8 @@ using Actions = std::vector<std::pair<Action, int>>;
 
 // Mostly reminders, restarts and a clock set right and wrong, on a few notes.
 const Actions kReminderActions = {
-    {Action::New, 2},     {Action::Type, 2},         {Action::Apply, 2},      {Action::ClickRow, 4},
-    {Action::Delete, 1},  {Action::Undo, 1},         {Action::Search, 1},     {Action::Reminder, 6},
+    {Action::New, 2},     {Action::Type, 2},         {Action::Apply, 2},     {Action::ClickRow, 4},
+    {Action::Delete, 1},  {Action::Undo, 1},         {Action::Search, 1},    {Action::Reminder, 6},
     {Action::Restart, 6}, {Action::ClockForward, 6}, {Action::ClockBack, 5},
 };
 
@@ -795,8 +795,8 @@ private:
         case Action::ClockBack: {
             // Set right or wrong by minutes, hours or a day, within a few days of the start.
             const bool forward = action == Action::ClockForward;
-            const qint64 seconds = forward ? QList<qint64>{20, 60, 420, 7200, 86400}[draw(5)]
-                                           : -QList<qint64>{60, 7200, 86400}[draw(3)];
+            const qint64 seconds =
+                forward ? QList<qint64>{20, 60, 420, 7200, 86400}[draw(5)] : -QList<qint64>{60, 7200, 86400}[draw(3)];
             const QDateTime to = m.reminderTimes.now.addSecs(seconds);
             const QDateTime start(QDate(2026, 12, 7), QTime(9, 0));
             if (to < start.addDays(-3) || to > start.addDays(8))
