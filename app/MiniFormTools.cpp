@@ -209,7 +209,7 @@ void TMiniForm::tmRemindTimer()
     std::vector<dialogs::PendingReminder> rows(size_t(snapshot.recordCount()));
     for (int row = 0; row < snapshot.recordCount(); ++row)
         rows[size_t(row)] = {&snapshot.value(row, timeColumn).utf8(), &snapshot.value(row, contentColumn).utf8(),
-                             store::reminderlog::noteKey(snapshot.value(row, noteColumn))};
+                             &snapshot.value(row, noteColumn)};
     // Every reminder whose minute has come shows, one window after another. The texts are
     // taken before the first window opens: while it is open, the snapshot may be read again.
     std::vector<int> due;
@@ -217,7 +217,7 @@ void TMiniForm::tmRemindTimer()
         if (!reminderStillStored(row))
             continue;
         due.push_back(row);
-        m_shownReminders.markShown({rows[size_t(row)].note, *rows[size_t(row)].time});
+        m_shownReminders.markShown({store::reminderlog::noteKey(*rows[size_t(row)].note), *rows[size_t(row)].time});
     }
     // What was shown is kept before it shows, so that none shows again after a restart; and
     // at the first check after the file came to keep an older check or none (a first start,

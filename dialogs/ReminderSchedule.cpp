@@ -83,7 +83,7 @@ std::vector<int> ShownReminders::due(const std::vector<PendingReminder>& rows, c
             plain ? QByteArrayView(time).first(16) <= QByteArrayView(nowMinute) : isReminderDue(time, now);
         if (!isDue)
             continue;
-        const QByteArray rowKey = key(row.note, time);
+        const QByteArray rowKey = key(store::reminderlog::noteKey(*row.note), time);
         if (!m_shown.contains(rowKey) && !given.contains(rowKey)) {
             given.insert(rowKey);
             due.push_back(i);

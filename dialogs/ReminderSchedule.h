@@ -18,12 +18,11 @@ QByteArray reminderMinute(const QDateTime& time);
 // user-interface thread was busy or the machine slept, still finds it.
 bool isReminderDue(const QByteArray& storedTime, const QDateTime& now);
 
-// One row of the pending-reminder snapshot, referring to the snapshot's own bytes; `note` is
-// its clip_id as store::reminderlog::noteKey gives it.
+// One row of the pending-reminder snapshot, referring to the snapshot's own values.
 struct PendingReminder {
     const QByteArray* time = nullptr;
     const QByteArray* content = nullptr;
-    QByteArray note;
+    const store::Value* note = nullptr; // its clip_id
 };
 
 // Remembers which reminders have been shown, so each shows exactly once even though the

@@ -14,18 +14,22 @@ QDateTime at(const char* text)
 struct Snapshot {
     std::vector<QByteArray> times;
     std::vector<QByteArray> texts;
-    std::vector<QByteArray> notes;
-    void add(const char* time, const char* text, const char* note = "5")
+    std::vector<store::Value> notes;
+    // A note of 0 stands for none (NULL).
+    void add(const char* time, const char* text, qint64 note = 5)
     {
         times.emplace_back(time);
         texts.emplace_back(text);
-        notes.emplace_back(note);
+        store::Value value;
+        value.type = note ? store::Value::Type::Integer : store::Value::Type::Null;
+        value.integer = note;
+        notes.push_back(value);
     }
     std::vector<PendingReminder> rows() const
     {
         std::vector<PendingReminder> result;
         for (size_t i = 0; i < times.size(); ++i)
-            result.push_back({&times[i], &texts[i], notes[i]});
+            result.push_back({&times[i], &texts[i], &notes[i]});
         return result;
     }
 };
@@ -35,7 +39,7 @@ std::vector<int> tick(ShownReminders& shown, const Snapshot& snapshot, const cha
 {
     const std::vector<int> due = shown.due(snapshot.rows(), at(now));
     for (int row : due)
-        shown.markShown({snapshot.notes[size_t(row)], snapshot.times[size_t(row)]});
+        shown.markShown({store::reminderlog::noteKey(snapshot.notes[size_t(row)]), snapshot.times[size_t(row)]});
     return due;
 }
 } // namespace
@@ -63,7 +67,7 @@ private slots:
         QCOMPARE(tick(shown, before, "2026-12-07 09:21:10"), std::vector<int>{0});
         // A save at 09:21:20 re-reads the snapshot; the shown row is still in the future.
         Snapshot after;
-        after.add("2026-12-07 09:25:00", "new one", "6");
+        after.add("2026-12-07 09:25:00", "new one", 6);
         after.add("2026-12-07 09:21:50", "tea");
         QCOMPARE(tick(shown, after, "2026-12-07 09:22:10"), std::vector<int>{});
         QCOMPARE(tick(shown, after, "2026-12-07 09:25:10"), std::vector<int>{0});
@@ -78,17 +82,17 @@ private slots:
     void aReminderIsKnownByItsNoteAndItsTime()
     {
         Snapshot snapshot;
-        snapshot.add("2026-12-07 09:21:00", "stand-up", "5");
-        snapshot.add("2026-12-07 09:21:00", "stand-up", "6");
-        snapshot.add("2026-12-07 09:21:00", "stand-up again", "6");
-        snapshot.add("2026-12-07 09:20:00", "earlier", "");
+        snapshot.add("2026-12-07 09:21:00", "stand-up", 5);
+        snapshot.add("2026-12-07 09:21:00", "stand-up", 6);
+        snapshot.add("2026-12-07 09:21:00", "stand-up again", 6);
+        snapshot.add("2026-12-07 09:20:00", "earlier", 0);
         ShownReminders shown;
         shown.add({"", "2026-12-07 09:20:00"});
         QCOMPARE(tick(shown, snapshot, "2026-12-07 09:21:30"), (std::vector<int>{0, 1}));
         QCOMPARE(tick(shown, snapshot, "2026-12-07 09:22:30"), std::vector<int>{});
         QCOMPARE(int(shown.shownHere().size()), 2);
         Snapshot changed;
-        changed.add("2026-12-07 09:21:01", "stand-up", "5");
+        changed.add("2026-12-07 09:21:01", "stand-up", 5);
         QCOMPARE(tick(shown, changed, "2026-12-07 09:22:30"), std::vector<int>{0});
     }
 };
