@@ -198,9 +198,8 @@ public:
     void tmRemindTimer();
     // Whether the reminder of that row of the snapshot is still in the file.
     bool reminderStillStored(int snapshotRow);
-    // The minute the last run checked reminders in ("yyyy-MM-dd HH:mm"), empty when none is
-    // kept; and keeping this run's (when a reminder's minute has come, see tmRemindTimer).
-    QString remindersCheckedBefore();
+    // Keeping the moment of this run's last check and the reminders it showed (when a
+    // reminder's minute has come, see tmRemindTimer).
     void keepRemindersChecked();
     void keepRemindersCheckedAtExit();
     void writeRemindersChecked();
@@ -319,8 +318,9 @@ private:
     NotesFileVersion* m_fileVersion = nullptr;
     // Whether another process changed the file since the pending reminders were read.
     NotesFileVersion* m_remindersFileVersion = nullptr;
-    QString m_remindersCheckedMinute;    // the minute the reminders were last checked in
-    bool m_remindersCheckedKept = false; // whether the file keeps the minute this run last wrote
+    QDateTime m_remindersCheckedAt;      // the moment up to which the reminders were checked
+    QString m_remindersSince;            // until the first check: the start's bound, as stored
+    bool m_remindersCheckedKept = false; // whether the file keeps the check this run last wrote
     QByteArray m_remindersStartedAt;     // when this run first read them, as remind_time is stored
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;

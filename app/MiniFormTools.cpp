@@ -10,6 +10,7 @@
 #include "dialogs/OptionForm.h"
 #include "dialogs/ShowRemindForm.h"
 #include "store/Clock.h"
+#include "store/ReminderLog.h"
 #include "store/Statements.h"
 #include "store/StoreError.h"
 #include "widgets/Modal.h"
@@ -20,6 +21,7 @@
 #include <QLoggingCategory>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -37,30 +39,41 @@ void showToolError(QWidget* owner, const QString& message)
 
 void TMiniForm::OpenDueReminders()
 {
+    const QString second = QStringLiteral("yyyy-MM-dd HH:mm:ss");
     store::Query& query = AQclipReminds();
     query.close();
     query.clearSql();
-    if (m_remindersCheckedMinute.isEmpty()) {
-        // At start: what is due later, and what fell due after the minute the last run
-        // checked in (while the program was not running), which shows late.
-        const QString checked = remindersCheckedBefore();
+    if (!m_remindersCheckedAt.isValid()) {
+        // At start: what is due later, and what fell due after the moment the last run
+        // checked (while the program was not running), which shows late. A moment kept
+        // after now (the clock was ahead then) holds back nothing that is still to come.
+        const QDateTime now = store::Clock::now();
+        const QString checked = store::reminderlog::checkedUpTo(AQclipModify());
         if (checked.isEmpty()) {
             query.addLine(store::sql::selectDueReminders);
+            m_remindersCheckedAt = now;
         } else {
+            const QString since = std::min(checked, now.toString(second));
             query.addLine(store::sql::selectRemindersSince);
-            query.setText(QStringLiteral("since"), checked + QStringLiteral(":59"));
+            query.setText(QStringLiteral("since"), since);
+            m_remindersCheckedAt = QDateTime::fromString(since, second);
+            m_remindersSince = since;
         }
+        m_remindersStartedAt = now.toString(second).toLatin1();
     } else {
-        // Read again later: what fell due since the last check is still to show.
+        // Read again later: what fell due since the start of the last check's minute is still
+        // to show (each once: those shown are known); before the first check, what the start
+        // read, and one set for the present minute.
+        const QString nowMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
         query.addLine(store::sql::selectRemindersSince);
-        query.setText(QStringLiteral("since"), m_remindersCheckedMinute);
+        query.setText(QStringLiteral("since"), m_remindersSince.isEmpty()
+                                                   ? QString::fromLatin1(dialogs::reminderMinute(m_remindersCheckedAt))
+                                                   : std::min(m_remindersSince, nowMinute));
     }
     query.open();
-    if (m_remindersCheckedMinute.isEmpty()) {
-        m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
-        m_remindersStartedAt = store::Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
-    }
-    // The file may keep an older minute than this run's, or none: at start, and after another
+    for (const store::reminderlog::Shown& shown : store::reminderlog::shown(AQclipModify()))
+        m_shownReminders.add(shown);
+    // The file may keep an older check than this run's, or none: at start, and after another
     // program wrote it (a backup put back, the row set back). This run's own writes leave it.
     if (!m_remindersFileVersion) {
         m_remindersFileVersion = new NotesFileVersion(database(), this);
@@ -101,9 +114,14 @@ void TMiniForm::Reminder1Click()
 {
     const QString text = sgContents->cellText(1, sgContents->currentRow());
     const dialogs::TRemindRec record = dialogs::makeRemindRec(noteIdForReminder(), text);
-    dialogs::ShowRemindDialog(record, this, [this](qint32 clipId, const QString& content, const QDateTime& when) {
-        guarded([&] { saveReminder(clipId, content, when); });
+    bool dueNow = false;
+    dialogs::ShowRemindDialog(record, this, [&](qint32 clipId, const QString& content, const QDateTime& when) {
+        const bool saved = guarded([&] { saveReminder(clipId, content, when); });
+        dueNow = saved && dialogs::reminderMinute(when) <= dialogs::reminderMinute(store::Clock::now());
     });
+    // One set for the present minute shows at once, not at the next check.
+    if (dueNow)
+        tmRemindTimer();
 }
 
 void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime& when)
@@ -121,35 +139,17 @@ void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime
     query.setField(QStringLiteral("remind_content"), text);
     query.setField(QStringLiteral("remind_time"), when);
     query.post();
+    // Set again for a time it had before and was shown at: the user wants to see it then.
+    const store::reminderlog::Shown reminder{QByteArray::number(clipId),
+                                             when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()};
+    store::reminderlog::forget(query, reminder);
+    m_shownReminders.forget(reminder);
     OpenDueReminders();
-}
-
-QString TMiniForm::remindersCheckedBefore()
-{
-    store::Query& query = AQclipModify();
-    query.close();
-    query.clearSql();
-    query.addLine(store::sql::selectRemindersChecked);
-    query.open();
-    const QString checked = query.recordCount() > 0 ? query.fieldAsString(QStringLiteral("optionvalue")) : QString();
-    query.close();
-    // Only a minute as this program writes it; anything else is as good as none.
-    return dialogs::reminderMinute(checked.toLatin1()) == checked.toLatin1() ? checked : QString();
 }
 
 void TMiniForm::writeRemindersChecked()
 {
-    store::Query& query = AQclipModify();
-    store::Database::Transaction transaction(database());
-    query.close();
-    query.clearSql();
-    query.addLine(store::sql::deleteRemindersChecked);
-    query.execSql();
-    query.clearSql();
-    query.addLine(store::sql::insertRemindersChecked);
-    query.setText(QStringLiteral("checked"), m_remindersCheckedMinute);
-    query.execSql();
-    transaction.commit();
+    store::reminderlog::keep(database(), AQclipModify(), m_remindersCheckedAt, m_shownReminders.shownHere());
     m_remindersCheckedKept = true;
 }
 
@@ -158,17 +158,18 @@ void TMiniForm::keepRemindersChecked()
     m_remindersCheckedKept = guarded([this] { writeRemindersChecked(); });
 }
 
-// A run that ends before its first minute's check would leave the file with an older minute or
-// none: the next start would show again what this run showed, or nothing of what falls due
-// while the program is closed. Said in the log only: the program is on its way out.
+// A run that ends before its first check keeps the moment it started from, so a file that
+// kept none shows at the next start what falls due while the program is closed; and a file
+// another program set back learns what this run showed. Said in the log only: the program
+// is on its way out.
 void TMiniForm::keepRemindersCheckedAtExit()
 {
-    if (m_remindersCheckedKept || m_remindersCheckedMinute.isEmpty())
+    if (m_remindersCheckedKept || !m_remindersCheckedAt.isValid())
         return;
     try {
         writeRemindersChecked();
     } catch (const store::StoreError& error) {
-        qCWarning(lcApp) << "the minute the reminders were checked in was not kept:" << error.what();
+        qCWarning(lcApp) << "the moment the reminders were checked was not kept:" << error.what();
     }
 }
 
@@ -196,23 +197,32 @@ void TMiniForm::tmRemindTimer()
     // Another program set, changed or took away reminders: the snapshot follows the file.
     if (m_remindersFileVersion && m_remindersFileVersion->changedSinceRead())
         guarded([this] { OpenDueReminders(); });
-    m_remindersCheckedMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
+    const QDateTime now = store::Clock::now();
+    m_remindersCheckedAt = now;
+    m_remindersSince.clear();
     const store::Query& snapshot = AQclipReminds();
     if (!snapshot.isOpen() || snapshot.recordCount() == 0)
         return;
     const int timeColumn = snapshot.columnIndex(QStringLiteral("remind_time"));
     const int contentColumn = snapshot.columnIndex(QStringLiteral("remind_content"));
+    const int noteColumn = snapshot.columnIndex(QStringLiteral("clip_id"));
     std::vector<dialogs::PendingReminder> rows(size_t(snapshot.recordCount()));
     for (int row = 0; row < snapshot.recordCount(); ++row)
-        rows[size_t(row)] = {&snapshot.value(row, timeColumn).utf8(), &snapshot.value(row, contentColumn).utf8()};
+        rows[size_t(row)] = {&snapshot.value(row, timeColumn).utf8(), &snapshot.value(row, contentColumn).utf8(),
+                             &snapshot.value(row, noteColumn)};
     // Every reminder whose minute has come shows, one window after another. The texts are
     // taken before the first window opens: while it is open, the snapshot may be read again.
-    const QDateTime now = store::Clock::now();
-    const std::vector<int> due = m_shownReminders.takeDue(rows, now);
-    // The next start shows what fell due after the minute the file keeps. It is kept before
-    // a reminder shows, so none shows twice; and at the first check after the file came to
-    // keep an older minute or none (a first start, another program), which would show again
-    // what this run showed, or show nothing that falls due while the program is closed.
+    std::vector<int> due;
+    for (int row : m_shownReminders.due(rows, now)) {
+        if (!reminderStillStored(row))
+            continue;
+        due.push_back(row);
+        m_shownReminders.markShown({store::reminderlog::noteKey(*rows[size_t(row)].note), *rows[size_t(row)].time});
+    }
+    // What was shown is kept before it shows, so that none shows again after a restart; and
+    // at the first check after the file came to keep an older check or none (a first start,
+    // another program), which would show again what this run showed, or show nothing that
+    // falls due while the program is closed.
     if (!due.empty() || !m_remindersCheckedKept)
         keepRemindersChecked();
     // Due before this run began (the program was not running then), or shown more than a
@@ -220,8 +230,6 @@ void TMiniForm::tmRemindTimer()
     const QByteArray lateBefore = dialogs::reminderMinute(now.addSecs(-60));
     QStringList texts;
     for (int row : due) {
-        if (!reminderStillStored(row))
-            continue;
         const QByteArray minute = dialogs::reminderMinute(*rows[size_t(row)].time);
         const QString text = snapshot.value(row, contentColumn).toString();
         const bool late = minute < lateBefore || *rows[size_t(row)].time < m_remindersStartedAt;

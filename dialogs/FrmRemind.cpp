@@ -1,6 +1,7 @@
 #include "dialogs/FrmRemind.h"
 
 #include "dialogs/DialogButtons.h"
+#include "dialogs/ReminderSchedule.h"
 #include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
@@ -111,9 +112,10 @@ void TFrmRemind::Button1Click()
 void TFrmRemind::btnOkClick()
 {
     const QDateTime when = remindTime();
-    // A moment already gone would be stored and never shown: say so, and let the user
-    // correct it or cancel.
-    if (when <= store::Clock::now()) {
+    // A minute already gone would be stored and never shown: say so, and let the user
+    // correct it or cancel. The picker shows minutes, so a time in the present minute
+    // (what "Now" gives) is now: it is stored and shows at once.
+    if (reminderMinute(when) < reminderMinute(store::Clock::now())) {
         widgets::Modal::message(this, QMessageBox::Warning, windowTitle(),
                                 QStringLiteral("The time %1 has already passed. Choose a time in the future.")
                                     .arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));

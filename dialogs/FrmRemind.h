@@ -36,7 +36,7 @@ TRemindRec makeRemindRec(qint32 clipId, const QString& text);
 using ReminderSaver = std::function<void(qint32 clipId, const QString& text, const QDateTime& when)>;
 
 // "Remind Settings": when and what to remind of, for one note. OK saves inside its handler,
-// through the saver the caller gave, and only for a moment still to come.
+// through the saver the caller gave, and only for the present minute or one still to come.
 class TFrmRemind : public QDialog {
     Q_OBJECT
 public:

@@ -45,28 +45,49 @@ bool isReminderDue(const QByteArray& storedTime, const QDateTime& now)
     return !minute.isEmpty() && minute <= reminderMinute(now);
 }
 
-std::vector<int> ShownReminders::takeDue(const std::vector<PendingReminder>& rows, const QDateTime& now)
+QByteArray ShownReminders::key(const QByteArray& note, const QByteArray& time)
+{
+    QByteArray key = note;
+    return key.append('\0').append(time);
+}
+
+void ShownReminders::add(const store::reminderlog::Shown& reminder)
+{
+    m_shown.insert(key(reminder.note, reminder.time));
+}
+
+void ShownReminders::forget(const store::reminderlog::Shown& reminder)
+{
+    m_shown.remove(key(reminder.note, reminder.time));
+    std::erase(m_shownHere, reminder);
+}
+
+void ShownReminders::markShown(const store::reminderlog::Shown& reminder)
+{
+    if (!m_shown.contains(key(reminder.note, reminder.time)))
+        m_shownHere.push_back(reminder);
+    add(reminder);
+}
+
+std::vector<int> ShownReminders::due(const std::vector<PendingReminder>& rows, const QDateTime& now) const
 {
     const QByteArray nowMinute = reminderMinute(now);
     std::vector<int> due;
-    QHash<QByteArray, int> seenThisTick;
+    QSet<QByteArray> given;
     for (int i = 0; i < int(rows.size()); ++i) {
-        const QByteArray& time = *rows[size_t(i)].time;
+        const PendingReminder& row = rows[size_t(i)];
+        const QByteArray& time = *row.time;
         // The stored layout is compared as it stands; only other layouts are parsed.
         const bool plain = hasStoredLayout(time) && time[10] == ' ';
         const bool isDue =
             plain ? QByteArrayView(time).first(16) <= QByteArrayView(nowMinute) : isReminderDue(time, now);
         if (!isDue)
             continue;
-        QByteArray key = time;
-        key.append('\0').append(*rows[size_t(i)].content);
-        const int occurrence = seenThisTick[key]++;
-        int& shown = m_shown[key];
-        if (occurrence < shown)
-            continue; // this one was shown by an earlier tick
-        ++shown;
-        ++m_total;
-        due.push_back(i);
+        const QByteArray rowKey = key(store::reminderlog::noteKey(*row.note), time);
+        if (!m_shown.contains(rowKey) && !given.contains(rowKey)) {
+            given.insert(rowKey);
+            due.push_back(i);
+        }
     }
     return due;
 }

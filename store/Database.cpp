@@ -124,13 +124,14 @@ void Database::open()
 
 // Without its index a list is sorted whole before its first row can be shown: at a
 // million notes a second at every start. The index is made once, the first time such a
-// file is opened; other programs that read or write the file go on working with it. So is
-// the table that keeps deleted items for Undo, which a Delete then need not make. A file
-// that is busy or full keeps working without, and the next start tries again.
+// file is opened; other programs that read or write the file go on working with it. So are
+// the tables that keep deleted items for Undo and the reminders shown, which a Delete or a
+// reminder then need not make. A file that is busy or full keeps working without, and the
+// next start tries again.
 void Database::addMissingTablesAndIndexes()
 {
     QStringList statements = schema::listIndexStatements();
-    statements << sql::createKeptTable;
+    statements << sql::createKeptTable << sql::createShownReminders;
     for (const QString& statement : statements) {
         // "create index|table if not exists NAME ..."
         const QString type = statement.section(QLatin1Char(' '), 1, 1);

@@ -104,6 +104,37 @@ inline const QString deleteRemindersChecked =
     QStringLiteral("delete from options where optionname='reminders_checked'");
 inline const QString insertRemindersChecked =
     QStringLiteral("insert into options (optionname,optionvalue) values ('reminders_checked',:checked)");
+// The moment of that check to the second ("yyyy-MM-dd HH:mm:ss"), beside the minute that
+// programs reading the row above expect. It refines the minute only while both name the same
+// one: a program that writes only the minute has checked since. Parameter :checked.
+inline const QString selectRemindersCheckedAt =
+    QStringLiteral("select optionvalue from options where optionname='reminders_checked_at'");
+inline const QString deleteRemindersCheckedAt =
+    QStringLiteral("delete from options where optionname='reminders_checked_at'");
+inline const QString insertRemindersCheckedAt =
+    QStringLiteral("insert into options (optionname,optionvalue) values ('reminders_checked_at',:checked)");
+// The reminders that have been shown, each by its note and its time: one shown never shows
+// again, whatever the clock does; a note's reminder set to another time is a new one. Other
+// programs pass the table by.
+inline const QString createShownReminders = QStringLiteral(
+    "create table if not exists reminders_shown (clip_id integer, remind_time text, unique (clip_id, remind_time))");
+inline const QString selectShownRemindersTable =
+    QStringLiteral("select name from sqlite_master where type='table' and name='reminders_shown'");
+inline const QString selectShownReminders = QStringLiteral("select clip_id,remind_time from reminders_shown");
+// Parameters :clip_id, :remind_time; nothing is added when the row is there.
+inline const QString insertShownReminder =
+    QStringLiteral("insert into reminders_shown (clip_id,remind_time) select :clip_id,:remind_time where not "
+                   "exists (select 1 from reminders_shown where clip_id is :clip_id and remind_time is :remind_time)");
+// A reminder set again by the user is a new one, also at a time it had before.
+// Parameters :clip_id, :remind_time.
+inline const QString deleteShownReminder =
+    QStringLiteral("delete from reminders_shown where clip_id is :clip_id and remind_time is :remind_time");
+// What was shown of reminders set to another time since. A deleted note's stays: Undo brings
+// the note back with its reminder.
+inline const QString deleteShownRemindersChanged = QStringLiteral(
+    "delete from reminders_shown where exists (select 1 from remind where remind.clip_id is reminders_shown.clip_id) "
+    "and not exists (select 1 from remind where remind.clip_id is reminders_shown.clip_id and "
+    "remind.remind_time is reminders_shown.remind_time)");
 // Whether a reminder of the snapshot is still stored when its minute comes: deleting its
 // note here or in another program takes it away meanwhile. (A row whose note went long ago,
 // in files written before reminders left with their notes, still shows.)

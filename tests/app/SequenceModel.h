@@ -5,11 +5,13 @@
 // It is written from the user's side; the program's own ids are learnt from the file only
 // where the user cannot know them (the id a new note or category gets).
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <map>
 #include <optional>
+#include <set>
 #include <variant>
 #include <vector>
 
@@ -84,6 +86,67 @@ inline QString lineEndOf(const QString& text)
     return crlf > lf ? QStringLiteral("\r\n") : QStringLiteral("\n");
 }
 
+// Reminders and the clock, as the user sees them: each reminder (a note's, at its time)
+// shows once when its time has come, never twice, whatever the clock does.
+struct ReminderTimes {
+    QDateTime now{QDate(2026, 12, 7), QTime(9, 0)};
+    std::map<qint32, QDateTime> due; // by note; kept while the note is deleted, for Undo
+    std::set<std::pair<qint32, QDateTime>> shown;
+    // Brought back by Undo after its time came while it was deleted: it may show once, or never.
+    std::set<std::pair<qint32, QDateTime>> mayShow;
+
+    static QString minute(const QDateTime& time) { return time.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+    bool hasCome(const QDateTime& time) const { return minute(time) <= minute(now); }
+
+    void set(qint32 note, const QDateTime& time)
+    {
+        due[note] = time;
+        shown.erase({note, time}); // set again by the user: a new reminder
+        std::erase_if(mayShow, [note](const auto& key) { return key.first == note; });
+    }
+    void restored(qint32 from, qint32 to)
+    {
+        if (!due.count(from))
+            return;
+        const QDateTime time = due[from];
+        due[to] = time;
+        if (hasCome(time) && !shown.count({to, time}))
+            mayShow.insert({to, time});
+    }
+
+    // What a look at the reminders shown since the last look finds wrong, given the stored
+    // reminders (note to text, texts unique); empty when each due one showed once.
+    QString look(const std::map<qint32, QString>& stored, const QStringList& displayed)
+    {
+        std::set<std::pair<qint32, QDateTime>> required;
+        for (const auto& [note, text] : stored)
+            if (due.count(note) && hasCome(due[note]) && !shown.count({note, due[note]}) &&
+                !mayShow.count({note, due[note]}))
+                required.insert({note, due[note]});
+        for (QString text : displayed) {
+            if (text.startsWith(QLatin1String("Late, due ")))
+                text = text.mid(text.indexOf(QLatin1Char('\n')) + 1);
+            std::optional<std::pair<qint32, QDateTime>> key;
+            for (const auto& [note, storedText] : stored)
+                if (storedText == text && due.count(note))
+                    key = std::pair{note, due[note]};
+            if (!key)
+                return QStringLiteral("a reminder showed that is not stored: \"%1\"").arg(text);
+            if (!required.erase(*key) && !mayShow.erase(*key))
+                return QStringLiteral("reminder \"%1\" of note %2 showed %3")
+                    .arg(text)
+                    .arg(key->first)
+                    .arg(shown.count(*key) ? QStringLiteral("again") : QStringLiteral("before its time"));
+            shown.insert(*key);
+        }
+        if (!required.empty())
+            return QStringLiteral("the reminder of note %1 due %2 did not show at %3")
+                .arg(required.begin()->first)
+                .arg(required.begin()->second.toString(Qt::ISODate), now.toString(Qt::ISODate));
+        return {};
+    }
+};
+
 struct Model {
     std::map<qint32, Note> notes;     // real notes by id; group 0 also stands for none
     std::map<qint32, QString> copies; // search copies by id
@@ -102,6 +165,7 @@ struct Model {
     QString opened; // the stored text the memo was filled with
     std::vector<std::variant<DeletedNote, DeletedCategory, DeletedDraft>> undo;
     std::map<qint32, QString> reminders; // by the note they belong to
+    ReminderTimes reminderTimes;
 
     Model() { categories.push_back({kSearchGroup, QStringLiteral("Search")}); }
 

@@ -2,7 +2,6 @@
 // each step checked against a model of what the user should have. A failure prints the seed
 // and the steps. QUIBBET_SEQUENCES="count[,seed]" runs more (or other) sequences.
 #include "ListAsStored.h"
-#include "ReminderAnswer.h"
 #include "SequenceModel.h"
 
 #include "app/MemoText.h"
@@ -11,6 +10,9 @@
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
 #include "dialogs/FrmSearch.h"
+#include "dialogs/ShowRemindForm.h"
+#include "dialogs/TimeOfDayEdit.h"
+#include "store/Clock.h"
 #include "tests/support/TestDatabase.h"
 #include "widgets/Modal.h"
 #include "widgets/MouseEffectImage.h"
@@ -66,7 +68,10 @@ enum class Action {
     Reminder,
     Restart,
     Outside,
-    Activate
+    Activate,
+    // Reminders and the clock.
+    ClockForward,
+    ClockBack
 };
 
 // Each action with how often it is drawn.
@@ -77,14 +82,40 @@ const std::vector<std::pair<Action, int>> kActions = {
     {Action::BrowseSwitch, 3}, {Action::DoubleClick, 4},    {Action::Tab, 7},       {Action::NewCategory, 4},
     {Action::Rename, 2},       {Action::DeleteCategory, 3}, {Action::Search, 4},    {Action::Undo, 5},
     {Action::UndoByMenu, 2},   {Action::Reminder, 2},       {Action::Restart, 2},   {Action::Outside, 5},
-    {Action::Activate, 2},
+    {Action::Activate, 2},     {Action::ClockForward, 3},   {Action::ClockBack, 2},
 };
+using Actions = std::vector<std::pair<Action, int>>;
+
+// Mostly reminders, restarts and a clock set right and wrong, on a few notes.
+const Actions kReminderActions = {
+    {Action::New, 2},     {Action::Type, 2},         {Action::Apply, 2},     {Action::ClickRow, 4},
+    {Action::Delete, 1},  {Action::Undo, 1},         {Action::Search, 1},    {Action::Reminder, 6},
+    {Action::Restart, 6}, {Action::ClockForward, 6}, {Action::ClockBack, 5},
+};
+
+// The tests cancel every dialog that nobody answers; a reminder window is read as it comes
+// up, whenever the program shows one (at a check of the test's or of its own timers).
+QtMessageHandler g_passOn = nullptr;
+QWidget* g_reminderOwner = nullptr;
+QStringList* g_remindersShown = nullptr;
+
+void noteReminderWindows(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (g_reminderOwner && message == QLatin1String("unanswered dialog: Remind info")) {
+        const auto windows = g_reminderOwner->findChildren<dialogs::TShowRemindForm*>();
+        if (!windows.isEmpty())
+            *g_remindersShown << windows.back()->RemindText;
+        return;
+    }
+    g_passOn(type, context, message);
+}
 
 class Sequence {
 public:
     // With `longList`, the file starts with that many notes over several days, and lists
     // are shown from their first few rows while the rest is still being read.
-    explicit Sequence(quint64 seed, int longList = 0) : m_random(seed), m_longList(longList)
+    explicit Sequence(quint64 seed, int longList = 0, const Actions& actions = kActions)
+        : m_random(seed), m_longList(longList), m_actions(actions)
     {
         for (int id = 1; id <= longList; ++id) {
             const QString text = QStringLiteral("old note %1").arg(id);
@@ -102,7 +133,16 @@ public:
                           .arg(1 + id / 10, 2, 10, QLatin1Char('0')));
             m_model.notes[id] = {0, text};
         }
+        store::Clock::setSource([this] { return m_model.reminderTimes.now; });
+        g_remindersShown = &m_remindersShown;
+        g_passOn = qInstallMessageHandler(noteReminderWindows);
         start();
+    }
+    ~Sequence()
+    {
+        qInstallMessageHandler(g_passOn);
+        g_reminderOwner = nullptr;
+        store::Clock::setSource({});
     }
 
     QString steps() const { return m_steps.join(QLatin1Char('\n')); }
@@ -117,6 +157,12 @@ public:
         // takes up what changed.
         if (m_model.browse && m_model.unseen)
             activate();
+        // A minute's check falls after every step; what showed since the last is compared.
+        m_form->tmRemindTimer();
+        const QString shown = m_model.reminderTimes.look(m_model.reminders, m_remindersShown);
+        m_remindersShown.clear();
+        if (!shown.isEmpty())
+            return shown;
         return check();
     }
 
@@ -146,6 +192,7 @@ private:
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
         if (m_longList > 0)
             m_form->AQclipQuery().setFirstRows(1 + draw(6));
+        g_reminderOwner = m_form.get();
         QVERIFY(m_form->FormCreate());
         m_form->show();
         m_form->activateWindow();
@@ -511,8 +558,10 @@ private:
                 if (m_model.notes.count(id))
                     id = newNoteId();
                 m_model.notes[id] = {m_model.filedUnder(note->note.group), note->note.text};
-                if (note->reminder)
+                if (note->reminder) {
                     m_model.reminders[id] = *note->reminder;
+                    m_model.reminderTimes.restored(note->id, id);
+                }
             }
             m_model.listReread();
             if (restored && note->copy == m_model.showsCopies() && m_model.listed().contains(id))
@@ -539,11 +588,11 @@ private:
     QString act()
     {
         int total = 0;
-        for (const auto& [action, weight] : kActions)
+        for (const auto& [action, weight] : m_actions)
             total += weight;
         int roll = draw(total);
-        Action action = kActions.front().first;
-        for (const auto& [candidate, weight] : kActions) {
+        Action action = m_actions.front().first;
+        for (const auto& [candidate, weight] : m_actions) {
             if (roll < weight) {
                 action = candidate;
                 break;
@@ -792,14 +841,51 @@ private:
         case Action::Reminder: {
             if (!m.browse)
                 break;
-            const QString text = pick(kWords);
-            m_steps << QStringLiteral("Ctrl+R, \"%1\"").arg(text);
-            queueReminderAnswer(text);
+            // Now, in a minute, later today or tomorrow; texts are unique, to tell which showed.
+            const QString text = QStringLiteral("remind %1").arg(++m_reminderCount);
+            const int offset = QList<int>{0, 1, 10, 180, 1440}[draw(5)];
+            QDateTime when = m_model.reminderTimes.now.addSecs(offset * 60);
+            if (offset > 0)
+                when.setTime(QTime(when.time().hour(), when.time().minute(), draw(60)));
+            else
+                when.setTime(QTime(when.time().hour(), when.time().minute(), when.time().second()));
+            m_steps << QStringLiteral("Ctrl+R, \"%1\" at %2").arg(text, when.toString(Qt::ISODate));
+            bool asked = false;
+            widgets::Modal::queueDialogAnswer([&](QDialog& shown) {
+                auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+                asked = true;
+                if (offset == 0) {
+                    dialog.Button1->click();
+                } else {
+                    dialog.dtRemind->setDate(when.date());
+                    dialog.tmRemind->setTime(when.time());
+                }
+                dialog.memoRemind->setPlainText(text);
+                dialog.btnOk->click();
+                return dialog.result();
+            });
             key(Qt::Key_R, Qt::ControlModifier);
-            if (const QString problem = dialogCame(true); !problem.isEmpty())
-                return problem;
+            widgets::Modal::clearQueuedAnswers();
+            if (!asked)
+                return QStringLiteral("the reminder dialog did not come up");
             const qint32 target = m.target.value_or(0);
-            m.reminders[m.showsCopies() && target > kCopyOffset ? target - kCopyOffset : target] = text;
+            const qint32 note = m.showsCopies() && target > kCopyOffset ? target - kCopyOffset : target;
+            m.reminders[note] = text;
+            m.reminderTimes.set(note, when);
+            break;
+        }
+        case Action::ClockForward:
+        case Action::ClockBack: {
+            // Set right or wrong by minutes, hours or a day, within a few days of the start.
+            const bool forward = action == Action::ClockForward;
+            const qint64 seconds =
+                forward ? QList<qint64>{20, 60, 420, 7200, 86400}[draw(5)] : -QList<qint64>{60, 7200, 86400}[draw(3)];
+            const QDateTime to = m.reminderTimes.now.addSecs(seconds);
+            const QDateTime start(QDate(2026, 12, 7), QTime(9, 0));
+            if (to < start.addDays(-3) || to > start.addDays(8))
+                break;
+            m_steps << QStringLiteral("the clock goes to %1").arg(to.toString(Qt::ISODate));
+            m.reminderTimes.now = to;
             break;
         }
         case Action::Restart:
@@ -944,10 +1030,13 @@ private:
 
     QRandomGenerator64 m_random;
     int m_longList = 0;
+    const Actions& m_actions;
     testing::TestDatabase m_db;
     std::unique_ptr<app::TMiniForm> m_form;
     Model m_model;
     QStringList m_steps;
+    QStringList m_remindersShown; // the texts of reminder windows since the last look
+    int m_reminderCount = 0;
 };
 
 } // namespace
@@ -964,8 +1053,10 @@ private slots:
     // notes than the list takes up row by row, so a search replaces more than that.
     void everySequenceKeepsTheNotesOfALongList() { runSequences(kDefaultSequences / 6, 70); }
 
+    void everySequenceShowsEachReminderOnce() { runSequences(kDefaultSequences / 3, 0, kReminderActions); }
+
 private:
-    static void runSequences(int count, int longList)
+    static void runSequences(int count, int longList, const Actions& actions = kActions)
     {
         quint64 firstSeed = 1;
         const QStringList setting = qEnvironmentVariable("QUIBBET_SEQUENCES").split(QLatin1Char(','));
@@ -974,7 +1065,7 @@ private:
         if (setting.size() > 1)
             firstSeed = setting[1].toULongLong();
         for (quint64 seed = firstSeed; seed < firstSeed + quint64(count); ++seed) {
-            Sequence sequence(seed, longList);
+            Sequence sequence(seed, longList, actions);
             for (int step = 0; step < kStepsPerSequence; ++step) {
                 const QString problem = sequence.step();
                 if (!problem.isEmpty())

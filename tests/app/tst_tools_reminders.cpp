@@ -49,6 +49,15 @@ void answerDisplays(QStringList& texts, int count)
     }
 }
 
+// Closes the window as the user would and starts another on the same file at `time`.
+bool restartAt(ToolsTestWindow& window, const char* time)
+{
+    window.form->storeBeforeExit();
+    window.form = std::make_unique<app::TMiniForm>(window.dir.filePath(QStringLiteral("clipdata.dat")));
+    standAt(time);
+    return window.start();
+}
+
 const QString kChecked = QStringLiteral("select optionvalue from options where optionname='reminders_checked'");
 
 const QString kNotes =
@@ -116,6 +125,41 @@ private slots:
         QCOMPARE(window.column("select count(*) from remind"), QStringList{"0"});
     }
 
+    // "Now" gives the present second, which has passed by the time OK is pressed: the
+    // present minute is now, and its reminder shows at once, once, though this minute's check
+    // has run.
+    void aReminderSetForNowShowsAtOnce()
+    {
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        window.form->sgContents->setCurrentRow(1);
+        standAt("2026-12-07 09:30:05");
+        window.form->tmRemindTimer();
+        standAt("2026-12-07 09:30:21");
+        widgets::Modal::queueDialogAnswer([](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TFrmRemind&>(shown);
+            dialog.Button1->click();
+            standAt("2026-12-07 09:30:40");
+            dialog.btnOk->click();
+            return dialog.result();
+        });
+        QStringList shown;
+        answerDisplays(shown, 1);
+        window.form->Reminder1Click();
+        QCOMPARE(shown, QStringList{"renew the passport"});
+        QCOMPARE(window.column("select remind_time from remind"), QStringList{"2026-12-07 09:30:21"});
+
+        // Set again for the same moment: the user asked for it anew, so it shows again.
+        standAt("2026-12-07 09:30:45");
+        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 21), QStringLiteral("again"));
+        answerDisplays(shown, 1);
+        window.form->Reminder1Click();
+        QCOMPARE(shown, (QStringList{"renew the passport", "again"}));
+        standAt("2026-12-07 09:31:05");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+    }
+
     void everyReminderShowsOnceAtTheFirstTickOfOrAfterItsMinute()
     {
         ToolsTestWindow window(
@@ -155,24 +199,13 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown.last(), QStringLiteral("later"));
-    }
 
-    void aSavedReminderShowsEvenInTheMinuteThatWasAlreadyChecked()
-    {
-        ToolsTestWindow window({kNotes});
-        QVERIFY(window.start());
-        window.form->sgContents->setCurrentRow(1);
-        standAt("2026-12-07 09:30:05");
-        window.form->tmRemindTimer(); // this minute's tick has run
-        standAt("2026-12-07 09:30:20");
-        answerRemindDialog(QDate(2026, 12, 7), QTime(9, 30, 50), QStringLiteral("in thirty seconds"));
-        window.form->Reminder1Click();
-
-        QStringList shown;
-        standAt("2026-12-07 09:31:05");
+        // Closed and started again: none of them shows a second time.
+        QVERIFY(restartAt(window, "2026-12-07 09:45:00"));
         answerDisplays(shown, 1);
         window.form->tmRemindTimer();
-        QCOMPARE(shown, QStringList{"in thirty seconds"});
+        QCOMPARE(shown.size(), 4);
+        widgets::Modal::clearQueuedAnswers();
     }
 
     // A reminder shows only while it is stored: deleting its note here or in another program
@@ -273,6 +306,50 @@ private slots:
         window.form->tmRemindTimer();
         QCOMPARE(shown.last(), QStringLiteral("Late, due 2026-12-07 11:00:\nafter a short run"));
         widgets::Modal::clearQueuedAnswers();
+    }
+
+    // A run keeps the moment it checked, not its whole minute: a reminder later in the minute
+    // a run ended in shows at the next start. One shown early in its minute does not show again.
+    void theMomentCheckedIsKeptToTheSecond()
+    {
+        ToolsTestWindow window({kNotes, QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                                       "values (5, 'after the end', '2026-12-07 09:30:40'),"
+                                                       "(6, 'shown early', '2026-12-07 09:40:50')")});
+        standAt("2026-12-07 09:30:05");
+        QVERIFY(window.start());
+        QVERIFY(restartAt(window, "2026-12-07 09:40:10")); // the first run ended before its check
+        QStringList shown;
+        answerDisplays(shown, 2);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, (QStringList{"Late, due 2026-12-07 09:30:\nafter the end", "shown early"}));
+        widgets::Modal::clearQueuedAnswers();
+        QCOMPARE(window.column("select optionvalue from options where optionname like 'reminders_checked%' "
+                               "order by optionname"),
+                 (QStringList{"2026-12-07 09:40", "2026-12-07 09:40:10"}));
+
+        QVERIFY(restartAt(window, "2026-12-07 09:45:00"));
+        answerDisplays(shown, 1);
+        window.form->tmRemindTimer();
+        QCOMPARE(shown.size(), 2);
+        widgets::Modal::clearQueuedAnswers();
+    }
+
+    // The last run checked with the clock two days ahead; set right, a reminder due before
+    // that moment still shows.
+    void aCheckMadeWithTheClockAheadHoldsNothingBack()
+    {
+        ToolsTestWindow window({kNotes,
+                                QStringLiteral("insert into options (optionname, optionvalue) values "
+                                               "('reminders_checked', '2026-12-09 09:00'), "
+                                               "('reminders_checked_at', '2026-12-09 09:00:00')"),
+                                QStringLiteral("insert into remind (clip_id, remind_content, remind_time) "
+                                               "values (5, 'in an hour', '2026-12-07 10:00:00')")});
+        QVERIFY(window.start());
+        QStringList shown;
+        answerDisplays(shown, 1);
+        standAt("2026-12-07 10:00:30");
+        window.form->tmRemindTimer();
+        QCOMPARE(shown, QStringList{"in an hour"});
     }
 
     // A file that comes to keep an older minute (a backup restored, another program) keeps

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("23:00"));
     }
 
-    void okRefusesAMomentThatHasPassedAndSavesOneToCome()
+    void okRefusesAMinuteThatHasPassedAndSavesThePresentOne()
     {
         store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)); });
         std::vector<SavedReminder> saved;
@@ -148,18 +148,21 @@ private slots:
         QCOMPARE(widgets::Modal::shownMessages().size(), size_t(1));
         QVERIFY(widgets::Modal::shownMessages().back().text.contains(QStringLiteral("2003-11-25 00:00:13")));
 
-        dialog.Button1->click(); // now: 09:00:30, not in the future either
+        dialog.Button1->click();
+        dialog.tmRemind->setTime(QTime(8, 59, 59)); // the minute before, as the picker shows it
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
         dialog.btnOk->click();
         QVERIFY(saved.empty());
         QVERIFY(dialog.isVisible());
 
-        dialog.tmRemind->setTime(QTime(9, 0, 31));
+        // The picker shows minutes: "Now" is the present minute, whatever its second.
+        store::Clock::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 0, 58, 900)); });
+        dialog.tmRemind->setTime(QTime(9, 0, 30));
         dialog.btnOk->click();
         QCOMPARE(saved.size(), size_t(1));
         QCOMPARE(saved[0].clipId, 42);
         QCOMPARE(saved[0].text, QStringLiteral("call back\nabout the invoice"));
-        QCOMPARE(saved[0].when, QDateTime(QDate(2026, 12, 7), QTime(9, 0, 31)));
+        QCOMPARE(saved[0].when, QDateTime(QDate(2026, 12, 7), QTime(9, 0, 30)));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
