@@ -421,21 +421,21 @@ void TMiniForm::storeBeforeExit()
     // On the way out nobody may be there to answer a message (a logout, SIGTERM): a file that
     // another program keeps locked is waited for a few seconds, then what was typed is kept
     // aside for the next start, which stores it.
+    const int usualWait = database().busyTimeout();
+    database().setBusyTimeout(m_exitWaitMs);
     if (!m_state.InBrowseMode && memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty()) {
-        const int usualWait = database().busyTimeout();
-        database().setBusyTimeout(m_exitWaitMs);
         try {
             writeMemo();
         } catch (const store::StoreError& error) {
             keepDraftAtExit(error.message());
             m_fileBusyAtExit = true;
         }
-        database().setBusyTimeout(usualWait);
         // Stored or kept: a second pass on the way out (closing, then quitting) has nothing to do.
         memoContent->document()->setModified(false);
     }
-    if (!m_fileBusyAtExit)
+    if (!m_fileBusyAtExit) // else it would wait as long again
         keepRemindersCheckedAtExit();
+    database().setBusyTimeout(usualWait);
 }
 
 void TMiniForm::Copy1Click()
