@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -40,11 +41,39 @@ QString x11DisplayName(const QString& displayArgument)
     return displayArgument.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayArgument;
 }
 
+// The X library writes a server's refusal (another user's server: "Authorization required")
+// straight to standard error; the program says itself, in its one line, that the display does
+// not answer.
+class QuietStandardError {
+public:
+    QuietStandardError() : m_saved(::dup(STDERR_FILENO))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+            ::close(null);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int m_saved;
+};
+
 bool x11Answers(const QString& displayArgument)
 {
     const QString name = x11DisplayName(displayArgument);
     if (name.isEmpty())
         return false;
+    const QuietStandardError quiet;
     xcb_connection_t* connection = xcb_connect(name.toLocal8Bit().constData(), nullptr);
     const bool answers = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);

@@ -115,17 +115,36 @@ fake_x_server() { # number, mode
     for _ in $(seq 1 100); do [ -e "$work/ready" ] && return 0; sleep 0.1; done
     fail "the stand-in X server did not start"
 }
-free_display() { for n in $(seq 1 99); do [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return 0; }; done; }
+# A display number no server uses, by its socket file or its abstract socket.
+free_display() {
+    python3 -c 'import os, socket
+for n in range(1, 100):
+    if os.path.exists("/tmp/.X11-unix/X%d" % n):
+        continue
+    s = socket.socket(socket.AF_UNIX)
+    try:
+        s.bind("\0/tmp/.X11-unix/X%d" % n)
+    except OSError:
+        continue
+    print(n)
+    break'
+}
 if command -v python3 >/dev/null && [ -w /tmp/.X11-unix ]; then
     number=$(free_display)
     fake_x_server "$number" once
     expect_no_display "the X display ':$number'" -display ":$number"
     kill "$fake"
     wait "$fake" 2>/dev/null || true
+    # A server that refuses us: the X library's own complaint stays out of the one line.
+    number=$(free_display)
+    fake_x_server "$number" refuse
+    expect_no_display "the X display ':$number' does not answer" -display ":$number"
+    kill "$fake"
+    wait "$fake" 2>/dev/null || true
     number=$(free_display)
     fake_x_server "$number" other
     expect_no_display "DISPLAY is not set"
-    ! grep -qF "DISPLAY=:$number" <<<"$err" || fail "the line sends the user to another user's display: $err"
+    ! grep -qE "DISPLAY=:$number( |$)" <<<"$err" || fail "the line sends the user to another user's display: $err"
     kill "$fake"
     wait "$fake" 2>/dev/null || true
     rm -f "$work/ready"
