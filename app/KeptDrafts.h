@@ -8,13 +8,13 @@ namespace app {
 // What the memo held when the program had to end without storing it (another program kept
 // the notes file locked): enough to store it at the next start as the exit would have.
 struct KeptDraft {
-    bool edit = false;   // a change of note `noteId`; otherwise a new note of `groupId`
-    qint32 noteId = 0;   // with `copy`, a search copy's id
+    bool edit = false; // a change of note `noteId`; otherwise a new note of `groupId`
+    qint32 noteId = 0; // with `copy`, a search copy's id
     bool copy = false;
-    qint32 groupId = 0;  // where a new note goes
-    QString openedText;  // the stored text the edit began from
+    qint32 groupId = 0; // where a new note goes
+    QString openedText; // the stored text the edit began from
     QString text;
-    QString createTime;  // the creation text it was written with, as the notes file keeps it
+    QString createTime; // the creation text it was written with, as the notes file keeps it
 };
 
 // Notes kept aside for one notes file, one file each in the user's data folder

@@ -45,8 +45,8 @@ void TMiniForm::keepDraftAtExit(const QString& why)
         return;
     }
     m_keptDraftPath = path;
-    qCWarning(lcApp).noquote() << "the notes file could not take the note being written (" << why
-                               << "); kept in" << path << "for the next start to store";
+    qCWarning(lcApp).noquote() << "the notes file could not take the note being written (" << why << "); kept in"
+                               << path << "for the next start to store";
 }
 
 void TMiniForm::forgetKeptDraft()
@@ -73,8 +73,8 @@ QString TMiniForm::storeKeptDrafts()
         try {
             if (!mayBeStored || !store::noteWritten(AQclipModify(), draft.createTime, draft.text)) {
                 if (draft.edit) {
-                    const store::OpenEdit edit{draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real,
-                                               draft.openedText};
+                    const store::OpenEdit edit{
+                        draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
                     store::applyEdit(database(), AQclipModify(), edit, draft.text, draft.groupId, draft.createTime,
                                      m_undo.highestNoteId());
                 } else {

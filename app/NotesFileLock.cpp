@@ -105,7 +105,8 @@ void NotesFileLock::describe(const QString& desktop)
 
 void NotesFileLock::describe(const QString& desktop, const QString& socket)
 {
-    write(QStringLiteral("%1\n%2\n%3\n%4\n").arg(::getpid()).arg(QSysInfo::machineHostName(), desktop, socket).toUtf8());
+    write(
+        QStringLiteral("%1\n%2\n%3\n%4\n").arg(::getpid()).arg(QSysInfo::machineHostName(), desktop, socket).toUtf8());
 }
 
 NotesFileLock::Holder NotesFileLock::holder() const

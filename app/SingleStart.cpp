@@ -26,7 +26,8 @@ StartDecision handedOver(const StartRequest& request, ToggleServer::Answer answe
         return leave(0, QStringLiteral("quibbet: Quibbet already runs on %1 and has been brought to the front")
                             .arg(request.shownFile));
     }
-    return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1%2 and does not answer").arg(request.shownFile, holder));
+    return leave(
+        1, QStringLiteral("quibbet: Quibbet already runs on %1%2 and does not answer").arg(request.shownFile, holder));
 }
 
 StartDecision runHere(NotesFileLock& lock, ToggleServer& server, const StartRequest& request)
@@ -67,8 +68,9 @@ StartDecision startOrHandOver(NotesFileLock& lock, ToggleServer& server, const S
         case NotesFileLock::Outcome::Taken:
             return runHere(lock, server, request);
         case NotesFileLock::Outcome::Unavailable:
-            qCWarning(lcStart).noquote() << "cannot lock" << lock.path() << ':' << lock.error()
-                                         << "; only a Quibbet on this desktop keeps another from opening the notes file";
+            qCWarning(lcStart).noquote()
+                << "cannot lock" << lock.path() << ':' << lock.error()
+                << "; only a Quibbet on this desktop keeps another from opening the notes file";
             return bySocketAlone(server, request);
         case NotesFileLock::Outcome::HeldElsewhere:
             break;
@@ -79,13 +81,18 @@ StartDecision startOrHandOver(NotesFileLock& lock, ToggleServer& server, const S
             return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1 on the computer %2")
                                 .arg(request.shownFile, holder.host));
         if (holder.described && holder.desktop != request.desktop)
-            return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1 on display %2")
-                                .arg(request.shownFile, holder.desktop.isEmpty() ? QStringLiteral("(none)") : holder.desktop));
+            return leave(
+                1, QStringLiteral("quibbet: Quibbet already runs on %1 on display %2")
+                       .arg(request.shownFile, holder.desktop.isEmpty() ? QStringLiteral("(none)") : holder.desktop));
         if (holder.complete) {
             if (holder.socket.isEmpty())
                 return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1%2 and cannot be reached from here")
                                     .arg(request.shownFile, process));
-            const ToggleServer::Answer answer = ToggleServer::ask(ask, holder.socket);
+            ToggleServer::Answer answer = ToggleServer::ask(ask, holder.socket);
+            // A lock file the holder could not write (a read-only folder) still tells of the
+            // one before it: this desktop's own name for the file is tried as well.
+            if (answer == ToggleServer::Answer::NoProgram && holder.socket != request.serverName)
+                answer = ToggleServer::ask(ask, request.serverName);
             if (answer != ToggleServer::Answer::NoProgram)
                 return handedOver(request, answer, process);
             // Gone between its lock and our question: the lock is free now, or soon.

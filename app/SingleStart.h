@@ -16,10 +16,10 @@ struct StartDecision {
 };
 
 struct StartRequest {
-    bool toggle = false;    // `quibbet --toggle`: hands the toggle over, silently when it was taken
-    QString desktop;        // DesktopSession::desktopName of this start
-    QString serverName;     // where this start would answer --toggle
-    QString shownFile;      // the notes file as the lines name it
+    bool toggle = false;     // `quibbet --toggle`: hands the toggle over, silently when it was taken
+    QString desktop;         // DesktopSession::desktopName of this start
+    QString serverName;      // where this start would answer --toggle
+    QString shownFile;       // the notes file as the lines name it
     int holderWaitMs = 5000; // how long a holder that is still starting is waited for
 };
 

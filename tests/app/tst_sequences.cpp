@@ -82,7 +82,8 @@ const std::vector<std::pair<Action, int>> kActions = {
     {Action::BrowseSwitch, 3}, {Action::DoubleClick, 4},    {Action::Tab, 7},       {Action::NewCategory, 4},
     {Action::Rename, 2},       {Action::DeleteCategory, 3}, {Action::Search, 4},    {Action::Undo, 5},
     {Action::UndoByMenu, 2},   {Action::Reminder, 2},       {Action::Restart, 2},   {Action::Outside, 5},
-    {Action::Activate, 2},     {Action::HideThenExit, 1},   {Action::ExitUnderLock, 1},
+    {Action::Activate, 2},
+    {Action::HideThenExit, 1}, {Action::ExitUnderLock, 1},
 };
 
 class Sequence {
@@ -737,7 +738,21 @@ private:
                 storeMemo();
             m_form.reset();
             start();
-            restarted();
+            // Deleted notes and categories are kept in the file for Undo in later runs;
+            // search copies and drafts are this run's alone.
+            std::erase_if(m.undo, [](const auto& item) {
+                const auto* note = std::get_if<DeletedNote>(&item);
+                return std::holds_alternative<DeletedDraft>(item) || (note && note->copy);
+            });
+            m.unseen = false;
+            m.shown = 0;
+            m.tabs = QStringList{QStringLiteral("Default")};
+            for (const Category& category : m.categories)
+                m.tabs << category.name;
+            m.tabs << QStringLiteral("*New");
+            m.selected = 0;
+            m.browse = true;
+            m.showNothing();
             break;
         case Action::Outside:
             writeElsewhere();
@@ -811,8 +826,8 @@ private:
         return {};
     }
 
-    // After a new start: deleted notes and categories are kept in the file for Undo in later
-    // runs; search copies and drafts are this run's alone.
+    // After a new start, as after "close and start again": deleted notes and categories are kept
+    // in the file for Undo in later runs; search copies and drafts are this run's alone.
     void restarted()
     {
         Model& m = m_model;

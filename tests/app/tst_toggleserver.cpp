@@ -158,7 +158,8 @@ private slots:
         constexpr int kTakers = 8;
         std::vector<std::unique_ptr<app::NotesFileLock>> locks;
         for (int i = 0; i < kTakers; ++i)
-            locks.push_back(std::make_unique<app::NotesFileLock>(dir.filePath(i % 2 ? "a/clipdata.dat" : "link/clipdata.dat")));
+            locks.push_back(
+                std::make_unique<app::NotesFileLock>(dir.filePath(i % 2 ? "a/clipdata.dat" : "link/clipdata.dat")));
         std::atomic<int> taken = 0;
         std::atomic<bool> go = false;
         std::vector<std::thread> takers;
@@ -216,7 +217,8 @@ private slots:
         held.describe(":1", stopped.fullServerName());
         decision = app::startOrHandOver(second, unused, request);
         QCOMPARE(decision.exitCode, 1);
-        QVERIFY2(decision.line.endsWith(QStringLiteral("(process %1) and does not answer").arg(QCoreApplication::applicationPid())),
+        QVERIFY2(decision.line.endsWith(
+                     QStringLiteral("(process %1) and does not answer").arg(QCoreApplication::applicationPid())),
                  qPrintable(decision.line));
         QVERIFY(!unused.isListening());
 
