@@ -433,8 +433,12 @@ void TMiniForm::storeBeforeExit()
         // Stored or kept: a second pass on the way out (closing, then quitting) has nothing to do.
         memoContent->document()->setModified(false);
     }
-    if (!m_fileBusyAtExit) // else it would wait as long again
+    // Closing the window and then quitting both come here: a file found busy once on the way
+    // out is not waited for a second time.
+    if (!m_fileBusyAtExit) {
         keepRemindersCheckedAtExit();
+        m_fileBusyAtExit = !m_remindersCheckedKept && !m_remindersCheckedMinute.isEmpty();
+    }
     database().setBusyTimeout(usualWait);
 }
 
