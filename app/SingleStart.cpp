@@ -97,6 +97,13 @@ StartDecision startOrHandOver(NotesFileLock& lock, ToggleServer& server, const S
                 return handedOver(request, answer, process);
             // Gone between its lock and our question: the lock is free now, or soon.
         }
+        // Still undescribed after a while: a holder that cannot write its lock file (a
+        // read-only folder) may answer at this desktop's own name for the file.
+        if (!holder.described && deadline.remainingTime() < request.holderWaitMs / 2) {
+            const ToggleServer::Answer answer = ToggleServer::ask(ask, request.serverName);
+            if (answer != ToggleServer::Answer::NoProgram)
+                return handedOver(request, answer, process);
+        }
         if (deadline.hasExpired())
             return handedOver(request, ToggleServer::Answer::NoAnswer, process);
         QThread::msleep(kPollMs);
