@@ -67,11 +67,15 @@ StartDecision startOrHandOver(NotesFileLock& lock, ToggleServer& server, const S
         switch (lock.tryLock()) {
         case NotesFileLock::Outcome::Taken:
             return runHere(lock, server, request);
-        case NotesFileLock::Outcome::Unavailable:
-            qCWarning(lcStart).noquote()
-                << "cannot lock" << lock.path() << ':' << lock.error()
-                << "; only a Quibbet on this desktop keeps another from opening the notes file";
-            return bySocketAlone(server, request);
+        case NotesFileLock::Outcome::Unavailable: {
+            const StartDecision decision = bySocketAlone(server, request);
+            // Said by the program that runs; one that ends says only why it ends.
+            if (decision.run)
+                qCWarning(lcStart).noquote()
+                    << "cannot lock" << lock.path() << ':' << lock.error()
+                    << "; only a Quibbet on this desktop keeps another from opening the notes file";
+            return decision;
+        }
         case NotesFileLock::Outcome::HeldElsewhere:
             break;
         }
