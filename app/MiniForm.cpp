@@ -8,6 +8,7 @@
 #include "widgets/TabSet.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -69,8 +70,12 @@ bool TMiniForm::FormCreate()
         query.close();
 
         loadRecentlyDeleted(); // before the list: new notes get ids above those it holds
+        // What the last run could not store on its way out, in the list from the start.
+        const QString kept = storeKeptDrafts();
         sendReloadNoteList();
         imgBrowseModeClick();
+        if (!kept.isEmpty())
+            pnlStatus1->setText(kept);
         OpenDueReminders();
         // Reminders that fell due while the program was not running show as soon as the
         // window is up, not a minute later.

@@ -136,8 +136,14 @@ public:
     // Puts the stored text of the note on screen into the memo.
     void showNoteInMemo(const QString& text);
     // Closing, logging out and SIGTERM store a draft or an unapplied edit first, as Apply
-    // would; choosing "Browse mode" is the one way to leave typed text unstored.
+    // would; choosing "Browse mode" is the one way to leave typed text unstored. Nothing on
+    // this way waits for a click: a file another program keeps locked is waited for
+    // exitWaitMs, then the text is kept aside (KeptDrafts) and stored by the next start.
     void storeBeforeExit();
+    void setExitWaitMs(int milliseconds) { m_exitWaitMs = milliseconds; }
+    static constexpr int kExitWaitMs = 5000;
+    // Where notes kept aside at exit go; the user's data folder unless a test gives another.
+    void setKeptDraftsFolder(const QString& folder) { m_keptDraftsFolder = folder; }
     // Puts back what was deleted last in this run: a note or a category.
     void UndoDelete1Click();
     // Lists the notes and categories deleted in the last 30 days, in this run or earlier ones,
@@ -275,6 +281,11 @@ private:
     void deleteShownNote();
     void selectNoteRowFrom(int row);
     bool storeMemo(QString& notice);
+    QString writeMemo();
+    // Kept drafts (MiniFormKeptDrafts.cpp).
+    void keepDraftAtExit(const QString& why);
+    void forgetKeptDraft();
+    QString storeKeptDrafts();
     void restoreDraft(const QString& text);
     bool keepTypedText();
     bool showCategory(int index);
@@ -328,6 +339,11 @@ private:
     // Backups: the schedule is a child of the window; a skip or failure is said once a run.
     BackupSchedule* m_backupSchedule = nullptr;
     bool m_backupProblemShown = false;
+    // The way out (storeBeforeExit) and what it kept aside.
+    int m_exitWaitMs = kExitWaitMs;
+    bool m_fileBusyAtExit = false;
+    QString m_keptDraftsFolder;
+    QString m_keptDraftPath; // kept in this run, not stored since
 };
 
 } // namespace app

@@ -226,20 +226,32 @@ void TMiniForm::imgApplyClick()
 // statement failed.
 bool TMiniForm::storeMemo(QString& notice)
 {
-    const QString text = memoText(*memoContent);
     return guarded([&] {
-        if (m_state.ApplyMode == QLatin1String("I")) {
-            // The new note is the one on screen now: the next Apply changes it.
-            notice = insertMemoNote(*this, text, m_undo.highestNoteId());
-            m_state.ApplyMode = QStringLiteral("M");
-            m_state.OpenedText = text;
-            sendReloadNoteList();
-        } else if (m_state.ApplyMode == QLatin1String("M")) {
-            notice = applyChange(*this, text, m_undo.highestNoteId());
-            m_state.OpenedText = text;
-            sendReloadNoteList();
-        }
+        notice = writeMemo();
+        sendReloadNoteList();
     });
+}
+
+// The write of storeMemo, without the list: one statement's transaction, all or nothing.
+QString TMiniForm::writeMemo()
+{
+    const QString text = memoText(*memoContent);
+    QString notice;
+    if (m_state.ApplyMode == QLatin1String("I")) {
+        // The new note is the one on screen now: the next Apply changes it.
+        notice = insertMemoNote(*this, text, m_undo.highestNoteId());
+        m_state.ApplyMode = QStringLiteral("M");
+        m_state.OpenedText = text;
+    } else if (m_state.ApplyMode == QLatin1String("M")) {
+        notice = applyChange(*this, text, m_undo.highestNoteId());
+        m_state.OpenedText = text;
+    } else {
+        return notice;
+    }
+    // Kept aside earlier in this run (a logout that was called off): stored now, it must not
+    // be stored a second time at the next start.
+    forgetKeptDraft();
+    return notice;
 }
 
 // Stepping to another note or starting a new one while writing would throw away what was typed since the memo
@@ -410,8 +422,28 @@ void TMiniForm::restoreDraft(const QString& text)
 
 void TMiniForm::storeBeforeExit()
 {
-    keepTypedText();
-    keepRemindersCheckedAtExit();
+    // On the way out nobody may be there to answer a message (a logout, SIGTERM): a file that
+    // another program keeps locked is waited for a few seconds, then what was typed is kept
+    // aside for the next start, which stores it.
+    const int usualWait = database().busyTimeout();
+    database().setBusyTimeout(m_exitWaitMs);
+    if (!m_state.InBrowseMode && memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty()) {
+        try {
+            writeMemo();
+        } catch (const store::StoreError& error) {
+            keepDraftAtExit(error.message());
+            m_fileBusyAtExit = true;
+        }
+        // Stored or kept: a second pass on the way out (closing, then quitting) has nothing to do.
+        memoContent->document()->setModified(false);
+    }
+    // Closing the window and then quitting both come here: a file found busy once on the way
+    // out is not waited for a second time.
+    if (!m_fileBusyAtExit) {
+        keepRemindersCheckedAtExit();
+        m_fileBusyAtExit = !m_remindersCheckedKept && !m_remindersCheckedMinute.isEmpty();
+    }
+    database().setBusyTimeout(usualWait);
 }
 
 void TMiniForm::Copy1Click()

@@ -80,20 +80,24 @@ QString ToggleServer::serverName(const QString& desktop, const QString& notesFil
     return QStringLiteral("%1-%2").arg(base).arg(::getuid());
 }
 
-bool ToggleServer::send(Request request, const QString& name)
+ToggleServer::Answer ToggleServer::ask(Request request, const QString& name, int answerTimeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
+        return Answer::NoProgram;
     socket.write(request == Request::Toggle ? kToggleRequest : kShowRequest);
     if (!socket.waitForBytesWritten(kWriteTimeoutMs))
-        return false;
-    // Wait until the program has read the request and hung up, so that the caller knows it
-    // has been delivered.
-    if (socket.state() == QLocalSocket::ConnectedState)
-        socket.waitForDisconnected(kWriteTimeoutMs);
-    return true;
+        return Answer::NoAnswer;
+    // The program hangs up once it has read the request and acted on it.
+    if (socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(answerTimeoutMs))
+        return Answer::Done;
+    return Answer::NoAnswer;
+}
+
+bool ToggleServer::send(Request request, const QString& name)
+{
+    return ask(request, name) == Answer::Done;
 }
 
 ToggleServer::Listening ToggleServer::listen(const QString& name)
@@ -126,6 +130,11 @@ ToggleServer::Listening ToggleServer::listen(const QString& name)
 bool ToggleServer::isListening() const
 {
     return m_server->isListening();
+}
+
+QString ToggleServer::socketPath() const
+{
+    return m_server->isListening() ? m_server->fullServerName() : QString();
 }
 
 } // namespace app

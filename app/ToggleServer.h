@@ -26,6 +26,11 @@ public:
     static QString canonicalNotesFile(const QString& notesFile);
 
     enum class Request { Toggle, Show };
+    // Asks a running program. Done only once it has taken the request: a program that is
+    // stopped or hangs still accepts the connection, and must not be said to have answered.
+    enum class Answer { Done, NoAnswer, NoProgram };
+    static constexpr int kAnswerTimeoutMs = 3000;
+    static Answer ask(Request request, const QString& name, int answerTimeoutMs = kAnswerTimeoutMs);
     // Asks a running program; false when none answered.
     static bool send(Request request, const QString& name);
 
@@ -35,6 +40,8 @@ public:
     enum class Listening { Yes, AnotherAnswers, Failed };
     Listening listen(const QString& name);
     bool isListening() const;
+    // The socket's path while listening, as another start can reach it from any runtime folder.
+    QString socketPath() const;
 
 signals:
     void toggleRequested();

@@ -1,14 +1,18 @@
 #include "app/Accessibility.h"
 #include "app/CommandLine.h"
 #include "app/MiniForm.h"
+#include "app/NotesFileLock.h"
 #include "app/QuitSignals.h"
+#include "app/SingleStart.h"
 #include "app/ToggleServer.h"
+#include "app/ToolkitStartGuard.h"
 
 #include "platform/DesktopSession.h"
 #include "widgets/FontValue.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -50,34 +54,38 @@ int main(int argc, char* argv[])
         writeAll(missing + QLatin1Char('\n'), stderr);
         return 1;
     }
-    const QString serverName =
-        app::ToggleServer::serverName(platform::DesktopSession::desktopName(commandLine.display), notesFile);
+    const QString desktop = platform::DesktopSession::desktopName(commandLine.display);
 
-    QApplication application(argc, argv);
+    std::unique_ptr<QApplication> application;
+    {
+        const app::ToolkitStartGuard guard([&commandLine] {
+            return platform::DesktopSession::displayFailed(commandLine.platform, commandLine.display);
+        });
+        application = std::make_unique<QApplication>(argc, argv);
+    }
     if (platformChosen)
         platform::DesktopSession::forgetPlatformChoice();
     QApplication::setApplicationName(QStringLiteral("Quibbet"));
     QApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // `quibbet --toggle` hands the request to the Quibbet of this folder's notes file; with
-    // none running it starts one as usual.
-    if (commandLine.request == app::CommandLine::Request::Toggle &&
-        app::ToggleServer::send(app::ToggleServer::Request::Toggle, serverName))
-        return 0;
-
-    // One Quibbet for each notes file: a second start brings the first to the front and ends
-    // before it opens the file. (Two Quibbets on one file would each show every reminder,
-    // and each keep a tab set the other may have changed.)
+    // One Quibbet for each notes file, whatever path, runtime folder or display it was started
+    // with: a second start brings the first to the front and ends before it opens the file, and
+    // `quibbet --toggle` hands the toggle over (with none running it starts one as usual). Two
+    // Quibbets on one file would each show every reminder, and each keep a tab set the other
+    // may have changed.
+    app::NotesFileLock lock(notesFile);
     app::ToggleServer toggleServer;
-    app::ToggleServer::Listening listening = toggleServer.listen(serverName);
-    for (int tries = 0; listening == app::ToggleServer::Listening::AnotherAnswers && tries < 2; ++tries) {
-        if (app::ToggleServer::send(app::ToggleServer::Request::Show, serverName)) {
-            return writeAll(QStringLiteral("quibbet: Quibbet already runs on %1 and has been brought to the front\n")
-                                .arg(app::ToggleServer::canonicalNotesFile(notesFile)),
-                            stdout);
-        }
-        listening = toggleServer.listen(serverName); // it was ending
+    app::StartRequest request;
+    request.toggle = commandLine.request == app::CommandLine::Request::Toggle;
+    request.desktop = desktop;
+    request.serverName = app::ToggleServer::serverName(desktop, notesFile);
+    request.shownFile = app::ToggleServer::canonicalNotesFile(notesFile);
+    const app::StartDecision decision = app::startOrHandOver(lock, toggleServer, request);
+    if (!decision.run) {
+        if (!decision.line.isEmpty())
+            writeAll(decision.line + QLatin1Char('\n'), stderr);
+        return decision.exitCode;
     }
     if (!toggleServer.isListening())
         writeAll(QStringLiteral("quibbet: --toggle and a second start cannot reach this Quibbet\n"), stderr);

@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -39,11 +41,39 @@ QString x11DisplayName(const QString& displayArgument)
     return displayArgument.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayArgument;
 }
 
+// The X library writes a server's refusal (another user's server: "Authorization required")
+// straight to standard error; the program says itself, in its one line, that the display does
+// not answer.
+class QuietStandardError {
+public:
+    QuietStandardError() : m_saved(::dup(STDERR_FILENO))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+            ::close(null);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int m_saved;
+};
+
 bool x11Answers(const QString& displayArgument)
 {
     const QString name = x11DisplayName(displayArgument);
     if (name.isEmpty())
         return false;
+    const QuietStandardError quiet;
     xcb_connection_t* connection = xcb_connect(name.toLocal8Bit().constData(), nullptr);
     const bool answers = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
@@ -83,7 +113,9 @@ bool waylandAnswers()
     return !qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") || socketAnswers(waylandSocketPath());
 }
 
-// The first X server, by display number, whose local socket answers, other than `tried`.
+// The first X server, by display number, whose local socket answers, other than `tried`. Only
+// the user's own: another user's server (a greeter's, someone else's session) is none of
+// theirs to name.
 QString answeringX11Display(const QString& tried)
 {
     QList<int> numbers;
@@ -97,7 +129,8 @@ QString answeringX11Display(const QString& tried)
     std::sort(numbers.begin(), numbers.end());
     for (const int number : numbers) {
         const QString display = QStringLiteral(":%1").arg(number);
-        if (display != x11DisplayKey(tried) && socketAnswers(x11SocketFolder() + QStringLiteral("/X%1").arg(number)))
+        const QString socket = x11SocketFolder() + QStringLiteral("/X%1").arg(number);
+        if (display != x11DisplayKey(tried) && QFileInfo(socket).ownerId() == ::getuid() && socketAnswers(socket))
             return display;
     }
     return {};
@@ -214,6 +247,25 @@ QString DesktopSession::missingDisplay(const QString& platformArgument, const QS
     if (!tries.isEmpty())
         line += QStringLiteral("; try %1").arg(tries.join(QLatin1String(" or ")));
     return line;
+}
+
+QString DesktopSession::displayFailed(const QString& platformArgument, const QString& displayArgument)
+{
+    const QString missing = missingDisplay(platformArgument, displayArgument);
+    if (!missing.isEmpty())
+        return missing;
+    QStringList displays;
+    for (const QString& name : platformsToTry(platformArgument)) {
+        if (name == QLatin1String("xcb"))
+            displays.append(QStringLiteral("the X display '%1'").arg(x11DisplayName(displayArgument)));
+        else if (name.startsWith(QLatin1String("wayland")))
+            displays.append(QStringLiteral("the Wayland display at %1").arg(waylandSocketPath()));
+        else
+            return {};
+    }
+    // It answers now: it was starting, or went and came back.
+    return QStringLiteral("quibbet: Quibbet needs a graphical desktop, and %1 did not let it open its window")
+        .arg(displays.join(QLatin1String(" or ")));
 }
 
 QString DesktopSession::desktopName(const QString& displayArgument)

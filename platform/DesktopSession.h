@@ -26,6 +26,10 @@ public:
     // that answers), how to reach it. Platforms without a display (offscreen) and ones this
     // does not know are left to the toolkit. To be called before the application object exists.
     static QString missingDisplay(const QString& platformArgument, const QString& displayArgument);
+    // The one line for a toolkit that failed to open its display although it seemed to be
+    // there (an X server starting, or one that had just gone): missingDisplay()'s line, or one
+    // that names the display. Empty for platforms without a display and ones this does not know.
+    static QString displayFailed(const QString& platformArgument, const QString& displayArgument);
 
     // The desktop the program shows its window on, as a name that every start on that desktop
     // computes alike, whichever platform it runs on: the X display given with -display; else

@@ -15,6 +15,7 @@ QUIBBET_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi      # accessibility tests
     lintian                           # the Debian package's checks
     fonts-noto-color-emoji            # emoji drawn in colour in the list and the memo
+    python3                           # the stand-in X servers of the start-up test
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"

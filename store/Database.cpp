@@ -89,6 +89,13 @@ Database::~Database()
         sqlite3_close_v2(m_handle);
 }
 
+void Database::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_handle)
+        sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
 sqlite3* Database::handle()
 {
     if (!m_handle)

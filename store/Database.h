@@ -54,8 +54,9 @@ public:
     };
 
     static constexpr int kBusyTimeoutMs = 5000;
-    // How long a statement waits for another process's lock; set before the first statement.
-    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    // How long a statement waits for another process's lock, from the next statement on.
+    void setBusyTimeout(int milliseconds);
+    int busyTimeout() const { return m_busyTimeoutMs; }
 
 private:
     void open();

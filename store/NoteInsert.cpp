@@ -19,6 +19,19 @@ qint32 nextNoteId(Query& modify, qint32 idsHeldUpTo)
     return newId;
 }
 
+bool noteWritten(Query& modify, const QString& createTime, const QString& content)
+{
+    modify.close();
+    modify.clearSql();
+    modify.addLine(sql::selectNoteWritten);
+    modify.setText(QStringLiteral("create_time"), createTime);
+    modify.setText(QStringLiteral("content"), content);
+    modify.open();
+    const bool written = modify.recordCount() > 0;
+    modify.close();
+    return written;
+}
+
 qint32 existingCategoryOr0(Query& modify, qint32 groupId)
 {
     if (groupId == 0)

@@ -41,6 +41,10 @@ NewNote insertNoteInTransaction(Query& modify, const Filing& filing, const QStri
 // inside the write transaction that inserts the note.
 qint32 nextNoteId(Query& modify, qint32 idsHeldUpTo);
 
+// Whether a real note holds that creation text and that text: a note the program kept aside
+// (when the file was busy as it ended) and then stored, but could not yet forget.
+bool noteWritten(Query& modify, const QString& createTime, const QString& content);
+
 // The category a new note can be filed under now: `groupId` when a category row holds it (or
 // it is Default), else Default. Run it inside the write transaction that inserts the note.
 qint32 existingCategoryOr0(Query& modify, qint32 groupId);

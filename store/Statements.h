@@ -46,6 +46,10 @@ inline const QString restoreNote =
                    "values (:id,:group_id,:isdone,:create_time,:content,:account_id,:record_time)");
 // Whether a note of that side holds the id.
 QString selectNoteIdTaken(qint32 noteId, Side side);
+// A real note written at that creation time with that text; parameters :create_time, :content.
+inline const QString selectNoteWritten =
+    QStringLiteral("select id from notes_main where create_time=:create_time and content=:content "
+                   "and (group_id is null or group_id<>1)");
 // Every category with its id, in the file's order.
 inline const QString selectGroups = QStringLiteral("select group_id,group_name from clip_groups");
 // 8. The category of a tab; parameter :group_name.

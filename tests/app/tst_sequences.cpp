@@ -7,6 +7,7 @@
 #include "app/MemoText.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
+#include "app/QuitSignals.h"
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
 #include "dialogs/FrmSearch.h"
@@ -21,12 +22,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 using namespace sequences;
 
@@ -71,7 +76,11 @@ enum class Action {
     Activate,
     // Reminders and the clock.
     ClockForward,
-    ClockBack
+    ClockBack,
+    // The way out: hidden to the tray, then Exit or SIGTERM; and SIGTERM while another program
+    // holds the file's write lock, then a new start.
+    HideThenExit,
+    ExitUnderLock
 };
 
 // Each action with how often it is drawn.
@@ -83,6 +92,7 @@ const std::vector<std::pair<Action, int>> kActions = {
     {Action::Rename, 2},       {Action::DeleteCategory, 3}, {Action::Search, 4},    {Action::Undo, 5},
     {Action::UndoByMenu, 2},   {Action::Reminder, 2},       {Action::Restart, 2},   {Action::Outside, 5},
     {Action::Activate, 2},     {Action::ClockForward, 3},   {Action::ClockBack, 2},
+    {Action::HideThenExit, 1}, {Action::ExitUnderLock, 1},
 };
 using Actions = std::vector<std::pair<Action, int>>;
 
@@ -190,6 +200,7 @@ private:
     {
         widgets::Modal::clearQueuedAnswers();
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
+        m_form->setKeptDraftsFolder(m_keptDrafts.path());
         if (m_longList > 0)
             m_form->AQclipQuery().setFirstRows(1 + draw(6));
         g_reminderOwner = m_form.get();
@@ -896,22 +907,7 @@ private:
                 storeMemo();
             m_form.reset();
             start();
-            // Deleted notes and categories are kept in the file for Undo in later runs;
-            // search copies and drafts are this run's alone.
-            std::erase_if(m.undo, [](const auto& item) {
-                const auto* note = std::get_if<DeletedNote>(&item);
-                return std::holds_alternative<DeletedDraft>(item) || (note && note->copy);
-            });
-            m.unseen = false;
-            m.shown = 0;
-            m.rescueStrayNotes();
-            m.tabs = QStringList{QStringLiteral("Default")};
-            for (const Category& category : m.categories)
-                m.tabs << category.name;
-            m.tabs << QStringLiteral("*New");
-            m.selected = 0;
-            m.browse = true;
-            m.showNothing();
+            restarted();
             break;
         case Action::Outside:
             writeElsewhere();
@@ -921,8 +917,89 @@ private:
             m_steps << QStringLiteral("activate the window");
             activate();
             break;
+        case Action::HideThenExit: {
+            const bool bySignal = draw(2) == 0;
+            m_steps << (bySignal ? QStringLiteral("hide to the tray, then SIGTERM")
+                                 : QStringLiteral("hide to the tray, then Exit in the tray menu"));
+            // The offscreen desktop leaves a minimised window on the screen; the window then hides
+            // itself where --toggle can bring it back, as it does to the tray.
+            m_form->setToggleAnswered(true);
+            m_form->SpeedButton2Click();
+            if (!QTest::qWaitFor([this] { return m_form->isHidden(); }))
+                return QStringLiteral("the window did not hide");
+            if (const QString problem = quit(bySignal); !problem.isEmpty())
+                return problem;
+            if (typedInMemo()) // stored on the way out, as Apply would
+                storeMemo();
+            m_form.reset();
+            start();
+            restarted();
+            break;
+        }
+        case Action::ExitUnderLock: {
+            m_steps << QStringLiteral("another program holds the write lock; SIGTERM; it lets go; start again");
+            m_form->setExitWaitMs(20); // the few seconds of the real program, shortened
+            m_db.database().execute(QStringLiteral("begin immediate"));
+            const QString problem = quit(true);
+            const bool storedUnderLock = fileNotes() != m.notes;
+            m_db.database().execute(QStringLiteral("commit"));
+            if (!problem.isEmpty())
+                return problem;
+            if (storedUnderLock)
+                return QStringLiteral("the notes changed while another program held the lock");
+            m_form.reset();
+            start();
+            if (typedInMemo()) // kept aside on the way out, stored by the new start
+                storeMemo();
+            restarted();
+            if (!QDir(m_keptDrafts.path()).isEmpty())
+                return QStringLiteral("a kept note is still waiting after the new start stored it");
+            break;
+        }
         }
         return {};
+    }
+
+    // Ends the program's run the real way, by Exit in the tray menu or by SIGTERM, and says
+    // what went wrong on the way out: nothing may wait there for a click.
+    QString quit(bool bySignal)
+    {
+        const size_t messages = widgets::Modal::shownMessages().size();
+        std::optional<app::QuitSignals> quitSignals;
+        if (bySignal)
+            quitSignals.emplace();
+        QTimer::singleShot(0, m_form.get(), [this, bySignal] {
+            if (bySignal)
+                ::raise(SIGTERM);
+            else
+                m_form->popTray->actions().constLast()->trigger(); // Exit
+        });
+        QApplication::exec();
+        if (widgets::Modal::shownMessages().size() != messages)
+            return QStringLiteral("a message came up on the way out: %1")
+                .arg(widgets::Modal::shownMessages().back().text);
+        return {};
+    }
+
+    // After a new start, as after "close and start again": deleted notes and categories are kept
+    // in the file for Undo in later runs; search copies and drafts are this run's alone.
+    void restarted()
+    {
+        Model& m = m_model;
+        std::erase_if(m.undo, [](const auto& item) {
+            const auto* note = std::get_if<DeletedNote>(&item);
+            return std::holds_alternative<DeletedDraft>(item) || (note && note->copy);
+        });
+        m.unseen = false;
+        m.shown = 0;
+        m.rescueStrayNotes(); // a new start gathers notes left without a category
+        m.tabs = QStringList{QStringLiteral("Default")};
+        for (const Category& category : m.categories)
+            m.tabs << category.name;
+        m.tabs << QStringLiteral("*New");
+        m.selected = 0;
+        m.browse = true;
+        m.showNothing();
     }
 
     QString check()
@@ -1032,6 +1109,7 @@ private:
     int m_longList = 0;
     const Actions& m_actions;
     testing::TestDatabase m_db;
+    QTemporaryDir m_keptDrafts;
     std::unique_ptr<app::TMiniForm> m_form;
     Model m_model;
     QStringList m_steps;

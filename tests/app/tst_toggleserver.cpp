@@ -1,16 +1,21 @@
 // One Quibbet answers for each notes file on a desktop: the first keeps answering, whatever a
 // second does; a socket left behind by a crashed one does not keep a new one from answering;
-// and the name they meet at is one for one file and one desktop, however they are named.
+// and the name they meet at is one for one file and one desktop, however they are named. The
+// notes file's lock has one holder, and a start that does not run says why.
+#include "app/NotesFileLock.h"
+#include "app/SingleStart.h"
 #include "app/ToggleServer.h"
 #include "platform/DesktopSession.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 using app::ToggleServer;
@@ -142,6 +147,107 @@ private slots:
             qunsetenv("WAYLAND_DISPLAY");
         if (display.isNull())
             qunsetenv("DISPLAY");
+    }
+
+    // The lock is the file's: of many takers at the same moment, through any way to the
+    // folder, exactly one holds it; the others read where it runs; it goes with its holder.
+    void oneHolderOfTheNotesFileLockWhateverThePath()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a"));
+        QVERIFY(QFile::link(dir.filePath("a"), dir.filePath("link")));
+        constexpr int kTakers = 8;
+        std::vector<std::unique_ptr<app::NotesFileLock>> locks;
+        for (int i = 0; i < kTakers; ++i)
+            locks.push_back(
+                std::make_unique<app::NotesFileLock>(dir.filePath(i % 2 ? "a/clipdata.dat" : "link/clipdata.dat")));
+        std::atomic<int> taken = 0;
+        std::atomic<bool> go = false;
+        std::vector<std::thread> takers;
+        for (auto& lock : locks)
+            takers.emplace_back([&, raw = lock.get()] {
+                while (!go) {
+                }
+                if (raw->tryLock() == app::NotesFileLock::Outcome::Taken)
+                    ++taken;
+            });
+        go = true;
+        for (std::thread& taker : takers)
+            taker.join();
+        QCOMPARE(taken.load(), 1);
+
+        app::NotesFileLock* holder = nullptr;
+        for (auto& lock : locks)
+            if (lock->isHeld())
+                holder = lock.get();
+        holder->describe(":5", "/run/socket");
+        const app::NotesFileLock::Holder seen = locks[holder == locks[0].get() ? 1 : 0]->holder();
+        QCOMPARE(seen.pid, qint64(QCoreApplication::applicationPid()));
+        QCOMPARE(seen.desktop, QStringLiteral(":5"));
+        QCOMPARE(seen.socket, QStringLiteral("/run/socket"));
+        QVERIFY(seen.complete);
+
+        app::NotesFileLock later(dir.filePath("a/clipdata.dat"));
+        QCOMPARE(later.tryLock(), app::NotesFileLock::Outcome::HeldElsewhere);
+        locks.clear(); // the holder ends
+        QVERIFY(!QFile::exists(later.path()));
+        QCOMPARE(later.tryLock(), app::NotesFileLock::Outcome::Taken);
+    }
+
+    // A start that finds the file held hands over where it can and otherwise says why it ends;
+    // without any lock file, the socket alone keeps the second start out.
+    void aStartThatEndsSaysWhy()
+    {
+        QTemporaryDir dir;
+        const QString notes = dir.filePath("clipdata.dat");
+        app::NotesFileLock held(notes);
+        QCOMPARE(held.tryLock(), app::NotesFileLock::Outcome::Taken);
+        app::StartRequest request{false, ":1", dir.filePath("toggle"), notes, 300};
+
+        held.describe(":2", {});
+        app::NotesFileLock second(notes);
+        ToggleServer unused;
+        app::StartDecision decision = app::startOrHandOver(second, unused, request);
+        QVERIFY(!decision.run);
+        QCOMPARE(decision.exitCode, 1);
+        QCOMPARE(decision.line, QStringLiteral("quibbet: Quibbet already runs on %1 on display :2").arg(notes));
+
+        // Listening, but never answering: a program that is stopped.
+        QLocalServer stopped;
+        QVERIFY(stopped.listen(dir.filePath("stopped")));
+        held.describe(":1", stopped.fullServerName());
+        decision = app::startOrHandOver(second, unused, request);
+        QCOMPARE(decision.exitCode, 1);
+        QVERIFY2(decision.line.endsWith(
+                     QStringLiteral("(process %1) and does not answer").arg(QCoreApplication::applicationPid())),
+                 qPrintable(decision.line));
+        QVERIFY(!unused.isListening());
+
+        // No lock file can be made: the first to answer at the socket runs.
+        const QString nowhere = dir.filePath("missing/clipdata.dat");
+        request.shownFile = nowhere;
+        app::NotesFileLock firstLock(nowhere);
+        ToggleServer first;
+        const QRegularExpression saysWhy(QStringLiteral("^cannot lock .*; only a Quibbet on this desktop"));
+        QTest::ignoreMessage(QtWarningMsg, saysWhy); // in the log of the one that runs
+        QVERIFY(app::startOrHandOver(firstLock, first, request).run);
+        QVERIFY(first.isListening());
+        QTest::failOnWarning(saysWhy); // the one that ends says only why it ends
+        std::atomic<bool> finished = false;
+        app::StartDecision secondDecision;
+        std::thread again([&] {
+            app::NotesFileLock lock(nowhere);
+            ToggleServer server;
+            secondDecision = app::startOrHandOver(lock, server, request);
+            finished = true;
+        });
+        QSignalSpy shown(&first, &ToggleServer::showRequested);
+        while (!finished)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        again.join();
+        QVERIFY(!secondDecision.run);
+        QCOMPARE(secondDecision.exitCode, 0);
+        QCOMPARE(shown.count(), 1);
     }
 };
 

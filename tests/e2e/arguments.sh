@@ -7,6 +7,7 @@
 set -euo pipefail
 QUIBBET=${QUIBBET:?QUIBBET must name the built program}
 fail() { echo "FAIL: $*" >&2; exit 1; }
+here=$(cd "$(dirname "$0")" && pwd)
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb # were the toolkit started, it would fail for want of a display
 
@@ -101,6 +102,53 @@ s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(); open(sys.arg
     fi
     rm -rf "$XDG_RUNTIME_DIR" "$work/listening"
 )
+
+# A display that answers the first look and is gone when the toolkit comes (an X server that
+# was starting, or had just gone): still one line and status 1, not the toolkit's abort. And
+# the line never sends the user to another user's display.
+fake=""
+trap 'kill $fake 2>/dev/null || true; rm -rf "$work"' EXIT
+fake_x_server() { # number, mode
+    rm -f "$work/ready"
+    python3 "$here/fake-x-server.py" "$1" "$2" "$work/ready" &
+    fake=$!
+    for _ in $(seq 1 100); do [ -e "$work/ready" ] && return 0; sleep 0.1; done
+    fail "the stand-in X server did not start"
+}
+# A display number no server uses, by its socket file or its abstract socket.
+free_display() {
+    python3 -c 'import os, socket
+for n in range(1, 100):
+    if os.path.exists("/tmp/.X11-unix/X%d" % n):
+        continue
+    s = socket.socket(socket.AF_UNIX)
+    try:
+        s.bind("\0/tmp/.X11-unix/X%d" % n)
+    except OSError:
+        continue
+    print(n)
+    break'
+}
+if command -v python3 >/dev/null && [ -w /tmp/.X11-unix ]; then
+    number=$(free_display)
+    fake_x_server "$number" once
+    expect_no_display "the X display ':$number'" -display ":$number"
+    kill "$fake"
+    wait "$fake" 2>/dev/null || true
+    # A server that refuses us: the X library's own complaint stays out of the one line.
+    number=$(free_display)
+    fake_x_server "$number" refuse
+    expect_no_display "the X display ':$number' does not answer" -display ":$number"
+    kill "$fake"
+    wait "$fake" 2>/dev/null || true
+    number=$(free_display)
+    fake_x_server "$number" other
+    expect_no_display "DISPLAY is not set"
+    ! grep -qE "DISPLAY=:$number( |$)" <<<"$err" || fail "the line sends the user to another user's display: $err"
+    kill "$fake"
+    wait "$fake" 2>/dev/null || true
+    rm -f "$work/ready"
+fi
 
 # A start that fails for want of a display leaves no notes file, journal or half-made file.
 run
