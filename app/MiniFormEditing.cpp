@@ -441,7 +441,7 @@ void TMiniForm::storeBeforeExit()
     // out is not waited for a second time.
     if (!m_fileBusyAtExit) {
         keepRemindersCheckedAtExit();
-        m_fileBusyAtExit = !m_remindersCheckedKept && !m_remindersCheckedMinute.isEmpty();
+        m_fileBusyAtExit = !m_remindersCheckedKept && m_remindersCheckedAt.isValid();
     }
     database().setBusyTimeout(usualWait);
 }
