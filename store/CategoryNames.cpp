@@ -77,9 +77,7 @@ qint32 sameCategoryOr0(Query& modify, qint32 groupId, const QString& name)
 {
     if (groupId == 0)
         return 0;
-    modify.close();
-    modify.clearSql();
-    modify.addLine(sql::selectGroupById(groupId));
+    modify.restart(sql::selectGroupById(groupId));
     modify.open();
     bool same = false;
     for (int row = 0; row < modify.recordCount() && !same; ++row)

@@ -14,16 +14,9 @@ namespace {
 const QString kId = QStringLiteral("id");
 const QString kGroupId = QStringLiteral("group_id");
 
-void run(Query& modify, const QString& statement)
-{
-    modify.close();
-    modify.clearSql();
-    modify.addLine(statement);
-}
-
 std::vector<StoredRow> readRows(Query& modify, const QString& statement)
 {
-    run(modify, statement);
+    modify.restart(statement);
     modify.open();
     std::vector<StoredRow> rows;
     const QStringList columns = statement.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
@@ -43,7 +36,7 @@ std::vector<StoredRow> readRows(Query& modify, const QString& statement)
 
 void insertRow(Query& modify, const QString& statement, const StoredRow& row, const QString& idColumn, qint32 id)
 {
-    run(modify, statement);
+    modify.restart(statement);
     for (const auto& [column, value] : row) {
         if (column == idColumn) {
             modify.setInteger(column, id);
@@ -56,7 +49,7 @@ void insertRow(Query& modify, const QString& statement, const StoredRow& row, co
 
 bool noteIdTaken(Query& modify, qint32 noteId, sql::Side side)
 {
-    run(modify, sql::selectNoteIdTaken(noteId, side));
+    modify.restart(sql::selectNoteIdTaken(noteId, side));
     modify.open();
     const bool taken = modify.recordCount() > 0;
     modify.close();
@@ -76,11 +69,11 @@ std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, 
     note.id = noteId;
     note.deletedAt = Clock::now().toUTC();
     note.row = std::move(rows.front());
-    run(modify, sql::deleteNote(noteId, side));
+    modify.restart(sql::deleteNote(noteId, side));
     modify.execSql();
     if (side == sql::Side::Real) {
         note.reminders = readRows(modify, sql::selectWholeReminders(noteId));
-        run(modify, sql::deleteRemindersOfNote(noteId));
+        modify.restart(sql::deleteRemindersOfNote(noteId));
         modify.execSql();
         note.keptKey = keepDeletedNote(modify, note);
     }
@@ -129,7 +122,7 @@ DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify, int 
         for (const StoredRow& row : readRows(modify, sql::selectNotesOfGroup(groupId)))
             category.movedNoteIds << row.front().second.toInt();
         if (!category.movedNoteIds.isEmpty()) {
-            run(modify, sql::moveNotesToGroup(category.movedNoteIds, groupId, 0));
+            modify.restart(sql::moveNotesToGroup(category.movedNoteIds, groupId, 0));
             modify.execSql();
         }
     }
@@ -140,7 +133,7 @@ DeletedCategory deleteCurrentCategoryRow(Database& database, Query& modify, int 
 
 qint32 nextGroupId(Query& modify, qint32 groupIdsHeldUpTo)
 {
-    run(modify, sql::selectMaxGroupId);
+    modify.restart(sql::selectMaxGroupId);
     modify.open();
     const qint32 newId = std::max({modify.fieldAsInteger(QStringLiteral("max_id")), groupIdsHeldUpTo, 1}) + 1;
     modify.close();
@@ -154,7 +147,7 @@ RestoredCategory restoreDeletedCategory(Database& database, Query& modify, const
     qint32 id = category.groupId.toInt();
     bool taken = id <= 1;
     if (!taken) {
-        run(modify, sql::selectGroupById(id));
+        modify.restart(sql::selectGroupById(id));
         modify.open();
         taken = modify.recordCount() > 0;
         modify.close();
@@ -163,10 +156,10 @@ RestoredCategory restoreDeletedCategory(Database& database, Query& modify, const
         id = nextGroupId(modify, groupIdsHeldUpTo);
     // A second category of a look-alike name could never be told apart from the first.
     const QString name = freeCategoryName(modify, category.name);
-    run(modify, sql::insertGroup(id, name, category.description));
+    modify.restart(sql::insertGroup(id, name, category.description));
     modify.execSql();
     if (!category.movedNoteIds.isEmpty()) {
-        run(modify, sql::moveNotesToGroup(category.movedNoteIds, 0, id));
+        modify.restart(sql::moveNotesToGroup(category.movedNoteIds, 0, id));
         modify.execSql();
     }
     forgetKept(modify, category.keptKey);

@@ -28,16 +28,9 @@ std::optional<StoredNote> readNote(Query& modify, qint32 noteId, sql::Side side)
     return note;
 }
 
-void run(Query& modify, const QString& statement)
-{
-    modify.close();
-    modify.clearSql();
-    modify.addLine(statement);
-}
-
 void updateText(Query& modify, qint32 noteId, sql::Side side, const QString& text)
 {
-    run(modify, sql::updateNoteContent(noteId, side));
+    modify.restart(sql::updateNoteContent(noteId, side));
     modify.setText(kContent, text);
     modify.execSql();
 }
@@ -84,10 +77,10 @@ AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, c
         // The copy now stands for the new note; a stale copy under that id would be a second.
         const qint32 copyId = note.id + sql::kCopyIdOffset;
         if (copyId != edit.noteId) { // the new note may take the old one's id back
-            run(modify, sql::deleteNote(copyId, sql::Side::Copy));
+            modify.restart(sql::deleteNote(copyId, sql::Side::Copy));
             modify.execSql();
         }
-        run(modify, sql::retieCopy(edit.noteId, copyId));
+        modify.restart(sql::retieCopy(edit.noteId, copyId));
         modify.setText(kContent, text);
         modify.execSql();
         applied.noteId = copyId;

@@ -36,9 +36,7 @@ qint32 existingCategoryOr0(Query& modify, qint32 groupId)
 {
     if (groupId == 0)
         return 0;
-    modify.close();
-    modify.clearSql();
-    modify.addLine(sql::selectGroupById(groupId));
+    modify.restart(sql::selectGroupById(groupId));
     modify.open();
     const bool exists = modify.recordCount() > 0;
     modify.close();

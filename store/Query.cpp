@@ -140,6 +140,13 @@ void Query::clearSql()
 
 void Query::addLine(const QString& line) { m_lines << line; }
 
+void Query::restart(const QString& statement)
+{
+    close();
+    clearSql();
+    addLine(statement);
+}
+
 void Query::setText(const QString& name, const QString& value)
 {
     m_bindings[name.toLower()] = Binding{Binding::Kind::Text, value, 0};

@@ -48,6 +48,8 @@ public:
     void close();
     void clearSql();
     void addLine(const QString& line);
+    // Close, clear and add one line: the start of every statement the store's helpers run.
+    void restart(const QString& statement);
     QString sql() const { return m_lines.join(QLatin1Char('\n')); }
 
     // Parameter names compare without regard to case.

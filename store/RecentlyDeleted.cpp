@@ -14,13 +14,6 @@ namespace store {
 
 namespace {
 
-void run(Query& modify, const QString& statement)
-{
-    modify.close();
-    modify.clearSql();
-    modify.addLine(statement);
-}
-
 // A value as its type and its text, so integers and texts come back exactly.
 QJsonArray toJson(const Value& value)
 {
@@ -109,7 +102,7 @@ QString categoryDamage(const DeletedCategory& category, bool idsWhole)
 
 bool hasKeptTable(Query& modify)
 {
-    run(modify, sql::selectKeptTable);
+    modify.restart(sql::selectKeptTable);
     modify.open();
     const bool present = modify.recordCount() > 0;
     modify.close();
@@ -119,7 +112,7 @@ bool hasKeptTable(Query& modify)
 qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, const QJsonObject& payload)
 {
     const auto insert = [&] {
-        run(modify, sql::insertKept);
+        modify.restart(sql::insertKept);
         modify.setText(QStringLiteral("deleted_at"), deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         modify.setText(QStringLiteral("kind"), kind);
         modify.setText(QStringLiteral("payload"),
@@ -133,11 +126,11 @@ qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, cons
         // dropped it since.
         if (hasKeptTable(modify))
             throw;
-        run(modify, sql::createKeptTable);
+        modify.restart(sql::createKeptTable);
         modify.execSql();
         insert();
     }
-    run(modify, sql::selectLastKey);
+    modify.restart(sql::selectLastKey);
     modify.open();
     const qint64 key = modify.value(0, 0).integer;
     modify.close();
@@ -181,7 +174,7 @@ void forgetKept(Query& modify, qint64 key)
 {
     if (key == 0)
         return;
-    run(modify, sql::deleteKept(key));
+    modify.restart(sql::deleteKept(key));
     modify.execSql();
 }
 
@@ -192,21 +185,21 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
     const QString oldest = Clock::now().toUTC().addDays(-kKeptDays).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // Read first: a start-up would otherwise wait for the write lock (another program may
     // hold it for seconds) and fail on a read-only file, each time, for nothing to drop.
-    run(modify, sql::selectAnyKeptBefore(oldest));
+    modify.restart(sql::selectAnyKeptBefore(oldest));
     modify.open();
     const bool anyOld = modify.recordCount() > 0;
     modify.close();
     if (anyOld) {
         try {
             Database::Transaction transaction(database);
-            run(modify, sql::deleteKeptBefore(oldest));
+            modify.restart(sql::deleteKeptBefore(oldest));
             modify.execSql();
             transaction.commit();
         } catch (const StoreError&) {
             // A busy or read-only file keeps them a while longer.
         }
     }
-    run(modify, sql::selectKeptSince(oldest));
+    modify.restart(sql::selectKeptSince(oldest));
     modify.open();
     std::vector<KeptItem> items;
     for (int row = 0; row < modify.recordCount(); ++row) {

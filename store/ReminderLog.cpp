@@ -9,17 +9,10 @@ namespace {
 const QString kMinute = QStringLiteral("yyyy-MM-dd HH:mm");
 const QString kSecond = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-void run(Query& modify, const QString& sql)
-{
-    modify.close();
-    modify.clearSql();
-    modify.addLine(sql);
-}
-
 // The option's value, or an empty text when the file has no such row.
 QString option(Query& modify, const QString& select)
 {
-    run(modify, select);
+    modify.restart(select);
     modify.open();
     const QString value = modify.recordCount() > 0 ? modify.fieldAsString(QStringLiteral("optionvalue")) : QString();
     modify.close();
@@ -37,7 +30,7 @@ void bindShown(Query& modify, const Shown& reminder)
 
 bool hasShownTable(Query& modify)
 {
-    run(modify, sql::selectShownRemindersTable);
+    modify.restart(sql::selectShownRemindersTable);
     modify.open();
     const bool present = modify.recordCount() > 0;
     modify.close();
@@ -71,7 +64,7 @@ std::vector<Shown> shown(Query& modify)
 {
     std::vector<Shown> result;
     if (hasShownTable(modify)) {
-        run(modify, sql::selectShownReminders);
+        modify.restart(sql::selectShownReminders);
         modify.open();
         for (int row = 0; row < modify.recordCount(); ++row)
             result.push_back({noteKey(modify.value(row, 0)), modify.value(row, 1).toString().toUtf8()});
@@ -84,7 +77,7 @@ void forget(Query& modify, const Shown& reminder)
 {
     if (!hasShownTable(modify))
         return;
-    run(modify, sql::deleteShownReminder);
+    modify.restart(sql::deleteShownReminder);
     bindShown(modify, reminder);
     modify.execSql();
     modify.close();
@@ -94,9 +87,9 @@ void keep(Database& database, Query& modify, const QDateTime& checked, const std
 {
     Database::Transaction transaction(database);
     const auto setOption = [&](const QString& drop, const QString& insert, const QString& value) {
-        run(modify, drop);
+        modify.restart(drop);
         modify.execSql();
-        run(modify, insert);
+        modify.restart(insert);
         modify.setText(QStringLiteral("checked"), value);
         modify.execSql();
     };
@@ -104,14 +97,14 @@ void keep(Database& database, Query& modify, const QDateTime& checked, const std
     setOption(sql::deleteRemindersChecked, sql::insertRemindersChecked, checked.toString(kMinute));
     setOption(sql::deleteRemindersCheckedAt, sql::insertRemindersCheckedAt, checked.toString(kSecond));
     if (!shownReminders.empty()) {
-        run(modify, sql::createShownReminders); // another program may have dropped it
+        modify.restart(sql::createShownReminders); // another program may have dropped it
         modify.execSql();
         for (const Shown& reminder : shownReminders) {
-            run(modify, sql::insertShownReminder);
+            modify.restart(sql::insertShownReminder);
             bindShown(modify, reminder);
             modify.execSql();
         }
-        run(modify, sql::deleteShownRemindersChanged);
+        modify.restart(sql::deleteShownRemindersChanged);
         modify.execSql();
     }
     modify.close();
