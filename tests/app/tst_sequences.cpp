@@ -424,6 +424,17 @@ private:
             for (const auto& [id, note] : m.notes)
                 if (notesLeft && note.group > kSearchGroup && m.categoryWithId(note.group) && draw(2) == 0)
                     gone = *m.categoryWithId(note.group);
+            const bool hasNotes = std::any_of(m.notes.begin(), m.notes.end(),
+                                              [&](const auto& entry) { return entry.second.group == gone.id; });
+            if (notesLeft && !hasNotes) { // the script's own note first, so that one is left
+                const qint32 id = (ids.isEmpty() ? 0 : *std::max_element(ids.begin(), ids.end())) + 1;
+                m_steps << QStringLiteral("elsewhere: new note %1 in %2").arg(id).arg(gone.id);
+                exec(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) values "
+                                    "(%1,%2,'0','10:00 Mon, 07Dec2026','left behind','')")
+                         .arg(id)
+                         .arg(gone.id));
+                m.notes[id] = {gone.id, QStringLiteral("left behind")};
+            }
             const QString reusedBy = draw(3) == 0 ? QStringLiteral("Other %1").arg(gone.id) : QString();
             const bool reuse = !reusedBy.isEmpty() && !m.nameRefused(reusedBy, gone.name);
             m_steps << QStringLiteral("elsewhere: category %1 deleted%2%3")
