@@ -1,6 +1,7 @@
 #include "app/QuitSignals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
@@ -30,6 +31,16 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
     connect(m_notifier, &QSocketNotifier::activated, this, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
+        // A logout does not wait for a click: a question or message still open (a damaged
+        // file at start, a confirmation) is answered "no" first, else the quit waits behind it.
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break; // it would not go; quitting is still asked for below
+        }
         QCoreApplication::quit();
     });
     struct sigaction action = {};
