@@ -64,8 +64,8 @@ void TMiniForm::gatherStrayNotes()
     const int moved = store::moveStrayNotesToDefault(database(), AQclipModify());
     if (moved == 0)
         return;
-    const QString notice = moved == 1 ? QStringLiteral("1 note without a category moved to Default")
-                                      : QStringLiteral("%1 notes without a category moved to Default").arg(moved);
+    const QString notice = moved == 1 ? QStringLiteral("Category gone: 1 note in Default")
+                                      : QStringLiteral("Category gone: %1 notes in Default").arg(moved);
     // After the list that follows has shown its note there.
     QTimer::singleShot(0, this, [this, notice] { pnlStatus1->setText(notice); });
 }

@@ -149,7 +149,7 @@ private slots:
         fixture::Form f(QStringList(kSeed) << fixture::note(3, "7", "09:00 Mon, 07Dec2026", "left behind",
                                                            "2026-12-07 09:00:00"));
         QCOMPARE(f.rows("select id,group_id from notes_main order by id", 2), (QStringList{"1|0", "2|2", "3|0"}));
-        QTRY_COMPARE(f->pnlStatus1->text(), QStringLiteral("1 note without a category moved to Default"));
+        QTRY_COMPARE(f->pnlStatus1->text(), QStringLiteral("Category gone: 1 note in Default"));
         answerCategory(QStringLiteral("Alpha"));
         f->actNewCategoryExecute();
         QCOMPARE(f.state().CurGroupId, 3);

@@ -307,7 +307,7 @@ private slots:
                                 kept.arg("category", R"({"group_id":["i","1"],"name":"Y","moved":[1],"tab":1})"),
                                 kept.arg("note", "{not json")});
         QVERIFY(window.start());
-        QTRY_COMPARE(window.form->pnlStatus1->text(), QStringLiteral("1 note without a category moved to Default"));
+        QTRY_COMPARE(window.form->pnlStatus1->text(), QStringLiteral("Category gone: 1 note in Default"));
         QCOMPARE(window.column(QStringLiteral("select group_id from notes_main where id = 3")), QStringList{"0"});
         const QString notes = QStringLiteral("select id || ':' || ifnull(group_id, '') from notes_main order by id");
         const QStringList before = window.column(notes);
