@@ -45,6 +45,7 @@ QString KeptDrafts::keep(const KeptDraft& draft, QString& error) const
         {QStringLiteral("noteId"), draft.noteId},
         {QStringLiteral("searchCopy"), draft.copy},
         {QStringLiteral("categoryId"), draft.groupId},
+        {QStringLiteral("categoryName"), draft.categoryName},
         {QStringLiteral("createTime"), draft.createTime},
         {QStringLiteral("openedText"), draft.openedText},
         {QStringLiteral("text"), draft.text},
@@ -88,6 +89,7 @@ std::vector<KeptDrafts::Entry> KeptDrafts::list() const
         draft.noteId = object.value(QStringLiteral("noteId")).toInt();
         draft.copy = object.value(QStringLiteral("searchCopy")).toBool();
         draft.groupId = object.value(QStringLiteral("categoryId")).toInt();
+        draft.categoryName = object.value(QStringLiteral("categoryName")).toString();
         draft.createTime = object.value(QStringLiteral("createTime")).toString();
         draft.openedText = object.value(QStringLiteral("openedText")).toString();
         draft.text = object.value(QStringLiteral("text")).toString();

@@ -12,6 +12,7 @@ struct KeptDraft {
     qint32 noteId = 0; // with `copy`, a search copy's id
     bool copy = false;
     qint32 groupId = 0; // where a new note goes
+    QString categoryName; // the name of that category then: its id may go to another one
     QString openedText; // the stored text the edit began from
     QString text;
     QString createTime; // the creation text it was written with, as the notes file keeps it

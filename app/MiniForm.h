@@ -5,6 +5,7 @@
 #include "dialogs/PrinterPort.h"
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
+#include "store/NoteInsert.h"
 #include "store/NoteList.h"
 #include "store/Query.h"
 #include "widgets/FlatMemo.h"
@@ -47,6 +48,10 @@ class HiddenWindows;
 class IconifyCheck;
 class UnreportedLeave;
 class NotesFileVersion;
+
+class TMiniForm;
+// The category a new note is filed under now: the selected tab's, known by id and name.
+store::Filing categoryForNewNote(TMiniForm& form);
 
 // The private message that rebuilds the note list; always delivered synchronously.
 constexpr QEvent::Type ReloadNoteList = QEvent::Type(1224);
@@ -287,6 +292,8 @@ private:
     void forgetKeptDraft();
     QString storeKeptDrafts();
     void restoreDraft(const QString& text);
+    // Typed in the memo and neither applied nor given up with "Browse mode".
+    bool hasUnstoredText() const;
     bool keepTypedText();
     bool showCategory(int index);
 

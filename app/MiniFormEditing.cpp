@@ -82,16 +82,6 @@ store::sql::Side shownSide(const SharedState& state)
     return state.CurGroupId == SearchGroupId ? store::sql::Side::Copy : store::sql::Side::Real;
 }
 
-// The category a new note is filed under: never the Search category, whose rows the next
-// search throws away. It is the category of the tab the user writes under, known by its id
-// and its name: another program may delete it and give the id to a category of its own.
-store::Filing categoryForNewNote(TMiniForm& form)
-{
-    const SharedState& state = form.state();
-    if (state.CurGroupId == SearchGroupId || state.CurGroupId == 0)
-        return store::Filing(0);
-    return store::Filing(state.CurGroupId, form.tabGroups->caption(form.tabGroups->tabIndex()));
-}
 
 // Stores the memo as a new note of the shown category, or of Default when that category was
 // deleted meanwhile. Returns a line for the status bar, empty when there is nothing to say.
@@ -150,6 +140,17 @@ private:
 };
 
 } // namespace
+
+// The category a new note is filed under: never the Search category, whose rows the next
+// search throws away. It is the category of the tab the user writes under, known by its id
+// and its name: another program may delete it and give the id to a category of its own.
+store::Filing categoryForNewNote(TMiniForm& form)
+{
+    const SharedState& state = form.state();
+    if (state.CurGroupId == SearchGroupId || state.CurGroupId == 0)
+        return store::Filing(0);
+    return store::Filing(state.CurGroupId, form.tabGroups->caption(form.tabGroups->tabIndex()));
+}
 
 void TMiniForm::imgEditModeClick()
 {
@@ -227,8 +228,10 @@ void TMiniForm::imgApplyClick()
 bool TMiniForm::storeMemo(QString& notice)
 {
     return guarded([&] {
+        const bool writes = m_state.ApplyMode == QLatin1String("I") || m_state.ApplyMode == QLatin1String("M");
         notice = writeMemo();
-        sendReloadNoteList();
+        if (writes)
+            sendReloadNoteList();
     });
 }
 
@@ -257,9 +260,14 @@ QString TMiniForm::writeMemo()
 // Stepping to another note or starting a new one while writing would throw away what was typed since the memo
 // was filled: it is stored first, as Apply would. Returns false when that failed, and the
 // step must not happen.
+bool TMiniForm::hasUnstoredText() const
+{
+    return !m_state.InBrowseMode && memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty();
+}
+
 bool TMiniForm::keepTypedText()
 {
-    if (m_state.InBrowseMode || !memoContent->document()->isModified() || memoContent->toPlainText().isEmpty())
+    if (!hasUnstoredText())
         return true;
     QString notice;
     return storeMemo(notice);
@@ -427,7 +435,7 @@ void TMiniForm::storeBeforeExit()
     // aside for the next start, which stores it.
     const int usualWait = database().busyTimeout();
     database().setBusyTimeout(m_exitWaitMs);
-    if (!m_state.InBrowseMode && memoContent->document()->isModified() && !memoContent->toPlainText().isEmpty()) {
+    if (hasUnstoredText()) {
         try {
             writeMemo();
         } catch (const store::StoreError& error) {

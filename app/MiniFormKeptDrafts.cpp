@@ -33,7 +33,9 @@ void TMiniForm::keepDraftAtExit(const QString& why)
     draft.edit = m_state.ApplyMode == QLatin1String("M");
     draft.noteId = m_state.CurNoteId;
     draft.copy = m_state.CurGroupId == SearchGroupId;
-    draft.groupId = draft.copy ? 0 : m_state.CurGroupId; // a new note never goes to Search
+    const store::Filing filing = categoryForNewNote(*this);
+    draft.groupId = filing.groupId;
+    draft.categoryName = filing.categoryName.value_or(QString());
     draft.openedText = m_state.OpenedText;
     draft.text = memoText(*memoContent);
     draft.createTime = store::formatCreationTime(store::Clock::now());
@@ -45,6 +47,7 @@ void TMiniForm::keepDraftAtExit(const QString& why)
                                     << ") and it could not be kept aside (" << error << "); its text:" << draft.text;
         return;
     }
+    forgetKeptDraft(); // one kept earlier in this run (a logout called off) is in this one
     m_keptDraftPath = path;
     qCWarning(lcApp).noquote() << "the notes file could not take the note being written (" << why << "); kept in"
                                << path << "for the next start to store";
@@ -64,6 +67,8 @@ QString TMiniForm::storeKeptDrafts()
     int waiting = 0;
     for (KeptDrafts::Entry& entry : keptDraftsOf(*this, m_keptDraftsFolder).list()) {
         const KeptDraft& draft = entry.draft;
+        const store::Filing filing = draft.categoryName.isEmpty() ? store::Filing(draft.groupId)
+                                                                  : store::Filing(draft.groupId, draft.categoryName);
         // Taken up by a start that may have ended between storing it and forgetting it: not
         // stored a second time when a note holds it already.
         const bool mayBeStored = entry.beingStored;
@@ -76,10 +81,10 @@ QString TMiniForm::storeKeptDrafts()
                 if (draft.edit) {
                     const store::OpenEdit edit{
                         draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
-                    store::applyEdit(database(), AQclipModify(), edit, draft.text, draft.groupId, draft.createTime,
+                    store::applyEdit(database(), AQclipModify(), edit, draft.text, filing, draft.createTime,
                                      m_undo.highestNoteId());
                 } else {
-                    store::insertNewNote(database(), AQclipModify(), draft.groupId, draft.createTime, draft.text,
+                    store::insertNewNote(database(), AQclipModify(), filing, draft.createTime, draft.text,
                                          m_undo.highestNoteId());
                 }
             }

@@ -127,9 +127,9 @@ void TMiniForm::Reminder1Click()
 void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime& when)
 {
     store::Query& query = AQclipModify();
-    query.close();
-    query.clearSql();
-    query.addLine(store::sql::selectReminderOfNote(clipId));
+    // One transaction: saved, yet still noted as shown, the reminder would never show.
+    store::Database::Transaction transaction(database());
+    query.restart(store::sql::selectReminderOfNote(clipId));
     query.open();
     if (query.recordCount() > 0)
         query.edit(); // the first row found: a note keeps one reminder
@@ -143,6 +143,7 @@ void TMiniForm::saveReminder(qint32 clipId, const QString& text, const QDateTime
     const store::reminderlog::Shown reminder{QByteArray::number(clipId),
                                              when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()};
     store::reminderlog::forget(query, reminder);
+    transaction.commit();
     m_shownReminders.forget(reminder);
     OpenDueReminders();
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -124,6 +125,9 @@ NotesFileLock::Holder NotesFileLock::holder() const
     if (!isNumber || lines.size() < 3 || lines.size() > 4)
         return Holder{};
     holder.host = lines[1];
+    // A lock file its holder could not write (a read-only folder) still tells of one that ended.
+    if (holder.host == QSysInfo::machineHostName() && ::kill(pid_t(holder.pid), 0) != 0 && errno == ESRCH)
+        return Holder{};
     holder.desktop = lines[2];
     holder.described = true;
     if (lines.size() == 4) {

@@ -21,7 +21,6 @@ public:
 
     // Off (the default) where the window system reports leaving: then nothing is watched.
     void setEnabled(bool on);
-    bool isEnabled() const { return m_enabled; }
 
     // How long the pointer may rest over the window before it is taken to have gone.
     static constexpr int kStillMs = 1500;

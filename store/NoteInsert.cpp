@@ -21,9 +21,7 @@ qint32 nextNoteId(Query& modify, qint32 idsHeldUpTo)
 
 bool noteWritten(Query& modify, const QString& createTime, const QString& content)
 {
-    modify.close();
-    modify.clearSql();
-    modify.addLine(sql::selectNoteWritten);
+    modify.restart(sql::selectNoteWritten);
     modify.setText(QStringLiteral("create_time"), createTime);
     modify.setText(QStringLiteral("content"), content);
     modify.open();

@@ -95,8 +95,8 @@ QString copySearchMatches(const QString& searchText);
 inline const QString selectDueReminders =
     QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>now()");
 // The same, read again while the program runs: every reminder not yet due at the last check
-// (parameter :since, "yyyy-MM-dd HH:mm" of the minute checked last, which sorts before every
-// time of that minute), so that one falling due since is not skipped.
+// (parameter :since, the moment checked last, "yyyy-MM-dd HH:mm" with or without seconds), so that one falling
+// due since is not skipped.
 inline const QString selectRemindersSince =
     QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>:since");
 // The minute the pending reminders were last checked in, kept in the file so that a reminder

@@ -203,16 +203,6 @@ private slots:
         // Rolled up under the pointer, it unrolls as soon as the pointer moves.
         QTest::mouseMove(f.form->FlatTitlebar1, QPoint(60, 10));
         QTRY_COMPARE(f.form->height(), 325);
-
-        // A window lower on the screen keeps its height.
-        f.pointerEnters();
-        QTRY_COMPARE(f.form->height(), 325);
-        f.dragTo(QPoint(120, 200));
-        f.dragTo(QPoint(120, 210));
-        QVERIFY(!f.form->DockedAtTop());
-        f.focusGoesElsewhere();
-        QTest::qWait(app::UnreportedLeave::kStillMs + 300);
-        QCOMPARE(f.form->height(), 325);
     }
 
     void aWindowLowerDownKeepsItsHeight()

@@ -141,12 +141,15 @@ if command -v python3 >/dev/null && [ -w /tmp/.X11-unix ]; then
     expect_no_display "the X display ':$number' does not answer" -display ":$number"
     kill "$fake"
     wait "$fake" 2>/dev/null || true
-    number=$(free_display)
-    fake_x_server "$number" other
-    expect_no_display "DISPLAY is not set"
-    ! grep -qE "DISPLAY=:$number( |$)" <<<"$err" || fail "the line sends the user to another user's display: $err"
-    kill "$fake"
-    wait "$fake" 2>/dev/null || true
+    # The stand-in of another user's server gives its socket away, which only root may do.
+    if [ "$(id -u)" = 0 ]; then
+        number=$(free_display)
+        fake_x_server "$number" other
+        expect_no_display "DISPLAY is not set"
+        ! grep -qE "DISPLAY=:$number( |$)" <<<"$err" || fail "the line sends the user to another user's display: $err"
+        kill "$fake"
+        wait "$fake" 2>/dev/null || true
+    fi
     rm -f "$work/ready"
 fi
 
