@@ -25,11 +25,9 @@ namespace app {
 
 TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_database(std::make_unique<store::Database>(databasePath)),
-      m_clipQuery(std::make_unique<store::NoteList>(*m_database)),
-      m_clipModify(std::make_unique<store::Query>(*m_database)),
-      m_clipReminds(std::make_unique<store::Query>(*m_database))
+      m_notesFile(std::make_unique<NotesFile>(databasePath))
 {
+    m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();
@@ -93,7 +91,7 @@ void TMiniForm::startIntegrityCheck()
 {
     // Reading the whole file takes a while at 100,000 notes: the window does not wait for
     // it, and a damaged file is reported as soon as the check knows.
-    m_integrityCheck = std::thread([this, path = m_database->path()] {
+    m_integrityCheck = std::thread([this, path = m_notesFile->path()] {
         const QString problem = store::quickCheck(path);
         if (!problem.isEmpty()) {
             QMetaObject::invokeMethod(
@@ -136,20 +134,8 @@ bool TMiniForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
-bool TMiniForm::guarded(const std::function<void()>& handler)
-{
-    try {
-        handler();
-        return true;
-    } catch (const store::StoreError& error) {
-        showStoreError(error.message());
-    }
-    return false;
-}
-
 void TMiniForm::showStoreError(const QString& message)
 {
-    qCWarning(lcApp) << "store error:" << message;
     widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
 }
 

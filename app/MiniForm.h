@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/NotesFile.h"
 #include "app/SharedState.h"
 #include "app/UndoDelete.h"
 #include "dialogs/PrinterPort.h"
@@ -70,12 +71,13 @@ public:
     bool FormCreate();
 
     SharedState& state() { return m_state; }
-    store::Database& database() { return *m_database; }
-    store::NoteList& AQclipQuery() { return *m_clipQuery; }
+    NotesFile& notesFile() { return *m_notesFile; }
+    store::Database& database() { return m_notesFile->database(); }
+    store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Blocks until the list of the shown category has been read whole.
     void waitForNoteList();
-    store::Query& AQclipModify() { return *m_clipModify; }
-    store::Query& AQclipReminds() { return *m_clipReminds; }
+    store::Query& AQclipModify() { return m_notesFile->AQclipModify(); }
+    store::Query& AQclipReminds() { return m_notesFile->AQclipReminds(); }
 
     // Controls, named as the window's layout names them.
     widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
@@ -237,7 +239,7 @@ public:
 
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
-    bool guarded(const std::function<void()>& handler);
+    bool guarded(const std::function<void()>& handler) { return m_notesFile->guarded(handler); }
     // Sends ReloadNoteList and waits for it; a store error of the rebuild is thrown here.
     void sendReloadNoteList();
     void showStoreError(const QString& message);
@@ -299,10 +301,7 @@ private:
 
     SharedState m_state;
     UndoDelete m_undo;
-    std::unique_ptr<store::Database> m_database;
-    std::unique_ptr<store::NoteList> m_clipQuery;
-    std::unique_ptr<store::Query> m_clipModify;
-    std::unique_ptr<store::Query> m_clipReminds;
+    std::unique_ptr<NotesFile> m_notesFile;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
@@ -332,8 +331,6 @@ private:
     IconifyCheck* m_iconifyCheck = nullptr;
     // Stands in for the pointer's leaving where the window system does not report it (a child).
     UnreportedLeave* m_unreportedLeave = nullptr;
-    // Tells when another process has written to the notes file (a child of the window).
-    NotesFileVersion* m_fileVersion = nullptr;
     // Whether another process changed the file since the pending reminders were read.
     NotesFileVersion* m_remindersFileVersion = nullptr;
     QDateTime m_remindersCheckedAt;      // the moment up to which the reminders were checked

@@ -2,7 +2,6 @@
 #include "app/MiniForm.h"
 
 #include "app/BackupSchedule.h"
-#include "app/NotesFileVersion.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
@@ -130,7 +129,7 @@ void TMiniForm::RestoreFromBackup1Click()
     // The restored file keeps the minute of its backup: reminders this run showed since then
     // would show again at the next start.
     keepRemindersChecked();
-    m_fileVersion->markRead();
+    m_notesFile->version().markRead();
     // The status line holds about thirty characters beside the mode.
     pnlStatus1->setText(QStringLiteral("Restored: ") +
                         backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss")));

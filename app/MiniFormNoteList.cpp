@@ -187,7 +187,7 @@ void TMiniForm::sgContentsMouseMove(Qt::KeyboardModifiers, const QPoint& point)
 
 QByteArray TMiniForm::sgContentsCellText(int column, int row) const
 {
-    const store::NoteList& list = *m_clipQuery;
+    const store::NoteList& list = std::as_const(*m_notesFile).AQclipQuery();
     const store::NoteRows& rows = list.rows();
     int run = -1;
     const int note = rows.noteAtGridRow(row, &run);

@@ -5,7 +5,6 @@
 #include "app/EdgeSnapping.h"
 #include "app/HiddenWindows.h"
 #include "app/IconifyCheck.h"
-#include "app/NotesFileVersion.h"
 #include "app/UnreportedLeave.h"
 #include "app/WindowPictures.h"
 #include "platform/DesktopSession.h"
@@ -59,7 +58,6 @@ void TMiniForm::setUpWindowBehaviour()
     m_unreportedLeave = new UnreportedLeave(
         *this, [this] { rollUpIfPointerGone(); }, [this] { unrollForPointer(); });
     setPointerLeavingReported(platform::WindowManagerFacts::reportsPointerLeaving());
-    m_fileVersion = new NotesFileVersion(*m_database, this);
 
     // Help without a tray: F1 anywhere in the main window.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -290,13 +288,13 @@ void TMiniForm::reloadIfFileChanged()
     // one an Apply changes. The change is taken up when the window next comes forward.
     if (!m_state.InBrowseMode)
         return;
-    if (m_fileVersion->changedSinceRead())
+    if (m_notesFile->version().changedSinceRead())
         guarded([this] {
             refreshTabsFromFile();
             sendReloadNoteList();
             OpenDueReminders();
         });
-    m_fileVersion->markRead();
+    m_notesFile->version().markRead();
 }
 
 void TMiniForm::changeEvent(QEvent* event)
