@@ -25,14 +25,17 @@ namespace app {
 
 TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_notesFile(std::make_unique<NotesFile>(databasePath))
+      m_notesFile(std::make_unique<NotesFile>(databasePath)),
+      m_deleteHistory(std::make_unique<DeleteHistory>(*this)),
+      m_categoryTabs(std::make_unique<CategoryTabs>(*this)),
+      m_noteListView(std::make_unique<NoteListView>(*this))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();
     buildMenus();
-    buildUndoEntry();
+    m_deleteHistory->addMenuEntries();
     connectHandlers();
     // Every way out of the program passes here: Exit in the tray menu, the close command, a
     // quit signal; logging out asks for the data before the end.
@@ -59,15 +62,9 @@ bool TMiniForm::FormCreate()
         query.addLine(store::sql::selectGroupNames);
         query.open(); // the first statement: opens, and if need be creates, the notes file
         query.close();
-        gatherStrayNotes();
-        query.clearSql();
-        query.addLine(store::sql::selectGroupNames);
-        query.open();
-        for (int row = 0; row < query.recordCount(); ++row)
-            tabGroups->insertTab(tabGroups->count() - 1, query.value(row, 0).toString());
-        query.close();
+        m_categoryTabs->loadTabs();
 
-        loadRecentlyDeleted(); // before the list: new notes get ids above those it holds
+        m_deleteHistory->load(); // before the list: new notes get ids above those it holds
         // What the last run could not store on its way out, in the list from the start.
         const QString kept = storeKeptDrafts();
         sendReloadNoteList();
@@ -121,7 +118,7 @@ bool TMiniForm::event(QEvent* event)
         // An error must not unwind through the toolkit's event delivery: it is handed back
         // to the sender, whose handler it ends.
         try {
-            reloadNoteList();
+            m_noteListView->reloadNoteList();
         } catch (const store::StoreError& error) {
             m_reloadError = error;
         }
@@ -137,6 +134,21 @@ bool TMiniForm::event(QEvent* event)
 void TMiniForm::showStoreError(const QString& message)
 {
     widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
+}
+
+void TMiniForm::refreshTabsFromFile()
+{
+    m_categoryTabs->refreshTabsFromFile();
+}
+
+void TMiniForm::waitForNoteList()
+{
+    m_noteListView->waitForNoteList();
+}
+
+bool TMiniForm::showSelectedCategory()
+{
+    return m_categoryTabs->showSelectedCategory();
 }
 
 void TMiniForm::registerHotKey()

@@ -2,7 +2,9 @@
 
 #include "app/NotesFile.h"
 #include "app/SharedState.h"
-#include "app/UndoDelete.h"
+#include "app/CategoryTabs.h"
+#include "app/DeleteHistory.h"
+#include "app/NoteListView.h"
 #include "dialogs/PrinterPort.h"
 #include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
@@ -72,9 +74,12 @@ public:
 
     SharedState& state() { return m_state; }
     NotesFile& notesFile() { return *m_notesFile; }
+    DeleteHistory& deleteHistory() { return *m_deleteHistory; }
+    CategoryTabs& categoryTabs() { return *m_categoryTabs; }
+    NoteListView& noteListView() { return *m_noteListView; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
-    // Blocks until the list of the shown category has been read whole.
+    // Until the window's other parts call the list themselves.
     void waitForNoteList();
     store::Query& AQclipModify() { return m_notesFile->AQclipModify(); }
     store::Query& AQclipReminds() { return m_notesFile->AQclipReminds(); }
@@ -111,21 +116,6 @@ public:
     // The notification-area entry; owned by the window.
     widgets::TTrayIcon* TrayIcon1 = nullptr;
 
-    // The note list.
-    void reloadNoteList();
-    // Shows the rows read on the thread once the rest of the list is in.
-    void takeRestOfNoteList();
-    void fillNoteGrid();
-    void syncNoteGrid();
-    void appendNoteRows(const store::NoteRows& rows);
-    void sgContentsSelectCell(int column, int row, bool& canSelect);
-    void sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect);
-    QByteArray sgContentsCellText(int column, int row) const;
-    void sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point);
-    void sgContentsMouseMove(Qt::KeyboardModifiers modifiers, const QPoint& point);
-    // The font the list draws note text with: its face and character set, NoteFont's
-    // colour, style and size for each text cell.
-    widgets::FontValue& listFont() { return m_listFont; }
 
     // Editing and navigation.
     void imgEditModeClick();
@@ -140,6 +130,10 @@ public:
     void Edit1Click();
     void Deletenote1Click();
     void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Shows the first note at or after the row, else the last one before it.
+    void selectNoteRowFrom(int row);
+    // A draft deleted earlier, back in the memo as a new note being written.
+    void restoreDraft(const QString& text);
     // Puts the stored text of the note on screen into the memo.
     void showNoteInMemo(const QString& text);
     // Closing, logging out and SIGTERM store a draft or an unapplied edit first, as Apply
@@ -151,28 +145,11 @@ public:
     static constexpr int kExitWaitMs = 5000;
     // Where notes kept aside at exit go; the user's data folder unless a test gives another.
     void setKeptDraftsFolder(const QString& folder) { m_keptDraftsFolder = folder; }
-    // Puts back what was deleted last in this run: a note or a category.
-    void UndoDelete1Click();
-    // Lists the notes and categories deleted in the last 30 days, in this run or earlier ones,
-    // and puts back the one chosen, by the rules of Undo.
-    void RecentlyDeleted1Click();
-    QAction* actRecentlyDeleted = nullptr;
-    QAction* actUndoDelete = nullptr;
     // The note a reminder set now belongs to: a search copy's reminder is its source note's.
     qint32 noteIdForReminder() const;
 
-    // Categories.
-    bool tabGroupsChange(int newIndex);
-    void actNewCategoryExecute();
-    void Rename1Click();
-    void Delete1Click();
-    // Brings the tabs in line with the categories of the file, which another program may
-    // have changed; the list is left to the caller.
+    // Until the window's other parts call the tabs themselves.
     void refreshTabsFromFile();
-    // Notes another program left under a category it deleted go to Default; the status line
-    // says so once.
-    void gatherStrayNotes();
-    // Shows the notes of the selected tab's category, whatever was shown before.
     bool showSelectedCategory();
 
     // Window behaviour.
@@ -280,37 +257,26 @@ private:
     void readNoteFont();
     void installMemoKeys();
     void startIntegrityCheck();
-    void buildUndoEntry();
-    void loadRecentlyDeleted();
-    void restoreDeleted(size_t index);
-    bool refuseDamagedItem(size_t index);
-    void undoDeleteChanged();
     void deleteShownNote();
-    void selectNoteRowFrom(int row);
     bool storeMemo(QString& notice);
     QString writeMemo();
     // Kept drafts (MiniFormKeptDrafts.cpp).
     void keepDraftAtExit(const QString& why);
     void forgetKeptDraft();
     QString storeKeptDrafts();
-    void restoreDraft(const QString& text);
     // Typed in the memo and neither applied nor given up with "Browse mode".
     bool hasUnstoredText() const;
     bool keepTypedText();
-    bool showCategory(int index);
 
     SharedState m_state;
-    UndoDelete m_undo;
     std::unique_ptr<NotesFile> m_notesFile;
+    std::unique_ptr<DeleteHistory> m_deleteHistory;
+    std::unique_ptr<CategoryTabs> m_categoryTabs;
+    std::unique_ptr<NoteListView> m_noteListView;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
-    widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
-    bool m_rebuildingList = false;
-    int m_gridNotes = 0;   // notes of the list that the grid has rows for
-    int m_gridLayout = -1; // the list's layout those rows were made from
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;
-    int m_hintRow = -1;
     int m_savedHeight = 0;
     bool m_stayOnTop = false;
     QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter

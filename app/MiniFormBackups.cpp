@@ -116,10 +116,9 @@ void TMiniForm::RestoreFromBackup1Click()
 
     // What this run deleted may not exist in the restored file, or exist as something else:
     // Undo holds what the restored file keeps.
-    m_undo = UndoDelete{};
-    undoDeleteChanged();
+    m_deleteHistory->forgetAll();
     guarded([this] {
-        loadRecentlyDeleted();
+        m_deleteHistory->load();
         refreshTabsFromFile();
         AQclipQuery().reread(m_state.CurGroupId);
         showSelectedCategory();

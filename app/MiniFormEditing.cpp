@@ -242,11 +242,11 @@ QString TMiniForm::writeMemo()
     QString notice;
     if (m_state.ApplyMode == QLatin1String("I")) {
         // The new note is the one on screen now: the next Apply changes it.
-        notice = insertMemoNote(*this, text, m_undo.highestNoteId());
+        notice = insertMemoNote(*this, text, m_deleteHistory->highestNoteId());
         m_state.ApplyMode = QStringLiteral("M");
         m_state.OpenedText = text;
     } else if (m_state.ApplyMode == QLatin1String("M")) {
-        notice = applyChange(*this, text, m_undo.highestNoteId());
+        notice = applyChange(*this, text, m_deleteHistory->highestNoteId());
         m_state.OpenedText = text;
     } else {
         return notice;
@@ -280,8 +280,7 @@ void TMiniForm::imgDeleteClick()
         // stored changes.
         const QString draft = memoText(*memoContent);
         if (!draft.isEmpty()) {
-            m_undo.push(UndoDelete::Draft{draft});
-            undoDeleteChanged();
+            m_deleteHistory->push(UndoDelete::Draft{draft});
         }
         memoContent->document()->setModified(false);
         imgBrowseModeClick();
@@ -316,8 +315,7 @@ void TMiniForm::deleteShownNote()
     const bool deleted = guarded([&] {
         auto note = store::deleteNoteKeeping(database(), AQclipModify(), noteId, shownSide(m_state));
         if (note) {
-            m_undo.push(std::move(*note));
-            undoDeleteChanged();
+            m_deleteHistory->push(std::move(*note));
             OpenDueReminders(); // its reminder went with it
         }
         sendReloadNoteList();
@@ -352,7 +350,7 @@ void TMiniForm::selectNoteRowFrom(int row)
     }
     if (chosen == grid.currentRow()) {
         bool canSelect = true;
-        sgContentsSelectCell(1, chosen, canSelect); // the grid would not ask again
+        m_noteListView->sgContentsSelectCell(1, chosen, canSelect); // the grid would not ask again
     } else {
         grid.setCurrentRow(chosen);
     }
@@ -389,7 +387,7 @@ void TMiniForm::imgNextClick()
     if (!list.eof()) {
         // The last rows read so far may be followed by more: the step takes them in.
         const bool stepped = guarded([&] { list.next(); });
-        syncNoteGrid();
+        m_noteListView->syncNoteGrid();
         if (!stepped)
             return;
         showCursorNote(*this);

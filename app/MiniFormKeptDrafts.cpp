@@ -82,10 +82,10 @@ QString TMiniForm::storeKeptDrafts()
                     const store::OpenEdit edit{
                         draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
                     store::applyEdit(database(), AQclipModify(), edit, draft.text, filing, draft.createTime,
-                                     m_undo.highestNoteId());
+                                     m_deleteHistory->highestNoteId());
                 } else {
                     store::insertNewNote(database(), AQclipModify(), filing, draft.createTime, draft.text,
-                                         m_undo.highestNoteId());
+                                         m_deleteHistory->highestNoteId());
                 }
             }
             KeptDrafts::forget(entry.path);

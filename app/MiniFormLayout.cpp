@@ -223,7 +223,7 @@ void TMiniForm::buildMenus()
     connect(edit, &QAction::triggered, this, [this] { Edit1Click(); });
     connect(copy, &QAction::triggered, this, [this] { Copy1Click(); });
     connect(remove, &QAction::triggered, this, [this] { Deletenote1Click(); });
-    connect(actNewCategory, &QAction::triggered, this, [this] { actNewCategoryExecute(); });
+    connect(actNewCategory, &QAction::triggered, this, [this] { m_categoryTabs->actNewCategoryExecute(); });
     connect(search, &QAction::triggered, this, [this] { Search1Click(); });
     connect(exportNotes, &QAction::triggered, this, [this] { Export1Click(); });
     connect(reminder, &QAction::triggered, this, [this] { Reminder1Click(); });
@@ -234,8 +234,8 @@ void TMiniForm::buildMenus()
 
     popCat = new QMenu(this);
     popCat->setObjectName(QStringLiteral("popCat"));
-    connect(addEntry(popCat, QStringLiteral("Rename")), &QAction::triggered, this, [this] { Rename1Click(); });
-    connect(addEntry(popCat, QStringLiteral("Delete")), &QAction::triggered, this, [this] { Delete1Click(); });
+    connect(addEntry(popCat, QStringLiteral("Rename")), &QAction::triggered, this, [this] { m_categoryTabs->Rename1Click(); });
+    connect(addEntry(popCat, QStringLiteral("Delete")), &QAction::triggered, this, [this] { m_categoryTabs->Delete1Click(); });
     tabGroups->setPopupMenu(popCat);
 
     popTray = new QMenu(this);
@@ -248,35 +248,9 @@ void TMiniForm::buildMenus()
 
 void TMiniForm::connectHandlers()
 {
-    sgContents->onSelectCell = [this](int column, int row, bool& canSelect) {
-        sgContentsSelectCell(column, row, canSelect);
-    };
-    sgContents->onDrawCell = [this](QPainter& painter, int column, int row, const QRect& rect) {
-        sgContentsDrawCell(painter, column, row, rect);
-    };
-    sgContents->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point) {
-        sgContentsMouseDown(button, modifiers, point);
-    };
-    sgContents->onMouseMove = [this](Qt::KeyboardModifiers modifiers, const QPoint& point) {
-        sgContentsMouseMove(modifiers, point);
-    };
+    m_noteListView->connectGrid();
     sgContents->onDblClick = [this] { sgContentsDblClick(); };
-    sgContents->cellSource = [this](int column, int row) { return sgContentsCellText(column, row); };
-    sgContents->onWantsEnd = [this] {
-        if (!m_rebuildingList)
-            waitForNoteList();
-    };
-    // The rest of a list comes in on the reading thread; the window takes it on its own.
-    AQclipQuery().onRestRead = [this](int generation) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation] {
-                if (generation == AQclipQuery().generation())
-                    takeRestOfNoteList();
-            },
-            Qt::QueuedConnection);
-    };
-    tabGroups->setChangeHandler([this](int index) { return tabGroupsChange(index); });
+    tabGroups->setChangeHandler([this](int index) { return m_categoryTabs->tabGroupsChange(index); });
     installMemoKeys();
 
     connect(imgPre, &widgets::TMouseEffectImage::clicked, this, [this] { imgPreClick(); });

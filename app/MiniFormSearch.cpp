@@ -46,7 +46,7 @@ void TMiniForm::Search1Click()
         else if (m_state.InBrowseMode)
             // Already selected, so the tab set asks nothing; the list must not keep showing
             // the old results (nor, after a delete, another category's notes).
-            showSelectedCategory();
+            m_categoryTabs->showSelectedCategory();
     });
 }
 

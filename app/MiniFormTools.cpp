@@ -257,11 +257,11 @@ void TMiniForm::Options1Click()
     // The dialog starts from the list's face and character set with NoteFont's own colour,
     // style and size, whichever cell the list drew last; so Cancel changes nothing shown.
     widgets::FontValue& font = m_state.NoteFont;
-    font.face = m_listFont.face;
-    font.charset = m_listFont.charset;
+    font.face = m_noteListView->listFont().face;
+    font.charset = m_noteListView->listFont().charset;
     if (!dialogs::ShowOptionsDialog(optionForm(), font))
         return;
-    m_listFont = font;
+    m_noteListView->listFont() = font;
     sgContents->viewport()->update();
     guarded([this] {
         store::Query& query = AQclipModify();

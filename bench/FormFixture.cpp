@@ -40,7 +40,7 @@ FormFixture::FormFixture(int notes, const std::function<void(const QString& path
     // measure a backup start it themselves.
     m_form->backupSchedule()->stopChecking();
     m_form->show();
-    m_form->waitForNoteList();
+    m_form->noteListView().waitForNoteList();
     // The window checks its file on a thread of its own a second after start-up. The same
     // check run here takes about as long as that one, which runs alongside it; a little more
     // time covers the difference.
@@ -60,7 +60,7 @@ void FormFixture::showCategory(const QString& caption)
 {
     if (m_form->tabGroups->tabIndex() != tabOf(caption))
         m_form->tabGroups->setTabIndex(tabOf(caption));
-    m_form->waitForNoteList();
+    m_form->noteListView().waitForNoteList();
 }
 
 } // namespace bench

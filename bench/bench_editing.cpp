@@ -89,7 +89,7 @@ void ReloadNoteList(benchmark::State& state)
     for (auto _ : state) {
         f.form().sendReloadNoteList();
         state.PauseTiming();
-        f.form().waitForNoteList();
+        f.form().noteListView().waitForNoteList();
         state.ResumeTiming();
     }
     state.counters["rows"] = double(f.form().sgContents->rowCount());
@@ -101,16 +101,16 @@ void ApplyNewNote(benchmark::State& state)
     app::TMiniForm& form = f.form();
     for (auto _ : state) {
         state.PauseTiming();
-        form.waitForNoteList();
+        form.noteListView().waitForNoteList();
         form.imgNewClick();
         form.memoContent->setPlainText(QStringLiteral("a new note typed by hand"));
         state.ResumeTiming();
         form.imgApplyClick();
     }
-    form.waitForNoteList();
+    form.noteListView().waitForNoteList();
     form.database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
     form.sendReloadNoteList();
-    form.waitForNoteList();
+    form.noteListView().waitForNoteList();
 }
 
 // Deletes the note of the selected row, the newest (range 1 = 0) or one in the middle of the
@@ -129,10 +129,10 @@ void DeleteShownNote(benchmark::State& state)
         state.ResumeTiming();
         form.imgDeleteClick();
         state.PauseTiming();
-        form.waitForNoteList();
+        form.noteListView().waitForNoteList();
         const bool gone = noteRowFrom(grid, row) != row || grid.rowTag(row) != shown;
-        form.UndoDelete1Click();
-        form.waitForNoteList();
+        form.deleteHistory().UndoDelete1Click();
+        form.noteListView().waitForNoteList();
         state.ResumeTiming();
         if (!gone) {
             state.SkipWithError("the shown note was still listed after Delete");
@@ -153,7 +153,7 @@ void SwitchCategory(benchmark::State& state, const QString& from, const QString&
         f.form().tabGroups->setTabIndex(f.tabOf(to));
     }
     state.counters["rows"] = double(f.form().sgContents->rowCount());
-    f.form().waitForNoteList();
+    f.form().noteListView().waitForNoteList();
 }
 
 void SwitchWorkToDefault(benchmark::State& state)

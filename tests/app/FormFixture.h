@@ -41,7 +41,7 @@ struct Form {
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // Cases look at rows anywhere in the list; the rest of a long list coming in late
         // has cases of its own.
-        form->waitForNoteList();
+        form->noteListView().waitForNoteList();
     }
 
     app::TMiniForm* operator->() { return form.get(); }

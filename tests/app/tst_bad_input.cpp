@@ -75,7 +75,7 @@ private slots:
         paintAll(form);
         form.sgContents->setCurrentRow(1);
         QCOMPARE(form.memoContent->toPlainText().toUtf8().size(), big.size() - big.count('\r'));
-        form.sgContentsMouseMove({}, form.sgContents->cellRect(1, 1).center());
+        form.noteListView().sgContentsMouseMove({}, form.sgContents->cellRect(1, 1).center());
         QCOMPARE(form.sgContents->hint().toUtf8().size(), big.size());
     }
 
@@ -104,7 +104,7 @@ private slots:
         db.database().execute(QStringLiteral("commit"));
         app::TMiniForm form(db.path());
         QVERIFY(form.FormCreate());
-        form.waitForNoteList();
+        form.noteListView().waitForNoteList();
         QCOMPARE(form.sgContents->rowCount(), 100001); // one separator for the one day
         QCOMPARE(form.sgContents->rowTag(0), app::SeparatorRowTag);
         paintAll(form);

@@ -117,7 +117,7 @@ private slots:
         fixture::Form f(kSeed);
         const QString name = QStringLiteral("it's Заметки, a name far too long to keep");
         answerCategory(name, QStringLiteral("d'escription"));
-        f->actNewCategoryExecute();
+        f->categoryTabs().actNewCategoryExecute();
         QCOMPARE(f.rows("select group_name,description from clip_groups where group_id=3", 2),
                  QStringList{name.left(31) + QStringLiteral("|d'escription")});
         QCOMPARE(f.selectedTab(), name.left(31));
@@ -128,12 +128,12 @@ private slots:
         fixture::Form f(kSeed);
         f.chooseTab(QStringLiteral("Work"));
         answerCategory(QStringLiteral("Search"), QStringLiteral("x"));
-        f->Rename1Click();
+        f->categoryTabs().Rename1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Duplicate category name!"));
         answerCategory(QStringLiteral("Work"), QStringLiteral("paid")); // its own name is no duplicate
-        f->Rename1Click();
+        f->categoryTabs().Rename1Click();
         answerCategory(QStringLiteral("Jobs"), QStringLiteral("paid"));
-        f->Rename1Click();
+        f->categoryTabs().Rename1Click();
         QCOMPARE(f.rows("select group_id,group_name,description from clip_groups order by group_id", 3),
                  (QStringList{"1|Search|", "2|Jobs|paid"}));
         QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Jobs", "*New"}));
@@ -151,13 +151,13 @@ private slots:
         QCOMPARE(f.rows("select id,group_id from notes_main order by id", 2), (QStringList{"1|0", "2|2", "3|0"}));
         QTRY_COMPARE(f->pnlStatus1->text(), QStringLiteral("Category gone: 1 note in Default"));
         answerCategory(QStringLiteral("Alpha"));
-        f->actNewCategoryExecute();
+        f->categoryTabs().actNewCategoryExecute();
         QCOMPARE(f.state().CurGroupId, 3);
         QCOMPARE(f.tags(), QList<qint32>{0});
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        f->Delete1Click();
+        f->categoryTabs().Delete1Click();
         answerCategory(QStringLiteral("Beta"));
-        f->actNewCategoryExecute();
+        f->categoryTabs().actNewCategoryExecute();
         QCOMPARE(f.state().CurGroupId, 4);
         QTest::keyClick(f->sgContents, Qt::Key_Z, Qt::ControlModifier); // Alpha comes back as it was
         QCOMPARE(f.rows("select group_id,group_name from clip_groups order by group_id", 2),
@@ -171,13 +171,13 @@ private slots:
         fixture::Form f(kSeed);
         f.chooseTab(QStringLiteral("Work"));
         widgets::Modal::queueMessageAnswer(QMessageBox::No);
-        f->Delete1Click();
+        f->categoryTabs().Delete1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text,
                  QStringLiteral("Are you sure you want to delete the category [Work]"));
         QCOMPARE(widgets::Modal::shownMessages().back().icon, QMessageBox::Question);
         QCOMPARE(f->tabGroups->count(), 4);
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        f->Delete1Click();
+        f->categoryTabs().Delete1Click();
         QCOMPARE(f.rows("select group_name from clip_groups", 1), QStringList{"Search"});
         // Its note stays in reach, in Default.
         QCOMPARE(f.rows("select id,group_id from notes_main where content='work note'", 2), QStringList{"2|0"});
@@ -190,7 +190,7 @@ private slots:
         f.chooseTab(QStringLiteral("Gone"));
         f.db.exec("delete from clip_groups where group_id=3");
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        f->Delete1Click();
+        f->categoryTabs().Delete1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text,
                  QStringLiteral("Cannot perform this operation on an empty dataset"));
         QCOMPARE(f->tabGroups->tabs(), (QStringList{"Default", "Search", "Gone", "*New"}));

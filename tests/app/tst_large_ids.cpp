@@ -54,7 +54,7 @@ private:
     // The row of a note; a separator row carries 60000 too.
     static int rowOf(fixture::Form& f, qint32 id)
     {
-        f->waitForNoteList(); // the row may be further down than the first screen
+        f->noteListView().waitForNoteList(); // the row may be further down than the first screen
         for (int row = 0; row < f->sgContents->rowCount(); ++row)
             if (f->sgContents->rowKind(row) == app::NoteGrid::RowKind::Note && f->sgContents->rowTag(row) == id)
                 return row;
@@ -109,7 +109,7 @@ private slots:
         select(f, 60001);
         f->imgDeleteClick();
         QCOMPARE(content(f, "id in (1,60001,120001)"), QStringLiteral("1:note 1 60001:note 60001 120001:note 60001"));
-        f->actUndoDelete->trigger();
+        f->deleteHistory().actUndoDelete->trigger();
         QCOMPARE(content(f, "id=60001"), QStringLiteral("60001:note 60001 60001:note 1"));
         QCOMPARE(f.state().CurNoteId, 60001);
         edit(f, 120001, QStringLiteral("edited via copy"));
@@ -135,7 +135,7 @@ private slots:
         f->imgDeleteClick();
         QCOMPARE(content(f, "id in (1,60001,120001)"),
                  QStringLiteral("1:note 1 60001:note 1 120001:edited real"));
-        f->actUndoDelete->trigger();
+        f->deleteHistory().actUndoDelete->trigger();
         QCOMPARE(content(f, "id=60001"), QStringLiteral("60001:edited real 60001:note 1"));
 
         f->imgNewClick();

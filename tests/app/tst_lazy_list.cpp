@@ -116,7 +116,7 @@ private slots:
         Window w;
         addNotes(w.db, 300);
         w.open(10);
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         w.draw();
         const int deep = w.rowOf(37);
         w.grid().setCurrentRow(deep);
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(w.grid().cellText(1, 1), QStringLiteral("a new one"));
         QCOMPARE(w.difference(), QString());
         // Put back where its time puts it, deep in the list.
-        w.form->actUndoDelete->trigger();
+        w.form->deleteHistory().actUndoDelete->trigger();
         QVERIFY(w.rowOf(37) > 100);
         QCOMPARE(w.difference(), QString());
     }
@@ -144,7 +144,7 @@ private slots:
         Window w;
         addNotes(w.db, 200);
         w.open(10);
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         w.draw(); // keeps the texts of the first screen
         w.db.exec(QStringLiteral("update notes_main set content='changed elsewhere' where id=199"));
         w.db.exec(QStringLiteral("delete from notes_main where id=198"));
@@ -153,7 +153,7 @@ private slots:
                                  "'2100-01-01 09:00:00.000')"));
         w.form->imgNewClick();
         w.write(QStringLiteral("written here"));
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         QCOMPARE(w.difference(), QString());
         QVERIFY(w.rowOf(500) >= 0 && w.rowOf(198) < 0);
     }
@@ -165,7 +165,7 @@ private slots:
         addNotes(w.db, 20000);
         w.open(5);
         w.write(QStringLiteral("applied at once"));
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         QCOMPARE(w.difference(), QString());
 
         w.chooseTab(QStringLiteral("Work"));
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(w.form->state().CurNoteId != 0);
         const qint32 last = w.form->state().CurNoteId;
         w.form->imgDeleteClick();
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         QCOMPARE(w.rowOf(last), -1);
         QCOMPARE(w.difference(), QString());
 
@@ -199,7 +199,7 @@ private slots:
                 sixth = row.tag;
         QCOMPARE(w.form->state().CurNoteId, sixth);
         QCOMPARE(w.grid().currentRow(), w.rowOf(sixth));
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         QCOMPARE(w.difference(), QString());
     }
 
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(widgets::Modal::shownMessages().size(), 1);
         QCOMPARE(w.form->memoContent->toPlainText(), QStringLiteral("refused"));
         QVERIFY(!w.form->state().InBrowseMode);
-        w.form->waitForNoteList();
+        w.form->noteListView().waitForNoteList();
         QCOMPARE(w.form->memoContent->toPlainText(), QStringLiteral("refused"));
         QCOMPARE(w.difference(), QString());
         w.write(QStringLiteral("accepted"));

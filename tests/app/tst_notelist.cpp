@@ -271,15 +271,15 @@ private slots:
         QCOMPARE(f.form->state().CurNoteId, 1);
 
         // A right click makes the row current before the menu would open; below the rows, nothing.
-        f.form->sgContentsMouseDown(Qt::RightButton, {}, f.grid().cellRect(0, 2).center());
+        f.form->noteListView().sgContentsMouseDown(Qt::RightButton, {}, f.grid().cellRect(0, 2).center());
         QCOMPARE(f.form->state().CurNoteId, 2);
-        f.form->sgContentsMouseDown(Qt::RightButton, {}, QPoint(100, f.grid().viewport()->height() - 2));
+        f.form->noteListView().sgContentsMouseDown(Qt::RightButton, {}, QPoint(100, f.grid().viewport()->height() - 2));
         QCOMPARE(f.grid().currentRow(), 2);
 
         // The hint follows the row under the pointer and stays below the last row.
-        f.form->sgContentsMouseMove({}, f.grid().cellRect(1, 0).center());
+        f.form->noteListView().sgContentsMouseMove({}, f.grid().cellRect(1, 0).center());
         QCOMPARE(f.grid().hint(), QStringLiteral("Mon, 07Dec2026"));
-        f.form->sgContentsMouseMove({}, QPoint(100, f.grid().viewport()->height() - 2));
+        f.form->noteListView().sgContentsMouseMove({}, QPoint(100, f.grid().viewport()->height() - 2));
         QCOMPARE(f.grid().hint(), QStringLiteral("Mon, 07Dec2026"));
     }
 

@@ -97,7 +97,7 @@ private slots:
         fixture::Form f(statements);
         f.chooseTab(QStringLiteral("Work"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Yes);
-        f->Delete1Click();
+        f->categoryTabs().Delete1Click();
         QCOMPARE(f.selectedTab(), QStringLiteral("Search"));
         answerSearch(QStringLiteral("things"));
         f->Search1Click();

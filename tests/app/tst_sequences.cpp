@@ -227,7 +227,7 @@ private:
     // The note shown after `row` is gone or left: the first note at or after it, else before.
     std::optional<qint32> noteFrom(int row, std::optional<qint32> leaving = {})
     {
-        m_form->waitForNoteList(); // the rows below may still be coming in
+        m_form->noteListView().waitForNoteList(); // the rows below may still be coming in
         for (int r = std::max(row, 0); r < grid().rowCount(); ++r)
             if (auto id = noteAt(r); id && id != leaving)
                 return id;
@@ -802,7 +802,7 @@ private:
             const QString name = pick(kCategoryNames + QStringList{QString(), QStringLiteral("Renamed")});
             m_steps << QStringLiteral("Rename, name \"%1\"").arg(name);
             answerCategory(name);
-            m_form->Rename1Click();
+            m_form->categoryTabs().Rename1Click();
             const QString caption = m.tabs[m.selected];
             // A tab whose category another program took away has nothing to rename.
             const bool asks =
@@ -822,7 +822,7 @@ private:
             const bool yes = draw(3) > 0;
             m_steps << QStringLiteral("Delete category, %1").arg(yes ? "Yes" : "No");
             widgets::Modal::queueMessageAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-            m_form->Delete1Click();
+            m_form->categoryTabs().Delete1Click();
             const QString caption = m.tabs[m.selected];
             const bool asks = m.browse && caption != QLatin1String("Default") && caption != QLatin1String("Search");
             if (const QString problem = dialogCame(asks); !problem.isEmpty())
@@ -857,7 +857,7 @@ private:
             if (action == Action::Undo)
                 key(Qt::Key_Z, Qt::ControlModifier);
             else
-                m_form->actUndoDelete->trigger();
+                m_form->deleteHistory().actUndoDelete->trigger();
             undone();
             break;
         case Action::Reminder: {
@@ -1096,7 +1096,7 @@ private:
         if (keys != (m.browse ? static_cast<QWidget*>(m_form->sgContents) : m_form->memoContent))
             return QStringLiteral("keys go to %1").arg(keys ? keys->metaObject()->className() : "nothing");
         if (m.browse) {
-            m_form->waitForNoteList(); // what the list shows a moment later
+            m_form->noteListView().waitForNoteList(); // what the list shows a moment later
             QList<qint32> listed = noteRows();
             std::sort(listed.begin(), listed.end());
             if (listed != m.listed())
@@ -1111,7 +1111,7 @@ private:
             if (const auto selected = noteAt(grid().currentRow()); m.target && selected && selected != m.target)
                 return QStringLiteral("the selected row is not the note on screen");
         }
-        if (m_form->actUndoDelete->isEnabled() == m.undo.empty())
+        if (m_form->deleteHistory().actUndoDelete->isEnabled() == m.undo.empty())
             return QStringLiteral("Undo delete is %1").arg(m.undo.empty() ? "enabled" : "disabled");
         return {};
     }

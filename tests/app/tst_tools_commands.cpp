@@ -203,7 +203,7 @@ private slots:
         window.form->sgContents->setCurrentRow(2); // "older", note 1
         window.form->Deletenote1Click();
         QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
-        QVERIFY(window.form->actUndoDelete->isEnabled());
+        QVERIFY(window.form->deleteHistory().actUndoDelete->isEnabled());
         for (int i = 0; i < store::BackupFolder::kKept - 1; ++i)
             backUp(); // two notes each
         QCOMPARE(int(schedule.folder().list().size()), store::BackupFolder::kKept);
@@ -259,7 +259,7 @@ private slots:
         for (int row = 0; row < window.form->sgContents->rowCount(); ++row)
             shown << QString::number(window.form->sgContents->rowTag(row));
         QVERIFY2(shown.contains(QStringLiteral("1")), qPrintable(shown.join(',')));
-        QVERIFY(!window.form->actUndoDelete->isEnabled());
+        QVERIFY(!window.form->deleteHistory().actUndoDelete->isEnabled());
         // The minute the reminders were checked in is this run's, which the backup did not keep.
         const QStringList checked =
             window.column(QStringLiteral("select optionvalue from options where optionname='reminders_checked'"));
@@ -317,7 +317,7 @@ private slots:
                                        QStringLiteral("Not restored: kept note is invalid"),
                                        QStringLiteral("Not restored: unknown kind of item")}) {
             const QString left = window.column(QStringLiteral("select count(*) from recently_deleted")).value(0);
-            window.form->UndoDelete1Click();
+            window.form->deleteHistory().UndoDelete1Click();
             QCOMPARE(window.form->pnlStatus1->text(), refusal);
             QCOMPARE(window.column(notes), before);
             QCOMPARE(window.column(QStringLiteral("select group_id from clip_groups")), categories);
@@ -325,7 +325,7 @@ private slots:
                      left.toInt() - 1);
         }
         QVERIFY(widgets::Modal::shownMessages().empty());
-        window.form->UndoDelete1Click();
+        window.form->deleteHistory().UndoDelete1Click();
         QCOMPARE(window.column(QStringLiteral("select content from notes_main where id = 5")), QStringList{"sound"});
         QCOMPARE(window.column(QStringLiteral("select count(*) from recently_deleted")), QStringList{"0"});
     }

@@ -111,20 +111,20 @@ private slots:
         window.form->Options1Click();
         // The character set comes from the list's font, the framework's default one.
         QCOMPARE(window.column(kStoredOptions), (QStringList{"11", "2", "-2147483640", "1"}));
-        QCOMPARE(window.form->listFont(), window.form->state().NoteFont);
+        QCOMPARE(window.form->noteListView().listFont(), window.form->state().NoteFont);
     }
 
     void cancelAfterChoosingStoresAndChangesNothing()
     {
         ToolsTestWindow window({storeOptions(11, 2, 255, 0)});
         QVERIFY(window.start());
-        const FontValue listBefore = window.form->listFont();
+        const FontValue listBefore = window.form->noteListView().listFont();
         const QFont memoBefore = window.form->memoContent->font();
         answerOptions(true, false);
         answerChooser(QStringLiteral("DejaVu Sans Mono"));
         window.form->Options1Click();
         QCOMPARE(window.column(kStoredOptions), (QStringList{"11", "2", "255", "0"}));
-        QCOMPARE(window.form->listFont(), listBefore);
+        QCOMPARE(window.form->noteListView().listFont(), listBefore);
         QCOMPARE(window.form->memoContent->font(), memoBefore);
         const FontValue& font = window.form->state().NoteFont;
         QCOMPARE(font.size, 11);
@@ -140,9 +140,9 @@ private slots:
         answerOptions(true, true);
         answerChooser(QStringLiteral("DejaVu Sans Mono"));
         window.form->Options1Click();
-        QCOMPARE(window.form->listFont().face, QStringLiteral("DejaVu Sans Mono"));
-        QCOMPARE(window.form->listFont().size, 20);
-        QCOMPARE(window.form->listFont().color, 0x800000);
+        QCOMPARE(window.form->noteListView().listFont().face, QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(window.form->noteListView().listFont().size, 20);
+        QCOMPARE(window.form->noteListView().listFont().color, 0x800000);
         QCOMPARE(window.form->memoContent->font(), memoBefore); // the memo takes it at the next start
         QCOMPARE(window.column(kStoredOptions), (QStringList{"20", "1", "8388608", "1"}));
     }

@@ -77,7 +77,7 @@ private slots:
 
         // Rows: separator, note 2, note 1.
         const QPoint overMarkup = grid.cellRect(1, 2).center();
-        form.sgContentsMouseMove({}, overMarkup);
+        form.noteListView().sgContentsMouseMove({}, overMarkup);
         askForTip(viewport, overMarkup);
         QTRY_VERIFY(shownTip());
         Shown shown = read(*shownTip());
@@ -88,7 +88,7 @@ private slots:
         QToolTip::hideText();
         QTRY_VERIFY(!shownTip());
         const QPoint overLines = grid.cellRect(1, 1).center();
-        form.sgContentsMouseMove({}, overLines);
+        form.noteListView().sgContentsMouseMove({}, overLines);
         askForTip(viewport, overLines);
         QTRY_VERIFY(shownTip());
         QCOMPARE(read(*shownTip()).text, QStringLiteral("first  line\nsecond\nthird <i>x</i>"));
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         app::NoteGrid& grid = *form.sgContents;
         const QPoint overNote = grid.cellRect(1, 1).center();
-        form.sgContentsMouseMove({}, overNote);
+        form.noteListView().sgContentsMouseMove({}, overNote);
         askForTip(grid.viewport(), overNote);
         QTRY_VERIFY(shownTip());
         QCOMPARE(read(*shownTip()).text, hearts);

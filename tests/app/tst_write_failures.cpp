@@ -137,7 +137,7 @@ private slots:
             dialog.accept();
             return dialog.result();
         });
-        f->actNewCategoryExecute();
+        f->categoryTabs().actNewCategoryExecute();
         QCOMPARE(f.rows(QStringLiteral("select group_name from clip_groups where group_id=2"), 1),
                  QStringList{name.left(31)});
         QVERIFY(f->tabGroups->tabs().contains(name.left(31)));

@@ -1,4 +1,6 @@
-// Categories: the tab change, new category, rename and delete.
+// The category tabs: choosing one, new category, rename and delete, and following the
+// categories another program changed.
+#include "app/CategoryTabs.h"
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
@@ -45,82 +47,95 @@ void showDuplicateName(QWidget* owner)
 
 } // namespace
 
-bool TMiniForm::tabGroupsChange(int newIndex)
+CategoryTabs::CategoryTabs(TMiniForm& form) : m_form(form) {}
+
+void CategoryTabs::loadTabs()
 {
-    const QString caption = tabGroups->caption(newIndex);
+    gatherStrayNotes();
+    store::Query& query = m_form.AQclipModify();
+    query.restart(store::sql::selectGroupNames);
+    query.open();
+    for (int row = 0; row < query.recordCount(); ++row)
+        m_form.tabGroups->insertTab(m_form.tabGroups->count() - 1, query.value(row, 0).toString());
+    query.close();
+}
+
+bool CategoryTabs::tabGroupsChange(int newIndex)
+{
+    const QString caption = m_form.tabGroups->caption(newIndex);
     if (caption == kNewTab) {
         // "*New" is no category: the tab that stays selected is the one whose notes are
         // shown, or the new one when the dialog made it and the list now shows it.
         actNewCategoryExecute();
         return false;
     }
-    if (!m_state.InBrowseMode)
+    if (!m_form.state().InBrowseMode)
         return false; // the memo may hold text that is not applied yet
     return showCategory(newIndex);
 }
 
-void TMiniForm::gatherStrayNotes()
+void CategoryTabs::gatherStrayNotes()
 {
-    const int moved = store::moveStrayNotesToDefault(database(), AQclipModify());
+    const int moved = store::moveStrayNotesToDefault(m_form.database(), m_form.AQclipModify());
     if (moved == 0)
         return;
     const QString notice = moved == 1 ? QStringLiteral("Category gone: 1 note in Default")
                                       : QStringLiteral("Category gone: %1 notes in Default").arg(moved);
     // After the list that follows has shown its note there.
-    QTimer::singleShot(0, this, [this, notice] { pnlStatus1->setText(notice); });
+    QTimer::singleShot(0, &m_form, [this, notice] { m_form.pnlStatus1->setText(notice); });
 }
 
-void TMiniForm::refreshTabsFromFile()
+void CategoryTabs::refreshTabsFromFile()
 {
     gatherStrayNotes();
-    store::Query& modify = AQclipModify();
+    store::Query& modify = m_form.AQclipModify();
     modify.close();
     modify.clearSql();
     modify.addLine(store::sql::selectGroups);
     modify.open();
     QStringList names;
-    QString shownName = m_state.CurGroupId == 0 ? QStringLiteral("Default") : QString();
+    QString shownName = m_form.state().CurGroupId == 0 ? QStringLiteral("Default") : QString();
     for (int row = 0; row < modify.recordCount(); ++row) {
         names << modify.value(row, 1).toString();
-        if (modify.value(row, 0).toInt() == m_state.CurGroupId && m_state.CurGroupId != 0)
+        if (modify.value(row, 0).toInt() == m_form.state().CurGroupId && m_form.state().CurGroupId != 0)
             shownName = names.back();
     }
     modify.close();
     // Tabs keep their places; those of categories gone go, new ones come before *New.
     QStringList captions{QStringLiteral("Default")};
-    for (int index = 1; index < tabGroups->count() - 1; ++index)
-        if (names.contains(tabGroups->caption(index)) && !captions.contains(tabGroups->caption(index)))
-            captions << tabGroups->caption(index);
+    for (int index = 1; index < m_form.tabGroups->count() - 1; ++index)
+        if (names.contains(m_form.tabGroups->caption(index)) && !captions.contains(m_form.tabGroups->caption(index)))
+            captions << m_form.tabGroups->caption(index);
     for (const QString& name : names)
         if (!captions.contains(name))
             captions << name;
     captions << kNewTab;
     if (shownName.isEmpty()) {
         // The category shown was deleted: its notes went to Default, which is shown instead.
-        tabGroups->setTabs(captions, 0);
-        m_state.CurGroupId = 0;
-        m_state.CurNoteId = 0;
-        tabGroups->setToolTip(QString());
+        m_form.tabGroups->setTabs(captions, 0);
+        m_form.state().CurGroupId = 0;
+        m_form.state().CurNoteId = 0;
+        m_form.tabGroups->setToolTip(QString());
     } else {
         const int selected = int(captions.indexOf(shownName));
-        if (captions != tabGroups->tabs() || selected != tabGroups->tabIndex())
-            tabGroups->setTabs(captions, selected);
+        if (captions != m_form.tabGroups->tabs() || selected != m_form.tabGroups->tabIndex())
+            m_form.tabGroups->setTabs(captions, selected);
     }
 }
 
-bool TMiniForm::showSelectedCategory()
+bool CategoryTabs::showSelectedCategory()
 {
-    return showCategory(tabGroups->tabIndex());
+    return showCategory(m_form.tabGroups->tabIndex());
 }
 
 // Makes the tab's category the one the list shows; a failed look-up or reload keeps the tab
 // that was selected.
-bool TMiniForm::showCategory(int index)
+bool CategoryTabs::showCategory(int index)
 {
-    const QString caption = tabGroups->caption(index);
+    const QString caption = m_form.tabGroups->caption(index);
     bool tabsChanged = false;
-    const bool shown = guarded([&] {
-        store::Query& modify = AQclipModify();
+    const bool shown = m_form.guarded([&] {
+        store::Query& modify = m_form.AQclipModify();
         modify.close();
         modify.clearSql();
         modify.addLine(store::sql::selectGroupByName);
@@ -130,41 +145,41 @@ bool TMiniForm::showCategory(int index)
             // Another program deleted or renamed it: the tabs are brought up to date instead.
             modify.close();
             refreshTabsFromFile();
-            sendReloadNoteList();
+            m_form.sendReloadNoteList();
             tabsChanged = true;
             return;
         }
-        m_state.CurGroupId = modify.fieldAsInteger(QStringLiteral("group_id"));
-        tabGroups->setToolTip(modify.fieldAsString(kDescription));
+        m_form.state().CurGroupId = modify.fieldAsInteger(QStringLiteral("group_id"));
+        m_form.tabGroups->setToolTip(modify.fieldAsString(kDescription));
         // A note of the category left is never the one shown in the next: ids of copies and
         // of real notes may be equal.
-        m_state.CurNoteId = 0;
-        sendReloadNoteList();
+        m_form.state().CurNoteId = 0;
+        m_form.sendReloadNoteList();
         // Keys go to the list, unless the user is choosing tabs from the keyboard.
-        if (m_state.InBrowseMode && !tabGroups->hasFocus())
-            sgContents->setFocus();
+        if (m_form.state().InBrowseMode && !m_form.tabGroups->hasFocus())
+            m_form.sgContents->setFocus();
     });
     return shown && !tabsChanged; // the tab chosen may be gone: the one refreshTabsFromFile chose stays
 }
 
-void TMiniForm::actNewCategoryExecute()
+void CategoryTabs::actNewCategoryExecute()
 {
     dialogs::TCategoryRec record;
-    if (!dialogs::ShowCategoryDialog(record, this))
+    if (!dialogs::ShowCategoryDialog(record, &m_form))
         return;
     bool added = false;
     bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
-        guarded([&] {
-            store::Query& modify = AQclipModify();
+        m_form.guarded([&] {
+            store::Query& modify = m_form.AQclipModify();
             // The check, the id and the insert in one transaction: a second program on the file
             // cannot slip the same name or id in between.
-            store::Database::Transaction transaction(database());
+            store::Database::Transaction transaction(m_form.database());
             duplicate = store::categoryNameTaken(modify, record.name);
             modify.close();
             if (duplicate)
                 return;
-            const qint32 newId = store::nextGroupId(modify, m_undo.highestGroupId());
+            const qint32 newId = store::nextGroupId(modify, m_form.deleteHistory().highestGroupId());
             modify.clearSql();
             modify.addLine(store::sql::insertGroup(newId, record.name, record.description));
             modify.execSql();
@@ -173,24 +188,24 @@ void TMiniForm::actNewCategoryExecute()
         });
     }
     if (duplicate)
-        showDuplicateName(this);
+        showDuplicateName(&m_form);
     if (!added)
         return;
-    tabGroups->insertTab(tabGroups->count() - 1, record.name);
-    tabGroups->setToolTip(record.description);
-    tabGroups->setTabIndex(tabGroups->count() - 2);
+    m_form.tabGroups->insertTab(m_form.tabGroups->count() - 1, record.name);
+    m_form.tabGroups->setToolTip(record.description);
+    m_form.tabGroups->setTabIndex(m_form.tabGroups->count() - 2);
 }
 
-void TMiniForm::Rename1Click()
+void CategoryTabs::Rename1Click()
 {
-    const QString caption = tabGroups->caption(tabGroups->tabIndex());
+    const QString caption = m_form.tabGroups->caption(m_form.tabGroups->tabIndex());
     // Default and *New have no row to rename, and the search finds its category by name.
     if (caption.isEmpty() || isBuiltInTab(caption))
         return;
-    store::Query& modify = AQclipModify();
+    store::Query& modify = m_form.AQclipModify();
     dialogs::TCategoryRec record;
     bool found = false;
-    if (!guarded([&] {
+    if (!m_form.guarded([&] {
             openCategoryRow(modify, caption);
             found = modify.recordCount() > 0;
             record.setName(modify.fieldAsString(kGroupName));
@@ -199,13 +214,13 @@ void TMiniForm::Rename1Click()
         !found)
         return;
     const QString oldName = record.name;
-    if (!dialogs::ShowCategoryDialog(record, this))
+    if (!dialogs::ShowCategoryDialog(record, &m_form))
         return;
     bool renamed = false;
     bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
-        guarded([&] {
-            store::Database::Transaction transaction(database());
+        m_form.guarded([&] {
+            store::Database::Transaction transaction(m_form.database());
             // A second category of one name could never be reached by its tab again.
             duplicate = store::categoryNameTaken(modify, record.name, oldName);
             modify.close();
@@ -221,25 +236,25 @@ void TMiniForm::Rename1Click()
         });
     }
     if (duplicate)
-        showDuplicateName(this);
+        showDuplicateName(&m_form);
     if (renamed)
-        tabGroups->setCaption(tabGroups->tabIndex(), record.name);
+        m_form.tabGroups->setCaption(m_form.tabGroups->tabIndex(), record.name);
 }
 
-void TMiniForm::Delete1Click()
+void CategoryTabs::Delete1Click()
 {
     // Deleting the category shown changes what the list shows, which edit mode refuses.
-    if (!m_state.InBrowseMode)
+    if (!m_form.state().InBrowseMode)
         return;
-    const int index = tabGroups->tabIndex();
-    const QString caption = tabGroups->caption(index);
+    const int index = m_form.tabGroups->tabIndex();
+    const QString caption = m_form.tabGroups->caption(index);
     if (caption.isEmpty() || isBuiltInTab(caption))
         return;
     bool deleted = false;
-    guarded([&] {
-        store::Query& modify = AQclipModify();
+    m_form.guarded([&] {
+        store::Query& modify = m_form.AQclipModify();
         openCategoryRow(modify, caption);
-        const auto answer = widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"),
+        const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, QStringLiteral("Confirmation"),
                                                     QStringLiteral("Are you sure you want to delete the category [") +
                                                         caption + QLatin1Char(']'),
                                                     QMessageBox::Yes | QMessageBox::No);
@@ -248,16 +263,15 @@ void TMiniForm::Delete1Click()
         if (modify.recordCount() == 0)
             modify.deleteRow(); // tells the user that there is no such category
         // Its notes go to Default, where they stay in reach; Undo puts them back.
-        m_undo.push(UndoDelete::Category{store::deleteCurrentCategoryRow(database(), modify, index), index});
-        undoDeleteChanged();
+        m_form.deleteHistory().push(UndoDelete::Category{store::deleteCurrentCategoryRow(m_form.database(), modify, index), index});
         deleted = true;
     });
     if (!deleted)
         return;
     // The tab that moves into the place is selected, and its notes are shown.
-    tabGroups->removeTab(index);
-    if (tabGroups->caption(tabGroups->tabIndex()) == kNewTab && tabGroups->tabIndex() > 0)
-        tabGroups->setTabIndex(tabGroups->tabIndex() - 1);
+    m_form.tabGroups->removeTab(index);
+    if (m_form.tabGroups->caption(m_form.tabGroups->tabIndex()) == kNewTab && m_form.tabGroups->tabIndex() > 0)
+        m_form.tabGroups->setTabIndex(m_form.tabGroups->tabIndex() - 1);
     else
         showSelectedCategory();
 }

@@ -1,4 +1,5 @@
-// Undo delete: notes and categories deleted during the run come back, newest first.
+// Undo delete and "Recently deleted...": notes and categories deleted come back, newest first.
+#include "app/DeleteHistory.h"
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
@@ -39,92 +40,100 @@ QString categoryName(store::Query& modify, qint32 groupId)
 
 } // namespace
 
-void TMiniForm::buildUndoEntry()
+DeleteHistory::DeleteHistory(TMiniForm& form) : m_form(form) {}
+
+void DeleteHistory::forgetAll()
 {
-    actUndoDelete = new QAction(QStringLiteral("Undo delete"), this);
+    m_items = UndoDelete{};
+    changed();
+}
+
+void DeleteHistory::addMenuEntries()
+{
+    actUndoDelete = new QAction(QStringLiteral("Undo delete"), &m_form);
     actUndoDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actUndoDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut); // with the list focused only
     actUndoDelete->setEnabled(false);
-    sgContents->addAction(actUndoDelete);
+    m_form.sgContents->addAction(actUndoDelete);
     // Next to "Delete note", before the first separator.
-    const QList<QAction*> entries = popGrid->actions();
+    const QList<QAction*> entries = m_form.popGrid->actions();
     QAction* before = nullptr;
     for (int i = 0; i < entries.size() && !before; ++i)
         if (entries[i]->isSeparator())
             before = entries[i];
-    popGrid->insertAction(before, actUndoDelete);
-    connect(actUndoDelete, &QAction::triggered, this, [this] { UndoDelete1Click(); });
-    actRecentlyDeleted = new QAction(QStringLiteral("Recently deleted..."), this);
-    popGrid->insertAction(before, actRecentlyDeleted);
-    connect(actRecentlyDeleted, &QAction::triggered, this, [this] { RecentlyDeleted1Click(); });
+    m_form.popGrid->insertAction(before, actUndoDelete);
+    QObject::connect(actUndoDelete, &QAction::triggered, actUndoDelete, [this] { UndoDelete1Click(); });
+    actRecentlyDeleted = new QAction(QStringLiteral("Recently deleted..."), &m_form);
+    m_form.popGrid->insertAction(before, actRecentlyDeleted);
+    QObject::connect(actRecentlyDeleted, &QAction::triggered, actRecentlyDeleted, [this] { RecentlyDeleted1Click(); });
 }
 
-void TMiniForm::undoDeleteChanged()
+void DeleteHistory::changed()
 {
-    actUndoDelete->setEnabled(!m_undo.isEmpty());
+    actUndoDelete->setEnabled(!m_items.isEmpty());
 }
 
-void TMiniForm::UndoDelete1Click()
+void DeleteHistory::UndoDelete1Click()
 {
-    if (m_undo.isEmpty() || !m_state.InBrowseMode)
+    if (m_items.isEmpty() || !m_form.state().InBrowseMode)
         return;
-    restoreDeleted(m_undo.size() - 1);
+    restore(m_items.size() - 1);
 }
 
-void TMiniForm::loadRecentlyDeleted()
+void DeleteHistory::load()
 {
-    for (store::KeptItem& kept : store::keptItems(database(), AQclipModify())) {
+    for (store::KeptItem& kept : store::keptItems(m_form.database(), m_form.AQclipModify())) {
         if (auto* category = std::get_if<store::DeletedCategory>(&kept.item))
-            m_undo.push(UndoDelete::Category{*category, category->tabIndex});
+            m_items.push(UndoDelete::Category{*category, category->tabIndex});
         else
-            m_undo.push(std::get<store::DeletedNote>(kept.item));
+            m_items.push(std::get<store::DeletedNote>(kept.item));
     }
-    undoDeleteChanged();
+    changed();
 }
 
-void TMiniForm::restoreDeleted(size_t index)
+void DeleteHistory::restore(size_t index)
 {
-    if (const auto* draft = std::get_if<UndoDelete::Draft>(&m_undo.at(index))) {
+    if (const auto* draft = std::get_if<UndoDelete::Draft>(&m_items.at(index))) {
         const QString text = draft->text;
-        m_undo.drop(index);
-        undoDeleteChanged();
-        restoreDraft(text);
+        m_items.drop(index);
+        changed();
+        m_form.restoreDraft(text);
         return;
     }
-    if (refuseDamagedItem(index))
+    if (refuseDamaged(index))
         return;
     qint32 restoredNote = 0;
     store::sql::Side restoredSide = store::sql::Side::Real;
     QString notice;
-    guarded([&] {
-        const UndoDelete::Item& item = m_undo.at(index);
+    m_form.guarded([&] {
+        const UndoDelete::Item& item = m_items.at(index);
         if (const auto* note = std::get_if<store::DeletedNote>(&item)) {
-            restoredNote = store::restoreDeletedNote(database(), AQclipModify(), *note, m_undo.highestNoteId());
+            restoredNote = store::restoreDeletedNote(m_form.database(), m_form.AQclipModify(), *note, m_items.highestNoteId());
             restoredSide = note->side;
-            m_undo.drop(index);
+            m_items.drop(index);
         } else {
             const auto& category = std::get<UndoDelete::Category>(item);
             const store::RestoredCategory restored =
-                store::restoreDeletedCategory(database(), AQclipModify(), category.category, m_undo.highestGroupId());
-            const int tab = std::clamp(category.tabIndex, 1, tabGroups->count() - 1);
+                store::restoreDeletedCategory(m_form.database(), m_form.AQclipModify(), category.category, m_items.highestGroupId());
+            const int tab = std::clamp(category.tabIndex, 1, m_form.tabGroups->count() - 1);
             if (restored.name != category.category.name)
                 notice = QStringLiteral("Restored as ") + restored.name;
-            m_undo.drop(index);
-            tabGroups->insertTab(tab, restored.name);
+            m_items.drop(index);
+            m_form.tabGroups->insertTab(tab, restored.name);
         }
-        undoDeleteChanged();
-        OpenDueReminders(); // a note's reminder came back with it
+        changed();
+        m_form.OpenDueReminders(); // a note's reminder came back with it
         // The list shows the note again, or (a category's notes going back) no longer.
-        sendReloadNoteList();
+        m_form.sendReloadNoteList();
     });
     if (!notice.isEmpty())
-        pnlStatus1->setText(notice);
-    const bool listsItsSide = (m_state.CurGroupId == SearchGroupId) == (restoredSide == store::sql::Side::Copy);
+        m_form.pnlStatus1->setText(notice);
+    const bool listsItsSide = (m_form.state().CurGroupId == SearchGroupId) == (restoredSide == store::sql::Side::Copy);
     if (restoredNote == 0 || !listsItsSide)
         return;
-    for (int row = 0; row < sgContents->rowCount(); ++row) {
-        if (sgContents->rowKind(row) == NoteGrid::RowKind::Note && sgContents->rowTag(row) == restoredNote) {
-            selectNoteRowFrom(row);
+    for (int row = 0; row < m_form.sgContents->rowCount(); ++row) {
+        if (m_form.sgContents->rowKind(row) == NoteGrid::RowKind::Note && m_form.sgContents->rowTag(row) == restoredNote) {
+            m_form.selectNoteRowFrom(row);
             return;
         }
     }
@@ -132,40 +141,40 @@ void TMiniForm::restoreDeleted(size_t index)
 
 // A kept item that another program made into something that cannot come back as it was is
 // not put back anywhere: the status line says so and the item goes.
-bool TMiniForm::refuseDamagedItem(size_t index)
+bool DeleteHistory::refuseDamaged(size_t index)
 {
-    const UndoDelete::Item& item = m_undo.at(index);
+    const UndoDelete::Item& item = m_items.at(index);
     const auto* note = std::get_if<store::DeletedNote>(&item);
     const auto* category = std::get_if<UndoDelete::Category>(&item);
     const QString damage = note ? note->damage : category ? category->category.damage : QString();
     if (damage.isEmpty())
         return false;
     const qint64 key = note ? note->keptKey : category->category.keptKey;
-    if (!guarded([&] { store::dropKept(database(), AQclipModify(), key); }))
+    if (!m_form.guarded([&] { store::dropKept(m_form.database(), m_form.AQclipModify(), key); }))
         return true;
-    m_undo.drop(index);
-    undoDeleteChanged();
-    pnlStatus1->setText(damage);
+    m_items.drop(index);
+    changed();
+    m_form.pnlStatus1->setText(damage);
     return true;
 }
 
-void TMiniForm::RecentlyDeleted1Click()
+void DeleteHistory::RecentlyDeleted1Click()
 {
-    if (!m_state.InBrowseMode)
+    if (!m_form.state().InBrowseMode)
         return;
     // What later runs keep too: notes and categories, newest first (drafts and search copies
     // are Ctrl+Z's alone).
     std::vector<size_t> shown;
     QList<dialogs::DeletedEntry> entries;
     QHash<qint32, QString> categories; // a name read once, however many notes it held
-    guarded([&] {
-        for (size_t index = m_undo.size(); index-- > 0;) {
-            const UndoDelete::Item& item = m_undo.at(index);
+    m_form.guarded([&] {
+        for (size_t index = m_items.size(); index-- > 0;) {
+            const UndoDelete::Item& item = m_items.at(index);
             dialogs::DeletedEntry entry;
             if (const auto* note = std::get_if<store::DeletedNote>(&item); note && note->keptKey != 0) {
                 const qint32 groupId = columnOf(note->row, QStringLiteral("group_id")).toInt();
                 if (!categories.contains(groupId))
-                    categories.insert(groupId, categoryName(AQclipModify(), groupId));
+                    categories.insert(groupId, categoryName(m_form.AQclipModify(), groupId));
                 entry.category = categories.value(groupId);
                 entry.text = columnOf(note->row, QStringLiteral("content")).toString();
                 entry.deletedAt = note->deletedAt;
@@ -180,9 +189,9 @@ void TMiniForm::RecentlyDeleted1Click()
             shown.push_back(index);
         }
     });
-    const int chosen = dialogs::ShowRecentlyDeleted(entries, this);
+    const int chosen = dialogs::ShowRecentlyDeleted(entries, &m_form);
     if (chosen >= 0 && chosen < int(shown.size()))
-        restoreDeleted(shown[size_t(chosen)]);
+        restore(shown[size_t(chosen)]);
 }
 
 } // namespace app

@@ -1,8 +1,9 @@
 // The note list: rebuilding it from the store, selecting, hints and drawing.
+#include "app/NoteListView.h"
 #include "app/MiniForm.h"
 
-#include "app/NoteCellPainter.h"
 #include "app/MemoText.h"
+#include "app/NoteCellPainter.h"
 #include "app/NoteGrid.h"
 #include "store/CreationTime.h"
 #include "store/Statements.h"
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <algorithm>
+#include <utility>
 
 namespace app {
 
@@ -18,11 +20,43 @@ namespace {
 constexpr int kSeparatorHeight = 22;
 }
 
-void TMiniForm::reloadNoteList()
+NoteListView::NoteListView(TMiniForm& form) : m_form(form) {}
+
+void NoteListView::connectGrid()
 {
-    store::NoteList& list = AQclipQuery();
+    NoteGrid& grid = *m_form.sgContents;
+    grid.onSelectCell = [this](int column, int row, bool& canSelect) { sgContentsSelectCell(column, row, canSelect); };
+    grid.onDrawCell = [this](QPainter& painter, int column, int row, const QRect& rect) {
+        sgContentsDrawCell(painter, column, row, rect);
+    };
+    grid.onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& point) {
+        sgContentsMouseDown(button, modifiers, point);
+    };
+    grid.onMouseMove = [this](Qt::KeyboardModifiers modifiers, const QPoint& point) {
+        sgContentsMouseMove(modifiers, point);
+    };
+    grid.cellSource = [this](int column, int row) { return sgContentsCellText(column, row); };
+    grid.onWantsEnd = [this] {
+        if (!m_rebuildingList)
+            waitForNoteList();
+    };
+    // The rest of a list comes in on the reading thread; the window takes it on its own.
+    m_form.AQclipQuery().onRestRead = [this](int generation) {
+        QMetaObject::invokeMethod(
+            &m_form,
+            [this, generation] {
+                if (generation == m_form.AQclipQuery().generation())
+                    takeRestOfNoteList();
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+void NoteListView::reloadNoteList()
+{
+    store::NoteList& list = m_form.AQclipQuery();
     try {
-        list.refresh(m_state.CurGroupId);
+        list.refresh(m_form.state().CurGroupId);
     } catch (const store::StoreError&) {
         fillNoteGrid(); // the rows the list holds now, whatever the failure left
         throw;
@@ -30,30 +64,30 @@ void TMiniForm::reloadNoteList()
     fillNoteGrid();
 
     // The cursor starts again from the first row, as on a list read anew.
-    const bool found = list.seekId(m_state.CurNoteId);
+    const bool found = list.seekId(m_form.state().CurNoteId);
     syncNoteGrid(); // looking further may have taken in the rest of the list
     if (list.recordCount() > 0) {
-        m_state.ApplyMode = QStringLiteral("M");
+        m_form.state().ApplyMode = QStringLiteral("M");
         if (found) {
-            pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-            showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
+            m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+            m_form.showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
             return;
         }
     }
     // The note last shown is not in this list: nothing is shown, so the hidden memo holds no
     // text that a later Apply could put into a note the user does not see.
-    m_state.CurNoteId = 0;
-    m_state.ApplyMode = QStringLiteral("I");
-    setMemoText(*memoContent, QString());
+    m_form.state().CurNoteId = 0;
+    m_form.state().ApplyMode = QStringLiteral("I");
+    setMemoText(*m_form.memoContent, QString());
 }
 
 // One separator row before each day's run of notes, then a row per note; the texts are the
 // list's, read when a row is drawn.
-void TMiniForm::fillNoteGrid()
+void NoteListView::fillNoteGrid()
 {
-    const store::NoteList& list = AQclipQuery();
+    const store::NoteList& list = m_form.AQclipQuery();
     const store::NoteRows& rows = list.rows();
-    NoteGrid& grid = *sgContents;
+    NoteGrid& grid = *m_form.sgContents;
     {
         m_rebuildingList = true;
         m_hintRow = -1;
@@ -77,9 +111,9 @@ void TMiniForm::fillNoteGrid()
     grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
 }
 
-void TMiniForm::appendNoteRows(const store::NoteRows& rows)
+void NoteListView::appendNoteRows(const store::NoteRows& rows)
 {
-    NoteGrid& grid = *sgContents;
+    NoteGrid& grid = *m_form.sgContents;
     int nextRun = m_gridNotes < rows.size() ? rows.runOf(m_gridNotes) : rows.runCount();
     if (nextRun >= 0 && nextRun < rows.runCount() && rows.runStart(nextRun) < m_gridNotes)
         ++nextRun; // that run's separator is in the grid already
@@ -103,15 +137,15 @@ void TMiniForm::appendNoteRows(const store::NoteRows& rows)
 // row and the scroll position stay. When the rows moved instead (changes of this process
 // taken up with the rest of a read), the grid is made again on the same note, and the memo,
 // which may hold what the user is writing, is left alone.
-void TMiniForm::syncNoteGrid()
+void NoteListView::syncNoteGrid()
 {
-    store::NoteList& list = AQclipQuery();
-    NoteGrid& grid = *sgContents;
+    store::NoteList& list = m_form.AQclipQuery();
+    NoteGrid& grid = *m_form.sgContents;
     if (list.layout() != m_gridLayout) {
         fillNoteGrid();
         bool found = false;
         try {
-            found = list.locateId(m_state.CurNoteId); // the list is whole by now: no reading
+            found = list.locateId(m_form.state().CurNoteId); // the list is whole by now: no reading
         } catch (const store::StoreError&) {
         }
         if (!found)
@@ -130,68 +164,68 @@ void TMiniForm::syncNoteGrid()
     grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
 }
 
-void TMiniForm::takeRestOfNoteList()
+void NoteListView::takeRestOfNoteList()
 {
-    guarded([this] {
+    m_form.guarded([this] {
         const auto sync = qScopeGuard([this] { syncNoteGrid(); });
-        AQclipQuery().takeRest();
+        m_form.AQclipQuery().takeRest();
     });
 }
 
-void TMiniForm::waitForNoteList()
+void NoteListView::waitForNoteList()
 {
-    if (!AQclipQuery().complete())
+    if (!m_form.AQclipQuery().complete())
         takeRestOfNoteList();
 }
 
-void TMiniForm::sgContentsSelectCell(int, int row, bool&)
+void NoteListView::sgContentsSelectCell(int, int row, bool&)
 {
     // The rows the grid selects by itself while the list is rebuilt show nothing; every
     // row the user or a command selects shows its note.
     if (m_rebuildingList)
         return;
-    store::NoteList& list = AQclipQuery();
-    if (sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen())
+    store::NoteList& list = m_form.AQclipQuery();
+    if (m_form.sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen())
         return;
-    const bool found = list.locateId(sgContents->rowTag(row));
+    const bool found = list.locateId(m_form.sgContents->rowTag(row));
     syncNoteGrid();
     if (!found)
         return;
-    pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-    showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
-    m_state.CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
-    m_state.ApplyMode = QStringLiteral("M");
+    m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+    m_form.showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
+    m_form.state().CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
+    m_form.state().ApplyMode = QStringLiteral("M");
 }
 
-void TMiniForm::sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& point)
+void NoteListView::sgContentsMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& point)
 {
     if (button != Qt::RightButton)
         return;
     int column = 0;
     int row = -1;
-    sgContents->mouseToCell(point, column, row);
+    m_form.sgContents->mouseToCell(point, column, row);
     if (row >= 0)
-        sgContents->setCurrentRow(row);
+        m_form.sgContents->setCurrentRow(row);
 }
 
-void TMiniForm::sgContentsMouseMove(Qt::KeyboardModifiers, const QPoint& point)
+void NoteListView::sgContentsMouseMove(Qt::KeyboardModifiers, const QPoint& point)
 {
     int column = 0;
     int row = -1;
-    sgContents->mouseToCell(point, column, row);
+    m_form.sgContents->mouseToCell(point, column, row);
     if (row < 0 || row == m_hintRow)
         return; // below the last row the hint keeps its text
     m_hintRow = row;
-    sgContents->setHint(sgContents->cellText(1, row));
+    m_form.sgContents->setHint(m_form.sgContents->cellText(1, row));
 }
 
-QByteArray TMiniForm::sgContentsCellText(int column, int row) const
+QByteArray NoteListView::sgContentsCellText(int column, int row) const
 {
-    const store::NoteList& list = std::as_const(*m_notesFile).AQclipQuery();
+    const store::NoteList& list = std::as_const(m_form.notesFile()).AQclipQuery();
     const store::NoteRows& rows = list.rows();
     int run = -1;
     const int note = rows.noteAtGridRow(row, &run);
-    switch (sgContents->rowKind(row)) {
+    switch (m_form.sgContents->rowKind(row)) {
     case NoteGrid::RowKind::Separator:
         return column == 1 && run >= 0 ? rows.day(rows.runStart(run)) : QByteArray();
     case NoteGrid::RowKind::Note:
@@ -204,17 +238,17 @@ QByteArray TMiniForm::sgContentsCellText(int column, int row) const
     return {};
 }
 
-void TMiniForm::sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect)
+void NoteListView::sgContentsDrawCell(QPainter& painter, int column, int row, const QRect& rect)
 {
     const QByteArray text = sgContentsCellText(column, row);
     NoteCell cell;
     cell.column = column;
     cell.row = row;
-    cell.current = row == sgContents->currentRow();
-    cell.separator = sgContents->rowKind(row) == NoteGrid::RowKind::Separator;
+    cell.current = row == m_form.sgContents->currentRow();
+    cell.separator = m_form.sgContents->rowKind(row) == NoteGrid::RowKind::Separator;
     cell.text = &text;
-    cell.shown = rect & sgContents->viewport()->rect();
-    paintNoteCell(painter, rect, cell, m_listFont, m_state.NoteFont, palette());
+    cell.shown = rect & m_form.sgContents->viewport()->rect();
+    paintNoteCell(painter, rect, cell, m_listFont, m_form.state().NoteFont, m_form.palette());
 }
 
 } // namespace app
