@@ -4,7 +4,6 @@
 #include "app/SharedState.h"
 #include "app/UndoDelete.h"
 #include "dialogs/PrinterPort.h"
-#include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/NoteInsert.h"
 #include "store/NoteList.h"
@@ -48,7 +47,7 @@ class BackupSchedule;
 class HiddenWindows;
 class IconifyCheck;
 class UnreportedLeave;
-class NotesFileVersion;
+class Reminders;
 
 class TMiniForm;
 // The category a new note is filed under now: the selected tab's, known by id and name.
@@ -72,6 +71,7 @@ public:
 
     SharedState& state() { return m_state; }
     NotesFile& notesFile() { return *m_notesFile; }
+    Reminders& reminders() { return *m_reminders; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Blocks until the list of the shown category has been read whole.
@@ -209,22 +209,12 @@ public:
     void Reminder1Click();
     void OpenDueReminders();
     void tmRemindTimer();
-    // Whether the reminder of that row of the snapshot is still in the file.
-    bool reminderStillStored(int snapshotRow);
-    // Keeping the moment of this run's last check and the reminders it showed (when a
-    // reminder's minute has come, see tmRemindTimer).
-    void keepRemindersChecked();
-    void keepRemindersCheckedAtExit();
-    void writeRemindersChecked();
     void LoadNoteFont();
     void Options1Click();
     void Export1Click();
     void Print1Click();
     void Help1Click();
     void About1Click();
-    // Statement 16: the note's first reminder row changed, or one added; then the snapshot
-    // of pending reminders is read again.
-    void saveReminder(qint32 clipId, const QString& text, const QDateTime& when);
     // The about box and the options dialog live for the rest of the run once made.
     dialogs::TfrmAbout& frmAbout();
     dialogs::TOptionForm& optionForm();
@@ -302,6 +292,7 @@ private:
     SharedState m_state;
     UndoDelete m_undo;
     std::unique_ptr<NotesFile> m_notesFile;
+    std::unique_ptr<Reminders> m_reminders;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
@@ -315,7 +306,6 @@ private:
     bool m_stayOnTop = false;
     QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter
 
-    dialogs::ShownReminders m_shownReminders;
     dialogs::TfrmAbout* m_frmAbout = nullptr;
     dialogs::TOptionForm* m_optionForm = nullptr;
     std::unique_ptr<dialogs::PrinterPort> m_printerPort;
@@ -331,12 +321,6 @@ private:
     IconifyCheck* m_iconifyCheck = nullptr;
     // Stands in for the pointer's leaving where the window system does not report it (a child).
     UnreportedLeave* m_unreportedLeave = nullptr;
-    // Whether another process changed the file since the pending reminders were read.
-    NotesFileVersion* m_remindersFileVersion = nullptr;
-    QDateTime m_remindersCheckedAt;      // the moment up to which the reminders were checked
-    QString m_remindersSince;            // until the first check: the start's bound, as stored
-    bool m_remindersCheckedKept = false; // whether the file keeps the check this run last wrote
-    QByteArray m_remindersStartedAt;     // when this run first read them, as remind_time is stored
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
