@@ -10,14 +10,14 @@ namespace {
 
 QDateTime g_now;
 
-void standAt(const char* text)
-{
-    g_now = QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 QDateTime at(const char* text)
 {
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+void standAt(const char* text)
+{
+    g_now = at(text);
 }
 
 // The reminders of a run of the program on a notes file of their own, filled by the given
