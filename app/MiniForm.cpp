@@ -1,6 +1,7 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
+#include "app/Reminders.h"
 #include "platform/GlobalHotKey.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
@@ -28,7 +29,8 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
       m_notesFile(std::make_unique<NotesFile>(databasePath)),
       m_deleteHistory(std::make_unique<DeleteHistory>(*this)),
       m_categoryTabs(std::make_unique<CategoryTabs>(*this)),
-      m_noteListView(std::make_unique<NoteListView>(*this))
+      m_noteListView(std::make_unique<NoteListView>(*this)),
+      m_reminders(std::make_unique<Reminders>(*m_notesFile))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));

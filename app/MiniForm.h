@@ -6,7 +6,6 @@
 #include "app/DeleteHistory.h"
 #include "app/NoteListView.h"
 #include "dialogs/PrinterPort.h"
-#include "dialogs/ReminderSchedule.h"
 #include "store/Database.h"
 #include "store/NoteInsert.h"
 #include "store/NoteList.h"
@@ -50,7 +49,7 @@ class BackupSchedule;
 class HiddenWindows;
 class IconifyCheck;
 class UnreportedLeave;
-class NotesFileVersion;
+class Reminders;
 
 class TMiniForm;
 // The category a new note is filed under now: the selected tab's, known by id and name.
@@ -77,6 +76,7 @@ public:
     DeleteHistory& deleteHistory() { return *m_deleteHistory; }
     CategoryTabs& categoryTabs() { return *m_categoryTabs; }
     NoteListView& noteListView() { return *m_noteListView; }
+    Reminders& reminders() { return *m_reminders; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Until the window's other parts call the list themselves.
@@ -186,22 +186,12 @@ public:
     void Reminder1Click();
     void OpenDueReminders();
     void tmRemindTimer();
-    // Whether the reminder of that row of the snapshot is still in the file.
-    bool reminderStillStored(int snapshotRow);
-    // Keeping the moment of this run's last check and the reminders it showed (when a
-    // reminder's minute has come, see tmRemindTimer).
-    void keepRemindersChecked();
-    void keepRemindersCheckedAtExit();
-    void writeRemindersChecked();
     void LoadNoteFont();
     void Options1Click();
     void Export1Click();
     void Print1Click();
     void Help1Click();
     void About1Click();
-    // Statement 16: the note's first reminder row changed, or one added; then the snapshot
-    // of pending reminders is read again.
-    void saveReminder(qint32 clipId, const QString& text, const QDateTime& when);
     // The about box and the options dialog live for the rest of the run once made.
     dialogs::TfrmAbout& frmAbout();
     dialogs::TOptionForm& optionForm();
@@ -273,6 +263,7 @@ private:
     std::unique_ptr<DeleteHistory> m_deleteHistory;
     std::unique_ptr<CategoryTabs> m_categoryTabs;
     std::unique_ptr<NoteListView> m_noteListView;
+    std::unique_ptr<Reminders> m_reminders;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
     std::optional<store::StoreError> m_reloadError;
@@ -281,7 +272,6 @@ private:
     bool m_stayOnTop = false;
     QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter
 
-    dialogs::ShownReminders m_shownReminders;
     dialogs::TfrmAbout* m_frmAbout = nullptr;
     dialogs::TOptionForm* m_optionForm = nullptr;
     std::unique_ptr<dialogs::PrinterPort> m_printerPort;
@@ -297,12 +287,6 @@ private:
     IconifyCheck* m_iconifyCheck = nullptr;
     // Stands in for the pointer's leaving where the window system does not report it (a child).
     UnreportedLeave* m_unreportedLeave = nullptr;
-    // Whether another process changed the file since the pending reminders were read.
-    NotesFileVersion* m_remindersFileVersion = nullptr;
-    QDateTime m_remindersCheckedAt;      // the moment up to which the reminders were checked
-    QString m_remindersSince;            // until the first check: the start's bound, as stored
-    bool m_remindersCheckedKept = false; // whether the file keeps the check this run last wrote
-    QByteArray m_remindersStartedAt;     // when this run first read them, as remind_time is stored
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;

@@ -2,6 +2,7 @@
 #include "app/MiniForm.h"
 
 #include "app/BackupSchedule.h"
+#include "app/Reminders.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "store/Clock.h"
 #include "widgets/Modal.h"
@@ -127,7 +128,7 @@ void TMiniForm::RestoreFromBackup1Click()
     });
     // The restored file keeps the minute of its backup: reminders this run showed since then
     // would show again at the next start.
-    keepRemindersChecked();
+    m_reminders->keepChecked();
     m_notesFile->version().markRead();
     // The status line holds about thirty characters beside the mode.
     pnlStatus1->setText(QStringLiteral("Restored: ") +

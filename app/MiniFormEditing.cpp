@@ -3,6 +3,7 @@
 
 #include "app/MemoText.h"
 #include "app/NoteGrid.h"
+#include "app/Reminders.h"
 #include "store/Clock.h"
 #include "store/CreationTime.h"
 #include "store/DeletedItems.h"
@@ -446,8 +447,7 @@ void TMiniForm::storeBeforeExit()
     // Closing the window and then quitting both come here: a file found busy once on the way
     // out is not waited for a second time.
     if (!m_fileBusyAtExit) {
-        keepRemindersCheckedAtExit();
-        m_fileBusyAtExit = !m_remindersCheckedKept && m_remindersCheckedAt.isValid();
+        m_fileBusyAtExit = !m_reminders->keepCheckedAtExit();
     }
     database().setBusyTimeout(usualWait);
 }
