@@ -1,8 +1,8 @@
 #include "app/MiniForm.h"
 
+#include "app/DockingStrip.h"
 #include "app/NoteGrid.h"
 #include "app/Reminders.h"
-#include "platform/GlobalHotKey.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -55,8 +55,8 @@ bool TMiniForm::FormCreate()
 {
     sgContents->setColWidth(0, 50);
     m_state.ApplyMode = QStringLiteral("I");
-    m_savedHeight = height();
-    btnLockClick();
+    m_windowBehaviour->dockingStrip().setSavedHeight(height());
+    m_windowBehaviour->btnLockClick();
     return guarded([this] {
         store::Query& query = AQclipModify();
         query.close();
@@ -77,7 +77,7 @@ bool TMiniForm::FormCreate()
         // Reminders that fell due while the program was not running show as soon as the
         // window is up, not a minute later.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { tmRemindTimer(); });
-        registerHotKey();
+        m_windowBehaviour->registerHotKey();
         readNoteFont();
         // Started once the window is up, so the check does not compete with the first
         // reading of the list and the window's first appearance.
@@ -129,7 +129,7 @@ bool TMiniForm::event(QEvent* event)
     // A dialog of the window has closed: with the pointer elsewhere, no leave event follows
     // to roll a docked window up.
     if (event->type() == QEvent::WindowUnblocked)
-        QTimer::singleShot(0, this, [this] { rollUpUnlessPointerOver(); });
+        QTimer::singleShot(0, this, [this] { m_windowBehaviour->dockingStrip().rollUpUnlessPointerOver(); });
     return QWidget::event(event);
 }
 
@@ -151,13 +151,6 @@ void TMiniForm::waitForNoteList()
 bool TMiniForm::showSelectedCategory()
 {
     return m_categoryTabs->showSelectedCategory();
-}
-
-void TMiniForm::registerHotKey()
-{
-    m_hotKey = platform::GlobalHotKey::create();
-    connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this, &TMiniForm::hotKeyPressed);
-    m_hotKey->registerF9(); // failure is not reported: the program runs without a hot key
 }
 
 // The notes' font as the file keeps it, over the default for what it does not keep.

@@ -5,6 +5,7 @@
 #include "app/CategoryTabs.h"
 #include "app/DeleteHistory.h"
 #include "app/NoteListView.h"
+#include "app/WindowBehaviour.h"
 #include "dialogs/PrinterPort.h"
 #include "store/Database.h"
 #include "store/NoteInsert.h"
@@ -13,7 +14,6 @@
 #include "widgets/FlatMemo.h"
 #include "widgets/FlatPanel.h"
 #include "widgets/TrayIcon.h"
-#include "widgets/TrayIconShell.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -34,9 +34,6 @@ class TabSet;
 class TMouseEffectImage;
 class TFlatTitlebar;
 } // namespace widgets
-namespace platform {
-class GlobalHotKey;
-}
 namespace dialogs {
 class TfrmAbout;
 class TOptionForm;
@@ -46,9 +43,6 @@ namespace app {
 
 class NoteGrid;
 class BackupSchedule;
-class HiddenWindows;
-class IconifyCheck;
-class UnreportedLeave;
 class Reminders;
 
 class TMiniForm;
@@ -77,6 +71,7 @@ public:
     CategoryTabs& categoryTabs() { return *m_categoryTabs; }
     NoteListView& noteListView() { return *m_noteListView; }
     Reminders& reminders() { return *m_reminders; }
+    WindowBehaviour& windowBehaviour() { return *m_windowBehaviour; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Until the window's other parts call the list themselves.
@@ -113,7 +108,7 @@ public:
     QMenu* popTray = nullptr;
     QAction* actNewCategory = nullptr;
     QTimer* tmRemind = nullptr;
-    // The notification-area entry; owned by the window.
+    // The notification-area entry; window behaviour owns it.
     widgets::TTrayIcon* TrayIcon1 = nullptr;
 
 
@@ -152,34 +147,9 @@ public:
     void refreshTabsFromFile();
     bool showSelectedCategory();
 
-    // Window behaviour.
-    void btnLockClick();
-    void SpeedButton2Click();
+    // Window behaviour (WindowBehaviour): what is left here is the way out.
     void Exit1Click();
-    bool isStayOnTop() const;
-    void TrayIcon1Click(widgets::TrayButton button);
-    void FormShow();
     void FormClose();
-    // The tray click, F9 and `quibbet --toggle`: brings a minimised program back to the
-    // front, or minimises a shown one.
-    void showOrHide();
-    // A second start on the same notes file: shows the program as showOrHide() does, or,
-    // shown already, brings it to the front; never hides it.
-    void bringToFront();
-    bool isApplicationMinimised() const;
-    // Moves the window as its own drag does, snapped to the screen edges.
-    void moveSnapped(QPoint proposed);
-    bool DockedAtTop() const { return m_dockedAtTop; }
-    // Whether `quibbet --toggle` reaches this program: where the window system cannot give
-    // a minimised window back (Wayland), minimising then hides instead.
-    void setToggleAnswered(bool on) { m_toggleAnswered = on; }
-    int SavedHeight() const { return m_savedHeight; }
-    // Whether the window system says when the pointer leaves the window (not XWayland, for
-    // the desktop and Wayland windows); where it does not, the docked strip rolls up when the
-    // window loses the focus or the pointer rests. Taken from the platform at start.
-    void setPointerLeavingReported(bool reported);
-    // The height of the strip a window docked at the top rolls up to.
-    static constexpr int kStripHeight = 24;
 
     // Tools.
     void Search1Click();
@@ -225,23 +195,7 @@ private:
     void setToolRowPictures();
     void buildMenus();
     void connectHandlers();
-    void registerHotKey();
-    void hotKeyPressed(int virtualKey);
     void setUpWindowBehaviour();
-    void setStayOnTop(bool on);
-    void minimiseApplication();
-    void hideApplication();
-    void restoreApplication();
-    void placeAsWhenHidden();
-    void iconifyIgnored();
-    void forgetPointer();
-    bool hasWayBack() const;
-    void showIcons(); // the window's and the tray's
-    void trayMayHaveAppeared();
-    void rollUpUnlessPointerOver();
-    void rollUpIfPointerGone();
-    void unrollForPointer();
-    void takeBackActivation();
     void reloadIfFileChanged();
     void applyMemoFont();
     void readNoteFont();
@@ -264,32 +218,16 @@ private:
     std::unique_ptr<CategoryTabs> m_categoryTabs;
     std::unique_ptr<NoteListView> m_noteListView;
     std::unique_ptr<Reminders> m_reminders;
-    std::unique_ptr<platform::GlobalHotKey> m_hotKey;
+    std::unique_ptr<WindowBehaviour> m_windowBehaviour;
 
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;
-    int m_savedHeight = 0;
-    bool m_stayOnTop = false;
     QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter
 
     dialogs::TfrmAbout* m_frmAbout = nullptr;
     dialogs::TOptionForm* m_optionForm = nullptr;
     std::unique_ptr<dialogs::PrinterPort> m_printerPort;
     QString m_exportFileName; // the save dialog starts with the name chosen last in the run
-    bool m_dockedAtTop = false;
-    bool m_shownBefore = false;
-    bool m_snapCorrectionPending = false;
-    bool m_toggleAnswered = false;
-    std::optional<QPoint> m_placeWhenHidden; // where the window was shown when it was hidden
-    // Dialogs hidden with the window, shown again with it (a child of the window).
-    HiddenWindows* m_hiddenWindows = nullptr;
-    // Tells when the window system ignored a request to minimise (a child of the window).
-    IconifyCheck* m_iconifyCheck = nullptr;
-    // Stands in for the pointer's leaving where the window system does not report it (a child).
-    UnreportedLeave* m_unreportedLeave = nullptr;
-    // The shell outlives the icon that speaks to it.
-    std::unique_ptr<widgets::QtTrayShell> m_trayShell;
-    std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
     // Backups: the schedule is a child of the window; a skip or failure is said once a run.
     BackupSchedule* m_backupSchedule = nullptr;
     bool m_backupProblemShown = false;

@@ -260,9 +260,12 @@ void TMiniForm::connectHandlers()
     connect(imgDelete, &widgets::TMouseEffectImage::clicked, this, [this] { imgDeleteClick(); });
     connect(imgBrowseMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgBrowseModeClick(); });
     connect(imgEditMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgEditModeClick(); });
-    connect(static_cast<QToolButton*>(btnLock), &QToolButton::clicked, this, [this] { btnLockClick(); });
-    connect(static_cast<QToolButton*>(btnKey), &QToolButton::clicked, this, [this] { btnLockClick(); });
-    connect(static_cast<QToolButton*>(SpeedButton2), &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(static_cast<QToolButton*>(btnLock), &QToolButton::clicked, this,
+            [this] { m_windowBehaviour->btnLockClick(); });
+    connect(static_cast<QToolButton*>(btnKey), &QToolButton::clicked, this,
+            [this] { m_windowBehaviour->btnLockClick(); });
+    connect(static_cast<QToolButton*>(SpeedButton2), &QToolButton::clicked, this,
+            [this] { m_windowBehaviour->SpeedButton2Click(); });
     connect(tmRemind, &QTimer::timeout, this, [this] { tmRemindTimer(); });
     setUpWindowBehaviour();
 }

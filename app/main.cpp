@@ -99,9 +99,10 @@ int main(int argc, char* argv[])
     app::TMiniForm form(notesFile);
     if (!form.FormCreate())
         return 1; // the error has been shown; nothing else would work without the notes file
-    QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &form, &app::TMiniForm::showOrHide);
-    QObject::connect(&toggleServer, &app::ToggleServer::showRequested, &form, &app::TMiniForm::bringToFront);
-    form.setToggleAnswered(toggleServer.isListening());
+    app::WindowBehaviour& behaviour = form.windowBehaviour();
+    QObject::connect(&toggleServer, &app::ToggleServer::toggleRequested, &behaviour, &app::WindowBehaviour::showOrHide);
+    QObject::connect(&toggleServer, &app::ToggleServer::showRequested, &behaviour, &app::WindowBehaviour::bringToFront);
+    behaviour.setToggleAnswered(toggleServer.isListening());
     form.show();
     return QApplication::exec();
 }

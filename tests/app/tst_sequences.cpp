@@ -934,8 +934,8 @@ private:
                                  : QStringLiteral("hide to the tray, then Exit in the tray menu"));
             // The offscreen desktop leaves a minimised window on the screen; the window then hides
             // itself where --toggle can bring it back, as it does to the tray.
-            m_form->setToggleAnswered(true);
-            m_form->SpeedButton2Click();
+            m_form->windowBehaviour().setToggleAnswered(true);
+            m_form->windowBehaviour().SpeedButton2Click();
             if (!QTest::qWaitFor([this] { return m_form->isHidden(); }))
                 return QStringLiteral("the window did not hide");
             if (const QString problem = quit(bySignal); !problem.isEmpty())

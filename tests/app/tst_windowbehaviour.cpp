@@ -2,6 +2,7 @@
 // snapping while the title bar is dragged, the docking strip, minimising where there is
 // neither a tray nor a hot key to come back by and where the window system ignores it,
 // dialogs hidden with the window, help on F1, and notes written by another process.
+#include "app/DockingStrip.h"
 #include "app/HiddenWindows.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
@@ -39,6 +40,8 @@ struct Form {
     }
     QToolButton& lock() { return *static_cast<QToolButton*>(form->btnLock); }
     QToolButton& key() { return *static_cast<QToolButton*>(form->btnKey); }
+    app::WindowBehaviour& behaviour() { return form->windowBehaviour(); }
+    app::DockingStrip& strip() { return form->windowBehaviour().dockingStrip(); }
 
     void pointerLeaves(QPoint to)
     {
@@ -108,14 +111,14 @@ private slots:
         const qint64 keyOwn = f.key().icon().cacheKey();
         QVERIFY(lockOwn != keyOwn);
         QVERIFY(f.startAndShow());
-        QVERIFY(f.form->isStayOnTop());
+        QVERIFY(f.behaviour().isStayOnTop());
         QVERIFY(f.form->windowFlags() & Qt::WindowStaysOnTopHint);
         // On top: the lock shows the picture designed for the hidden button.
         QCOMPARE(f.lock().icon().cacheKey(), keyOwn);
         QVERIFY(f.key().isHidden());
 
         QTest::mouseClick(&f.lock(), Qt::LeftButton);
-        QVERIFY(!f.form->isStayOnTop());
+        QVERIFY(!f.behaviour().isStayOnTop());
         QVERIFY(!(f.form->windowFlags() & Qt::WindowStaysOnTopHint));
         QVERIFY(!(f.form->windowHandle()->flags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(f.lock().icon().cacheKey(), lockOwn);
@@ -123,7 +126,7 @@ private slots:
         QVERIFY(f.form->isVisible()); // changed in place, not hidden and shown again
 
         QTest::mouseClick(&f.lock(), Qt::LeftButton);
-        QVERIFY(f.form->isStayOnTop());
+        QVERIFY(f.behaviour().isStayOnTop());
         QVERIFY(f.form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(f.lock().icon().cacheKey(), keyOwn);
     }
@@ -143,24 +146,24 @@ private slots:
         QTRY_COMPARE(f.form->pos(), QPoint(screenWidth - 287, 150));
         f.dragTo(QPoint(20, 10));
         QTRY_COMPARE(f.form->pos(), QPoint(20, 0));
-        QVERIFY(!f.form->DockedAtTop()); // it was lower before this move
+        QVERIFY(!f.strip().DockedAtTop()); // it was lower before this move
     }
 
     void aWindowAtTheTopRollsUpToAStrip()
     {
         Form f;
         QVERIFY(f.startAndShow());
-        QCOMPARE(f.form->SavedHeight(), 325);
+        QCOMPARE(f.strip().SavedHeight(), 325);
         f.dragTo(QPoint(100, 20));
         f.dragTo(QPoint(120, 5));
         QTRY_COMPARE(f.form->pos(), QPoint(120, 0));
-        QVERIFY(f.form->DockedAtTop());
+        QVERIFY(f.strip().DockedAtTop());
 
         // Leaving for a spot still over the window (a control's edge) changes nothing.
         f.pointerLeaves(f.form->mapToGlobal(QPoint(50, 100)));
         QCOMPARE(f.form->height(), 325);
         f.pointerLeaves(QPoint(600, 500));
-        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
         f.pointerEnters();
         QTRY_COMPARE(f.form->height(), 325);
 
@@ -175,9 +178,9 @@ private slots:
     {
         Form f;
         QVERIFY(f.startAndShow());
-        f.form->setPointerLeavingReported(false); // XWayland
+        f.strip().setPointerLeavingReported(false); // XWayland
         f.dock();
-        QVERIFY(f.form->DockedAtTop());
+        QVERIFY(f.strip().DockedAtTop());
         f.pointerEnters();
         QTRY_COMPARE(f.form->height(), 325);
         QTest::mouseMove(f.form->sgContents->viewport(), QPoint(40, 60));
@@ -186,7 +189,7 @@ private slots:
         QTest::qWait(app::UnreportedLeave::kStillMs + 300);
         QCOMPARE(f.form->height(), 325);
         f.focusGoesElsewhere();
-        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
 
         // Unrolled by the pointer alone, it stays so while the pointer moves over it, and rolls
         // up once no move has come for a moment.
@@ -199,7 +202,7 @@ private slots:
             QTest::qWait(100);
             QCOMPARE(f.form->height(), 325);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(f.form->height(), TMiniForm::kStripHeight, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.form->height(), app::DockingStrip::kStripHeight, 5000);
         // Rolled up under the pointer, it unrolls as soon as the pointer moves.
         QTest::mouseMove(f.form->FlatTitlebar1, QPoint(60, 10));
         QTRY_COMPARE(f.form->height(), 325);
@@ -212,7 +215,7 @@ private slots:
         f.dragTo(QPoint(100, 200));
         f.dragTo(QPoint(110, 210));
         QTRY_COMPARE(f.form->pos(), QPoint(110, 210));
-        QVERIFY(!f.form->DockedAtTop());
+        QVERIFY(!f.strip().DockedAtTop());
         f.pointerLeaves(QPoint(700, 590));
         QCOMPARE(f.form->height(), 325);
     }
@@ -223,11 +226,11 @@ private slots:
         QVERIFY(f.startAndShow());
         f.dragTo(QPoint(100, 10));
         f.dragTo(QPoint(100, 5));
-        QVERIFY(f.form->DockedAtTop());
+        QVERIFY(f.strip().DockedAtTop());
         f.dragTo(QPoint(100, 200));
-        QVERIFY(f.form->DockedAtTop()); // judged by the top before this move
+        QVERIFY(f.strip().DockedAtTop()); // judged by the top before this move
         f.dragTo(QPoint(100, 220));
-        QVERIFY(!f.form->DockedAtTop());
+        QVERIFY(!f.strip().DockedAtTop());
         f.pointerLeaves(QPoint(700, 590));
         QCOMPARE(f.form->height(), 325);
     }
@@ -237,10 +240,10 @@ private slots:
         Form f;
         QVERIFY(f.form->FormCreate());
         f.form->move(100, 0);
-        f.form->moveSnapped(QPoint(100, 0));
-        QVERIFY(f.form->DockedAtTop());
+        f.strip().moveSnapped(QPoint(100, 0));
+        QVERIFY(f.strip().DockedAtTop());
         f.form->show();
-        QVERIFY(!f.form->DockedAtTop());
+        QVERIFY(!f.strip().DockedAtTop());
     }
 
     void minimisingWithNoWayBackNeverHidesTheWindow()
@@ -251,9 +254,9 @@ private slots:
         QTest::mouseClick(static_cast<QToolButton*>(f.form->SpeedButton2), Qt::LeftButton);
         QTRY_VERIFY(f.form->isMinimized());
         QVERIFY(!f.form->isHidden());
-        QVERIFY(f.form->isApplicationMinimised());
+        QVERIFY(f.behaviour().isApplicationMinimised());
 
-        f.form->showOrHide();
+        f.behaviour().showOrHide();
         QTRY_VERIFY(!f.form->isMinimized());
         QVERIFY(f.form->isVisible());
 
@@ -264,30 +267,30 @@ private slots:
         QTRY_VERIFY(f.form->isMinimized());
         QTRY_VERIFY_WITH_TIMEOUT(!f.form->isMinimized(), 5000);
         QVERIFY(f.form->isVisible());
-        QVERIFY(!f.form->isApplicationMinimised());
+        QVERIFY(!f.behaviour().isApplicationMinimised());
     }
 
     void aMinimiseTheWindowSystemIgnoresHidesWhereToggleReaches()
     {
         Form f;
         QVERIFY(f.startAndShow());
-        f.form->setToggleAnswered(true);
+        f.behaviour().setToggleAnswered(true);
         auto* minimise = static_cast<QToolButton*>(f.form->SpeedButton2);
         const QPoint onButton = minimise->rect().center();
         QTest::mouseMove(minimise, onButton);
         QTRY_VERIFY(minimise->underMouse());
         QTest::mouseClick(minimise, Qt::LeftButton, {}, onButton);
         QTRY_VERIFY_WITH_TIMEOUT(f.form->isHidden(), 5000);
-        QVERIFY(f.form->isApplicationMinimised());
+        QVERIFY(f.behaviour().isApplicationMinimised());
         // Gone from under the pointer, the button no longer counts as hovered: it would come
         // back drawn so.
         QVERIFY(!minimise->underMouse());
 
-        f.form->showOrHide(); // --toggle
+        f.behaviour().showOrHide(); // --toggle
         QTRY_VERIFY(f.form->isVisible());
         QVERIFY(!f.form->isMinimized());
         QVERIFY(!minimise->underMouse());
-        f.form->showOrHide();
+        f.behaviour().showOrHide();
         QTRY_VERIFY_WITH_TIMEOUT(f.form->isHidden(), 5000);
     }
 
@@ -295,12 +298,12 @@ private slots:
     {
         Form f;
         QVERIFY(f.startAndShow());
-        f.form->bringToFront();
+        f.behaviour().bringToFront();
         QVERIFY(f.form->isVisible());
-        QVERIFY(!f.form->isApplicationMinimised());
+        QVERIFY(!f.behaviour().isApplicationMinimised());
         f.form->showMinimized();
         QTRY_VERIFY(f.form->isMinimized());
-        f.form->bringToFront();
+        f.behaviour().bringToFront();
         QTRY_VERIFY(!f.form->isMinimized());
         QVERIFY(f.form->isVisible());
     }
@@ -317,9 +320,9 @@ private slots:
             f.form->TrayIcon1->handleMessage(widgets::TrayCallbackMessage, widgets::TrayMouseMessage::LeftUp);
         };
         click();
-        QTRY_VERIFY(f.form->isApplicationMinimised());
+        QTRY_VERIFY(f.behaviour().isApplicationMinimised());
         click();
-        QTRY_VERIFY(!f.form->isApplicationMinimised());
+        QTRY_VERIFY(!f.behaviour().isApplicationMinimised());
     }
 
     void aRestoredDockedWindowRollsUpWithThePointerElsewhere()
@@ -328,16 +331,16 @@ private slots:
         QVERIFY(f.startAndShow());
         f.dragTo(QPoint(100, 20));
         f.dragTo(QPoint(120, 5));
-        QVERIFY(f.form->DockedAtTop());
+        QVERIFY(f.strip().DockedAtTop());
         f.pointerEnters();
         QTRY_COMPARE(f.form->height(), 325);
         // The pointer goes away while the window is minimised: no leave event comes.
-        f.form->showOrHide();
-        QTRY_VERIFY(f.form->isApplicationMinimised());
+        f.behaviour().showOrHide();
+        QTRY_VERIFY(f.behaviour().isApplicationMinimised());
         QCursor::setPos(600, 500);
-        f.form->showOrHide();
-        QTRY_VERIFY(!f.form->isApplicationMinimised());
-        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        f.behaviour().showOrHide();
+        QTRY_VERIFY(!f.behaviour().isApplicationMinimised());
+        QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
 
         // The same when the task bar restores it.
         f.pointerEnters();
@@ -346,7 +349,7 @@ private slots:
         QTRY_VERIFY(f.form->isMinimized());
         QCursor::setPos(600, 500);
         f.form->showNormal();
-        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
 
         // A menu of the window closes with the pointer elsewhere.
         f.pointerEnters();
@@ -355,7 +358,7 @@ private slots:
         QTRY_VERIFY(f.form->popGrid->isVisible());
         QCursor::setPos(600, 500);
         f.form->popGrid->close();
-        QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+        QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
 
         // With the pointer over it, it stays unrolled.
         f.pointerEnters();
@@ -374,7 +377,7 @@ private slots:
         QVERIFY(f.startAndShow());
         f.dragTo(QPoint(100, 20));
         f.dragTo(QPoint(120, 5));
-        QVERIFY(f.form->DockedAtTop());
+        QVERIFY(f.strip().DockedAtTop());
         for (const bool pointerOver : {false, true}) {
             f.pointerEnters();
             QTRY_COMPARE(f.form->height(), 325);
@@ -394,7 +397,7 @@ private slots:
                 QTest::qWait(50);
                 QCOMPARE(f.form->height(), 325);
             } else {
-                QTRY_COMPARE(f.form->height(), TMiniForm::kStripHeight);
+                QTRY_COMPARE(f.form->height(), app::DockingStrip::kStripHeight);
             }
         }
     }
