@@ -97,7 +97,7 @@ void DeleteHistory::restore(size_t index)
         const QString text = draft->text;
         m_items.drop(index);
         changed();
-        m_form.restoreDraft(text);
+        m_form.noteEditing().restoreDraft(text);
         return;
     }
     if (refuseDamaged(index))
@@ -133,7 +133,7 @@ void DeleteHistory::restore(size_t index)
         return;
     for (int row = 0; row < m_form.sgContents->rowCount(); ++row) {
         if (m_form.sgContents->rowKind(row) == NoteGrid::RowKind::Note && m_form.sgContents->rowTag(row) == restoredNote) {
-            m_form.selectNoteRowFrom(row);
+            m_form.noteEditing().selectNoteRowFrom(row);
             return;
         }
     }

@@ -30,7 +30,9 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
       m_deleteHistory(std::make_unique<DeleteHistory>(*this)),
       m_categoryTabs(std::make_unique<CategoryTabs>(*this)),
       m_noteListView(std::make_unique<NoteListView>(*this)),
-      m_reminders(std::make_unique<Reminders>(*m_notesFile))
+      m_reminders(std::make_unique<Reminders>(*m_notesFile)),
+      m_noteEditing(std::make_unique<NoteEditing>(*this)),
+      m_wayOut(std::make_unique<WayOut>(*this))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));
@@ -41,8 +43,8 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     connectHandlers();
     // Every way out of the program passes here: Exit in the tray menu, the close command, a
     // quit signal; logging out asks for the data before the end.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &TMiniForm::storeBeforeExit);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { storeBeforeExit(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_wayOut->storeBeforeExit(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { m_wayOut->storeBeforeExit(); });
 }
 
 TMiniForm::~TMiniForm()
@@ -68,9 +70,9 @@ bool TMiniForm::FormCreate()
 
         m_deleteHistory->load(); // before the list: new notes get ids above those it holds
         // What the last run could not store on its way out, in the list from the start.
-        const QString kept = storeKeptDrafts();
+        const QString kept = m_wayOut->storeKeptDrafts();
         sendReloadNoteList();
-        imgBrowseModeClick();
+        m_noteEditing->imgBrowseModeClick();
         if (!kept.isEmpty())
             pnlStatus1->setText(kept);
         OpenDueReminders();

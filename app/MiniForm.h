@@ -4,7 +4,9 @@
 #include "app/SharedState.h"
 #include "app/CategoryTabs.h"
 #include "app/DeleteHistory.h"
+#include "app/NoteEditing.h"
 #include "app/NoteListView.h"
+#include "app/WayOut.h"
 #include "app/WindowBehaviour.h"
 #include "dialogs/PrinterPort.h"
 #include "store/Database.h"
@@ -72,6 +74,8 @@ public:
     NoteListView& noteListView() { return *m_noteListView; }
     Reminders& reminders() { return *m_reminders; }
     WindowBehaviour& windowBehaviour() { return *m_windowBehaviour; }
+    NoteEditing& noteEditing() { return *m_noteEditing; }
+    WayOut& wayOut() { return *m_wayOut; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Until the window's other parts call the list themselves.
@@ -111,37 +115,6 @@ public:
     // The notification-area entry; window behaviour owns it.
     widgets::TTrayIcon* TrayIcon1 = nullptr;
 
-
-    // Editing and navigation.
-    void imgEditModeClick();
-    void imgBrowseModeClick();
-    void imgNewClick();
-    void imgApplyClick();
-    void imgDeleteClick();
-    void imgPreClick();
-    void imgNextClick();
-    void sgContentsDblClick();
-    void Copy1Click();
-    void Edit1Click();
-    void Deletenote1Click();
-    void memoContentKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // Shows the first note at or after the row, else the last one before it.
-    void selectNoteRowFrom(int row);
-    // A draft deleted earlier, back in the memo as a new note being written.
-    void restoreDraft(const QString& text);
-    // Puts the stored text of the note on screen into the memo.
-    void showNoteInMemo(const QString& text);
-    // Closing, logging out and SIGTERM store a draft or an unapplied edit first, as Apply
-    // would; choosing "Browse mode" is the one way to leave typed text unstored. Nothing on
-    // this way waits for a click: a file another program keeps locked is waited for
-    // exitWaitMs, then the text is kept aside (KeptDrafts) and stored by the next start.
-    void storeBeforeExit();
-    void setExitWaitMs(int milliseconds) { m_exitWaitMs = milliseconds; }
-    static constexpr int kExitWaitMs = 5000;
-    // Where notes kept aside at exit go; the user's data folder unless a test gives another.
-    void setKeptDraftsFolder(const QString& folder) { m_keptDraftsFolder = folder; }
-    // The note a reminder set now belongs to: a search copy's reminder is its source note's.
-    qint32 noteIdForReminder() const;
 
     // Until the window's other parts call the tabs themselves.
     void refreshTabsFromFile();
@@ -199,18 +172,7 @@ private:
     void reloadIfFileChanged();
     void applyMemoFont();
     void readNoteFont();
-    void installMemoKeys();
     void startIntegrityCheck();
-    void deleteShownNote();
-    bool storeMemo(QString& notice);
-    QString writeMemo();
-    // Kept drafts (MiniFormKeptDrafts.cpp).
-    void keepDraftAtExit(const QString& why);
-    void forgetKeptDraft();
-    QString storeKeptDrafts();
-    // Typed in the memo and neither applied nor given up with "Browse mode".
-    bool hasUnstoredText() const;
-    bool keepTypedText();
 
     SharedState m_state;
     std::unique_ptr<NotesFile> m_notesFile;
@@ -219,10 +181,11 @@ private:
     std::unique_ptr<NoteListView> m_noteListView;
     std::unique_ptr<Reminders> m_reminders;
     std::unique_ptr<WindowBehaviour> m_windowBehaviour;
+    std::unique_ptr<NoteEditing> m_noteEditing;
+    std::unique_ptr<WayOut> m_wayOut;
 
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;
-    QString m_statusBeforeEdit; // what the status line said before edit mode asked for Ctrl+Enter
 
     dialogs::TfrmAbout* m_frmAbout = nullptr;
     dialogs::TOptionForm* m_optionForm = nullptr;
@@ -231,11 +194,6 @@ private:
     // Backups: the schedule is a child of the window; a skip or failure is said once a run.
     BackupSchedule* m_backupSchedule = nullptr;
     bool m_backupProblemShown = false;
-    // The way out (storeBeforeExit) and what it kept aside.
-    int m_exitWaitMs = kExitWaitMs;
-    bool m_fileBusyAtExit = false;
-    QString m_keptDraftsFolder;
-    QString m_keptDraftPath; // kept in this run, not stored since
 };
 
 } // namespace app

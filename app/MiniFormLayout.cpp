@@ -219,10 +219,10 @@ void TMiniForm::buildMenus()
     }
     sgContents->setPopupMenu(popGrid);
 
-    connect(add, &QAction::triggered, this, [this] { imgNewClick(); });
-    connect(edit, &QAction::triggered, this, [this] { Edit1Click(); });
-    connect(copy, &QAction::triggered, this, [this] { Copy1Click(); });
-    connect(remove, &QAction::triggered, this, [this] { Deletenote1Click(); });
+    connect(add, &QAction::triggered, this, [this] { m_noteEditing->imgNewClick(); });
+    connect(edit, &QAction::triggered, this, [this] { m_noteEditing->Edit1Click(); });
+    connect(copy, &QAction::triggered, this, [this] { m_noteEditing->Copy1Click(); });
+    connect(remove, &QAction::triggered, this, [this] { m_noteEditing->Deletenote1Click(); });
     connect(actNewCategory, &QAction::triggered, this, [this] { m_categoryTabs->actNewCategoryExecute(); });
     connect(search, &QAction::triggered, this, [this] { Search1Click(); });
     connect(exportNotes, &QAction::triggered, this, [this] { Export1Click(); });
@@ -249,17 +249,17 @@ void TMiniForm::buildMenus()
 void TMiniForm::connectHandlers()
 {
     m_noteListView->connectGrid();
-    sgContents->onDblClick = [this] { sgContentsDblClick(); };
+    sgContents->onDblClick = [this] { m_noteEditing->sgContentsDblClick(); };
     tabGroups->setChangeHandler([this](int index) { return m_categoryTabs->tabGroupsChange(index); });
-    installMemoKeys();
+    m_noteEditing->installMemoKeys();
 
-    connect(imgPre, &widgets::TMouseEffectImage::clicked, this, [this] { imgPreClick(); });
-    connect(imgNext, &widgets::TMouseEffectImage::clicked, this, [this] { imgNextClick(); });
-    connect(imgNew, &widgets::TMouseEffectImage::clicked, this, [this] { imgNewClick(); });
-    connect(imgApply, &widgets::TMouseEffectImage::clicked, this, [this] { imgApplyClick(); });
-    connect(imgDelete, &widgets::TMouseEffectImage::clicked, this, [this] { imgDeleteClick(); });
-    connect(imgBrowseMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgBrowseModeClick(); });
-    connect(imgEditMode, &widgets::TMouseEffectImage::clicked, this, [this] { imgEditModeClick(); });
+    connect(imgPre, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgPreClick(); });
+    connect(imgNext, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgNextClick(); });
+    connect(imgNew, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgNewClick(); });
+    connect(imgApply, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgApplyClick(); });
+    connect(imgDelete, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgDeleteClick(); });
+    connect(imgBrowseMode, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgBrowseModeClick(); });
+    connect(imgEditMode, &widgets::TMouseEffectImage::clicked, this, [this] { m_noteEditing->imgEditModeClick(); });
     connect(static_cast<QToolButton*>(btnLock), &QToolButton::clicked, this,
             [this] { m_windowBehaviour->btnLockClick(); });
     connect(static_cast<QToolButton*>(btnKey), &QToolButton::clicked, this,

@@ -64,7 +64,7 @@ void TMiniForm::LoadNoteFont()
 void TMiniForm::Reminder1Click()
 {
     const QString text = sgContents->cellText(1, sgContents->currentRow());
-    const dialogs::TRemindRec record = dialogs::makeRemindRec(noteIdForReminder(), text);
+    const dialogs::TRemindRec record = dialogs::makeRemindRec(m_noteEditing->noteIdForReminder(), text);
     bool dueNow = false;
     dialogs::ShowRemindDialog(record, this, [&](qint32 clipId, const QString& content, const QDateTime& when) {
         const bool saved = guarded([&] {

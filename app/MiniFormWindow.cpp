@@ -78,7 +78,7 @@ void TMiniForm::FormClose()
 
 void TMiniForm::closeEvent(QCloseEvent* event)
 {
-    storeBeforeExit();
+    m_wayOut->storeBeforeExit();
     FormClose();
     event->accept();
     QApplication::quit();

@@ -70,7 +70,7 @@ void NoteListView::reloadNoteList()
         m_form.state().ApplyMode = QStringLiteral("M");
         if (found) {
             m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-            m_form.showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
+            m_form.noteEditing().showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
             return;
         }
     }
@@ -192,7 +192,7 @@ void NoteListView::sgContentsSelectCell(int, int row, bool&)
     if (!found)
         return;
     m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
-    m_form.showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
+    m_form.noteEditing().showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
     m_form.state().CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
     m_form.state().ApplyMode = QStringLiteral("M");
 }

@@ -51,7 +51,7 @@ bench::FormFixture& shownFixture(benchmark::State& state, const QString& categor
     bench::FormFixture& f = fixture(int(state.range(0)));
     f.showCategory(category);
     if (!f.form().state().InBrowseMode)
-        f.form().imgBrowseModeClick();
+        f.form().noteEditing().imgBrowseModeClick();
     return f;
 }
 
@@ -102,10 +102,10 @@ void ApplyNewNote(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         form.noteListView().waitForNoteList();
-        form.imgNewClick();
+        form.noteEditing().imgNewClick();
         form.memoContent->setPlainText(QStringLiteral("a new note typed by hand"));
         state.ResumeTiming();
-        form.imgApplyClick();
+        form.noteEditing().imgApplyClick();
     }
     form.noteListView().waitForNoteList();
     form.database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
@@ -127,7 +127,7 @@ void DeleteShownNote(benchmark::State& state)
         grid.setCurrentRow(row);
         const qint32 shown = form.state().CurNoteId;
         state.ResumeTiming();
-        form.imgDeleteClick();
+        form.noteEditing().imgDeleteClick();
         state.PauseTiming();
         form.noteListView().waitForNoteList();
         const bool gone = noteRowFrom(grid, row) != row || grid.rowTag(row) != shown;
@@ -182,9 +182,9 @@ void StepAcrossDay(benchmark::State& state, int step)
         grid.setCurrentRow(row);
         state.ResumeTiming();
         if (step < 0)
-            form.imgPreClick();
+            form.noteEditing().imgPreClick();
         else
-            form.imgNextClick();
+            form.noteEditing().imgNextClick();
         state.PauseTiming();
         const bool crossed = grid.currentRow() == row + step;
         state.ResumeTiming();

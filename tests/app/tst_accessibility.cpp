@@ -133,7 +133,7 @@ private slots:
             }
         };
         check(f.form->imgBrowseModeDis, QStringLiteral("Browse mode")); // browse mode after start-up
-        f.form->imgEditModeClick();
+        f.form->noteEditing().imgEditModeClick();
         check(f.form->imgEditModeDis, QStringLiteral("Edit mode"));
     }
 

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(f.state().CurGroupId, 2);
         QCOMPARE(f->tabGroups->toolTip(), QStringLiteral("job things"));
         QCOMPARE(f.tags(), (QList<qint32>{60000, 2}));
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f.chooseTab(QStringLiteral("Default"));
         QCOMPARE(f.selectedTab(), QStringLiteral("Work"));
         QCOMPARE(f.state().CurGroupId, 2);
@@ -87,7 +87,7 @@ private slots:
         fixture::Form f(kSeed);
         f.chooseTab(QStringLiteral("Work"));
         if (edit)
-            f->imgEditModeClick();
+            f->noteEditing().imgEditModeClick();
         answerCategory(name, QStringLiteral("my home"));
         if (fromNewTab)
             QTest::mouseClick(f->tabGroups, Qt::LeftButton, {}, f->tabGroups->tabRect(3).center());

@@ -69,7 +69,7 @@ private slots:
     {
         fixture::Form f(notes());
         f->sgContents->setCurrentRow(f.rowOf(1));
-        f->imgNewClick();
+        f->noteEditing().imgNewClick();
         QTest::keyClicks(f->memoContent, QStringLiteral("it's new"));
         QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier);
         // 9 is the largest id outside category 1.
@@ -82,13 +82,13 @@ private slots:
         QCOMPARE(f->sgContents->currentRow(), f.rowOf(10));
 
         f->sgContents->setCurrentRow(f.rowOf(1));
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("first, changed"));
         QTest::keyClick(f->memoContent, Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.rows("select content from notes_main where id=1", 1), QStringList{"first, changed"});
 
-        f->imgNewClick(); // an empty memo stores nothing
-        f->imgApplyClick();
+        f->noteEditing().imgNewClick(); // an empty memo stores nothing
+        f->noteEditing().imgApplyClick();
         QVERIFY(f.state().InBrowseMode);
         QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("6"));
     }
@@ -99,33 +99,33 @@ private slots:
     void applyKeepsWhatWasTyped()
     {
         fixture::Form f(notes());
-        f->imgEditModeClick(); // right after start-up no note is shown
+        f->noteEditing().imgEditModeClick(); // right after start-up no note is shown
         f->memoContent->setPlainText(QStringLiteral("typed"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select id,group_id from notes_main where content='typed'", 2), QStringList{"10|0"});
         QCOMPARE(f.state().CurNoteId, 10);
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("typed more")); // now an update of note 10
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select id from notes_main where content like 'typed%'", 1), QStringList{"10"});
         f.db.exec("delete from notes_main where id=10"); // by another program
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("typed again"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select content from notes_main where content like 'typed%'", 1), QStringList{"typed again"});
         QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note"));
 
         f.chooseTab(QStringLiteral("Search"));
         f->sgContents->setCurrentRow(f.rowOf(60001));
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("first, edited"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select id from notes_main where content='first, edited' order by id", 1),
                  (QStringList{"1", "60001"}));
 
-        f->imgNewClick();
+        f->noteEditing().imgNewClick();
         f->memoContent->setPlainText(QStringLiteral("made while searching"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select id,group_id from notes_main where content='made while searching'", 2),
                  QStringList{"11|0"});
         QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Saved as a new note in Default"));
@@ -138,22 +138,22 @@ private slots:
         fixture::Form f({note(1, "0", "09:00 Mon, 07Dec2026", "cr one\rcr two", "2026-12-07 09:00:00"),
                          note(2, "0", "09:10 Mon, 07Dec2026", "a\r\nb\nc\r\nd\u00A0e", "2026-12-07 09:10:00")});
         f->sgContents->setCurrentRow(f.rowOf(1));
-        f->sgContentsDblClick();
+        f->noteEditing().sgContentsDblClick();
         f->memoContent->moveCursor(QTextCursor::End);
         QTest::keyClicks(f->memoContent, QStringLiteral("X\rnew"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select hex(content) from notes_main where id=1", 1),
                  QStringList{QString::fromLatin1(QByteArray("cr one\rcr twoX\rnew").toHex().toUpper())});
 
         f->sgContents->setCurrentRow(f.rowOf(2));
-        f->sgContentsDblClick();
+        f->noteEditing().sgContentsDblClick();
         QTextCursor cursor(f->memoContent->document()->findBlockByNumber(1));
         cursor.movePosition(QTextCursor::EndOfBlock);
         f->memoContent->setTextCursor(cursor);
         QTest::keyClicks(f->memoContent, QStringLiteral("Y"));
         f->memoContent->moveCursor(QTextCursor::End);
         QTest::keyClicks(f->memoContent, QStringLiteral("\rf"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows("select content from notes_main where id=2", 1),
                  QStringList{QStringLiteral("a\r\nbY\nc\r\nd\u00A0e\r\nf")});
 
@@ -172,15 +172,15 @@ private slots:
         fixture::Form f(notes() << note(60000, "5", "x", "tag-like", "2026-12-01 00:00:00")
                                 << note(0, "5", "x", "zero", "2026-12-01 00:00:00"));
         f->sgContents->setCurrentRow(0); // the Monday separator
-        f->imgDeleteClick();
+        f->noteEditing().imgDeleteClick();
         QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("7"));
-        f->Copy1Click();
+        f->noteEditing().Copy1Click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Mon, 07Dec2026"));
-        f->sgContentsDblClick(); // starts a new note, which is selected once applied
+        f->noteEditing().sgContentsDblClick(); // starts a new note, which is selected once applied
         QCOMPARE(f.state().ApplyMode, QStringLiteral("I"));
         QVERIFY(!f.state().InBrowseMode);
         f->memoContent->setPlainText(QStringLiteral("from a separator"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.state().CurNoteId, 60001); // above the real note 60000; the copy 60001 is another side
         QCOMPARE(f->sgContents->currentRow(), f.rowOf(60001));
         QCOMPARE(f.rows("select count(*) from notes_main where id=60001", 1), QStringList{"2"});
@@ -189,9 +189,9 @@ private slots:
         f->tabGroups->insertTab(2, QStringLiteral("Empty"));
         f.chooseTab(QStringLiteral("Empty"));
         QCOMPARE(f.tags(), QList<qint32>{0});
-        f->imgDeleteClick();
+        f->noteEditing().imgDeleteClick();
         QCOMPARE(f.db.scalar("select count(*) from notes_main"), QStringLiteral("8"));
-        f->Copy1Click();
+        f->noteEditing().Copy1Click();
         QCOMPARE(QApplication::clipboard()->text(), QString());
     }
 
@@ -205,9 +205,9 @@ private slots:
         QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
         QVERIFY(!f.state().InBrowseMode);
 
-        f->imgBrowseModeClick();
+        f->noteEditing().imgBrowseModeClick();
         f->sgContents->setCurrentRow(f.rowOf(2));
-        f->imgDeleteClick();
+        f->noteEditing().imgDeleteClick();
         QCOMPARE(f.db.scalar("select count(*) from notes_main where id=2"), QStringLiteral("0"));
         // 2 is gone: the note that took its place in the list is shown.
         QCOMPARE(f.memo(), QStringLiteral("first"));
@@ -218,26 +218,26 @@ private slots:
     void priorAndNextStopAtTheEnds()
     {
         fixture::Form f(notes());
-        f->imgNextClick(); // start-up found no CurNoteId: the cursor is on the oldest, at its end
+        f->noteEditing().imgNextClick(); // start-up found no CurNoteId: the cursor is on the oldest, at its end
         QCOMPARE(f.state().CurNoteId, 0);
         for (const qint32 expected : {1, 2, 2}) {
-            f->imgPreClick();
+            f->noteEditing().imgPreClick();
             QCOMPARE(f.state().CurNoteId, expected);
             QCOMPARE(f->sgContents->currentRow(), f.rowOf(expected));
         }
         QCOMPARE(f->pnlStatus1->text(), QStringLiteral("Created : 09:10 Mon, 07Dec2026"));
         // At the newest note with at-begin set, Prior changes nothing, not even typed text.
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(QStringLiteral("typing"));
-        f->imgPreClick();
+        f->noteEditing().imgPreClick();
         QCOMPARE(f.memo(), QStringLiteral("typing"));
 
         for (const qint32 expected : {1, 3, 3}) {
-            f->imgNextClick();
+            f->noteEditing().imgNextClick();
             QCOMPARE(f.state().CurNoteId, expected);
         }
         f->memoContent->setPlainText(QStringLiteral("typing"));
-        f->imgNextClick();
+        f->noteEditing().imgNextClick();
         QCOMPARE(f.memo(), QStringLiteral("typing"));
     }
 
@@ -245,14 +245,14 @@ private slots:
     {
         fixture::Form f(notes());
         f->sgContents->setCurrentRow(f.rowOf(1));
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         QTest::keyClick(f->memoContent, Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(f.state().ApplyMode, QStringLiteral("M"));
         widgets::Modal::queueDialogAnswer([](QDialog&) { return int(QDialog::Rejected); });
         QTest::keyClick(f->memoContent, Qt::Key_D, Qt::ControlModifier);
         QVERIFY(!widgets::Modal::hasQueuedAnswers());
 
-        f->imgBrowseModeClick();
+        f->noteEditing().imgBrowseModeClick();
         f->sgContents->setFocus();
         f->sgContents->setCurrentRow(f.rowOf(1));
         QTest::keyClick(f->sgContents, Qt::Key_C, Qt::ControlModifier);

@@ -71,9 +71,9 @@ private:
     void edit(fixture::Form& f, qint32 id, const QString& text)
     {
         select(f, id);
-        f->imgEditModeClick();
+        f->noteEditing().imgEditModeClick();
         f->memoContent->setPlainText(text);
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
     }
     QString content(fixture::Form& f, const QString& where)
     {
@@ -107,7 +107,7 @@ private slots:
 
         // The copy of note 1 is 60001, the copy of the real note 60001 is 120001.
         select(f, 60001);
-        f->imgDeleteClick();
+        f->noteEditing().imgDeleteClick();
         QCOMPARE(content(f, "id in (1,60001,120001)"), QStringLiteral("1:note 1 60001:note 60001 120001:note 60001"));
         f->deleteHistory().actUndoDelete->trigger();
         QCOMPARE(content(f, "id=60001"), QStringLiteral("60001:note 60001 60001:note 1"));
@@ -132,15 +132,15 @@ private slots:
         // copy (120001) takes the change, so that editing it later brings back no old text.
         edit(f, 60001, QStringLiteral("edited real"));
         select(f, 60001);
-        f->imgDeleteClick();
+        f->noteEditing().imgDeleteClick();
         QCOMPARE(content(f, "id in (1,60001,120001)"),
                  QStringLiteral("1:note 1 60001:note 1 120001:edited real"));
         f->deleteHistory().actUndoDelete->trigger();
         QCOMPARE(content(f, "id=60001"), QStringLiteral("60001:edited real 60001:note 1"));
 
-        f->imgNewClick();
+        f->noteEditing().imgNewClick();
         f->memoContent->setPlainText(QStringLiteral("newest"));
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.state().CurNoteId, kNotes + 1);
         QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id is null or group_id<>1"),
                  QString::number(kNotes + 1));

@@ -75,9 +75,9 @@ struct Window {
     }
     void write(const QString& text)
     {
-        form->imgEditModeClick();
+        form->noteEditing().imgEditModeClick();
         form->memoContent->setPlainText(text);
-        form->imgApplyClick();
+        form->noteEditing().imgApplyClick();
     }
     void chooseTab(const QString& caption) { form->tabGroups->setTabIndex(int(form->tabGroups->tabs().indexOf(caption))); }
 };
@@ -125,10 +125,10 @@ private slots:
         QCOMPARE(w.grid().cellText(1, w.rowOf(37)), QStringLiteral("changed deep down"));
         QCOMPARE(w.difference(), QString());
 
-        w.form->imgDeleteClick();
+        w.form->noteEditing().imgDeleteClick();
         QCOMPARE(w.rowOf(37), -1);
         QCOMPARE(w.difference(), QString());
-        w.form->imgNewClick();
+        w.form->noteEditing().imgNewClick();
         w.write(QStringLiteral("a new one"));
         QCOMPARE(w.grid().cellText(1, 1), QStringLiteral("a new one"));
         QCOMPARE(w.difference(), QString());
@@ -151,7 +151,7 @@ private slots:
         w.db.exec(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id,"
                                  "record_time) values (500,0,'0','09:00 Fri, 01Jan2100','from a script','',"
                                  "'2100-01-01 09:00:00.000')"));
-        w.form->imgNewClick();
+        w.form->noteEditing().imgNewClick();
         w.write(QStringLiteral("written here"));
         w.form->noteListView().waitForNoteList();
         QCOMPARE(w.difference(), QString());
@@ -173,7 +173,7 @@ private slots:
         w.grid().setCurrentRow(w.grid().rowCount() - 1);
         QVERIFY(w.form->state().CurNoteId != 0);
         const qint32 last = w.form->state().CurNoteId;
-        w.form->imgDeleteClick();
+        w.form->noteEditing().imgDeleteClick();
         w.form->noteListView().waitForNoteList();
         QCOMPARE(w.rowOf(last), -1);
         QCOMPARE(w.difference(), QString());
@@ -190,7 +190,7 @@ private slots:
                 break;
             }
         w.grid().setCurrentRow(w.rowOf(fifth));
-        w.form->imgNextClick();
+        w.form->noteEditing().imgNextClick();
         QVERIFY(w.form->state().CurNoteId != fifth);
         int sixth = 0;
         notes = 0;
@@ -235,7 +235,7 @@ private slots:
         w.db.exec(QStringLiteral("create trigger refuse after insert on notes_main when new.content='refused' "
                                  "begin select raise(abort, 'refused by a trigger'); end"));
         w.open(4);
-        w.form->imgNewClick();
+        w.form->noteEditing().imgNewClick();
         w.write(QStringLiteral("refused"));
         QCOMPARE(widgets::Modal::shownMessages().size(), 1);
         QCOMPARE(w.form->memoContent->toPlainText(), QStringLiteral("refused"));

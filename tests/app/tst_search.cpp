@@ -129,7 +129,7 @@ private slots:
         f->Search1Click(); // no tab is captioned "Search": the copies are only stored
         QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id=1"), QStringLiteral("2"));
         f->tabGroups->setCaption(1, QStringLiteral("Search"));
-        f->imgNewClick();
+        f->noteEditing().imgNewClick();
         f->memoContent->setPlainText(QStringLiteral("half typed"));
         answerSearch(QStringLiteral("things"));
         f->Search1Click();

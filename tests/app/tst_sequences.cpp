@@ -200,7 +200,7 @@ private:
     {
         widgets::Modal::clearQueuedAnswers();
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
-        m_form->setKeptDraftsFolder(m_keptDrafts.path());
+        m_form->wayOut().setKeptDraftsFolder(m_keptDrafts.path());
         if (m_longList > 0)
             m_form->AQclipQuery().setFirstRows(1 + draw(6));
         g_reminderOwner = m_form.get();
@@ -949,7 +949,7 @@ private:
         }
         case Action::ExitUnderLock: {
             m_steps << QStringLiteral("another program holds the write lock; SIGTERM; it lets go; start again");
-            m_form->setExitWaitMs(20); // the few seconds of the real program, shortened
+            m_form->wayOut().setExitWaitMs(20); // the few seconds of the real program, shortened
             m_db.database().execute(QStringLiteral("begin immediate"));
             const QString problem = quit(true);
             const bool storedUnderLock = fileNotes() != m.notes;

@@ -201,7 +201,7 @@ private slots:
         };
         backUp();                                  // three notes
         window.form->sgContents->setCurrentRow(2); // "older", note 1
-        window.form->Deletenote1Click();
+        window.form->noteEditing().Deletenote1Click();
         QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
         QVERIFY(window.form->deleteHistory().actUndoDelete->isEnabled());
         for (int i = 0; i < store::BackupFolder::kKept - 1; ++i)

@@ -471,8 +471,8 @@ private slots:
 
         // In edit mode the list is left alone: a rebuild would take the draft out of the memo
         // or make it an edit of another note. The change is taken up once the list is back.
-        f.form->imgEditModeClick();
-        f.form->imgNewClick();
+        f.form->noteEditing().imgEditModeClick();
+        f.form->noteEditing().imgNewClick();
         QTest::keyClicks(f.form->memoContent, QStringLiteral("draft"));
         f.db.addNote(8, QStringLiteral("0"), QStringLiteral("09:16 Mon, 07Dec2026"), QStringLiteral("another"));
         f.form->hide();
@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
         QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("draft"));
         QVERIFY(!listShows(*f.form, 8));
-        f.form->imgBrowseModeClick();
+        f.form->noteEditing().imgBrowseModeClick();
         f.form->hide();
         f.form->show();
         QTRY_VERIFY(listShows(*f.form, 8));

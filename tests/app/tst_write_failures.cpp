@@ -18,7 +18,7 @@ namespace {
 
 void typeNewNote(fixture::Form& f, const QString& text)
 {
-    f->imgNewClick();
+    f->noteEditing().imgNewClick();
     f->memoContent->setPlainText(text);
 }
 
@@ -45,14 +45,14 @@ private slots:
 
         typeNewNote(f, QStringLiteral("do not lose me"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(widgets::Modal::shownMessages().back().text.section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("database is locked"));
         QCOMPARE(f.memo(), QStringLiteral("do not lose me"));
         QVERIFY(!f.state().InBrowseMode); // still editing
         QVERIFY(cli.waitForFinished(15000));
 
-        f->imgApplyClick(); // once the other program is done, the same Apply goes through
+        f->noteEditing().imgApplyClick(); // once the other program is done, the same Apply goes through
         QCOMPARE(f.rows(QStringLiteral("select content from notes_main"), 1), QStringList{"do not lose me"});
         QVERIFY(f.state().InBrowseMode);
     }
@@ -65,10 +65,10 @@ private slots:
         app::TMiniForm form(seed.path());
         QVERIFY(form.FormCreate()); // reading still works
         QCOMPARE(form.sgContents->rowCount(), 2);
-        form.imgNewClick();
+        form.noteEditing().imgNewClick();
         form.memoContent->setPlainText(QStringLiteral("typed on a read-only file"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        form.imgApplyClick();
+        form.noteEditing().imgApplyClick();
         QVERIFY(widgets::Modal::shownMessages().back().text.contains(QStringLiteral("read-only")));
         QCOMPARE(form.memoContent->toPlainText(), QStringLiteral("typed on a read-only file"));
         QFile::setPermissions(seed.path(), QFile::ReadOwner | QFile::WriteOwner);
@@ -84,7 +84,7 @@ private slots:
         const QString big(300000, QLatin1Char('z'));
         typeNewNote(f, big);
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QVERIFY(!widgets::Modal::shownMessages().empty());
         QVERIFY(widgets::Modal::shownMessages().back().text.startsWith(QStringLiteral("database or disk is full")));
         QCOMPARE(f.memo(), big);
@@ -164,7 +164,7 @@ private slots:
         while (note.size() < (10 << 20))
             note += QStringLiteral("a line of a ten-megabyte note\n");
         typeNewNote(f, note);
-        f->imgApplyClick();
+        f->noteEditing().imgApplyClick();
         QCOMPARE(f.rows(QStringLiteral("select length(content) from notes_main"), 1),
                  QStringList{QString::number(note.size())});
     }

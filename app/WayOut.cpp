@@ -1,8 +1,13 @@
+// The way out: what was typed is stored before the program ends.
+//
 // Notes kept aside when the program ended with the notes file locked by another program, and
 // stored by the next start as the exit would have stored them. Stored rather than put back in
 // the memo: they are the user's on the disk at once, with nothing left for anyone to do, and
 // they land where the exit would have put them (their category, the edited note).
+#include "app/WayOut.h"
 #include "app/KeptDrafts.h"
+#include "app/NoteEditing.h"
+#include "app/Reminders.h"
 #include "app/MemoText.h"
 #include "app/MiniForm.h"
 
@@ -27,20 +32,48 @@ KeptDrafts keptDraftsOf(TMiniForm& form, const QString& folder)
 
 } // namespace
 
-void TMiniForm::keepDraftAtExit(const QString& why)
+WayOut::WayOut(TMiniForm& form) : m_form(form) {}
+
+void WayOut::storeBeforeExit()
+{
+    // On the way out nobody may be there to answer a message (a logout, SIGTERM): a file that
+    // another program keeps locked is waited for a few seconds, then what was typed is kept
+    // aside for the next start, which stores it.
+    const int usualWait = m_form.database().busyTimeout();
+    m_form.database().setBusyTimeout(m_exitWaitMs);
+    if (m_form.noteEditing().hasUnstoredText()) {
+        try {
+            m_form.noteEditing().writeMemo();
+        } catch (const store::StoreError& error) {
+            keepDraftAtExit(error.message());
+            m_fileBusyAtExit = true;
+        }
+        // Stored or kept: a second pass on the way out (closing, then quitting) has nothing to do.
+        m_form.memoContent->document()->setModified(false);
+    }
+    // Closing the window and then quitting both come here: a file found busy once on the way
+    // out is not waited for a second time.
+    if (!m_fileBusyAtExit) {
+        m_fileBusyAtExit = !m_form.reminders().keepCheckedAtExit();
+    }
+    m_form.database().setBusyTimeout(usualWait);
+}
+
+
+void WayOut::keepDraftAtExit(const QString& why)
 {
     KeptDraft draft;
-    draft.edit = m_state.ApplyMode == QLatin1String("M");
-    draft.noteId = m_state.CurNoteId;
-    draft.copy = m_state.CurGroupId == SearchGroupId;
-    const store::Filing filing = categoryForNewNote(*this);
+    draft.edit = m_form.state().ApplyMode == QLatin1String("M");
+    draft.noteId = m_form.state().CurNoteId;
+    draft.copy = m_form.state().CurGroupId == SearchGroupId;
+    const store::Filing filing = categoryForNewNote(m_form);
     draft.groupId = filing.groupId;
     draft.categoryName = filing.categoryName.value_or(QString());
-    draft.openedText = m_state.OpenedText;
-    draft.text = memoText(*memoContent);
+    draft.openedText = m_form.state().OpenedText;
+    draft.text = memoText(*m_form.memoContent);
     draft.createTime = store::formatCreationTime(store::Clock::now());
     QString error;
-    const QString path = keptDraftsOf(*this, m_keptDraftsFolder).keep(draft, error);
+    const QString path = keptDraftsOf(m_form, m_keptDraftsFolder).keep(draft, error);
     if (path.isEmpty()) {
         // The last place left: the log, where the user can still find the text.
         qCCritical(lcApp).noquote() << "the notes file could not take the note being written (" << why
@@ -53,7 +86,7 @@ void TMiniForm::keepDraftAtExit(const QString& why)
                                << path << "for the next start to store";
 }
 
-void TMiniForm::forgetKeptDraft()
+void WayOut::forgetKeptDraft()
 {
     if (m_keptDraftPath.isEmpty())
         return;
@@ -61,11 +94,11 @@ void TMiniForm::forgetKeptDraft()
     m_keptDraftPath.clear();
 }
 
-QString TMiniForm::storeKeptDrafts()
+QString WayOut::storeKeptDrafts()
 {
     int stored = 0;
     int waiting = 0;
-    for (KeptDrafts::Entry& entry : keptDraftsOf(*this, m_keptDraftsFolder).list()) {
+    for (KeptDrafts::Entry& entry : keptDraftsOf(m_form, m_keptDraftsFolder).list()) {
         const KeptDraft& draft = entry.draft;
         const store::Filing filing = draft.categoryName.isEmpty() ? store::Filing(draft.groupId)
                                                                   : store::Filing(draft.groupId, draft.categoryName);
@@ -77,15 +110,15 @@ QString TMiniForm::storeKeptDrafts()
             continue;
         }
         try {
-            if (!mayBeStored || !store::noteWritten(AQclipModify(), draft.createTime, draft.text)) {
+            if (!mayBeStored || !store::noteWritten(m_form.AQclipModify(), draft.createTime, draft.text)) {
                 if (draft.edit) {
                     const store::OpenEdit edit{
                         draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
-                    store::applyEdit(database(), AQclipModify(), edit, draft.text, filing, draft.createTime,
-                                     m_deleteHistory->highestNoteId());
+                    store::applyEdit(m_form.database(), m_form.AQclipModify(), edit, draft.text, filing, draft.createTime,
+                                     m_form.deleteHistory().highestNoteId());
                 } else {
-                    store::insertNewNote(database(), AQclipModify(), filing, draft.createTime, draft.text,
-                                         m_deleteHistory->highestNoteId());
+                    store::insertNewNote(m_form.database(), m_form.AQclipModify(), filing, draft.createTime, draft.text,
+                                         m_form.deleteHistory().highestNoteId());
                 }
             }
             KeptDrafts::forget(entry.path);
