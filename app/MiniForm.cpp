@@ -1,6 +1,7 @@
 #include "app/MiniForm.h"
 
 #include "app/NoteGrid.h"
+#include "app/NotesBackups.h"
 #include "platform/GlobalHotKey.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
@@ -25,7 +26,8 @@ namespace app {
 
 TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_notesFile(std::make_unique<NotesFile>(databasePath))
+      m_notesFile(std::make_unique<NotesFile>(databasePath)),
+      m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));

@@ -44,7 +44,7 @@ class TOptionForm;
 namespace app {
 
 class NoteGrid;
-class BackupSchedule;
+class NotesBackups;
 class HiddenWindows;
 class IconifyCheck;
 class UnreportedLeave;
@@ -72,6 +72,7 @@ public:
 
     SharedState& state() { return m_state; }
     NotesFile& notesFile() { return *m_notesFile; }
+    NotesBackups& notesBackups() { return *m_notesBackups; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
     // Blocks until the list of the shown category has been read whole.
@@ -235,7 +236,6 @@ public:
     // Backups (MiniFormBackups.cpp): one a day on a thread; a restore reads everything again.
     void startBackups();
     void RestoreFromBackup1Click();
-    BackupSchedule* backupSchedule() const { return m_backupSchedule; }
 
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
@@ -302,6 +302,7 @@ private:
     SharedState m_state;
     UndoDelete m_undo;
     std::unique_ptr<NotesFile> m_notesFile;
+    std::unique_ptr<NotesBackups> m_notesBackups;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();
@@ -340,9 +341,6 @@ private:
     // The shell outlives the icon that speaks to it.
     std::unique_ptr<widgets::QtTrayShell> m_trayShell;
     std::unique_ptr<widgets::TTrayIcon> m_trayIcon;
-    // Backups: the schedule is a child of the window; a skip or failure is said once a run.
-    BackupSchedule* m_backupSchedule = nullptr;
-    bool m_backupProblemShown = false;
     // The way out (storeBeforeExit) and what it kept aside.
     int m_exitWaitMs = kExitWaitMs;
     bool m_fileBusyAtExit = false;
