@@ -2,6 +2,7 @@
 
 #include "app/DockingStrip.h"
 #include "app/NoteGrid.h"
+#include "app/NotesBackups.h"
 #include "app/Reminders.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
@@ -32,7 +33,8 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
       m_noteListView(std::make_unique<NoteListView>(*this)),
       m_reminders(std::make_unique<Reminders>(*m_notesFile)),
       m_noteEditing(std::make_unique<NoteEditing>(*this)),
-      m_wayOut(std::make_unique<WayOut>(*this))
+      m_wayOut(std::make_unique<WayOut>(*this)),
+      m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));
@@ -138,21 +140,6 @@ bool TMiniForm::event(QEvent* event)
 void TMiniForm::showStoreError(const QString& message)
 {
     widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
-}
-
-void TMiniForm::refreshTabsFromFile()
-{
-    m_categoryTabs->refreshTabsFromFile();
-}
-
-void TMiniForm::waitForNoteList()
-{
-    m_noteListView->waitForNoteList();
-}
-
-bool TMiniForm::showSelectedCategory()
-{
-    return m_categoryTabs->showSelectedCategory();
 }
 
 // The notes' font as the file keeps it, over the default for what it does not keep.

@@ -44,7 +44,7 @@ class TOptionForm;
 namespace app {
 
 class NoteGrid;
-class BackupSchedule;
+class NotesBackups;
 class Reminders;
 
 class TMiniForm;
@@ -76,10 +76,9 @@ public:
     WindowBehaviour& windowBehaviour() { return *m_windowBehaviour; }
     NoteEditing& noteEditing() { return *m_noteEditing; }
     WayOut& wayOut() { return *m_wayOut; }
+    NotesBackups& notesBackups() { return *m_notesBackups; }
     store::Database& database() { return m_notesFile->database(); }
     store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
-    // Until the window's other parts call the list themselves.
-    void waitForNoteList();
     store::Query& AQclipModify() { return m_notesFile->AQclipModify(); }
     store::Query& AQclipReminds() { return m_notesFile->AQclipReminds(); }
 
@@ -116,9 +115,6 @@ public:
     widgets::TTrayIcon* TrayIcon1 = nullptr;
 
 
-    // Until the window's other parts call the tabs themselves.
-    void refreshTabsFromFile();
-    bool showSelectedCategory();
 
     // Window behaviour (WindowBehaviour): what is left here is the way out.
     void Exit1Click();
@@ -145,7 +141,6 @@ public:
     // Backups (MiniFormBackups.cpp): one a day on a thread; a restore reads everything again.
     void startBackups();
     void RestoreFromBackup1Click();
-    BackupSchedule* backupSchedule() const { return m_backupSchedule; }
 
     // Runs a handler; an error of the store ends it and is shown in a message box.
     // Returns false when it failed.
@@ -183,6 +178,7 @@ private:
     std::unique_ptr<WindowBehaviour> m_windowBehaviour;
     std::unique_ptr<NoteEditing> m_noteEditing;
     std::unique_ptr<WayOut> m_wayOut;
+    std::unique_ptr<NotesBackups> m_notesBackups;
 
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;
@@ -191,9 +187,6 @@ private:
     dialogs::TOptionForm* m_optionForm = nullptr;
     std::unique_ptr<dialogs::PrinterPort> m_printerPort;
     QString m_exportFileName; // the save dialog starts with the name chosen last in the run
-    // Backups: the schedule is a child of the window; a skip or failure is said once a run.
-    BackupSchedule* m_backupSchedule = nullptr;
-    bool m_backupProblemShown = false;
 };
 
 } // namespace app

@@ -1,18 +1,15 @@
-// Backups of the notes file: one a day on a thread, and putting one of them back.
+// Backups of the notes file: one a day on a thread, and putting one of them back. NotesBackups
+// decides; the window shows its dialogs and, after a restore, reads everything again.
 #include "app/MiniForm.h"
 
-#include "app/BackupSchedule.h"
+#include "app/NotesBackups.h"
 #include "app/Reminders.h"
 #include "dialogs/RestoreBackupDialog.h"
-#include "store/Clock.h"
 #include "widgets/Modal.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QScopeGuard>
-
-Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 namespace app {
 
@@ -22,97 +19,48 @@ namespace {
 // read the same file, are over: the backup adds nothing to start-up.
 constexpr int kFirstBackupDelayMs = 30000;
 
-QString shownMoment(const store::BackupEntry& backup)
-{
-    return backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy hh:mm:ss"));
-}
-
 } // namespace
 
 void TMiniForm::startBackups()
 {
-    if (m_backupSchedule)
-        return;
-    m_backupSchedule =
-        new BackupSchedule(store::BackupFolder(store::BackupFolder::defaultFolder(), database().path()), this);
-    connect(m_backupSchedule, &BackupSchedule::finished, this, [this](const store::BackupOutcome& outcome) {
-        using Kind = store::BackupOutcome::Kind;
-        if (outcome.kind == Kind::Taken) {
-            m_backupProblemShown = false; // a later problem is news again
-            return;
-        }
-        if (outcome.kind == Kind::Cancelled)
-            return;
-        qCWarning(lcApp) << outcome.message;
-        // The hourly look tries again; the user hears of it once, not every hour.
-        if (m_backupProblemShown)
-            return;
-        m_backupProblemShown = true;
-        pnlStatus1->setText(outcome.message);
-    });
-    m_backupSchedule->startChecking(kFirstBackupDelayMs);
+    m_notesBackups->start(store::BackupFolder::defaultFolder(), kFirstBackupDelayMs,
+                          [this](const QString& notice) { pnlStatus1->setText(notice); });
 }
 
 void TMiniForm::RestoreFromBackup1Click()
 {
     // The memo may hold text not applied yet, which the restore would leave without a note.
-    if (!m_state.InBrowseMode || !m_backupSchedule)
+    if (!m_state.InBrowseMode || !m_notesBackups->started())
         return;
-    // No backup may start, end or rotate the folder while the user chooses: the backup chosen
-    // could go. A day's backup cut short here is taken at a later hourly look.
-    m_backupSchedule->stopChecking();
-    m_backupSchedule->cancel();
-    const auto resumeChecking =
-        qScopeGuard([this] { m_backupSchedule->startChecking(BackupSchedule::kCheckIntervalMs); });
-    const store::BackupFolder& folder = m_backupSchedule->folder();
-    std::vector<store::BackupEntry> backups = folder.list();
-    for (store::BackupEntry& backup : backups)
-        backup.notes = store::notesInBackup(backup.filePath).value_or(-1);
-    if (backups.empty()) {
+    NotesBackups& backups = *m_notesBackups;
+    backups.pause();
+    const auto resumeChecking = qScopeGuard([&backups] { backups.resume(); });
+    const std::vector<store::BackupEntry> listed = backups.listWithCounts();
+    if (listed.empty()) {
         widgets::Modal::message(this, QMessageBox::Information, QStringLiteral("Information"),
                                 QStringLiteral("There is no backup of this notes file yet. Quibbet takes one "
                                                "a day while it runs."));
         return;
     }
-    const std::optional<int> chosen = dialogs::chooseBackup(backups, this);
+    const std::optional<int> chosen = dialogs::chooseBackup(listed, this);
     if (!chosen)
         return;
-    const store::BackupEntry backup = backups[size_t(*chosen)];
-    const QString when = shownMoment(backup);
-    const QString count = backup.notes < 0
-                              ? QString()
-                              : QStringLiteral(" (%1 %2)")
-                                    .arg(QLocale().toString(backup.notes),
-                                         backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
-    const QString question = QStringLiteral("Replace all notes, categories, reminders and options with the backup "
-                                            "of %1%2?\n\nYour notes as they are now are backed up first.")
-                                 .arg(when, count);
-    if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"), question,
+    const store::BackupEntry backup = listed[size_t(*chosen)];
+    if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"),
+                                NotesBackups::confirmationFor(backup),
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     // It reads the file the restore replaces, and would hold it.
-    waitForNoteList();
-    // Restoring never destroys the file it replaces: the notes as they are go to a backup
-    // first, and nothing happens when that fails. The user waits for this one: no rests.
-    store::BackupOptions urgent = m_backupSchedule->options();
-    urgent.cancel = nullptr;
-    urgent.pauseMs = 0;
-    urgent.restPerStep = 0;
-    urgent.pagesPerStep = 256;
-    const store::BackupOutcome before = store::takeBackup(folder, store::Clock::now().toUTC(), urgent);
-    if (before.kind != store::BackupOutcome::Kind::Taken) {
-        widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"),
-                                before.message + QStringLiteral("\n\nYour notes have not been changed."));
+    m_noteListView->waitForNoteList();
+    const NotesBackups::Restore restore = backups.restore(backup);
+    if (restore.kind == NotesBackups::Restore::Kind::Refused) {
+        widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), restore.refusal);
         return;
     }
-    const bool restored =
-        guarded([&] { store::restoreBackup(database().handle(), database().path(), backup.filePath); });
-    // Rotated only now: the backup chosen may have been the oldest of those kept.
-    folder.keepNewest();
-    if (!restored)
+    if (restore.kind != NotesBackups::Restore::Kind::Restored)
         return;
 
     // What this run deleted may not exist in the restored file, or exist as something else:
@@ -120,9 +68,9 @@ void TMiniForm::RestoreFromBackup1Click()
     m_deleteHistory->forgetAll();
     guarded([this] {
         m_deleteHistory->load();
-        refreshTabsFromFile();
+        m_categoryTabs->refreshTabsFromFile();
         AQclipQuery().reread(m_state.CurGroupId);
-        showSelectedCategory();
+        m_categoryTabs->showSelectedCategory();
         OpenDueReminders();
         readNoteFont();
     });
@@ -130,9 +78,7 @@ void TMiniForm::RestoreFromBackup1Click()
     // would show again at the next start.
     m_reminders->keepChecked();
     m_notesFile->version().markRead();
-    // The status line holds about thirty characters beside the mode.
-    pnlStatus1->setText(QStringLiteral("Restored: ") +
-                        backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss")));
+    pnlStatus1->setText(NotesBackups::restoredNotice(backup));
 }
 
 } // namespace app

@@ -29,7 +29,7 @@ void TMiniForm::reloadIfFileChanged()
         return;
     if (m_notesFile->version().changedSinceRead())
         guarded([this] {
-            refreshTabsFromFile();
+            m_categoryTabs->refreshTabsFromFile();
             sendReloadNoteList();
             OpenDueReminders();
         });

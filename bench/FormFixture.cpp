@@ -1,6 +1,7 @@
 #include "bench/FormFixture.h"
 
 #include "app/BackupSchedule.h"
+#include "app/NotesBackups.h"
 #include "bench/NotesFile.h"
 #include "store/IntegrityCheck.h"
 #include "widgets/TabSet.h"
@@ -38,7 +39,7 @@ FormFixture::FormFixture(int notes, const std::function<void(const QString& path
         qFatal("the notes file %s did not open", qPrintable(m_path));
     // The day's backup would start in the middle of some benchmark's timing; those that
     // measure a backup start it themselves.
-    m_form->backupSchedule()->stopChecking();
+    m_form->notesBackups().schedule().stopChecking();
     m_form->show();
     m_form->noteListView().waitForNoteList();
     // The window checks its file on a thread of its own a second after start-up. The same

@@ -13,6 +13,7 @@
 // frames of about as many frames are compared.
 #include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
+#include "app/NotesBackups.h"
 #include "bench/FormFixture.h"
 #include "bench/PeakMemory.h"
 
@@ -124,7 +125,7 @@ void ScrollWhileBackingUp(benchmark::State& state)
     const int jumps = int(state.range(1));
     const bool withBackup = state.range(2) != 0;
     app::NoteGrid& grid = *f.fixture->form().sgContents;
-    app::BackupSchedule& schedule = *f.fixture->form().backupSchedule();
+    app::BackupSchedule& schedule = f.fixture->form().notesBackups().schedule();
     QScrollBar* bar = grid.verticalScrollBar();
     QWidget* viewport = grid.viewport();
     QImage image(viewport->size(), QImage::Format_RGB32);
