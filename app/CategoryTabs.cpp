@@ -52,7 +52,7 @@ CategoryTabs::CategoryTabs(TMiniForm& form) : m_form(form) {}
 void CategoryTabs::loadTabs()
 {
     gatherStrayNotes();
-    store::Query& query = m_form.AQclipModify();
+    store::Query& query = m_form.notesFile().AQclipModify();
     query.restart(store::sql::selectGroupNames);
     query.open();
     for (int row = 0; row < query.recordCount(); ++row)
@@ -76,7 +76,7 @@ bool CategoryTabs::tabGroupsChange(int newIndex)
 
 void CategoryTabs::gatherStrayNotes()
 {
-    const int moved = store::moveStrayNotesToDefault(m_form.database(), m_form.AQclipModify());
+    const int moved = store::moveStrayNotesToDefault(m_form.notesFile().database(), m_form.notesFile().AQclipModify());
     if (moved == 0)
         return;
     const QString notice = moved == 1 ? QStringLiteral("Category gone: 1 note in Default")
@@ -88,7 +88,7 @@ void CategoryTabs::gatherStrayNotes()
 void CategoryTabs::refreshTabsFromFile()
 {
     gatherStrayNotes();
-    store::Query& modify = m_form.AQclipModify();
+    store::Query& modify = m_form.notesFile().AQclipModify();
     modify.close();
     modify.clearSql();
     modify.addLine(store::sql::selectGroups);
@@ -135,7 +135,7 @@ bool CategoryTabs::showCategory(int index)
     const QString caption = m_form.tabGroups->caption(index);
     bool tabsChanged = false;
     const bool shown = m_form.guarded([&] {
-        store::Query& modify = m_form.AQclipModify();
+        store::Query& modify = m_form.notesFile().AQclipModify();
         modify.close();
         modify.clearSql();
         modify.addLine(store::sql::selectGroupByName);
@@ -171,10 +171,10 @@ void CategoryTabs::actNewCategoryExecute()
     bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
         m_form.guarded([&] {
-            store::Query& modify = m_form.AQclipModify();
+            store::Query& modify = m_form.notesFile().AQclipModify();
             // The check, the id and the insert in one transaction: a second program on the file
             // cannot slip the same name or id in between.
-            store::Database::Transaction transaction(m_form.database());
+            store::Database::Transaction transaction(m_form.notesFile().database());
             duplicate = store::categoryNameTaken(modify, record.name);
             modify.close();
             if (duplicate)
@@ -202,7 +202,7 @@ void CategoryTabs::Rename1Click()
     // Default and *New have no row to rename, and the search finds its category by name.
     if (caption.isEmpty() || isBuiltInTab(caption))
         return;
-    store::Query& modify = m_form.AQclipModify();
+    store::Query& modify = m_form.notesFile().AQclipModify();
     dialogs::TCategoryRec record;
     bool found = false;
     if (!m_form.guarded([&] {
@@ -220,7 +220,7 @@ void CategoryTabs::Rename1Click()
     bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
         m_form.guarded([&] {
-            store::Database::Transaction transaction(m_form.database());
+            store::Database::Transaction transaction(m_form.notesFile().database());
             // A second category of one name could never be reached by its tab again.
             duplicate = store::categoryNameTaken(modify, record.name, oldName);
             modify.close();
@@ -252,7 +252,7 @@ void CategoryTabs::Delete1Click()
         return;
     bool deleted = false;
     m_form.guarded([&] {
-        store::Query& modify = m_form.AQclipModify();
+        store::Query& modify = m_form.notesFile().AQclipModify();
         openCategoryRow(modify, caption);
         const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, QStringLiteral("Confirmation"),
                                                     QStringLiteral("Are you sure you want to delete the category [") +
@@ -263,7 +263,7 @@ void CategoryTabs::Delete1Click()
         if (modify.recordCount() == 0)
             modify.deleteRow(); // tells the user that there is no such category
         // Its notes go to Default, where they stay in reach; Undo puts them back.
-        m_form.deleteHistory().push(UndoDelete::Category{store::deleteCurrentCategoryRow(m_form.database(), modify, index), index});
+        m_form.deleteHistory().push(UndoDelete::Category{store::deleteCurrentCategoryRow(m_form.notesFile().database(), modify, index), index});
         deleted = true;
     });
     if (!deleted)

@@ -82,7 +82,7 @@ void DeleteHistory::UndoDelete1Click()
 
 void DeleteHistory::load()
 {
-    for (store::KeptItem& kept : store::keptItems(m_form.database(), m_form.AQclipModify())) {
+    for (store::KeptItem& kept : store::keptItems(m_form.notesFile().database(), m_form.notesFile().AQclipModify())) {
         if (auto* category = std::get_if<store::DeletedCategory>(&kept.item))
             m_items.push(UndoDelete::Category{*category, category->tabIndex});
         else
@@ -108,13 +108,13 @@ void DeleteHistory::restore(size_t index)
     m_form.guarded([&] {
         const UndoDelete::Item& item = m_items.at(index);
         if (const auto* note = std::get_if<store::DeletedNote>(&item)) {
-            restoredNote = store::restoreDeletedNote(m_form.database(), m_form.AQclipModify(), *note, m_items.highestNoteId());
+            restoredNote = store::restoreDeletedNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), *note, m_items.highestNoteId());
             restoredSide = note->side;
             m_items.drop(index);
         } else {
             const auto& category = std::get<UndoDelete::Category>(item);
             const store::RestoredCategory restored =
-                store::restoreDeletedCategory(m_form.database(), m_form.AQclipModify(), category.category, m_items.highestGroupId());
+                store::restoreDeletedCategory(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), category.category, m_items.highestGroupId());
             const int tab = std::clamp(category.tabIndex, 1, m_form.tabGroups->count() - 1);
             if (restored.name != category.category.name)
                 notice = QStringLiteral("Restored as ") + restored.name;
@@ -150,7 +150,7 @@ bool DeleteHistory::refuseDamaged(size_t index)
     if (damage.isEmpty())
         return false;
     const qint64 key = note ? note->keptKey : category->category.keptKey;
-    if (!m_form.guarded([&] { store::dropKept(m_form.database(), m_form.AQclipModify(), key); }))
+    if (!m_form.guarded([&] { store::dropKept(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), key); }))
         return true;
     m_items.drop(index);
     changed();
@@ -174,7 +174,7 @@ void DeleteHistory::RecentlyDeleted1Click()
             if (const auto* note = std::get_if<store::DeletedNote>(&item); note && note->keptKey != 0) {
                 const qint32 groupId = columnOf(note->row, QStringLiteral("group_id")).toInt();
                 if (!categories.contains(groupId))
-                    categories.insert(groupId, categoryName(m_form.AQclipModify(), groupId));
+                    categories.insert(groupId, categoryName(m_form.notesFile().AQclipModify(), groupId));
                 entry.category = categories.value(groupId);
                 entry.text = columnOf(note->row, QStringLiteral("content")).toString();
                 entry.deletedAt = note->deletedAt;

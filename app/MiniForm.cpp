@@ -34,7 +34,8 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
       m_reminders(std::make_unique<Reminders>(*m_notesFile)),
       m_noteEditing(std::make_unique<NoteEditing>(*this)),
       m_wayOut(std::make_unique<WayOut>(*this)),
-      m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile))
+      m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile)),
+      m_toolCommands(std::make_unique<ToolCommands>(*this))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     setWindowTitle(QStringLiteral("Quibbet"));
@@ -62,7 +63,7 @@ bool TMiniForm::FormCreate()
     m_windowBehaviour->dockingStrip().setSavedHeight(height());
     m_windowBehaviour->btnLockClick();
     return guarded([this] {
-        store::Query& query = AQclipModify();
+        store::Query& query = m_notesFile->AQclipModify();
         query.close();
         query.clearSql();
         query.addLine(store::sql::selectGroupNames);
@@ -82,7 +83,7 @@ bool TMiniForm::FormCreate()
         // window is up, not a minute later.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { tmRemindTimer(); });
         m_windowBehaviour->registerHotKey();
-        readNoteFont();
+        m_toolCommands->readNoteFont();
         // Started once the window is up, so the check does not compete with the first
         // reading of the list and the window's first appearance.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
@@ -140,23 +141,6 @@ bool TMiniForm::event(QEvent* event)
 void TMiniForm::showStoreError(const QString& message)
 {
     widgets::Modal::message(this, QMessageBox::Critical, QStringLiteral("Quibbet"), message);
-}
-
-// The notes' font as the file keeps it, over the default for what it does not keep.
-void TMiniForm::readNoteFont()
-{
-    m_state.NoteFont = widgets::FontValue::defaultFont();
-    LoadNoteFont();
-    applyMemoFont();
-    sgContents->viewport()->update();
-}
-
-void TMiniForm::applyMemoFont()
-{
-    memoContent->setFont(m_state.NoteFont.toQFont());
-    QPalette palette = memoContent->palette();
-    palette.setColor(QPalette::Text, widgets::toQColor(m_state.NoteFont.color, palette));
-    memoContent->setPalette(palette);
 }
 
 } // namespace app

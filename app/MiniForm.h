@@ -6,6 +6,7 @@
 #include "app/DeleteHistory.h"
 #include "app/NoteEditing.h"
 #include "app/NoteListView.h"
+#include "app/ToolCommands.h"
 #include "app/WayOut.h"
 #include "app/WindowBehaviour.h"
 #include "dialogs/PrinterPort.h"
@@ -77,10 +78,7 @@ public:
     NoteEditing& noteEditing() { return *m_noteEditing; }
     WayOut& wayOut() { return *m_wayOut; }
     NotesBackups& notesBackups() { return *m_notesBackups; }
-    store::Database& database() { return m_notesFile->database(); }
-    store::NoteList& AQclipQuery() { return m_notesFile->AQclipQuery(); }
-    store::Query& AQclipModify() { return m_notesFile->AQclipModify(); }
-    store::Query& AQclipReminds() { return m_notesFile->AQclipReminds(); }
+    ToolCommands& toolCommands() { return *m_toolCommands; }
 
     // Controls, named as the window's layout names them.
     widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
@@ -120,23 +118,10 @@ public:
     void Exit1Click();
     void FormClose();
 
-    // Tools.
-    void Search1Click();
+    // Reminders on screen (MiniFormReminders.cpp): the rules are the Reminders class's.
     void Reminder1Click();
     void OpenDueReminders();
     void tmRemindTimer();
-    void LoadNoteFont();
-    void Options1Click();
-    void Export1Click();
-    void Print1Click();
-    void Help1Click();
-    void About1Click();
-    // The about box and the options dialog live for the rest of the run once made.
-    dialogs::TfrmAbout& frmAbout();
-    dialogs::TOptionForm& optionForm();
-    // Where Print sends its page: the default printer, unless a test gives another.
-    void setPrinterPort(std::unique_ptr<dialogs::PrinterPort> port) { m_printerPort = std::move(port); }
-    const QString& exportFileName() const { return m_exportFileName; }
 
     // Backups (MiniFormBackups.cpp): one a day on a thread; a restore reads everything again.
     void startBackups();
@@ -165,8 +150,6 @@ private:
     void connectHandlers();
     void setUpWindowBehaviour();
     void reloadIfFileChanged();
-    void applyMemoFont();
-    void readNoteFont();
     void startIntegrityCheck();
 
     SharedState m_state;
@@ -179,14 +162,10 @@ private:
     std::unique_ptr<NoteEditing> m_noteEditing;
     std::unique_ptr<WayOut> m_wayOut;
     std::unique_ptr<NotesBackups> m_notesBackups;
+    std::unique_ptr<ToolCommands> m_toolCommands;
 
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;
-
-    dialogs::TfrmAbout* m_frmAbout = nullptr;
-    dialogs::TOptionForm* m_optionForm = nullptr;
-    std::unique_ptr<dialogs::PrinterPort> m_printerPort;
-    QString m_exportFileName; // the save dialog starts with the name chosen last in the run
 };
 
 } // namespace app

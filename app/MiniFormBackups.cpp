@@ -69,10 +69,10 @@ void TMiniForm::RestoreFromBackup1Click()
     guarded([this] {
         m_deleteHistory->load();
         m_categoryTabs->refreshTabsFromFile();
-        AQclipQuery().reread(m_state.CurGroupId);
+        m_notesFile->AQclipQuery().reread(m_state.CurGroupId);
         m_categoryTabs->showSelectedCategory();
         OpenDueReminders();
-        readNoteFont();
+        m_toolCommands->readNoteFont();
     });
     // The restored file keeps the minute of its backup: reminders this run showed since then
     // would show again at the next start.

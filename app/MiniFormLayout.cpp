@@ -224,13 +224,13 @@ void TMiniForm::buildMenus()
     connect(copy, &QAction::triggered, this, [this] { m_noteEditing->Copy1Click(); });
     connect(remove, &QAction::triggered, this, [this] { m_noteEditing->Deletenote1Click(); });
     connect(actNewCategory, &QAction::triggered, this, [this] { m_categoryTabs->actNewCategoryExecute(); });
-    connect(search, &QAction::triggered, this, [this] { Search1Click(); });
-    connect(exportNotes, &QAction::triggered, this, [this] { Export1Click(); });
+    connect(search, &QAction::triggered, this, [this] { m_toolCommands->Search1Click(); });
+    connect(exportNotes, &QAction::triggered, this, [this] { m_toolCommands->Export1Click(); });
     connect(reminder, &QAction::triggered, this, [this] { Reminder1Click(); });
-    connect(print, &QAction::triggered, this, [this] { Print1Click(); });
+    connect(print, &QAction::triggered, this, [this] { m_toolCommands->Print1Click(); });
     connect(restoreBackup, &QAction::triggered, this, [this] { RestoreFromBackup1Click(); });
-    connect(options, &QAction::triggered, this, [this] { Options1Click(); });
-    connect(about, &QAction::triggered, this, [this] { About1Click(); });
+    connect(options, &QAction::triggered, this, [this] { m_toolCommands->Options1Click(); });
+    connect(about, &QAction::triggered, this, [this] { m_toolCommands->About1Click(); });
 
     popCat = new QMenu(this);
     popCat->setObjectName(QStringLiteral("popCat"));
@@ -240,8 +240,8 @@ void TMiniForm::buildMenus()
 
     popTray = new QMenu(this);
     popTray->setObjectName(QStringLiteral("popTray"));
-    connect(addEntry(popTray, QStringLiteral("Help")), &QAction::triggered, this, [this] { Help1Click(); });
-    connect(addEntry(popTray, QStringLiteral("Options")), &QAction::triggered, this, [this] { Options1Click(); });
+    connect(addEntry(popTray, QStringLiteral("Help")), &QAction::triggered, this, [this] { m_toolCommands->Help1Click(); });
+    connect(addEntry(popTray, QStringLiteral("Options")), &QAction::triggered, this, [this] { m_toolCommands->Options1Click(); });
     popTray->addSeparator();
     connect(addEntry(popTray, QStringLiteral("Exit")), &QAction::triggered, this, [this] { Exit1Click(); });
 }

@@ -18,7 +18,7 @@ void TMiniForm::setUpWindowBehaviour()
 
     // Help without a tray: F1 anywhere in the main window.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { Help1Click(); });
+    connect(help, &QShortcut::activated, this, [this] { m_toolCommands->Help1Click(); });
 }
 
 void TMiniForm::reloadIfFileChanged()

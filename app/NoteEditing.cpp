@@ -32,7 +32,7 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
     const store::Filing wanted = categoryForNewNote(form);
-    const store::NewNote note = store::insertNewNote(form.database(), form.AQclipModify(), wanted,
+    const store::NewNote note = store::insertNewNote(form.notesFile().database(), form.notesFile().AQclipModify(), wanted,
                                                      store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted.groupId)
@@ -49,7 +49,7 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     SharedState& state = form.state();
     const store::OpenEdit edit{state.CurNoteId, shownSide(state), state.OpenedText};
     const store::AppliedEdit applied =
-        store::applyEdit(form.database(), form.AQclipModify(), edit, text, categoryForNewNote(form),
+        store::applyEdit(form.notesFile().database(), form.notesFile().AQclipModify(), edit, text, categoryForNewNote(form),
                          store::formatCreationTime(store::Clock::now()), idsHeldUpTo);
     state.CurNoteId = applied.noteId;
     using Outcome = store::AppliedEdit::Outcome;

@@ -41,11 +41,11 @@ void NoteListView::connectGrid()
             waitForNoteList();
     };
     // The rest of a list comes in on the reading thread; the window takes it on its own.
-    m_form.AQclipQuery().onRestRead = [this](int generation) {
+    m_form.notesFile().AQclipQuery().onRestRead = [this](int generation) {
         QMetaObject::invokeMethod(
             &m_form,
             [this, generation] {
-                if (generation == m_form.AQclipQuery().generation())
+                if (generation == m_form.notesFile().AQclipQuery().generation())
                     takeRestOfNoteList();
             },
             Qt::QueuedConnection);
@@ -54,7 +54,7 @@ void NoteListView::connectGrid()
 
 void NoteListView::reloadNoteList()
 {
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     try {
         list.refresh(m_form.state().CurGroupId);
     } catch (const store::StoreError&) {
@@ -85,7 +85,7 @@ void NoteListView::reloadNoteList()
 // list's, read when a row is drawn.
 void NoteListView::fillNoteGrid()
 {
-    const store::NoteList& list = m_form.AQclipQuery();
+    const store::NoteList& list = m_form.notesFile().AQclipQuery();
     const store::NoteRows& rows = list.rows();
     NoteGrid& grid = *m_form.sgContents;
     {
@@ -139,7 +139,7 @@ void NoteListView::appendNoteRows(const store::NoteRows& rows)
 // which may hold what the user is writing, is left alone.
 void NoteListView::syncNoteGrid()
 {
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     NoteGrid& grid = *m_form.sgContents;
     if (list.layout() != m_gridLayout) {
         fillNoteGrid();
@@ -168,13 +168,13 @@ void NoteListView::takeRestOfNoteList()
 {
     m_form.guarded([this] {
         const auto sync = qScopeGuard([this] { syncNoteGrid(); });
-        m_form.AQclipQuery().takeRest();
+        m_form.notesFile().AQclipQuery().takeRest();
     });
 }
 
 void NoteListView::waitForNoteList()
 {
-    if (!m_form.AQclipQuery().complete())
+    if (!m_form.notesFile().AQclipQuery().complete())
         takeRestOfNoteList();
 }
 
@@ -184,7 +184,7 @@ void NoteListView::sgContentsSelectCell(int, int row, bool&)
     // row the user or a command selects shows its note.
     if (m_rebuildingList)
         return;
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     if (m_form.sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen())
         return;
     const bool found = list.locateId(m_form.sgContents->rowTag(row));

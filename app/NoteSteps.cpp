@@ -25,7 +25,7 @@ const QString kContent = QStringLiteral("content");
 // Shows the record the list cursor stands on and makes it the note that Apply changes.
 void showCursorNote(TMiniForm& form)
 {
-    const store::NoteList& list = form.AQclipQuery();
+    const store::NoteList& list = form.notesFile().AQclipQuery();
     form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
     form.noteEditing().showNoteInMemo(list.fieldAsString(kContent));
     form.state().CurNoteId = list.fieldAsInteger(kId);
@@ -50,7 +50,7 @@ int noteRowFrom(const NoteGrid& grid, int row, std::optional<qint32> passedBy = 
 // notes as they are now, not to one it deleted. Returns false when reading failed.
 bool takeUpChangesElsewhere(TMiniForm& form)
 {
-    return !form.AQclipQuery().changedElsewhere() || form.guarded([&form] { form.sendReloadNoteList(); });
+    return !form.notesFile().AQclipQuery().changedElsewhere() || form.guarded([&form] { form.sendReloadNoteList(); });
 }
 
 } // namespace
@@ -110,7 +110,7 @@ void NoteEditing::deleteShownNote()
     const int successorRow = noteRowFrom(*m_form.sgContents, row, noteId);
     const qint32 successor = successorRow < 0 ? 0 : m_form.sgContents->rowTag(successorRow);
     const bool deleted = m_form.guarded([&] {
-        auto note = store::deleteNoteKeeping(m_form.database(), m_form.AQclipModify(), noteId, shownSide(m_form.state()));
+        auto note = store::deleteNoteKeeping(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), noteId, shownSide(m_form.state()));
         if (note) {
             m_form.deleteHistory().push(std::move(*note));
             m_form.OpenDueReminders(); // its reminder went with it
@@ -159,7 +159,7 @@ void NoteEditing::imgPreClick()
         return;
     if (!takeUpChangesElsewhere(m_form))
         return;
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     if (!list.bof()) {
         list.prior();
         showCursorNote(m_form);
@@ -173,7 +173,7 @@ void NoteEditing::imgNextClick()
         return;
     if (!takeUpChangesElsewhere(m_form))
         return;
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     if (!list.eof()) {
         // The last rows read so far may be followed by more: the step takes them in.
         const bool stepped = m_form.guarded([&] { list.next(); });
@@ -188,7 +188,7 @@ void NoteEditing::imgNextClick()
 void NoteEditing::sgContentsDblClick()
 {
     const int row = m_form.sgContents->currentRow();
-    store::NoteList& list = m_form.AQclipQuery();
+    store::NoteList& list = m_form.notesFile().AQclipQuery();
     if (m_form.sgContents->rowKind(row) != NoteGrid::RowKind::Note || !list.isOpen() ||
         !list.locateId(m_form.sgContents->rowTag(row))) {
         m_form.state().CurNoteId = 0; // a separator's tag is no note's id

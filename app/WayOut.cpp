@@ -27,7 +27,7 @@ namespace {
 
 KeptDrafts keptDraftsOf(TMiniForm& form, const QString& folder)
 {
-    return folder.isEmpty() ? KeptDrafts(form.database().path()) : KeptDrafts(form.database().path(), folder);
+    return folder.isEmpty() ? KeptDrafts(form.notesFile().database().path()) : KeptDrafts(form.notesFile().database().path(), folder);
 }
 
 } // namespace
@@ -39,8 +39,8 @@ void WayOut::storeBeforeExit()
     // On the way out nobody may be there to answer a message (a logout, SIGTERM): a file that
     // another program keeps locked is waited for a few seconds, then what was typed is kept
     // aside for the next start, which stores it.
-    const int usualWait = m_form.database().busyTimeout();
-    m_form.database().setBusyTimeout(m_exitWaitMs);
+    const int usualWait = m_form.notesFile().database().busyTimeout();
+    m_form.notesFile().database().setBusyTimeout(m_exitWaitMs);
     if (m_form.noteEditing().hasUnstoredText()) {
         try {
             m_form.noteEditing().writeMemo();
@@ -56,7 +56,7 @@ void WayOut::storeBeforeExit()
     if (!m_fileBusyAtExit) {
         m_fileBusyAtExit = !m_form.reminders().keepCheckedAtExit();
     }
-    m_form.database().setBusyTimeout(usualWait);
+    m_form.notesFile().database().setBusyTimeout(usualWait);
 }
 
 
@@ -110,14 +110,14 @@ QString WayOut::storeKeptDrafts()
             continue;
         }
         try {
-            if (!mayBeStored || !store::noteWritten(m_form.AQclipModify(), draft.createTime, draft.text)) {
+            if (!mayBeStored || !store::noteWritten(m_form.notesFile().AQclipModify(), draft.createTime, draft.text)) {
                 if (draft.edit) {
                     const store::OpenEdit edit{
                         draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
-                    store::applyEdit(m_form.database(), m_form.AQclipModify(), edit, draft.text, filing, draft.createTime,
+                    store::applyEdit(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), edit, draft.text, filing, draft.createTime,
                                      m_form.deleteHistory().highestNoteId());
                 } else {
-                    store::insertNewNote(m_form.database(), m_form.AQclipModify(), filing, draft.createTime, draft.text,
+                    store::insertNewNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), filing, draft.createTime, draft.text,
                                          m_form.deleteHistory().highestNoteId());
                 }
             }

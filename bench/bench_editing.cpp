@@ -108,7 +108,7 @@ void ApplyNewNote(benchmark::State& state)
         form.noteEditing().imgApplyClick();
     }
     form.noteListView().waitForNoteList();
-    form.database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
+    form.notesFile().database().execute(QStringLiteral("delete from notes_main where content='a new note typed by hand'"));
     form.sendReloadNoteList();
     form.noteListView().waitForNoteList();
 }
@@ -214,9 +214,9 @@ void SearchTenPercent(benchmark::State& state)
             return int(QDialog::Accepted);
         });
         state.ResumeTiming();
-        f.form().Search1Click();
+        f.form().toolCommands().Search1Click();
     }
-    state.counters["copies"] = double(f.form().AQclipQuery().recordCount());
+    state.counters["copies"] = double(f.form().notesFile().AQclipQuery().recordCount());
 }
 
 // The same two statements on the same connection, with nothing of the program around them,
@@ -224,7 +224,7 @@ void SearchTenPercent(benchmark::State& state)
 void SearchBareStatementsWithRebuild(benchmark::State& state)
 {
     bench::FormFixture& f = shownFixture(state, QStringLiteral("Search"));
-    sqlite3* handle = f.form().database().handle();
+    sqlite3* handle = f.form().notesFile().database().handle();
     const QString copy = store::sql::copySearchMatches(kNeedle);
     for (auto _ : state) {
         execRaw(handle, store::sql::deleteSearchCopies);

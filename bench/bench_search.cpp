@@ -106,7 +106,7 @@ int countRows(sqlite3* handle, const QString& sql)
 void BM_OurStatements(benchmark::State& state)
 {
     Fixture& f = fixture();
-    sqlite3* handle = f.form->database().handle();
+    sqlite3* handle = f.form->notesFile().database().handle();
     const QString copy = store::sql::copySearchMatches(wordOf(state).text);
     for (auto _ : state) {
         execRaw(handle, store::sql::deleteSearchCopies);
@@ -141,9 +141,9 @@ void BM_Search1Click(benchmark::State& state)
             return int(QDialog::Accepted);
         });
         state.ResumeTiming();
-        f.form->Search1Click();
+        f.form->toolCommands().Search1Click();
     }
-    state.counters["copies"] = double(f.form->AQclipQuery().recordCount());
+    state.counters["copies"] = double(f.form->notesFile().AQclipQuery().recordCount());
 }
 
 // The scans count over the notes alone: copies left by an earlier case are deleted first.
@@ -155,7 +155,7 @@ void BM_ScanOurLike(benchmark::State& state)
         QStringLiteral("select count(*) from notes_main where content like '%%1%'").arg(wordOf(state).text);
     int count = 0;
     for (auto _ : state)
-        count = countRows(f.form->database().handle(), sql);
+        count = countRows(f.form->notesFile().database().handle(), sql);
     state.counters["rows"] = count;
 }
 

@@ -118,7 +118,7 @@ void ExportOneHundredThousandNotes(benchmark::State& state)
     const QString target = f.dir.filePath(QStringLiteral("export.txt"));
     for (auto _ : state) {
         widgets::Modal::queueFileAnswer(target);
-        f.form->Export1Click();
+        f.form->toolCommands().Export1Click();
     }
     state.counters["bytes"] = double(QFile(target).size());
 }
@@ -130,7 +130,7 @@ void MinuteCheckNothingDue(benchmark::State& state)
     store::Clock::setSource([] { return kNow; });
     for (auto _ : state)
         f.form->tmRemindTimer();
-    state.counters["pending"] = double(f.form->AQclipReminds().recordCount());
+    state.counters["pending"] = double(f.form->notesFile().AQclipReminds().recordCount());
 }
 
 // A tick an hour and a half later, when every reminder due so far has been shown already:
@@ -143,7 +143,7 @@ void MinuteCheckManyShownBefore(benchmark::State& state)
     f.form->tmRemindTimer(); // shows (answers, under test: cancels) the ones due by then
     for (auto _ : state)
         f.form->tmRemindTimer();
-    state.counters["pending"] = double(f.form->AQclipReminds().recordCount());
+    state.counters["pending"] = double(f.form->notesFile().AQclipReminds().recordCount());
 }
 
 } // namespace

@@ -29,7 +29,7 @@ struct ToolsTestWindow {
     // Reads one column of every row with a statement of the test's own.
     QStringList column(const QString& sql)
     {
-        store::Query query(form->database());
+        store::Query query(form->notesFile().database());
         query.addLine(sql);
         query.open();
         QStringList values;

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(rowColour(f, row - 1), bgr(row % 2 ? 0xFFFAFD : 0xFFF3F5));
 
         answerSearch(QStringLiteral("1"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.state().CurGroupId, 1);
         // The Search list drawn: its day on a separator, then notes.
         f->sgContents->setCurrentRow(0); // scrolled to the top; a separator shows nothing

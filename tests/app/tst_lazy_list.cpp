@@ -54,7 +54,7 @@ struct Window {
         widgets::Modal::clearShownMessages();
         db.exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (2,'Work','')"));
         form = std::make_unique<app::TMiniForm>(db.path());
-        form->AQclipQuery().setFirstRows(firstRows);
+        form->notesFile().AQclipQuery().setFirstRows(firstRows);
         QVERIFY(form->FormCreate());
         form->show();
     }
@@ -106,7 +106,7 @@ private slots:
         const int shown = w.grid().rowCount();
         QVERIFY(shown <= stored.size());
         QCOMPARE(testing::differenceFromGrid(w.grid(), stored.mid(0, shown)), QString());
-        QTRY_VERIFY(w.form->AQclipQuery().complete()); // with nobody asking
+        QTRY_VERIFY(w.form->notesFile().AQclipQuery().complete()); // with nobody asking
         QCOMPARE(w.difference(), QString());
     }
 
@@ -217,7 +217,7 @@ private slots:
 
         w.chooseTab(QStringLiteral("Work"));
         w.chooseTab(QStringLiteral("Default"));
-        QVERIFY(!w.form->AQclipQuery().complete());
+        QVERIFY(!w.form->notesFile().AQclipQuery().complete());
         QScrollBar* bar = w.grid().verticalScrollBar();
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
         QTRY_COMPARE(bar->value(), bar->maximum());

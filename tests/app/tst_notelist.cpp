@@ -106,8 +106,8 @@ private slots:
         // CurNoteId 0 is not listed: no note is shown, so the next Apply makes a new one; the
         // cursor ends on the last note with at-end set.
         QCOMPARE(f.form->state().ApplyMode, QStringLiteral("I"));
-        QVERIFY(f.form->AQclipQuery().eof());
-        QCOMPARE(f.form->AQclipQuery().fieldAsInteger(QStringLiteral("id")), 7);
+        QVERIFY(f.form->notesFile().AQclipQuery().eof());
+        QCOMPARE(f.form->notesFile().AQclipQuery().fieldAsInteger(QStringLiteral("id")), 7);
         QCOMPARE(f.grid().colWidth(1), f.grid().width() - 50 - (f.grid().hasVerticalScrollBar() ? 18 : 0));
     }
 
@@ -144,8 +144,8 @@ private slots:
         f.form->sendReloadNoteList();
         QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("note 2"));
         QCOMPARE(f.form->pnlStatus1->text(), QStringLiteral("Created : 09:02 Mon, 07Dec2026"));
-        QCOMPARE(f.form->AQclipQuery().recNo(), 1);
-        QVERIFY(!f.form->AQclipQuery().eof());
+        QCOMPARE(f.form->notesFile().AQclipQuery().recNo(), 1);
+        QVERIFY(!f.form->notesFile().AQclipQuery().eof());
     }
 
     void everyRebuildOpensOnTheCurrentRowWithTextClearOfTheScrollBar()
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(f.start());
         f.form->state().CurNoteId = 3; // the newest: the rebuild leaves at-begin set
         f.form->sendReloadNoteList();
-        QVERIFY(f.form->AQclipQuery().bof());
+        QVERIFY(f.form->notesFile().AQclipQuery().bof());
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         // Rows: separator, 3, 2, 1. A click on the row of note 1 must show note 1.

@@ -57,7 +57,7 @@ private slots:
         QFETCH(QStringList, found);
         fixture::Form f(seed());
         answerSearch(text);
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.rows("select id from notes_main where group_id=1 order by id", 1), found);
         QCOMPARE(f.selectedTab(), QStringLiteral("Search"));
         QCOMPARE(f.state().CurGroupId, 1);
@@ -71,7 +71,7 @@ private slots:
     {
         fixture::Form f(seed());
         answerSearch(QStringLiteral("it's"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.rows("select id,group_id,isdone,create_time,content,account_id from notes_main where id>60000", 6),
                  QStringList{"60003|1|0|09:00 Mon, 07Dec2026|it's here|"});
     }
@@ -80,9 +80,9 @@ private slots:
     {
         fixture::Form f(seed());
         answerSearch(QStringLiteral("hello"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         answerSearch(QString()); // would match the first search's copies, were they still there
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id=1"), QStringLiteral("9"));
         QCOMPARE(f.tags().size(), 10); // the Search tab was selected already: rebuilt all the same
     }
@@ -100,7 +100,7 @@ private slots:
         f->categoryTabs().Delete1Click();
         QCOMPARE(f.selectedTab(), QStringLiteral("Search"));
         answerSearch(QStringLiteral("things"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.tags(), (QList<qint32>{60000, 60005}));
     }
 
@@ -111,7 +111,7 @@ private slots:
         f.db.exec("create trigger refuse before insert on notes_main when new.group_id=1 "
                   "begin select raise(abort, 'refused'); end");
         answerSearch(QStringLiteral("it's"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text,
                  QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content, account_id) select "
                                 "60000+id,1,0,create_time,content,account_id from notes_main where content like "
@@ -123,16 +123,16 @@ private slots:
     void nothingMovesWithoutOkOrOutOfBrowseMode()
     {
         fixture::Form f(seed());
-        f->Search1Click(); // unanswered: cancelled
+        f->toolCommands().Search1Click(); // unanswered: cancelled
         f->tabGroups->setCaption(1, QStringLiteral("Found"));
         answerSearch(QStringLiteral("hello"));
-        f->Search1Click(); // no tab is captioned "Search": the copies are only stored
+        f->toolCommands().Search1Click(); // no tab is captioned "Search": the copies are only stored
         QCOMPARE(f.db.scalar("select count(*) from notes_main where group_id=1"), QStringLiteral("2"));
         f->tabGroups->setCaption(1, QStringLiteral("Search"));
         f->noteEditing().imgNewClick();
         f->memoContent->setPlainText(QStringLiteral("half typed"));
         answerSearch(QStringLiteral("things"));
-        f->Search1Click();
+        f->toolCommands().Search1Click();
         QCOMPARE(f.selectedTab(), QStringLiteral("Default"));
         QCOMPARE(f.state().CurGroupId, 0);
         QCOMPARE(f.memo(), QStringLiteral("half typed"));

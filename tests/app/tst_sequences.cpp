@@ -202,7 +202,7 @@ private:
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
         m_form->wayOut().setKeptDraftsFolder(m_keptDrafts.path());
         if (m_longList > 0)
-            m_form->AQclipQuery().setFirstRows(1 + draw(6));
+            m_form->notesFile().AQclipQuery().setFirstRows(1 + draw(6));
         g_reminderOwner = m_form.get();
         QVERIFY(m_form->FormCreate());
         m_form->show();

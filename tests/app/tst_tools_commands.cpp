@@ -93,25 +93,25 @@ private slots:
         QVERIFY(window.start());
         const QString path = window.dir.filePath(QStringLiteral("default.txt"));
         widgets::Modal::queueFileAnswer(path);
-        window.form->Export1Click();
+        window.form->toolCommands().Export1Click();
         // Newest first; the note of three lines gives five.
         QCOMPARE(readAll(path), QByteArray("10:15 Mon, 07Dec2026\r\nline one\r\nline two\r\nline three\r\n\r\n"
                                            "09:05 Mon, 07Dec2026\r\nolder\r\n\r\n"));
-        QCOMPARE(window.form->exportFileName(), path);
+        QCOMPARE(window.form->toolCommands().exportFileName(), path);
 
         window.form->state().CurGroupId = 3;
         widgets::Modal::queueFileAnswer(path);
-        window.form->Export1Click();
+        window.form->toolCommands().Export1Click();
         QCOMPARE(readAll(path), QByteArray("11:00 Tue, 08Dec2026\r\nin category three\r\n\r\n"));
 
         window.form->state().CurGroupId = 4;
         widgets::Modal::queueFileAnswer(path);
-        window.form->Export1Click();
+        window.form->toolCommands().Export1Click();
         QCOMPARE(readAll(path), QByteArray());
 
         widgets::Modal::queueFileAnswer(QString()); // cancelled: nothing written
         window.form->state().CurGroupId = 3;
-        window.form->Export1Click();
+        window.form->toolCommands().Export1Click();
         QCOMPARE(readAll(path), QByteArray());
         QVERIFY(widgets::Modal::shownMessages().empty());
     }
@@ -123,7 +123,7 @@ private slots:
         const QString path = window.dir.filePath(QStringLiteral("no such folder/notes.txt"));
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
         widgets::Modal::queueFileAnswer(path);
-        window.form->Export1Click();
+        window.form->toolCommands().Export1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text, QStringLiteral("Cannot create file %1").arg(path));
         QVERIFY(!QFile::exists(path));
     }
@@ -134,10 +134,10 @@ private slots:
         QVERIFY(window.start());
         auto printer = std::make_unique<PagePrinter>();
         PagePrinter* page = printer.get();
-        window.form->setPrinterPort(std::move(printer));
+        window.form->toolCommands().setPrinterPort(std::move(printer));
 
         window.form->sgContents->setCurrentRow(1); // the note of three lines
-        window.form->Print1Click();
+        window.form->toolCommands().Print1Click();
         QCOMPARE(page->jobs, 1);
         const int pitch = dialogs::printLinePitch(dialogs::printFont(), page->page);
         const int threeLines = inkedRows(page->page);
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(threeLines <= 3 * pitch);
 
         window.form->sgContents->setCurrentRow(0); // a separator row prints its day text
-        window.form->Print1Click();
+        window.form->toolCommands().Print1Click();
         QCOMPARE(page->jobs, 2);
         QVERIFY(inkedRows(page->page) > 0);
         QVERIFY(inkedRows(page->page) <= pitch);
@@ -159,7 +159,7 @@ private slots:
         ToolsTestWindow window({kNotes, kCategoryThree});
         QVERIFY(window.start());
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-        window.form->Print1Click();
+        window.form->toolCommands().Print1Click();
         QCOMPARE(widgets::Modal::shownMessages().back().text,
                  QStringLiteral("There is no default printer currently selected"));
     }
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(window.start());
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        window.form->Help1Click();
+        window.form->toolCommands().Help1Click();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.opened.size(), 1);
         QCOMPARE(catcher.opened[0].toLocalFile(),
@@ -313,10 +313,10 @@ private slots:
                 box.btn_continue->click();
                 return box.result();
             });
-            window.form->About1Click();
+            window.form->toolCommands().About1Click();
             QCOMPARE(shownBox->result(), int(QDialog::Accepted));
         }
-        QCOMPARE(shownBox, &window.form->frmAbout());
+        QCOMPARE(shownBox, &window.form->toolCommands().frmAbout());
     }
 };
 

@@ -108,7 +108,7 @@ private slots:
         ToolsTestWindow window({storeOptions(11, 2, -2147483640, 0)});
         QVERIFY(window.start());
         answerOptions(false, true);
-        window.form->Options1Click();
+        window.form->toolCommands().Options1Click();
         // The character set comes from the list's font, the framework's default one.
         QCOMPARE(window.column(kStoredOptions), (QStringList{"11", "2", "-2147483640", "1"}));
         QCOMPARE(window.form->noteListView().listFont(), window.form->state().NoteFont);
@@ -122,7 +122,7 @@ private slots:
         const QFont memoBefore = window.form->memoContent->font();
         answerOptions(true, false);
         answerChooser(QStringLiteral("DejaVu Sans Mono"));
-        window.form->Options1Click();
+        window.form->toolCommands().Options1Click();
         QCOMPARE(window.column(kStoredOptions), (QStringList{"11", "2", "255", "0"}));
         QCOMPARE(window.form->noteListView().listFont(), listBefore);
         QCOMPARE(window.form->memoContent->font(), memoBefore);
@@ -139,7 +139,7 @@ private slots:
         const QFont memoBefore = window.form->memoContent->font();
         answerOptions(true, true);
         answerChooser(QStringLiteral("DejaVu Sans Mono"));
-        window.form->Options1Click();
+        window.form->toolCommands().Options1Click();
         QCOMPARE(window.form->noteListView().listFont().face, QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(window.form->noteListView().listFont().size, 20);
         QCOMPARE(window.form->noteListView().listFont().color, 0x800000);

@@ -86,13 +86,13 @@ private slots:
         QCOMPARE(shownText, QStringLiteral("renew the passport"));
         QCOMPARE(window.column("select clip_id || '|' || remind_content || '|' || remind_time from remind"),
                  QStringList{"5|passport office|2026-12-07 09:30:00"});
-        QCOMPARE(window.form->AQclipReminds().recordCount(), 1);
+        QCOMPARE(window.form->notesFile().AQclipReminds().recordCount(), 1);
 
         answerRemindDialog(QDate(2026, 12, 8), QTime(14, 15, 13), QStringLiteral("bring photos"));
         window.form->Reminder1Click();
         QCOMPARE(window.column("select clip_id || '|' || remind_content || '|' || remind_time from remind"),
                  QStringList{"5|bring photos|2026-12-08 14:15:13"});
-        QCOMPARE(window.form->AQclipReminds().recordCount(), 1);
+        QCOMPARE(window.form->notesFile().AQclipReminds().recordCount(), 1);
     }
 
     void aTimeThatHasPassedIsRefusedAndTheDialogStaysOpen()

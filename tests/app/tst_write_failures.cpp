@@ -80,7 +80,7 @@ private slots:
         fixture::Form f;
         // Room for one more page only: far less than the note needs, whatever the page size.
         const int pages = f.db.scalar(QStringLiteral("pragma page_count")).toInt();
-        f->database().execute(QStringLiteral("pragma max_page_count = %1").arg(pages + 1));
+        f->notesFile().database().execute(QStringLiteral("pragma max_page_count = %1").arg(pages + 1));
         const QString big(300000, QLatin1Char('z'));
         typeNewNote(f, big);
         widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
@@ -109,13 +109,13 @@ private slots:
                 return shown.result();
             });
             widgets::Modal::queueMessageAnswer(QMessageBox::Ok);
-            f->Search1Click();
+            f->toolCommands().Search1Click();
         };
         search(QStringLiteral("a"));
         const QString copies = QStringLiteral("select group_concat(id) from notes_main where group_id=1");
         QCOMPARE(f.db.scalar(copies), QStringLiteral("60001"));
         const int pages = f.db.scalar(QStringLiteral("pragma page_count")).toInt();
-        f->database().execute(QStringLiteral("pragma max_page_count = %1").arg(pages + 1));
+        f->notesFile().database().execute(QStringLiteral("pragma max_page_count = %1").arg(pages + 1));
         widgets::Modal::clearShownMessages();
         search(QStringLiteral("%"));
         QVERIFY(!widgets::Modal::shownMessages().empty());

@@ -81,9 +81,9 @@ private slots:
                                     .arg(lines.join(QStringLiteral("' || char(10) || '")))});
         QVERIFY(window.start());
         const QString path = window.dir.filePath(QStringLiteral("printed.pdf"));
-        window.form->setPrinterPort(std::make_unique<PdfPrinterPort>(path));
+        window.form->toolCommands().setPrinterPort(std::make_unique<PdfPrinterPort>(path));
         window.form->sgContents->setCurrentRow(1); // the note, below its day's separator
-        window.form->Print1Click();
+        window.form->toolCommands().Print1Click();
         QVERIFY(widgets::Modal::shownMessages().empty());
 
         const QString info = run(pdfinfo, {path});
