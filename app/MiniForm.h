@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/NotesFile.h"
-#include "app/SharedState.h"
 #include "app/CategoryTabs.h"
 #include "app/DeleteHistory.h"
+#include "app/MiniFormControls.h"
 #include "app/NoteEditing.h"
 #include "app/NoteListView.h"
+#include "app/NotesFile.h"
+#include "app/SharedState.h"
 #include "app/ToolCommands.h"
 #include "app/WayOut.h"
 #include "app/WindowBehaviour.h"
@@ -48,18 +49,16 @@ class NoteGrid;
 class NotesBackups;
 class Reminders;
 
-class TMiniForm;
-// The category a new note is filed under now: the selected tab's, known by id and name.
-store::Filing categoryForNewNote(TMiniForm& form);
-
 // The private message that rebuilds the note list; always delivered synchronously.
 constexpr QEvent::Type ReloadNoteList = QEvent::Type(1224);
 
-// The main window: the note list, the memo, the tool row, the category tabs and the
-// status bar, with the process-wide state. Its handlers live in files by concern
-// (MiniFormNoteList.cpp, MiniFormEditing.cpp, MiniFormCategories.cpp, MiniFormWindow.cpp,
-// MiniFormTools.cpp); this file holds what they share.
-class TMiniForm : public QWidget {
+// The main window: the note list, the memo, the tool row, the category tabs and the status
+// bar (MiniFormControls), with the state the parts share. Each concern is a class of its
+// own that the window owns and wires to its controls: the notes file, the list, editing,
+// categories, undo, reminders, backups, the tools, the window's behaviour and the way out.
+// What is left here is the creation sequence, the reminders and backups on screen, and the
+// guard that shows a store error.
+class TMiniForm : public QWidget, public MiniFormControls {
     Q_OBJECT
 public:
     explicit TMiniForm(const QString& databasePath, QWidget* parent = nullptr);
@@ -80,41 +79,7 @@ public:
     NotesBackups& notesBackups() { return *m_notesBackups; }
     ToolCommands& toolCommands() { return *m_toolCommands; }
 
-    // Controls, named as the window's layout names them.
-    widgets::TFlatTitlebar* FlatTitlebar1 = nullptr;
-    QWidget* btnLock = nullptr;
-    QWidget* btnKey = nullptr;
-    QWidget* SpeedButton2 = nullptr;
-    widgets::TFlatPanel* pnlAll = nullptr;
-    QWidget* pnlHeader = nullptr;
-    widgets::TMouseEffectImage* imgPre = nullptr;
-    widgets::TMouseEffectImage* imgNext = nullptr;
-    widgets::TMouseEffectImage* imgNew = nullptr;
-    widgets::TMouseEffectImage* imgApply = nullptr;
-    widgets::TMouseEffectImage* imgDelete = nullptr;
-    widgets::TMouseEffectImage* imgBrowseMode = nullptr;
-    widgets::TMouseEffectImage* imgEditMode = nullptr;
-    QLabel* imgBrowseModeDis = nullptr;
-    QLabel* imgEditModeDis = nullptr;
-    QWidget* pnlBackGround = nullptr;
-    NoteGrid* sgContents = nullptr;
-    widgets::TFlatMemo* memoContent = nullptr;
-    widgets::TabSet* tabGroups = nullptr;
-    QWidget* pnlStatusBar = nullptr;
-    QLabel* pnlStatus1 = nullptr;
-    QLabel* pnlStatus2 = nullptr;
-
-    QMenu* popGrid = nullptr;
-    QMenu* popCat = nullptr;
-    QMenu* popTray = nullptr;
-    QAction* actNewCategory = nullptr;
-    QTimer* tmRemind = nullptr;
-    // The notification-area entry; window behaviour owns it.
-    widgets::TTrayIcon* TrayIcon1 = nullptr;
-
-
-
-    // Window behaviour (WindowBehaviour): what is left here is the way out.
+    // The way out; the rest of the window's behaviour is WindowBehaviour's.
     void Exit1Click();
     void FormClose();
 

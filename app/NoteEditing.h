@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SharedState.h"
+#include "store/NoteInsert.h"
 #include "store/Statements.h"
 
 #include <QString>
@@ -9,6 +10,9 @@
 namespace app {
 
 class TMiniForm;
+
+// The category a new note is filed under now: the selected tab's, known by id and name.
+store::Filing categoryForNewNote(TMiniForm& form);
 
 // The side of the notes the list shows: copies in the Search category, real notes elsewhere.
 inline store::sql::Side shownSide(const SharedState& state)
