@@ -229,6 +229,7 @@ private slots:
         window.form->RestoreFromBackup1Click();
         QCOMPARE(counts, (QStringList{"", "3"}));
         QCOMPARE(window.column(QStringLiteral("select id from notes_main order by id")), (QStringList{"2", "3"}));
+        QCOMPARE(int(schedule.folder().list().size()), 2); // no backup taken, none rotated away
 
         // A disk too short for the backup of the notes as they are: no restore.
         schedule.options().freeBytes = [](const QString&) { return qint64(0); };
