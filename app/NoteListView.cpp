@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScopeGuard>
 #include <algorithm>
 #include <utility>
@@ -36,6 +37,9 @@ void NoteListView::connectGrid()
         sgContentsMouseMove(modifiers, point);
     };
     grid.cellSource = [this](int column, int row) { return sgContentsCellText(column, row); };
+    // A list filled before the window was first shown measured the scroll bar against a
+    // viewport not laid out yet: the bar that goes at the first showing gives its room back.
+    QObject::connect(grid.verticalScrollBar(), &QScrollBar::rangeChanged, &m_form, [this] { fitTextColumn(); });
     grid.onWantsEnd = [this] {
         if (!m_rebuildingList)
             waitForNoteList();
@@ -50,6 +54,13 @@ void NoteListView::connectGrid()
             },
             Qt::QueuedConnection);
     };
+}
+
+// The text column takes the width the time column and the scroll bar, when shown, leave.
+void NoteListView::fitTextColumn()
+{
+    NoteGrid& grid = *m_form.sgContents;
+    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
 }
 
 void NoteListView::reloadNoteList()
@@ -108,7 +119,7 @@ void NoteListView::fillNoteGrid()
     // Whichever way the rebuild ends, the list opens on its current row, and the text
     // column clears the scroll bar the new rows may have brought.
     grid.showCurrentRow();
-    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
+    fitTextColumn();
 }
 
 void NoteListView::appendNoteRows(const store::NoteRows& rows)
@@ -161,7 +172,7 @@ void NoteListView::syncNoteGrid()
     grid.beginUpdate();
     appendNoteRows(list.rows());
     grid.endUpdate();
-    grid.setColWidth(1, grid.width() - grid.colWidth(0) - (grid.hasVerticalScrollBar() ? 18 : 0));
+    fitTextColumn();
 }
 
 void NoteListView::takeRestOfNoteList()

@@ -45,6 +45,7 @@ public:
 
 private:
     void appendNoteRows(const store::NoteRows& rows);
+    void fitTextColumn();
 
     TMiniForm& m_form;
     widgets::FontValue m_listFont = widgets::FontValue::defaultFont();

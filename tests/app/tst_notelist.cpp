@@ -116,6 +116,11 @@ private slots:
         Form f;
         f.db.addNote(1, QStringLiteral("0"), QStringLiteral("09:00 Mon, 07Dec2026"), QStringLiteral("only"));
         QVERIFY(f.start());
+        // Filled before the first showing, the list gives the room of a scroll bar it does not
+        // need back once shown.
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        QCOMPARE(f.grid().colWidth(1), f.grid().width() - 50);
         f.grid().setCurrentRow(1);
         QCOMPARE(f.form->memoContent->toPlainText(), QStringLiteral("only"));
         f.form->state().CurGroupId = 5;
