@@ -14,10 +14,10 @@ struct sqlite3_value;
 
 namespace store {
 
-// A conflict copy opened for a merge: read-only on a connection of its own, checked whole
-// before anything is read from it, and read in one transaction, so every read sees the copy
-// of one moment. Nothing ever writes to it. A copy that cannot be merged is refused with the
-// reason and left as it is.
+// A conflict copy opened for a merge: read-only on a connection of its own, checked to be a
+// notes file that nothing is writing, and read in one transaction, so every read sees the
+// copy of one moment. Nothing ever writes to it. A copy that cannot be merged (damage shows
+// as an error of the read that meets it) is refused with the reason and left as it is.
 class ConflictCopyFile {
 public:
     struct Refused {

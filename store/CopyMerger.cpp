@@ -65,7 +65,9 @@ void CopyMerger::readFile()
             m_file.deletedTexts.emplace_back(noteKey(createTime, content), 0);
             m_file.keptIds.insert(note->id);
             if (note->identity)
-                m_file.deletedIdentities.emplace_back(uidKey(note->identity->uid.toUtf8()), note->identity->versions);
+                m_file.deletedIdentities.emplace_back(
+                    uidKey(note->identity->uid.toUtf8()),
+                    identity::withVersion(note->identity->versions, QString::fromUtf8(content)));
         } else {
             m_file.deletedCategories.insert(categoryNameKey(std::get<DeletedCategory>(kept.item).name));
         }
@@ -135,7 +137,8 @@ void CopyMerger::planFrom(SqliteStatement notes)
                        gone != m_file.deletedIdentities.end()) {
                 // Deleted here: it stays deleted, unless the other machine wrote to it after the
                 // text this side deleted.
-                const QStringList copyVersions = notes.text(5).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const QStringList copyVersions = identity::withVersion(
+                    notes.text(5).split(QLatin1Char(' '), Qt::SkipEmptyParts), QString::fromUtf8(content));
                 if (identity::descendsFrom(gone->second, copyVersions))
                     continue;
                 candidate.kind = Candidate::Kind::AddBeside;
@@ -224,10 +227,18 @@ void CopyMerger::resolveChanged(const Candidate& candidate)
     const QString createTime = row.text(3);
     const QString text = row.text(4);
     Query modify(m_database);
-    const std::optional<identity::Identity> theirs = m_copy.identity(row.integer(0), createTime);
-    const std::optional<identity::Identity> ours = identity::of(modify, candidate.fileId, createTime);
+    std::optional<identity::Identity> theirs = m_copy.identity(row.integer(0), createTime);
+    std::optional<identity::Identity> ours = identity::of(modify, candidate.fileId, createTime);
     if (!theirs || !ours)
         return addNote(candidate, false);
+    // Another program that changed a note wrote no version of it: its present text came after
+    // every version kept.
+    SqliteStatement present = fileStatement(
+        QStringLiteral("select content from notes_main where id=%1 and %2").arg(candidate.fileId).arg(kRealSide));
+    if (!present.step())
+        return addNote(candidate, false);
+    ours->versions = identity::withVersion(ours->versions, present.text(0));
+    theirs->versions = identity::withVersion(theirs->versions, text);
     if (identity::descendsFrom(ours->versions, theirs->versions))
         return; // written here after the copy's text
     if (!identity::descendsFrom(theirs->versions, ours->versions))

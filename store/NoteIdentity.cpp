@@ -131,8 +131,9 @@ void recordChange(Query& modify, qint32 noteId, const QString& createTime, const
         return;
     std::optional<Identity> identity = of(modify, noteId, createTime);
     if (!identity)
-        identity = Identity{newUid(), {versionOf(oldText)}};
-    identity->versions = withVersion(identity->versions, newText);
+        identity = Identity{newUid(), {}};
+    // Another program may have changed the text since the last version kept.
+    identity->versions = withVersion(withVersion(identity->versions, oldText), newText);
     put(modify, noteId, createTime, *identity);
 }
 

@@ -16,7 +16,8 @@
 // `create_time` ties the row to the note of that id: a row whose note is gone, or whose id
 // another program gave to a note of its own, no longer matches and counts as none. `versions`
 // holds the short hashes of the texts the note has held here, oldest first, the present one
-// last, so that a merge can tell which of two texts was written after the other. Other
+// last, so that a merge can tell which of two texts was written after the other (another
+// program that changes a text writes no version: the present text counts as the last). Other
 // programs and older versions pass the table by; their notes have no row and are recognised
 // by creation text and text instead.
 namespace store::identity {

@@ -140,10 +140,12 @@ private slots:
         const qint32 d = add(file, QStringLiteral("delta"));
         const qint32 e = add(file, QStringLiteral("echo"));
         const qint32 g = add(file, QStringLiteral("golf"));
+        const qint32 h = add(file, QStringLiteral("hotel"));
         QVERIFY(QFile::copy(folder.notes, folder.copy));
 
         edit(file, b, QStringLiteral("bravo"), QStringLiteral("bravo here"));
         edit(file, c, QStringLiteral("charlie"), QStringLiteral("charlie here"));
+        run(file, QStringLiteral("update notes_main set content='hotel by a script' where id=%1").arg(h));
         remove(file, c);
         {
             Query modify(file);
@@ -157,6 +159,7 @@ private slots:
             edit(other, d, QStringLiteral("delta"), QStringLiteral("delta there"));
             edit(other, e, QStringLiteral("echo"), QStringLiteral("echo there"));
             edit(other, g, QStringLiteral("golf"), QStringLiteral("golf there"));
+            edit(other, h, QStringLiteral("hotel"), QStringLiteral("hotel there"));
             run(other, sql::insertGroup(2, QStringLiteral("Trips"), QString()));
             QCOMPARE(add(other, QStringLiteral("new there"), Filing(2, QStringLiteral("Trips"))), f);
             run(other, QStringLiteral("insert into remind (clip_id,remind_content,remind_time) values "
@@ -167,11 +170,13 @@ private slots:
 
         MergedCopy merged = mergeConflictCopy(file, folder.copy, folder.options);
         QVERIFY2(merged.merged(), qPrintable(merged.refused));
-        // Changed on both sides: both texts. Changed there alone (also after a delete and Undo
-        // here): its text. Deleted here unchanged there: gone; changed there since: back.
-        QCOMPARE(texts(folder.notes), QStringList({"alpha", "bravo here", "bravo there", "delta there", "echo there",
-                                                   "foxtrot", "golf there", "new there"}));
-        QCOMPARE(merged.notesAdded, 3);
+        // Changed on both sides (here also by a script): both texts. Changed there alone (also
+        // after a delete and Undo here): its text. Deleted here unchanged there: gone; changed
+        // there since: back.
+        QCOMPARE(texts(folder.notes),
+                 QStringList({"alpha", "bravo here", "bravo there", "delta there", "echo there", "foxtrot",
+                              "golf there", "hotel by a script", "hotel there", "new there"}));
+        QCOMPARE(merged.notesAdded, 4);
         QCOMPARE(merged.notesUpdated, 2);
         // The other machine gave its new note the id of this one's foxtrot: it comes under another.
         QCOMPARE(rows(folder.notes, QStringLiteral("select g.group_name from notes_main n join clip_groups g on "
@@ -184,7 +189,7 @@ private slots:
         QCOMPARE(rows(folder.notes, QStringLiteral("select clip_id||' '||remind_content from remind")),
                  QStringList{QStringLiteral("%1 call").arg(a)});
         QCOMPARE(mergeSummary({merged}),
-                 QStringLiteral("5 notes, 1 category and 1 reminder merged from another machine"));
+                 QStringLiteral("6 notes, 1 category and 1 reminder merged from another machine"));
         QVERIFY(!QFile::exists(folder.copy));
         QVERIFY(merged.movedTo.startsWith(folder.options.backupFolder));
         QVERIFY(QFile::exists(merged.movedTo));
