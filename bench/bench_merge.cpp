@@ -70,7 +70,11 @@ Templates& templates(int notes, bool identities)
 // Takes the write lock again and again until stopped; the longest wait, in milliseconds.
 class OtherWriter {
 public:
-    explicit OtherWriter(const QString& path) : m_thread([this, path] { run(path); }) {}
+    explicit OtherWriter(const QString& path) : m_thread([this, path] { run(path); })
+    {
+        while (!m_ready)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     double stop()
     {
         m_stop = true;
@@ -84,6 +88,9 @@ private:
         sqlite3* handle = nullptr;
         sqlite3_open(QFile::encodeName(path).constData(), &handle);
         sqlite3_busy_timeout(handle, 120000);
+        // The first write reads the file's schema: that is no wait for the merge.
+        sqlite3_exec(handle, "begin immediate; commit;", nullptr, nullptr, nullptr);
+        m_ready = true;
         QElapsedTimer waited;
         while (!m_stop) {
             waited.start();
@@ -94,6 +101,7 @@ private:
         sqlite3_close(handle);
     }
 
+    std::atomic<bool> m_ready = false;
     std::atomic<bool> m_stop = false;
     double m_longestMs = 0;
     std::thread m_thread;

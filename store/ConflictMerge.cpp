@@ -5,6 +5,7 @@
 #include "store/CopyMerger.h"
 #include "store/SqliteStatement.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -58,14 +59,18 @@ MergedCopy mergeConflictCopy(Database& database, const QString& copyPath, const 
             CopyMerger merge(database, *copy, result);
             std::optional<Database::Transaction> transaction;
             const bool locked = attempt >= kReadsWithoutLock;
+            QElapsedTimer held;
+            held.start();
             if (locked)
                 transaction.emplace(database);
             const qint64 version = dataVersion(database);
             merge.readFile();
             merge.planNotes();
             if (!locked) {
+                held.start();
                 transaction.emplace(database);
                 if (dataVersion(database) != version) {
+                    qCInfo(lcStore) << "the notes file changed while" << copyPath << "was read; reading again";
                     transaction.reset();
                     continue;
                 }
@@ -74,6 +79,7 @@ MergedCopy mergeConflictCopy(Database& database, const QString& copyPath, const 
             if (options.beforeCommit)
                 options.beforeCommit();
             transaction->commit();
+            qCInfo(lcStore) << "merging" << copyPath << "held the notes file for" << held.elapsed() << "ms";
             break;
         }
     } catch (const ConflictCopyFile::Refused& refused) {

@@ -6,11 +6,14 @@
 #include "store/Statements.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace store {
 
 namespace {
+
+constexpr int kRowsReadAtOnce = 5000;
 
 const QString kRealSide = QStringLiteral("(group_id is null or group_id<>1)");
 
@@ -77,16 +80,25 @@ void CopyMerger::readFile()
               [](const auto& a, const auto& b) { return a.first < b.first; });
 
     const bool identities = hasTable(m_database.handle(), m_path, QStringLiteral("note_identity"));
+    // Read a stretch of rows at a time: while a read lasts, another program's write waits for
+    // it at its commit, and a million notes take a second to read. A write between two stretches
+    // is seen afterwards by the version of the file, and the reading is done again.
     SqliteStatement notes = fileStatement(
-        identities ? QStringLiteral("select n.id,n.create_time,n.content,i.uid from notes_main n left join "
-                                    "note_identity i on i.id=n.id and i.create_time is n.create_time where "
-                                    "n.group_id is null or n.group_id<>1")
-                   : QStringLiteral("select id,create_time,content,null from notes_main where ") + kRealSide);
-    while (notes.step()) {
-        const auto id = qint32(notes.integer(0));
-        m_file.texts.emplace_back(noteKey(notes.bytes(1), notes.bytes(2)), id);
-        if (!notes.isNull(3))
-            m_file.identities.emplace_back(uidKey(notes.bytes(3)), id);
+        (identities ? QStringLiteral("select n.rowid,n.id,n.create_time,n.content,i.uid from notes_main n left join "
+                                     "note_identity i on i.id=n.id and i.create_time is n.create_time where ")
+                    : QStringLiteral("select n.rowid,n.id,n.create_time,n.content,null from notes_main n where ")) +
+        QStringLiteral("n.rowid>?1 and (n.group_id is null or n.group_id<>1) order by n.rowid limit %1")
+            .arg(kRowsReadAtOnce));
+    for (qint64 after = std::numeric_limits<qint64>::min(), read = kRowsReadAtOnce; read == kRowsReadAtOnce;) {
+        notes.bind(1, after);
+        for (read = 0; notes.step(); ++read) {
+            after = notes.integer(0);
+            const auto id = qint32(notes.integer(1));
+            m_file.texts.emplace_back(noteKey(notes.bytes(2), notes.bytes(3)), id);
+            if (!notes.isNull(4))
+                m_file.identities.emplace_back(uidKey(notes.bytes(4)), id);
+        }
+        notes.reset();
     }
     std::sort(m_file.texts.begin(), m_file.texts.end());
     std::sort(m_file.identities.begin(), m_file.identities.end());

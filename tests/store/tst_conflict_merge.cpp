@@ -315,7 +315,7 @@ private slots:
         };
         {
             Database file(notesTemplate);
-            run(file, notes(100, QStringLiteral("here")));
+            run(file, notes(6000, QStringLiteral("here"))); // more than the merge reads at once
             QVERIFY(QFile::copy(notesTemplate, copyTemplate));
             Database copy(copyTemplate);
             run(copy, notes(30000, QStringLiteral("there")));
