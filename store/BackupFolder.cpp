@@ -111,6 +111,18 @@ QDateTime BackupFolder::freeMoment(const QDateTime& takenUtc) const
     return moment;
 }
 
+QString BackupFolder::mergedCopyPath(const QString& copyName, const QDateTime& mergedUtc) const
+{
+    QDateTime moment = mergedUtc.toUTC();
+    QString path;
+    // The same copy merged twice within one millisecond (a restored copy) must not replace the first.
+    do {
+        path = QStringLiteral("%1/%2-merged-%3-%4").arg(m_folder, m_key, moment.toString(kStampFormat), copyName);
+        moment = moment.addMSecs(1);
+    } while (QFileInfo::exists(path));
+    return path;
+}
+
 bool BackupFolder::prepare(QString& error) const
 {
     QDir dir;

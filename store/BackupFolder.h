@@ -48,6 +48,9 @@ public:
     // The first moment from `takenUtc` on that no backup is named by: two backups within one
     // millisecond (a stopped test clock) must not take one name, or the second replaces the first.
     QDateTime freeMoment(const QDateTime& takenUtc) const;
+    // Where a conflict copy goes once it is merged, under a name that neither the list of
+    // backups nor their rotation takes: it is kept, never offered for a restore nor deleted.
+    QString mergedCopyPath(const QString& copyName, const QDateTime& mergedUtc) const;
     // Makes the folder (owner only) and the side file; false when that failed.
     bool prepare(QString& error) const;
 

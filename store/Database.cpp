@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/NoteIdentity.h"
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
 #include "store/Statements.h"
@@ -120,8 +121,10 @@ void Database::open()
         // no lasting files beside it.
         runAll(m_handle, QStringLiteral("pragma synchronous=full"), m_path);
         registerSqlFunctions(m_handle);
-        if (access == SQLITE_OPEN_READWRITE)
+        if (access == SQLITE_OPEN_READWRITE) {
+            keepRollbackJournal();
             addMissingTablesAndIndexes();
+        }
     } catch (...) {
         sqlite3_close_v2(m_handle);
         m_handle = nullptr;
@@ -132,13 +135,13 @@ void Database::open()
 // Without its index a list is sorted whole before its first row can be shown: at a
 // million notes a second at every start. The index is made once, the first time such a
 // file is opened; other programs that read or write the file go on working with it. So are
-// the tables that keep deleted items for Undo and the reminders shown, which a Delete or a
-// reminder then need not make. A file that is busy or full keeps working without, and the
-// next start tries again.
+// the tables that keep deleted items for Undo, the reminders shown and the notes' identities,
+// which a Delete, a reminder or a new note then need not make. A file that is busy or full
+// keeps working without, and the next start tries again.
 void Database::addMissingTablesAndIndexes()
 {
     QStringList statements = schema::listIndexStatements();
-    statements << sql::createKeptTable << sql::createShownReminders;
+    statements << sql::createKeptTable << sql::createShownReminders << identity::createTable;
     for (const QString& statement : statements) {
         // "create index|table if not exists NAME ..."
         const QString type = statement.section(QLatin1Char(' '), 1, 1);
@@ -160,6 +163,32 @@ void Database::addMissingTablesAndIndexes()
             qCWarning(lcStore) << "could not add the" << qPrintable(type) << name << ":" << sqlite3_errmsg(m_handle);
         sqlite3_busy_timeout(m_handle, m_busyTimeoutMs);
     }
+}
+
+// A write-ahead log is a second file that lasts beside the notes file: a sync engine passes the
+// two on apart, and the other machine gets a file without the changes held in the log. The
+// mode is kept in the file, so another program may have switched it on; it goes back to the
+// rollback journal, which lasts only while a write does. A file that another program holds
+// open in that mode cannot switch now: it works as it is, and the next start tries again.
+void Database::keepRollbackJournal()
+{
+    // The pragma answers with the mode in force afterwards: the old one when it could not change.
+    const auto journalMode = [this](const char* pragma) {
+        sqlite3_stmt* statement = nullptr;
+        QString mode;
+        if (sqlite3_prepare_v2(m_handle, pragma, -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
+            mode = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))).toLower();
+        sqlite3_finalize(statement);
+        return mode;
+    };
+    if (journalMode("pragma journal_mode") != QLatin1String("wal"))
+        return;
+    if (journalMode("pragma journal_mode=delete") == QLatin1String("delete"))
+        qCInfo(lcStore) << "switched" << m_path << "from a write-ahead log back to the rollback journal";
+    else
+        qCWarning(lcStore) << "could not switch" << m_path
+                           << "back to the rollback journal:" << sqlite3_errmsg(m_handle);
 }
 
 void Database::createFile()

@@ -61,6 +61,7 @@ public:
 private:
     void open();
     void addMissingTablesAndIndexes();
+    void keepRollbackJournal();
     void createFile();
     void checkSchema();
 

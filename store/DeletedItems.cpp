@@ -14,6 +14,14 @@ namespace {
 const QString kId = QStringLiteral("id");
 const QString kGroupId = QStringLiteral("group_id");
 
+QString createTimeOf(const StoredRow& row)
+{
+    for (const auto& [column, value] : row)
+        if (column == QLatin1String("create_time"))
+            return value.toString();
+    return {};
+}
+
 std::vector<StoredRow> readRows(Query& modify, const QString& statement)
 {
     modify.restart(statement);
@@ -75,6 +83,9 @@ std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, 
         note.reminders = readRows(modify, sql::selectWholeReminders(noteId));
         modify.restart(sql::deleteRemindersOfNote(noteId));
         modify.execSql();
+        // The kept item carries the identity, so that the note is known as deleted here.
+        note.identity = identity::of(modify, noteId, createTimeOf(note.row));
+        identity::forget(modify, noteId);
         note.keptKey = keepDeletedNote(modify, note);
     }
     transaction.commit();
@@ -99,6 +110,8 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
             value = Value{Value::Type::Integer, 0, 0, {}};
     }
     insertRow(modify, sql::restoreNote, row, kId, id);
+    if (note.identity && note.side == sql::Side::Real)
+        identity::put(modify, id, createTimeOf(row), *note.identity);
     for (const StoredRow& reminder : note.reminders)
         insertRow(modify, sql::restoreReminder, reminder, QStringLiteral("clip_id"), id);
     forgetKept(modify, note.keptKey);

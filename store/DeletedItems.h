@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/NoteIdentity.h"
 #include "store/Query.h"
 #include "store/Statements.h"
 
@@ -21,6 +22,8 @@ struct DeletedNote {
     qint32 id = 0;
     StoredRow row;
     std::vector<StoredRow> reminders;
+    // A real note's identity, which the kept item carries: the note is known as deleted here.
+    std::optional<identity::Identity> identity;
     qint64 keptKey = 0;  // where the file keeps it for later runs; 0: this run only (a copy)
     QDateTime deletedAt; // UTC
     QString damage;      // why the kept item cannot come back (another program changed it); empty when it can

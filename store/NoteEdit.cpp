@@ -1,5 +1,6 @@
 #include "store/NoteEdit.h"
 
+#include "store/NoteIdentity.h"
 #include "store/NoteInsert.h"
 
 #include <optional>
@@ -13,6 +14,7 @@ const QString kContent = QStringLiteral("content");
 struct StoredNote {
     QString text;
     qint32 groupId = 0;
+    QString createTime;
 };
 
 std::optional<StoredNote> readNote(Query& modify, qint32 noteId, sql::Side side)
@@ -23,7 +25,8 @@ std::optional<StoredNote> readNote(Query& modify, qint32 noteId, sql::Side side)
     modify.open();
     std::optional<StoredNote> note;
     if (modify.recordCount() > 0)
-        note = StoredNote{modify.fieldAsString(kContent), modify.fieldAsInteger(QStringLiteral("group_id"))};
+        note = StoredNote{modify.fieldAsString(kContent), modify.fieldAsInteger(QStringLiteral("group_id")),
+                          modify.fieldAsString(QStringLiteral("create_time"))};
     modify.close();
     return note;
 }
@@ -55,6 +58,7 @@ AppliedEdit applyEdit(Database& database, Query& modify, const OpenEdit& edit, c
     const bool unchanged = stored && (stored->text == edit.textWhenOpened || stored->text == text);
     if (unchanged) {
         updateText(modify, realId, sql::Side::Real, text);
+        identity::recordChange(modify, realId, stored->createTime, stored->text, text);
         // The copy shows the text too: editing it later reaches this note and must never bring
         // back the text replaced here.
         updateText(modify, realId + sql::kCopyIdOffset, sql::Side::Copy, text);

@@ -1,6 +1,7 @@
 #include "store/NoteInsert.h"
 
 #include "store/CategoryNames.h"
+#include "store/NoteIdentity.h"
 #include "store/Statements.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ NewNote insertNoteInTransaction(Query& modify, const Filing& filing, const QStri
     modify.setText(QStringLiteral("content"), content);
     modify.setText(QStringLiteral("create_time"), createTime);
     modify.execSql();
+    identity::give(modify, note.id, createTime, content);
     return note;
 }
 

@@ -144,10 +144,14 @@ qint64 keepDeletedNote(Query& modify, const DeletedNote& note)
     QJsonArray reminders;
     for (const StoredRow& reminder : note.reminders)
         reminders.append(toJson(reminder));
-    return keep(modify, QStringLiteral("note"), note.deletedAt,
-                {{QStringLiteral("id"), note.id},
-                 {QStringLiteral("row"), toJson(note.row)},
-                 {QStringLiteral("reminders"), reminders}});
+    QJsonObject payload{{QStringLiteral("id"), note.id},
+                        {QStringLiteral("row"), toJson(note.row)},
+                        {QStringLiteral("reminders"), reminders}};
+    if (note.identity) {
+        payload.insert(QStringLiteral("uid"), note.identity->uid);
+        payload.insert(QStringLiteral("versions"), QJsonArray::fromStringList(note.identity->versions));
+    }
+    return keep(modify, QStringLiteral("note"), note.deletedAt, payload);
 }
 
 qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category)
@@ -221,6 +225,12 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
             note.row = rowFromJson(columns, kNoteColumns);
             for (const QJsonValue& reminder : payload.value(QStringLiteral("reminders")).toArray())
                 note.reminders.push_back(rowFromJson(reminder.toObject(), kReminderColumns));
+            if (const QString uid = payload.value(QStringLiteral("uid")).toString(); !uid.isEmpty()) {
+                QStringList versions;
+                for (const QJsonValue& version : payload.value(QStringLiteral("versions")).toArray())
+                    versions << version.toString();
+                note.identity = identity::Identity{uid, versions};
+            }
             note.keptKey = kept.key;
             note.deletedAt = kept.deletedAt;
             note.damage = unreadable.isEmpty() ? noteDamage(note, columns) : unreadable;

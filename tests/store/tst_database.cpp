@@ -263,6 +263,26 @@ private slots:
         QCOMPARE(testing::fileDigest(path), before);
     }
 
+    // A sync engine passes a write-ahead log on apart from the file, so the machine on the
+    // other side would miss what it holds: a file another program switched to one goes back to
+    // the rollback journal when it is opened for writing, and a write leaves nothing beside it.
+    void fileSwitchedToWriteAheadLogGoesBackToTheRollbackJournal()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("clipdata.dat"));
+        damage(path, "pragma journal_mode=wal");
+        const auto writeAheadInHeader = [&path] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) && file.read(20).at(18) == 2;
+        };
+        QVERIFY(writeAheadInHeader());
+        Database database(path);
+        Query query(database);
+        insertNewNote(database, query, 0, QStringLiteral("t"), QStringLiteral("synced whole"));
+        QVERIFY(!writeAheadInHeader());
+        QCOMPARE(filesOf(dir.path()), QStringList{QStringLiteral("clipdata.dat")});
+    }
+
     void fullDiskRefusesTheNoteAndKeepsTheFile()
     {
         QTemporaryDir dir;
