@@ -2,8 +2,10 @@
 
 #include "app/DockingStrip.h"
 #include "app/NoteGrid.h"
+#include "app/ConflictCopyWatch.h"
 #include "app/NotesBackups.h"
 #include "app/Reminders.h"
+#include "store/BackupFolder.h"
 #include "store/IntegrityCheck.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -88,6 +90,15 @@ bool TMiniForm::FormCreate()
         // reading of the list and the window's first appearance.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
         startBackups();
+        // What another machine wrote and a sync engine left beside the file as a conflict copy
+        // comes in beside the window's work, as another program's writes do.
+        auto* copies = new ConflictCopyWatch(m_notesFile->path(), store::BackupFolder::defaultFolder(), this);
+        connect(copies, &ConflictCopyWatch::merged, this, [this](const QString& summary) {
+            if (!summary.isEmpty())
+                pnlStatus1->setText(summary);
+            reloadIfFileChanged();
+        });
+        copies->start();
     });
 }
 

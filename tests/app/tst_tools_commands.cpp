@@ -258,6 +258,43 @@ private slots:
         QVERIFY2(checked.front() >= startMinute, qPrintable(checked.front()));
     }
 
+    // Another machine's notes, left beside the file by a sync engine, come in while the window
+    // runs: the list shows them and the status line says so once; a copy that is no notes file
+    // is left where it is and not tried again at each write.
+    void aConflictCopyBesideTheFileComesIn()
+    {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        const auto unset = qScopeGuard([] { qunsetenv("XDG_DATA_HOME"); });
+        ToolsTestWindow window({kNotes});
+        QVERIFY(window.start());
+        window.form->show();
+        const QString copy = window.dir.filePath(QStringLiteral("clipdata.sync-conflict-20261208-101500-ABCDEF1.dat"));
+        const QString foreign = window.dir.filePath(QStringLiteral("clipdata (conflicted copy 2026-12-08 101500).dat"));
+        {
+            QFile junk(foreign);
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            junk.write(QByteArray(5000, 'x'));
+        }
+        const QString staged = window.dir.filePath(QStringLiteral("staged"));
+        QVERIFY(QFile::copy(window.dir.filePath(QStringLiteral("clipdata.dat")), staged));
+        {
+            store::Database other(staged);
+            other.execute(QStringLiteral("insert into notes_main (id, group_id, create_time, content) values "
+                                         "(9, 0, '09:09 Tue, 08Dec2026', 'from the laptop')"));
+        }
+        QVERIFY(QFile::rename(staged, copy)); // as the engine brings it
+        QTRY_COMPARE(window.form->pnlStatus1->text(), QStringLiteral("1 note merged from another machine"));
+        QTRY_VERIFY(!QFile::exists(copy));
+        QCOMPARE(window.column(QStringLiteral("select content from notes_main where id=9")),
+                 QStringList{QStringLiteral("from the laptop")});
+        QList<qint32> shown;
+        for (int row = 0; row < window.form->sgContents->rowCount(); ++row)
+            shown << window.form->sgContents->rowTag(row);
+        QVERIFY(shown.contains(9));
+        QVERIFY(QFile::exists(foreign));
+    }
+
     // Deleted items kept in the file that another program changed into something that cannot
     // come back as it was are refused with a line that says so, dropped, and change nothing:
     // a kind of item unknown, a note filed in Search, a category under Search's id claiming a

@@ -1,0 +1,101 @@
+#include "app/ConflictCopyWatch.h"
+
+#include "store/ConflictCopies.h"
+#include "store/ConflictMerge.h"
+#include "store/Database.h"
+
+#include <QFileInfo>
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
+
+namespace app {
+
+ConflictCopyWatch::ConflictCopyWatch(const QString& notesPath, const QString& backupFolder, QObject* parent)
+    : QObject(parent), m_notesPath(notesPath), m_backupFolder(backupFolder)
+{
+}
+
+ConflictCopyWatch::~ConflictCopyWatch()
+{
+    // A merge is one transaction: waited for, it either came in whole or not at all.
+    if (m_merge.joinable())
+        m_merge.join();
+}
+
+void ConflictCopyWatch::start()
+{
+    if (!m_watcher) {
+        m_watcher = new QFileSystemWatcher(this);
+        m_watcher->addPath(QFileInfo(m_notesPath).absolutePath());
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { lookForCopies(); });
+    }
+    lookForCopies();
+}
+
+// A copy is known by its path, size and time: one left where it is (damaged, not a notes
+// file) is not tried again at every write of the notes file, only once it changed.
+static QString signatureOf(const QString& path)
+{
+    const QFileInfo info(path);
+    return QStringLiteral("%1|%2|%3").arg(path).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+void ConflictCopyWatch::lookForCopies()
+{
+    if (m_merging) {
+        m_lookAgain = true;
+        return;
+    }
+    // Every write of the notes file changes the folder (its journal comes and goes): the look
+    // for copies is a listing of the folder, the merge only when there is a copy not tried.
+    QStringList copies;
+    for (const QString& copy : store::findConflictCopies(m_notesPath))
+        if (!m_tried.contains(signatureOf(copy)))
+            copies << copy;
+    if (copies.isEmpty())
+        return;
+    if (m_merge.joinable())
+        m_merge.join();
+    m_merging = true;
+    m_merge = std::thread([this, copies] {
+        std::vector<store::MergedCopy> merges;
+        QStringList tried;
+        try {
+            store::Database database(m_notesPath);
+            store::MergeOptions options;
+            options.backupFolder = m_backupFolder;
+            for (const QString& copy : copies) {
+                const QString signature = signatureOf(copy);
+                merges.push_back(store::mergeConflictCopy(database, copy, options));
+                tried << signature;
+                const store::MergedCopy& merge = merges.back();
+                if (!merge.merged())
+                    qCWarning(lcApp).noquote() << "conflict copy" << copy << "left as it is:" << merge.refused;
+                else if (!merge.notMoved.isEmpty())
+                    qCWarning(lcApp).noquote() << "merged conflict copy" << copy << "not moved:" << merge.notMoved;
+            }
+        } catch (const store::StoreError& error) {
+            // The notes file could not take it now (busy, full, read-only): the copy stays and
+            // is tried again at the next change of the folder or the next start.
+            qCWarning(lcApp).noquote() << "conflict copies not merged yet:" << error.message();
+        }
+        const QString summary = store::mergeSummary(merges);
+        QMetaObject::invokeMethod(
+            this, [this, summary, tried] { mergeEnded(summary, tried); }, Qt::QueuedConnection);
+    });
+}
+
+void ConflictCopyWatch::mergeEnded(const QString& summary, const QStringList& tried)
+{
+    m_merging = false;
+    for (const QString& signature : tried)
+        m_tried.insert(signature);
+    emit merged(summary);
+    if (std::exchange(m_lookAgain, false))
+        lookForCopies();
+}
+
+} // namespace app

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <thread>
+
+class QFileSystemWatcher;
+
+namespace app {
+
+// Takes in the conflict copies a file sync engine leaves beside the notes file (two machines
+// changed the notes before one had the other's change): at start, and whenever the folder
+// changes while the program runs. The merge runs on a thread of its own, on a connection of
+// its own, so the window never waits for it; the window takes its result up as it takes up
+// any other program's writes, and says once what came in.
+class ConflictCopyWatch : public QObject {
+    Q_OBJECT
+public:
+    ConflictCopyWatch(const QString& notesPath, const QString& backupFolder, QObject* parent = nullptr);
+    ~ConflictCopyWatch() override;
+
+    // Looks for copies now, and from now on whenever the folder changes.
+    void start();
+
+signals:
+    // A merge ended: `summary` says what came in ("3 notes merged from another machine"), or
+    // why a copy was left where it is; empty when nothing came in.
+    void merged(const QString& summary);
+
+private:
+    void lookForCopies();
+    void mergeEnded(const QString& summary, const QStringList& tried);
+
+    QString m_notesPath;
+    QString m_backupFolder;
+    QFileSystemWatcher* m_watcher = nullptr;
+    std::thread m_merge;
+    std::atomic<bool> m_merging = false;
+    bool m_lookAgain = false; // the folder changed while a merge ran
+    QSet<QString> m_tried;    // copies merged or left as they are, as they were then
+};
+
+} // namespace app
