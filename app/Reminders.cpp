@@ -45,12 +45,16 @@ void Reminders::open()
         // Read again later: what fell due since the start of the last check's minute is still
         // to show (each once: those shown are known); before the first check, what the start
         // read, and one set for the present minute.
+        // Never later than the minute of the last reading that succeeded: checks made while
+        // the file could not be read (another program held it) went by a snapshot that lacked
+        // what was set meanwhile.
         const QString nowMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
+        const QString bound = m_since.isEmpty() ? QString::fromLatin1(dialogs::reminderMinute(m_checkedAt))
+                                                : std::min(m_since, nowMinute);
         query.addLine(store::sql::selectRemindersSince);
-        query.setText(QStringLiteral("since"), m_since.isEmpty()
-                                                   ? QString::fromLatin1(dialogs::reminderMinute(m_checkedAt))
-                                                   : std::min(m_since, nowMinute));
+        query.setText(QStringLiteral("since"), m_readMinute.isEmpty() ? bound : std::min(bound, m_readMinute));
     }
+    const QString readMinute = QString::fromLatin1(dialogs::reminderMinute(store::Clock::now()));
     query.open();
     for (const store::reminderlog::Shown& shown : store::reminderlog::shown(m_file.AQclipModify()))
         m_shown.add(shown);
@@ -63,6 +67,7 @@ void Reminders::open()
         m_checkedKept = false;
     }
     m_fileVersion->markRead();
+    m_readMinute = readMinute;
 }
 
 void Reminders::save(qint32 clipId, const QString& text, const QDateTime& when)

@@ -56,6 +56,7 @@ private:
     QString m_since;            // until the first check: the start's bound, as stored
     bool m_checkedKept = false; // whether the file keeps the check this run last wrote
     QByteArray m_startedAt;     // when this run first read them, as remind_time is stored
+    QString m_readMinute;       // the minute of the last reading of the snapshot that succeeded
 };
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "app/NotesFile.h"
 #include "app/Reminders.h"
 #include "store/Clock.h"
+#include "store/Database.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,26 @@ private slots:
         // Closed and started again: none of them shows a second time.
         run.restartAt("2026-12-07 09:45:00");
         QCOMPARE(run.check(), QStringList{});
+    }
+
+    // A check that finds the file changed but cannot read it (another program holds it) does
+    // not move on: what fell due meanwhile shows at the next check that can read it.
+    void aCheckThatCannotReadTheFileMissesNothing()
+    {
+        RemindersOnFile run({});
+        standAt("2026-12-07 09:30:05");
+        run.start();
+        run.file->database().setBusyTimeout(0);
+        QCOMPARE(run.check(), QStringList{});
+        store::Database other(run.path());
+        standAt("2026-12-07 09:30:20");
+        other.execute(reminderRows("(5, 'call back', '2026-12-07 09:30:50')"));
+        other.execute(QStringLiteral("begin exclusive"));
+        standAt("2026-12-07 09:31:30");
+        QCOMPARE(run.check(), QStringList{});
+        other.execute(QStringLiteral("rollback"));
+        standAt("2026-12-07 09:32:30");
+        QCOMPARE(run.check(), QStringList{"Late, due 2026-12-07 09:30:\ncall back"});
     }
 
     // A reminder set again for the time it showed at is a new one: it shows again, once.
