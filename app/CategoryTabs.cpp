@@ -263,7 +263,8 @@ void CategoryTabs::Delete1Click()
         if (modify.recordCount() == 0)
             modify.deleteRow(); // tells the user that there is no such category
         // Its notes go to Default, where they stay in reach; Undo puts them back.
-        m_form.deleteHistory().push(UndoDelete::Category{store::deleteCurrentCategoryRow(m_form.notesFile().database(), modify, index), index});
+        m_form.deleteHistory().push(
+            UndoDelete::Category{store::deleteCurrentCategoryRow(m_form.notesFile().database(), modify, index), index});
         deleted = true;
     });
     if (!deleted)

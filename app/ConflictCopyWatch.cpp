@@ -4,10 +4,11 @@
 #include "store/ConflictMerge.h"
 #include "store/Database.h"
 
-#include <QFileInfo>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLoggingCategory>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -30,7 +31,13 @@ void ConflictCopyWatch::start()
     if (!m_watcher) {
         m_watcher = new QFileSystemWatcher(this);
         m_watcher->addPath(QFileInfo(m_notesPath).absolutePath());
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { lookForCopies(); });
+        // Each write of the notes file changes the folder twice (its journal comes and goes),
+        // and an engine bringing a copy writes it a while: one look after the folder settles.
+        m_settle = new QTimer(this);
+        m_settle->setSingleShot(true);
+        m_settle->setInterval(kSettleMs);
+        connect(m_settle, &QTimer::timeout, this, [this] { lookForCopies(); });
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, qOverload<>(&QTimer::start));
     }
     lookForCopies();
 }
@@ -49,8 +56,7 @@ void ConflictCopyWatch::lookForCopies()
         m_lookAgain = true;
         return;
     }
-    // Every write of the notes file changes the folder (its journal comes and goes): the look
-    // for copies is a listing of the folder, the merge only when there is a copy not tried.
+    // The look for copies reads the folder's names; the merge runs only for a copy not tried.
     QStringList copies;
     for (const QString& copy : store::findConflictCopies(m_notesPath))
         if (!m_tried.contains(signatureOf(copy)))

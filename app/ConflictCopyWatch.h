@@ -8,6 +8,7 @@
 #include <thread>
 
 class QFileSystemWatcher;
+class QTimer;
 
 namespace app {
 
@@ -36,7 +37,9 @@ private:
 
     QString m_notesPath;
     QString m_backupFolder;
+    static constexpr int kSettleMs = 300;
     QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_settle = nullptr;
     std::thread m_merge;
     std::atomic<bool> m_merging = false;
     bool m_lookAgain = false; // the folder changed while a merge ran

@@ -108,13 +108,15 @@ void DeleteHistory::restore(size_t index)
     m_form.guarded([&] {
         const UndoDelete::Item& item = m_items.at(index);
         if (const auto* note = std::get_if<store::DeletedNote>(&item)) {
-            restoredNote = store::restoreDeletedNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), *note, m_items.highestNoteId());
+            restoredNote = store::restoreDeletedNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(),
+                                                     *note, m_items.highestNoteId());
             restoredSide = note->side;
             m_items.drop(index);
         } else {
             const auto& category = std::get<UndoDelete::Category>(item);
             const store::RestoredCategory restored =
-                store::restoreDeletedCategory(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), category.category, m_items.highestGroupId());
+                store::restoreDeletedCategory(m_form.notesFile().database(), m_form.notesFile().AQclipModify(),
+                                              category.category, m_items.highestGroupId());
             const int tab = std::clamp(category.tabIndex, 1, m_form.tabGroups->count() - 1);
             if (restored.name != category.category.name)
                 notice = QStringLiteral("Restored as ") + restored.name;
@@ -132,7 +134,8 @@ void DeleteHistory::restore(size_t index)
     if (restoredNote == 0 || !listsItsSide)
         return;
     for (int row = 0; row < m_form.sgContents->rowCount(); ++row) {
-        if (m_form.sgContents->rowKind(row) == NoteGrid::RowKind::Note && m_form.sgContents->rowTag(row) == restoredNote) {
+        if (m_form.sgContents->rowKind(row) == NoteGrid::RowKind::Note &&
+            m_form.sgContents->rowTag(row) == restoredNote) {
             m_form.noteEditing().selectNoteRowFrom(row);
             return;
         }
@@ -150,7 +153,8 @@ bool DeleteHistory::refuseDamaged(size_t index)
     if (damage.isEmpty())
         return false;
     const qint64 key = note ? note->keptKey : category->category.keptKey;
-    if (!m_form.guarded([&] { store::dropKept(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), key); }))
+    if (!m_form.guarded(
+            [&] { store::dropKept(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), key); }))
         return true;
     m_items.drop(index);
     changed();

@@ -32,8 +32,9 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
 {
     SharedState& state = form.state();
     const store::Filing wanted = categoryForNewNote(form);
-    const store::NewNote note = store::insertNewNote(form.notesFile().database(), form.notesFile().AQclipModify(), wanted,
-                                                     store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
+    const store::NewNote note =
+        store::insertNewNote(form.notesFile().database(), form.notesFile().AQclipModify(), wanted,
+                             store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted.groupId)
         return QStringLiteral("Category gone: saved in Default");
@@ -49,8 +50,8 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     SharedState& state = form.state();
     const store::OpenEdit edit{state.CurNoteId, shownSide(state), state.OpenedText};
     const store::AppliedEdit applied =
-        store::applyEdit(form.notesFile().database(), form.notesFile().AQclipModify(), edit, text, categoryForNewNote(form),
-                         store::formatCreationTime(store::Clock::now()), idsHeldUpTo);
+        store::applyEdit(form.notesFile().database(), form.notesFile().AQclipModify(), edit, text,
+                         categoryForNewNote(form), store::formatCreationTime(store::Clock::now()), idsHeldUpTo);
     state.CurNoteId = applied.noteId;
     using Outcome = store::AppliedEdit::Outcome;
     if (applied.outcome == Outcome::Stored)
@@ -134,9 +135,10 @@ void NoteEditing::imgBrowseModeClick()
     // The hint to press Ctrl+Enter no longer holds in browse mode: say what became of the
     // typed text, or what the line said before.
     if (m_form.pnlStatus1->text() == kApplyHint)
-        m_form.pnlStatus1->setText(m_form.memoContent->document()->isModified() && !m_form.memoContent->toPlainText().isEmpty()
-                                ? QStringLiteral("Not applied: Edit mode resumes")
-                                : m_statusBeforeEdit);
+        m_form.pnlStatus1->setText(m_form.memoContent->document()->isModified() &&
+                                           !m_form.memoContent->toPlainText().isEmpty()
+                                       ? QStringLiteral("Not applied: Edit mode resumes")
+                                       : m_statusBeforeEdit);
 }
 
 void NoteEditing::imgNewClick()
@@ -173,7 +175,8 @@ void NoteEditing::imgApplyClick()
 bool NoteEditing::storeMemo(QString& notice)
 {
     return m_form.guarded([&] {
-        const bool writes = m_form.state().ApplyMode == QLatin1String("I") || m_form.state().ApplyMode == QLatin1String("M");
+        const bool writes =
+            m_form.state().ApplyMode == QLatin1String("I") || m_form.state().ApplyMode == QLatin1String("M");
         notice = writeMemo();
         if (writes)
             m_form.sendReloadNoteList();
@@ -207,7 +210,8 @@ QString NoteEditing::writeMemo()
 // step must not happen.
 bool NoteEditing::hasUnstoredText() const
 {
-    return !m_form.state().InBrowseMode && m_form.memoContent->document()->isModified() && !m_form.memoContent->toPlainText().isEmpty();
+    return !m_form.state().InBrowseMode && m_form.memoContent->document()->isModified() &&
+           !m_form.memoContent->toPlainText().isEmpty();
 }
 
 bool NoteEditing::keepTypedText()

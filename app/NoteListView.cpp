@@ -10,8 +10,8 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <algorithm>
 #include <utility>
 
@@ -80,7 +80,8 @@ void NoteListView::reloadNoteList()
     if (list.recordCount() > 0) {
         m_form.state().ApplyMode = QStringLiteral("M");
         if (found) {
-            m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+            m_form.pnlStatus1->setText(QStringLiteral("Created : ") +
+                                       list.fieldAsString(QStringLiteral("create_time")));
             m_form.noteEditing().showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
             return;
         }

@@ -1,7 +1,7 @@
 // Deleting a note and stepping through the list: the tool row's Delete, Prior and Next, and
 // a double click on the list.
-#include "app/NoteEditing.h"
 #include "app/MiniForm.h"
+#include "app/NoteEditing.h"
 
 #include "app/MemoText.h"
 #include "app/NoteGrid.h"
@@ -110,7 +110,8 @@ void NoteEditing::deleteShownNote()
     const int successorRow = noteRowFrom(*m_form.sgContents, row, noteId);
     const qint32 successor = successorRow < 0 ? 0 : m_form.sgContents->rowTag(successorRow);
     const bool deleted = m_form.guarded([&] {
-        auto note = store::deleteNoteKeeping(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), noteId, shownSide(m_form.state()));
+        auto note = store::deleteNoteKeeping(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), noteId,
+                                             shownSide(m_form.state()));
         if (note) {
             m_form.deleteHistory().push(std::move(*note));
             m_form.OpenDueReminders(); // its reminder went with it

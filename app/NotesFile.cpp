@@ -9,11 +9,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 namespace app {
 
 NotesFile::NotesFile(const QString& path)
-    : m_database(std::make_unique<store::Database>(path)),
-      m_clipQuery(std::make_unique<store::NoteList>(*m_database)),
+    : m_database(std::make_unique<store::Database>(path)), m_clipQuery(std::make_unique<store::NoteList>(*m_database)),
       m_clipModify(std::make_unique<store::Query>(*m_database)),
-      m_clipReminds(std::make_unique<store::Query>(*m_database)),
-      m_version(*m_database)
+      m_clipReminds(std::make_unique<store::Query>(*m_database)), m_version(*m_database)
 {
 }
 

@@ -6,10 +6,10 @@
 // they land where the exit would have put them (their category, the edited note).
 #include "app/WayOut.h"
 #include "app/KeptDrafts.h"
-#include "app/NoteEditing.h"
-#include "app/Reminders.h"
 #include "app/MemoText.h"
 #include "app/MiniForm.h"
+#include "app/NoteEditing.h"
+#include "app/Reminders.h"
 
 #include "store/Clock.h"
 #include "store/CreationTime.h"
@@ -27,7 +27,8 @@ namespace {
 
 KeptDrafts keptDraftsOf(TMiniForm& form, const QString& folder)
 {
-    return folder.isEmpty() ? KeptDrafts(form.notesFile().database().path()) : KeptDrafts(form.notesFile().database().path(), folder);
+    return folder.isEmpty() ? KeptDrafts(form.notesFile().database().path())
+                            : KeptDrafts(form.notesFile().database().path(), folder);
 }
 
 } // namespace
@@ -58,7 +59,6 @@ void WayOut::storeBeforeExit()
     }
     m_form.notesFile().database().setBusyTimeout(usualWait);
 }
-
 
 void WayOut::keepDraftAtExit(const QString& why)
 {
@@ -114,11 +114,11 @@ QString WayOut::storeKeptDrafts()
                 if (draft.edit) {
                     const store::OpenEdit edit{
                         draft.noteId, draft.copy ? store::sql::Side::Copy : store::sql::Side::Real, draft.openedText};
-                    store::applyEdit(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), edit, draft.text, filing, draft.createTime,
-                                     m_form.deleteHistory().highestNoteId());
+                    store::applyEdit(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), edit, draft.text,
+                                     filing, draft.createTime, m_form.deleteHistory().highestNoteId());
                 } else {
-                    store::insertNewNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), filing, draft.createTime, draft.text,
-                                         m_form.deleteHistory().highestNoteId());
+                    store::insertNewNote(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), filing,
+                                         draft.createTime, draft.text, m_form.deleteHistory().highestNoteId());
                 }
             }
             KeptDrafts::forget(entry.path);

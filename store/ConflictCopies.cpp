@@ -1,6 +1,7 @@
 #include "store/ConflictCopies.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -48,13 +49,22 @@ QStringList findConflictCopies(const QString& notesPath)
 {
     const QFileInfo notes(notesPath);
     const QRegularExpression pattern = copyName(notes.fileName());
+    // Every name a copy can have begins with the notes file's stem: the folder (a home folder,
+    // say) is read by name alone, and only a name that matches is looked at on the disk.
+    const QString stem = notes.suffix().isEmpty() ? notes.fileName() : notes.completeBaseName();
     QStringList copies;
-    // Sync engines write plain files; a link could point anywhere, even at the notes file.
-    for (const QFileInfo& file :
-         QDir(notes.absolutePath()).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDir::Name)) {
-        if (file.fileName() != notes.fileName() && pattern.match(file.fileName()).hasMatch())
+    QDirIterator names(notes.absolutePath(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (names.hasNext()) {
+        names.next();
+        const QString name = names.fileName();
+        if (!name.startsWith(stem) || name == notes.fileName() || !pattern.match(name).hasMatch())
+            continue;
+        // Sync engines write plain files; a link could point anywhere, even at the notes file.
+        const QFileInfo file(names.filePath());
+        if (file.isFile() && !file.isSymLink())
             copies << file.absoluteFilePath();
     }
+    std::sort(copies.begin(), copies.end());
     return copies;
 }
 

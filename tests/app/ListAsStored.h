@@ -9,8 +9,21 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace testing {
+
+// One column of every row a statement of the test's own reads.
+inline QStringList columnOf(store::Database& database, const QString& sql)
+{
+    store::Query query(database);
+    query.addLine(sql);
+    query.open();
+    QStringList values;
+    for (int row = 0; row < query.recordCount(); ++row)
+        values << query.value(row, 0).toString();
+    return values;
+}
 
 struct StoredRow {
     app::NoteGrid::RowKind kind;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ListAsStored.h"
 #include "app/MiniForm.h"
 #include "store/Database.h"
-#include "store/Query.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,14 +27,5 @@ struct ToolsTestWindow {
     bool start() { return form->FormCreate(); }
 
     // Reads one column of every row with a statement of the test's own.
-    QStringList column(const QString& sql)
-    {
-        store::Query query(form->notesFile().database());
-        query.addLine(sql);
-        query.open();
-        QStringList values;
-        for (int row = 0; row < query.recordCount(); ++row)
-            values << query.value(row, 0).toString();
-        return values;
-    }
+    QStringList column(const QString& sql) { return testing::columnOf(form->notesFile().database(), sql); }
 };

@@ -1,3 +1,4 @@
+#include "ListAsStored.h"
 #include "app/NotesFile.h"
 #include "app/Reminders.h"
 #include "store/Clock.h"
@@ -55,16 +56,7 @@ struct RemindersOnFile {
     QStringList check() { return reminders->dueTexts(); }
 
     // Reads one column of every row with a statement of the test's own.
-    QStringList column(const QString& sql)
-    {
-        store::Query query(file->database());
-        query.addLine(sql);
-        query.open();
-        QStringList values;
-        for (int row = 0; row < query.recordCount(); ++row)
-            values << query.value(row, 0).toString();
-        return values;
-    }
+    QStringList column(const QString& sql) { return testing::columnOf(file->database(), sql); }
 };
 
 const QString kChecked = QStringLiteral("select optionvalue from options where optionname='reminders_checked'");
