@@ -25,6 +25,10 @@ void TMiniForm::setUpWindowBehaviour()
 
 void TMiniForm::reloadIfFileChanged()
 {
+    // Not under a dialog: the command that opened it goes on, when it closes, with the tabs and
+    // rows it knew. The window takes the change up when it comes forward again.
+    if (QApplication::activeModalWidget())
+        return;
     // A sync engine brings another machine's version by putting a new file in place of the
     // notes file: from then on that file is the one read and written. The memo keeps what it
     // holds; Apply files it in the new file as it files text for a note another program
