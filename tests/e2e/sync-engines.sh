@@ -123,7 +123,7 @@ json() { python3 -c 'import json, sys; j = json.load(sys.stdin); print(eval(sys.
 
 answers() { rest "$1" system/ping >/dev/null 2>&1; }
 connected() {
-    [ "$(rest "$1" system/connections | json "j['connections']['${engine_id[$2]}']['connected']")" = True ]
+    [ "$(rest "$1" system/connections | json "j['connections']['${engine_id[$2]}']['connected']" 2>/dev/null)" = True ]
 }
 
 # Both engines are idle, need nothing, each knows the other complete, and their views of the
@@ -139,4 +139,10 @@ settled() {
     done
     [ "$(rest A "db/status?folder=$sync_folder_id" | json "j['globalFiles'], j['globalDeleted'], j['globalBytes']")" = \
         "$(rest B "db/status?folder=$sync_folder_id" | json "j['globalFiles'], j['globalDeleted'], j['globalBytes']")" ]
+}
+
+# Engine NAME holds FILE of the shared folder as the newest version the two engines know of.
+holds_newest() {
+    [ "$(rest "$1" "db/file?folder=$sync_folder_id&file=$2" |
+        json "j['local']['version'] == j['global']['version'] and not j['global']['deleted']" 2>/dev/null)" = True ]
 }

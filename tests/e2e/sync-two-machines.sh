@@ -25,7 +25,9 @@ fail() {
     echo "FAIL: $*" >&2
     local log
     for log in "$work"/quibbet-?.log "$work"/engine-?.log; do
-        [ -s "$log" ] && { echo "--- the end of $(basename "$log"):" >&2; tail -n 25 "$log" >&2; }
+        [ -s "$log" ] || continue
+        echo "--- the end of $(basename "$log"):" >&2
+        grep -v -e 'database migration' -e 'privileged or system user' "$log" | tail -n 25 >&2
     done
     exit 1
 }
@@ -59,6 +61,10 @@ engines_stay_local() {
 
 start_sync_engines
 engines_stay_local
+# The engines pass a plain file on, before any Quibbet runs.
+echo "passed on" >"$work/a/plain.txt"
+wait_long 60 holds_newest B plain.txt || fail "engine B never took in the file written on A"
+[ "$(cat "$work/b/plain.txt")" = "passed on" ] || fail "the file written on A reached B otherwise"
 
 # Runs a command against machine M's display.
 on() {
@@ -99,6 +105,7 @@ texts_in() {
     sqlite3 -cmd ".timeout 3000" "${engine_folder[$1]}/clipdata.dat" \
         "select content || ' x' || count(*) from notes_main where group_id is not 1 group by content order by content"
 }
+has_texts() { [ "$(texts_in "$1")" = "$2" ]; }
 # The notes of machine M's list (day headings left out), sorted.
 listed() { rows "$1" rows | grep -v -E '^[A-Z][a-z]{2}, [0-3][0-9][A-Z][a-z]{2}[0-9]{4}$' | sort; }
 lists() { [ "$(listed "$1")" = "$2" ]; }
@@ -119,7 +126,7 @@ on A xdotool key ctrl+Return
 eventually holds A "from A two" 1 || fail "the notes were not stored on A: $(texts_in A)"
 wait_long 60 holds B "from A one" 1 && wait_long 60 holds B "from A two" 1 ||
     fail "the notes applied on A did not reach B's file: $(texts_in B)"
-rows B wait-for "from A two" "$(date +%s%N)" 60 >/dev/null || fail "B's list did not show the notes from A"
+seen=$(rows B wait-for "from A two" "$(date +%s%N)" 60 2>&1) || fail "B's list did not show the notes from A: $seen"
 wait_long 30 lists B "$(printf 'from A one\nfrom A two')" || fail "B's list shows: $(listed B)"
 
 # b. On B, one note edited (double-click, new text, Ctrl+Enter) and the other deleted.
@@ -136,7 +143,7 @@ sleep 0.3 # the click gives the list the focus
 on B xdotool key Delete
 eventually holds B "from A two" 0 || fail "the delete was not stored on B: $(texts_in B)"
 expected=$(printf 'edited on B x1')
-wait_long 60 test "$(texts_in A)" = "$expected" || fail "the edit and delete on B did not reach A's file: $(texts_in A)"
+wait_long 60 has_texts A "$expected" || fail "the edit and delete on B did not reach A's file: $(texts_in A)"
 wait_long 30 lists A "edited on B" || fail "A's list shows: $(listed A)"
 
 # c. One note on each side at the same moment, while A's engine holds off B: neither engine
@@ -156,7 +163,7 @@ expected=$(printf 'at once on A x1\nat once on B x1\nedited on B x1')
 # Settled, merged and the same on both sides, also after both engines looked at their
 # folders once more.
 converged() {
-    settled && [ -z "$(conflict_copies)" ] && [ "$(texts_in A)" = "$expected" ] && [ "$(texts_in B)" = "$expected" ]
+    settled && [ -z "$(conflict_copies)" ] && has_texts A "$expected" && has_texts B "$expected"
 }
 wait_long 120 converged || fail "after notes applied at once, the two sides did not come to the same notes:
 A: $(texts_in A)
@@ -181,7 +188,7 @@ for run in $(seq 1 10); do
     type_note A "timed $run"
     started=$(date +%s%N)
     on A xdotool key ctrl+Return
-    seen=$(rows B wait-for "timed $run" "$started" 60) || fail "timing run $run: $seen"
+    seen=$(rows B wait-for "timed $run" "$started" 60 2>"$work/rows.err") || fail "timing run $run: $(cat "$work/rows.err")"
     times+=("$seen")
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n)
