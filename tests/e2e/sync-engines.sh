@@ -146,3 +146,8 @@ holds_newest() {
     [ "$(rest "$1" "db/file?folder=$sync_folder_id&file=$2" |
         json "j['local']['version'] == j['global']['version'] and not j['global']['deleted']" 2>/dev/null)" = True ]
 }
+
+# The names of the files the engines share, as engine NAME knows them, sorted, on one line.
+shared_files() {
+    rest "$1" "db/browse?folder=$sync_folder_id" | json "' '.join(sorted(entry['name'] for entry in j))"
+}

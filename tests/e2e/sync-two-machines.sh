@@ -148,6 +148,7 @@ wait_long 30 lists A "edited on B" || fail "A's list shows: $(listed A)"
 
 # c. One note on each side at the same moment, while A's engine holds off B: neither engine
 # can pass its side's note on before both are stored.
+wait_long 60 settled || fail "the engines did not settle after the edit and delete"
 rest A "system/pause?device=${engine_id[B]}" -X POST >/dev/null || fail "engine A did not pause B"
 apart() { ! connected A B && ! connected B A; }
 wait_long 30 apart || fail "the engines stayed connected"
@@ -176,6 +177,10 @@ A: $(texts_in A)
 B: $(texts_in B)"
 merged=$(find "$work/data-A" "$work/data-B" -name '*sync-conflict*' | wc -l)
 [ "$merged" -ge 1 ] || fail "no conflict copy was merged: the notes did not meet as a conflict"
+# The files each Quibbet keeps for its own machine (the lock, the journal) were never shared.
+for m in A B; do
+    [ "$(shared_files $m)" = "clipdata.dat plain.txt" ] || fail "engine $m shares $(shared_files $m)"
+done
 for m in A B; do
     wait_long 30 lists $m "$(printf 'at once on A\nat once on B\nedited on B')" || fail "$m's list shows: $(listed $m)"
 done
