@@ -72,7 +72,7 @@ on() {
     shift
     DISPLAY=${display[$m]} "$@"
 }
-rows() { /usr/bin/python3 "$(dirname "$0")/note-list-rows.py" "${quibbet_pid[$1]}" "${@:2}"; }
+rows() { /usr/bin/python3 "$(dirname "$0")/read-window.py" "${quibbet_pid[$1]}" "${@:2}"; }
 # Starts Quibbet in machine M's folder; waits for its window.
 start_machine() {
     local m=$1
@@ -89,8 +89,9 @@ start_machine() {
 type_note() {
     local m=$1
     on "$m" xdotool mousemove $((window_x[$m] + 140)) $((window_y[$m] + 150)) click 1
-    sleep 0.3 # the click's focus change comes before the shortcut
+    rows "$m" wait-focus list 10 || fail "a click did not give $m's list the focus"
     on "$m" xdotool key ctrl+i
+    rows "$m" wait-focus memo 10 || fail "Ctrl+I did not open a note on $m"
     on "$m" xdotool type --delay 20 "$2"
 }
 
@@ -132,14 +133,14 @@ wait_long 30 lists B "$(printf 'from A one\nfrom A two')" || fail "B's list show
 # b. On B, one note edited (double-click, new text, Ctrl+Enter) and the other deleted.
 read -r row_x row_y <<<"$(rows B centre "from A one")" || fail "B's list has no row 'from A one'"
 on B xdotool mousemove "$row_x" "$row_y" click --repeat 2 --delay 100 1
-sleep 0.3 # the double click's edit mode comes before the keys
+rows B wait-focus memo 10 || fail "a double click did not open the note on B"
 on B xdotool key ctrl+a
 on B xdotool type --delay 20 "edited on B"
 on B xdotool key ctrl+Return
 eventually holds B "edited on B" 1 || fail "the edit was not stored on B: $(texts_in B)"
 read -r row_x row_y <<<"$(rows B centre "from A two")" || fail "B's list has no row 'from A two'"
 on B xdotool mousemove "$row_x" "$row_y" click 1
-sleep 0.3 # the click gives the list the focus
+rows B wait-focus list 10 || fail "a click did not give B's list the focus"
 on B xdotool key Delete
 eventually holds B "from A two" 0 || fail "the delete was not stored on B: $(texts_in B)"
 expected=$(printf 'edited on B x1')

@@ -1,14 +1,17 @@
 #!/usr/bin/python3
-"""Reads the rows of a running Quibbet's note list through the accessibility bus.
+"""Reads a running Quibbet's main window through the accessibility bus.
 
-Usage: note-list-rows.py PID rows
-           prints the rows' texts, one a line
-       note-list-rows.py PID wait-for TEXT SINCE-NS SECONDS
+Usage: read-window.py PID rows
+           prints the note list's rows, one a line
+       read-window.py PID wait-for TEXT SINCE-NS SECONDS
            waits up to SECONDS for a row reading TEXT; prints the seconds from SINCE-NS (a
            time.time_ns() value) to the moment it was seen; exits 1, printing the rows, when
            it never comes
-       note-list-rows.py PID centre TEXT
+       read-window.py PID centre TEXT
            prints "X Y", the row's centre on the screen
+       read-window.py PID wait-focus list|memo SECONDS
+           waits up to SECONDS for the keyboard focus to be on the list (or one of its rows)
+           or on the memo; exits 1, saying where it is, when it never comes
 """
 import sys
 import time
@@ -28,16 +31,34 @@ def application(pid):
     sys.exit(f"the program {pid} never appeared on the accessibility bus")
 
 
-def note_list(app):
-    # Rows are read live, so what the bus keeps of earlier readings is dropped first.
+def nodes(app):
+    # Read live: what the bus keeps of earlier readings is dropped first.
     app.clear_cache()
     pending = [child for child in app if child is not None]
     while pending:
         node = pending.pop()
+        yield node
+        pending.extend(child for child in node if child is not None)
+
+
+def note_list(app):
+    for node in nodes(app):
         if node.getRole() == pyatspi.ROLE_LIST and node.name == "Notes":
             return node
-        pending.extend(child for child in node if child is not None)
     sys.exit("the window has no list named Notes")
+
+
+def focused(app):
+    return [node for node in nodes(app) if node.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def focus_is_on(app, where):
+    for node in focused(app):
+        if where == "memo" and node.name == "Note text":
+            return True
+        if where == "list" and any(n.getRole() == pyatspi.ROLE_LIST and n.name == "Notes" for n in (node, node.parent)):
+            return True
+    return False
 
 
 def rows(app):
@@ -65,6 +86,14 @@ def main():
             sys.exit(f"no row '{text}'; rows: {rows(app)}")
         box = found[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(box.x + box.width // 2, box.y + box.height // 2)
+    elif command == "wait-focus":
+        where, seconds = sys.argv[3], float(sys.argv[4])
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if focus_is_on(app, where):
+                return
+            time.sleep(POLL_SECONDS)
+        sys.exit(f"the focus never came to the {where}: {[(n.getRoleName(), n.name) for n in focused(app)]}")
     else:
         sys.exit(f"unknown command {command}")
 
