@@ -77,7 +77,6 @@ EOF
 # Starts the two engines A and B, sharing the folders $work/a and $work/b, each ignoring the
 # files that belong to one machine alone; waits until they are connected to each other.
 start_sync_engines() {
-    command -v syncthing >/dev/null || { echo "SKIP: the test needs the package syncthing"; exit 77; }
     local ports
     read -r -a ports <<<"$(free_ports 4)"
     engine_listen[A]=${ports[0]} engine_gui[A]=${ports[1]}
