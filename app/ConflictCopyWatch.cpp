@@ -6,9 +6,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QLoggingCategory>
-#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -24,22 +22,6 @@ ConflictCopyWatch::~ConflictCopyWatch()
     // A merge is one transaction: waited for, it either came in whole or not at all.
     if (m_merge.joinable())
         m_merge.join();
-}
-
-void ConflictCopyWatch::start()
-{
-    if (!m_watcher) {
-        m_watcher = new QFileSystemWatcher(this);
-        m_watcher->addPath(QFileInfo(m_notesPath).absolutePath());
-        // Each write of the notes file changes the folder twice (its journal comes and goes),
-        // and an engine bringing a copy writes it a while: one look after the folder settles.
-        m_settle = new QTimer(this);
-        m_settle->setSingleShot(true);
-        m_settle->setInterval(kSettleMs);
-        connect(m_settle, &QTimer::timeout, this, [this] { lookForCopies(); });
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle, qOverload<>(&QTimer::start));
-    }
-    lookForCopies();
 }
 
 // A copy is known by its path, size and time: one left where it is (damaged, not a notes

@@ -7,14 +7,11 @@
 #include <atomic>
 #include <thread>
 
-class QFileSystemWatcher;
-class QTimer;
-
 namespace app {
 
 // Takes in the conflict copies a file sync engine leaves beside the notes file (two machines
-// changed the notes before one had the other's change): at start, and whenever the folder
-// changes while the program runs. The merge runs on a thread of its own, on a connection of
+// changed the notes before one had the other's change), whenever it is asked to look: at
+// start, and each time the folder settles after a change. The merge runs on a thread of its own, on a connection of
 // its own, so the window never waits for it; the window takes its result up as it takes up
 // any other program's writes, and says once what came in.
 class ConflictCopyWatch : public QObject {
@@ -23,8 +20,9 @@ public:
     ConflictCopyWatch(const QString& notesPath, const QString& backupFolder, QObject* parent = nullptr);
     ~ConflictCopyWatch() override;
 
-    // Looks for copies now, and from now on whenever the folder changes.
-    void start();
+    // Looks for copies not tried yet and merges them; a look asked for during a merge
+    // follows it.
+    void lookForCopies();
 
 signals:
     // A merge ended: `summary` says what came in ("3 notes merged from another machine"), or
@@ -32,14 +30,10 @@ signals:
     void merged(const QString& summary);
 
 private:
-    void lookForCopies();
     void mergeEnded(const QString& summary, const QStringList& tried);
 
     QString m_notesPath;
     QString m_backupFolder;
-    static constexpr int kSettleMs = 300;
-    QFileSystemWatcher* m_watcher = nullptr;
-    QTimer* m_settle = nullptr;
     std::thread m_merge;
     std::atomic<bool> m_merging = false;
     bool m_lookAgain = false; // the folder changed while a merge ran

@@ -1,9 +1,10 @@
 #include "app/MiniForm.h"
 
+#include "app/ConflictCopyWatch.h"
 #include "app/DockingStrip.h"
 #include "app/NoteGrid.h"
-#include "app/ConflictCopyWatch.h"
 #include "app/NotesBackups.h"
+#include "app/NotesFolderWatch.h"
 #include "app/Reminders.h"
 #include "store/BackupFolder.h"
 #include "store/IntegrityCheck.h"
@@ -28,18 +29,17 @@ constexpr int kIntegrityCheckDelayMs = 1000;
 namespace app {
 
 TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_notesFile(std::make_unique<NotesFile>(databasePath)),
-      m_deleteHistory(std::make_unique<DeleteHistory>(*this)),
-      m_categoryTabs(std::make_unique<CategoryTabs>(*this)),
-      m_noteListView(std::make_unique<NoteListView>(*this)),
-      m_reminders(std::make_unique<Reminders>(*m_notesFile)),
-      m_noteEditing(std::make_unique<NoteEditing>(*this)),
-      m_wayOut(std::make_unique<WayOut>(*this)),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_notesFile(std::make_unique<NotesFile>(databasePath)),
+      m_deleteHistory(std::make_unique<DeleteHistory>(*this)), m_categoryTabs(std::make_unique<CategoryTabs>(*this)),
+      m_noteListView(std::make_unique<NoteListView>(*this)), m_reminders(std::make_unique<Reminders>(*m_notesFile)),
+      m_noteEditing(std::make_unique<NoteEditing>(*this)), m_wayOut(std::make_unique<WayOut>(*this)),
       m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile)),
       m_toolCommands(std::make_unique<ToolCommands>(*this))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
+    // A file another program put in place of the notes file, met by any command: the window
+    // takes it up once that command is done.
+    m_notesFile->database().onReplaced = [this] { QTimer::singleShot(0, this, [this] { reloadIfFileChanged(); }); };
     setWindowTitle(QStringLiteral("Quibbet"));
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();
@@ -90,15 +90,22 @@ bool TMiniForm::FormCreate()
         // reading of the list and the window's first appearance.
         QTimer::singleShot(kIntegrityCheckDelayMs, this, [this] { startIntegrityCheck(); });
         startBackups();
-        // What another machine wrote and a sync engine left beside the file as a conflict copy
-        // comes in beside the window's work, as another program's writes do.
+        // What another program writes in the folder is taken up while the window runs: notes
+        // it wrote, a new file it put in place of the notes file, and what another machine
+        // wrote and a sync engine left beside the file as a conflict copy, merged beside the
+        // window's work.
+        auto* folder = new NotesFolderWatch(m_notesFile->path(), this);
         auto* copies = new ConflictCopyWatch(m_notesFile->path(), store::BackupFolder::defaultFolder(), this);
+        connect(folder, &NotesFolderWatch::settled, this, [this, copies] {
+            reloadIfFileChanged();
+            copies->lookForCopies();
+        });
         connect(copies, &ConflictCopyWatch::merged, this, [this](const QString& summary) {
             if (!summary.isEmpty())
                 pnlStatus1->setText(summary);
             reloadIfFileChanged();
         });
-        copies->start();
+        copies->lookForCopies();
     });
 }
 

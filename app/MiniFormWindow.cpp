@@ -3,9 +3,11 @@
 #include "app/MiniForm.h"
 
 #include "app/DockingStrip.h"
+#include "app/ToolCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMoveEvent>
 #include <QShortcut>
 
@@ -23,16 +25,29 @@ void TMiniForm::setUpWindowBehaviour()
 
 void TMiniForm::reloadIfFileChanged()
 {
+    // A sync engine brings another machine's version by putting a new file in place of the
+    // notes file: from then on that file is the one read and written. The memo keeps what it
+    // holds; Apply files it in the new file as it files text for a note another program
+    // changed or a category it deleted.
+    guarded([this] { m_notesFile->database().followIfReplaced(false); });
     // Only with the list in front: a rebuild in edit mode would take the memo's note as the
     // one an Apply changes. The change is taken up when the window next comes forward.
     if (!m_state.InBrowseMode)
         return;
-    if (m_notesFile->version().changedSinceRead())
-        guarded([this] {
+    if (m_notesFile->version().changedSinceRead()) {
+        // Undo keeps what this run deleted: it puts it back into the new file as it would
+        // into one another program changed.
+        const bool replaced = m_notesFile->takeReplacement();
+        guarded([this, replaced] {
+            if (replaced)
+                m_toolCommands->readNoteFont();
             m_categoryTabs->refreshTabsFromFile();
             sendReloadNoteList();
             OpenDueReminders();
         });
+        if (replaced)
+            pnlStatus1->setText(QStringLiteral("Notes reloaded: the file was replaced"));
+    }
     m_notesFile->version().markRead();
 }
 

@@ -104,8 +104,12 @@ NotesBackups::Restore NotesBackups::restore(const store::BackupEntry& backup)
     const store::BackupOutcome before = store::takeBackup(folder, store::Clock::now().toUTC(), urgent);
     if (before.kind != store::BackupOutcome::Kind::Taken)
         return {Restore::Kind::Refused, before.message + QStringLiteral("\n\nYour notes have not been changed.")};
-    const bool restored = m_file.guarded(
-        [&] { store::restoreBackup(m_file.database().handle(), m_file.database().path(), backup.filePath); });
+    const bool restored = m_file.guarded([&] {
+        // Into the file at the path: one another program put there meanwhile is the one the
+        // backup just taken holds.
+        m_file.database().followIfReplaced(true);
+        store::restoreBackup(m_file.database().handle(), m_file.database().path(), backup.filePath);
+    });
     // Rotated only now: the backup chosen may have been the oldest of those kept.
     folder.keepNewest();
     return {restored ? Restore::Kind::Restored : Restore::Kind::Failed, QString()};

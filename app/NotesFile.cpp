@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 
 #include <QLoggingCategory>
+#include <utility>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -17,6 +18,12 @@ NotesFile::NotesFile(const QString& path)
 
 NotesFile::~NotesFile() = default;
 
+bool NotesFile::takeReplacement()
+{
+    const int before = std::exchange(m_replacementsTaken, m_database->replacements());
+    return before != m_replacementsTaken;
+}
+
 bool NotesFile::guarded(const std::function<void()>& handler) const
 {
     try {
@@ -24,6 +31,12 @@ bool NotesFile::guarded(const std::function<void()>& handler) const
         return true;
     } catch (const store::StoreError& error) {
         qCWarning(lcApp) << "store error:" << error.message();
+        // A write that failed because the file was replaced under it at that moment: the
+        // next one goes to the new file.
+        try {
+            m_database->followIfReplaced(false);
+        } catch (const store::StoreError&) {
+        }
         if (m_reportError)
             m_reportError(error.message());
     }

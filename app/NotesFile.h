@@ -35,6 +35,10 @@ public:
     // Whether another process wrote to the file since the window last took it up.
     NotesFileVersion& version() { return m_version; }
 
+    // Whether a file another program put in place of the notes file was followed since the
+    // last call: what the window shows is then another file's.
+    bool takeReplacement();
+
     // Runs a handler; an error of the store ends it and goes to the reporter set (the window
     // shows it). Returns false when it failed.
     bool guarded(const std::function<void()>& handler) const;
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<store::Query> m_clipModify;
     std::unique_ptr<store::Query> m_clipReminds;
     NotesFileVersion m_version;
+    int m_replacementsTaken = 0;
     std::function<void(const QString&)> m_reportError;
 };
 

@@ -6,8 +6,7 @@
 
 namespace app {
 
-NotesFileVersion::NotesFileVersion(store::Database& database, QObject* parent)
-    : QObject(parent), m_database(database)
+NotesFileVersion::NotesFileVersion(store::Database& database, QObject* parent) : QObject(parent), m_database(database)
 {
 }
 
@@ -28,10 +27,14 @@ std::optional<qint64> NotesFileVersion::current() const
 void NotesFileVersion::markRead()
 {
     m_read = current();
+    m_readReplacements = m_database.replacements();
 }
 
 bool NotesFileVersion::changedSinceRead() const
 {
+    // Versions are counted per connection: one of a file that was replaced says nothing.
+    if (m_database.replacements() != m_readReplacements)
+        return true;
     const std::optional<qint64> now = current();
     return now && m_read && *now != *m_read;
 }

@@ -19,8 +19,9 @@ public:
 
     // Takes the present state of the file as read.
     void markRead();
-    // True when another process has written since markRead(); the state stays unread until
-    // the next markRead(). False while the connection is not open.
+    // True when another process has written since markRead(), or put another file in its
+    // place; the state stays unread until the next markRead(). False while the connection is
+    // not open.
     bool changedSinceRead() const;
 
 private:
@@ -28,6 +29,7 @@ private:
 
     store::Database& m_database;
     std::optional<qint64> m_read;
+    int m_readReplacements = 0; // the count of the file's replacements followed when read
 };
 
 } // namespace app

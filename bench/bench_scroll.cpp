@@ -11,21 +11,28 @@
 // on its thread (into a data folder of its own): the largest frame then, the backup's time
 // and its size. With backup:0 the same drag runs as long without one, so that the largest
 // frames of about as many frames are compared.
+// ScrollWhileMerging: see below.
 #include "app/BackupSchedule.h"
 #include "app/NoteGrid.h"
 #include "app/NotesBackups.h"
 #include "bench/FormFixture.h"
 #include "bench/PeakMemory.h"
+#include "store/Database.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -65,6 +72,15 @@ double percentile(std::vector<qint64> values, double fraction)
     return double(values[at]);
 }
 
+void reportFrames(benchmark::State& state, std::vector<qint64> frames)
+{
+    const auto ms = [](double ns) { return ns / 1e6; };
+    state.counters["frames"] = double(frames.size());
+    state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
+    state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
+    state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+}
+
 void ScrollTopToBottom(benchmark::State& state)
 {
     SizedFixture& f = fixture(int(state.range(0)));
@@ -97,11 +113,7 @@ void ScrollTopToBottom(benchmark::State& state)
                 break;
         }
     }
-    const auto ms = [](double ns) { return ns / 1e6; };
-    state.counters["frames"] = double(frames.size());
-    state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
-    state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
-    state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+    reportFrames(state, frames);
     state.counters["hwm_baseline_MB"] = double(g_baselineKb) / 1024;
     state.counters["hwm_before_MB"] = double(f.readyKb) / 1024;
     state.counters["hwm_after_MB"] = double(bench::peakResidentKb()) / 1024;
@@ -119,16 +131,36 @@ BENCHMARK(ScrollTopToBottom)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+// Drags the thumb back and forth, one frame at a time, while `goOn` says so; whatever the
+// event loop has meanwhile (a thread's end told through it, the list read again) is handled
+// between frames. Returns each frame's time.
+std::vector<qint64> dragWhile(SizedFixture& f, int jumps, const std::function<bool()>& goOn)
+{
+    app::NoteGrid& grid = *f.fixture->form().sgContents;
+    QScrollBar* bar = grid.verticalScrollBar();
+    QWidget* viewport = grid.viewport();
+    QImage image(viewport->size(), QImage::Format_RGB32);
+    std::vector<qint64> frames;
+    int value = bar->minimum();
+    while (goOn()) {
+        const int step = std::max(1, (bar->maximum() - bar->minimum()) / jumps);
+        const auto start = std::chrono::steady_clock::now();
+        bar->setValue(value);
+        viewport->render(&image);
+        frames.push_back(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+        benchmark::DoNotOptimize(image.constBits());
+        QCoreApplication::processEvents();
+        value = value >= bar->maximum() ? bar->minimum() : std::min(value + step, bar->maximum());
+    }
+    return frames;
+}
+
 void ScrollWhileBackingUp(benchmark::State& state)
 {
     SizedFixture& f = fixture(int(state.range(0)));
     const int jumps = int(state.range(1));
     const bool withBackup = state.range(2) != 0;
-    app::NoteGrid& grid = *f.fixture->form().sgContents;
     app::BackupSchedule& schedule = f.fixture->form().notesBackups().schedule();
-    QScrollBar* bar = grid.verticalScrollBar();
-    QWidget* viewport = grid.viewport();
-    QImage image(viewport->size(), QImage::Format_RGB32);
     std::vector<qint64> frames;
     store::BackupOutcome outcome;
     bool ended = false;
@@ -139,37 +171,21 @@ void ScrollWhileBackingUp(benchmark::State& state)
         });
     double backupMs = 0;
     for (auto _ : state) {
-        frames.clear();
         ended = false;
-        const int step = std::max(1, (bar->maximum() - bar->minimum()) / jumps);
-        int value = bar->minimum();
         const auto began = std::chrono::steady_clock::now();
         if (withBackup && !schedule.start()) {
             state.SkipWithError("a backup was running already");
             break;
         }
-        const auto goOn = [&] {
+        frames = dragWhile(f, jumps, [&] {
             return withBackup ? !ended : std::chrono::steady_clock::now() - began < kDragWithoutBackup;
-        };
-        while (goOn()) {
-            const auto start = std::chrono::steady_clock::now();
-            bar->setValue(value);
-            viewport->render(&image);
-            frames.push_back(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
-            benchmark::DoNotOptimize(image.constBits());
-            QCoreApplication::processEvents(); // the backup's end is told through the event loop
-            value = value >= bar->maximum() ? bar->minimum() : std::min(value + step, bar->maximum());
-        }
+        });
         backupMs = double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - began).count()) / 1e6;
         if (withBackup && outcome.kind != store::BackupOutcome::Kind::Taken)
             state.SkipWithError(outcome.message.toStdString().c_str());
     }
     QObject::disconnect(connection);
-    const auto ms = [](double ns) { return ns / 1e6; };
-    state.counters["frames"] = double(frames.size());
-    state.counters["frame_max_ms"] = ms(percentile(frames, 1.0));
-    state.counters["frame_p99_ms"] = ms(percentile(frames, 0.99));
-    state.counters["frame_median_ms"] = ms(percentile(frames, 0.5));
+    reportFrames(state, frames);
     // The peak of a process that ran this benchmark alone (one --benchmark_filter per
     // process): the backup's connections and buffers show against the same drag without.
     state.counters["hwm_before_MB"] = double(f.readyKb) / 1024;
@@ -186,6 +202,66 @@ BENCHMARK(ScrollWhileBackingUp)
     ->Args({1000, 200, 1})
     ->Args({1000000, 200, 0})
     ->Args({1000000, 200, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// ScrollWhileMerging drags the thumb while the window takes in a conflict copy of its file
+// (the file with 10 notes written on another machine) that appears beside it, as a sync
+// engine leaves one: from the copy's arrival until the window has said what came in and
+// read its list again. Reports the largest frame then, and the time to the status line.
+void ScrollWhileMerging(benchmark::State& state)
+{
+    SizedFixture& f = fixture(int(state.range(0)));
+    const int jumps = int(state.range(1));
+    app::TMiniForm& form = f.fixture->form();
+    const QDir folder = QFileInfo(f.fixture->path()).dir();
+    const QString staged = folder.filePath(QStringLiteral("staged.dat"));
+    const QString copy = folder.filePath(QStringLiteral("clipdata.sync-conflict-20261208-101500-ABCDEF1.dat"));
+    std::vector<qint64> frames;
+    double mergedMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(staged);
+        if (!QFile::copy(f.fixture->path(), staged)) {
+            state.SkipWithError("no room for the copy");
+            break;
+        }
+        {
+            store::Database other(staged);
+            static int round = 0;
+            ++round;
+            for (int note = 0; note < 10; ++note)
+                other.execute(
+                    QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
+                                   "values ((select max(id)+1 from notes_main),0,'0','09:09 Tue, 08Dec2026',"
+                                   "'from the laptop %1.%2','')")
+                        .arg(round)
+                        .arg(note));
+        }
+        form.pnlStatus1->clear();
+        state.ResumeTiming();
+        const auto began = std::chrono::steady_clock::now();
+        QFile::rename(staged, copy);
+        std::optional<std::chrono::steady_clock::time_point> said;
+        frames = dragWhile(f, jumps, [&] {
+            const auto now = std::chrono::steady_clock::now();
+            if (!said && form.pnlStatus1->text().contains(QLatin1String("merged from another machine")))
+                said = now;
+            // A second more for the list read again after the merge.
+            return !said || now - *said < std::chrono::seconds(1);
+        });
+        mergedMs = double(std::chrono::nanoseconds(*said - began).count()) / 1e6;
+        if (QFile::exists(copy))
+            state.SkipWithError("the copy was not taken in");
+    }
+    reportFrames(state, frames);
+    state.counters["merged_ms"] = mergedMs;
+}
+
+BENCHMARK(ScrollWhileMerging)
+    ->ArgNames({"notes", "jumps"})
+    ->Args({1000, 200})
+    ->Args({1000000, 200})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

@@ -263,7 +263,31 @@ StoreError Database::engineError() const
     return StoreError(message, explainEngineError(m_path, m_handle ? sqlite3_extended_errcode(m_handle) : 0, message));
 }
 
-void Database::execute(const QString& sql) { runAll(handle(), sql, m_path); }
+bool Database::followIfReplaced(bool evenIfGone)
+{
+    if (!m_handle || !sqlite3_get_autocommit(m_handle))
+        return false;
+    // The engine compares the file it holds open with the one now at the path.
+    int moved = 0;
+    if (sqlite3_file_control(m_handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved)
+        return false;
+    if (!evenIfGone && !pathExists(m_path))
+        return false;
+    qCInfo(lcStore) << m_path << "was replaced by another file: following it";
+    // Statements still prepared on the old connection keep it until they are finalized.
+    sqlite3_close_v2(m_handle);
+    m_handle = nullptr;
+    ++m_replacements;
+    open();
+    if (onReplaced)
+        onReplaced();
+    return true;
+}
+
+void Database::execute(const QString& sql)
+{
+    runAll(handle(), sql, m_path);
+}
 
 void Database::beforeWrite()
 {
@@ -279,6 +303,7 @@ void Database::afterWrite()
 
 Database::Transaction::Transaction(Database& database) : m_database(database)
 {
+    m_database.followIfReplaced(true);
     m_database.execute(QStringLiteral("begin immediate"));
 }
 

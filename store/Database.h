@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 struct sqlite3;
 
@@ -31,6 +32,20 @@ public:
 
     // The connection's last error, with what it means for the user's notes.
     StoreError engineError() const;
+
+    // Another program (a sync engine bringing another machine's version) may put a new file in
+    // place of the notes file by a rename: the connection then still reads the old one, now
+    // deleted, and every write fails. Opens the file now at the path instead, when no
+    // transaction is open. A file gone without a new one in its place is followed only when
+    // `evenIfGone`, before a write: the write then makes a new file rather than being lost
+    // with the old one. Returns true when it opened the new file; throws StoreError when it
+    // could not.
+    bool followIfReplaced(bool evenIfGone);
+    // How many times a replaced file was followed: statements prepared, hooks set and
+    // versions read on an earlier connection belong to a file that is gone.
+    int replacements() const { return m_replacements; }
+    // Told each time a replaced file was followed, after the new one opened.
+    std::function<void()> onReplaced;
 
     // Called by the query objects before every write, so that two inserts never share one
     // record_time: newest-first order holds even for notes applied within one millisecond.
@@ -69,6 +84,7 @@ private:
     sqlite3* m_handle = nullptr;
     std::int64_t m_lastWriteMs = 0;
     int m_busyTimeoutMs = kBusyTimeoutMs;
+    int m_replacements = 0;
 };
 
 } // namespace store

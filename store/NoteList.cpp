@@ -49,19 +49,46 @@ void NoteList::detach()
         sqlite3_finalize(*slot);
         *slot = nullptr;
     }
-    if (m_hooked && m_database.isOpen() && m_database.handle() == m_hooked)
-        sqlite3_update_hook(m_hooked, nullptr, nullptr);
-    m_hooked = nullptr;
+    if (m_hooked && m_database.isOpen() && m_connection == m_database.replacements())
+        sqlite3_update_hook(m_database.handle(), nullptr, nullptr);
+    m_hooked = false;
 }
 
 void NoteList::attach()
 {
-    sqlite3* handle = m_database.handle();
-    if (handle == m_hooked)
+    leaveReplacedConnection();
+    if (m_hooked)
         return;
-    detach();
-    sqlite3_update_hook(handle, &NoteList::changed, this);
-    m_hooked = handle;
+    sqlite3_update_hook(m_database.handle(), &NoteList::changed, this);
+    m_hooked = true;
+}
+
+bool NoteList::changedElsewhere()
+{
+    try {
+        m_database.followIfReplaced(false);
+    } catch (const StoreError&) {
+        return m_open; // the new file cannot be read: reading the list again says why
+    }
+    return m_open && (replacedSinceRead() || dataVersion() != m_dataVersion);
+}
+
+bool NoteList::replacedSinceRead() const
+{
+    return m_rowsConnection != m_database.replacements();
+}
+
+// Finalizing the statements lets the closed connection go; the hook went with it.
+void NoteList::leaveReplacedConnection() const
+{
+    if (m_connection == m_database.replacements())
+        return;
+    for (sqlite3_stmt** slot : {&m_readTexts, &m_readRow, &m_compare, &m_version, &m_hasId}) {
+        sqlite3_finalize(*slot);
+        *slot = nullptr;
+    }
+    m_hooked = false;
+    m_connection = m_database.replacements();
 }
 
 void NoteList::changed(void* self, int, const char* database, const char* table, long long rowId)
@@ -84,6 +111,7 @@ qint64 NoteList::dataVersion()
 
 sqlite3_stmt* NoteList::prepared(sqlite3_stmt*& slot, const QString& sql) const
 {
+    leaveReplacedConnection();
     if (slot)
         return slot;
     const QByteArray text = sql.toUtf8();
@@ -97,8 +125,9 @@ sqlite3_stmt* NoteList::prepared(sqlite3_stmt*& slot, const QString& sql) const
 
 void NoteList::refresh(qint32 groupId)
 {
+    m_database.followIfReplaced(false);
     attach();
-    if (!m_open || groupId != m_groupId || m_tooManyChanges || dataVersion() != m_dataVersion) {
+    if (!m_open || groupId != m_groupId || m_tooManyChanges || replacedSinceRead() || dataVersion() != m_dataVersion) {
         reread(groupId);
         return;
     }
@@ -114,8 +143,14 @@ void NoteList::refresh(qint32 groupId)
 
 void NoteList::reread(qint32 groupId)
 {
+    m_database.followIfReplaced(false);
     attach();
     m_reader.cancel();
+    if (replacedSinceRead()) {
+        // The reader's connection still reads the file that was replaced.
+        m_reader.closeConnection();
+        m_rowsConnection = m_database.replacements();
+    }
     m_open = false;
     if (groupId != m_groupId) {
         for (sqlite3_stmt** slot : {&m_readRow, &m_hasId}) {
@@ -129,13 +164,13 @@ void NoteList::reread(qint32 groupId)
     m_texts.clear();
     m_dataVersion = dataVersion();
     const int generation = ++m_generation;
-    NoteRows first = m_reader.start(sql::listNoteRows(groupId),
-                                    QStringLiteral("select count(*) from notes_main where ") +
-                                        sql::listCondition(groupId),
-                                    m_firstRows, [this, generation] {
-        if (onRestRead)
-            onRestRead(generation);
-    });
+    NoteRows first =
+        m_reader.start(sql::listNoteRows(groupId),
+                       QStringLiteral("select count(*) from notes_main where ") + sql::listCondition(groupId),
+                       m_firstRows, [this, generation] {
+                           if (onRestRead)
+                               onRestRead(generation);
+                       });
     m_rows = std::move(first);
     m_rows.finishRuns();
     ++m_layout;
@@ -171,8 +206,7 @@ void NoteList::applyChanges()
     m_rows.removeRowIds(changed);
     QList<qint64> rowIds = changed.keys();
     std::sort(rowIds.begin(), rowIds.end());
-    sqlite3_stmt* read = prepared(m_readRow, QStringLiteral("select id,create_time,(") +
-                                                 sql::listCondition(m_groupId) +
+    sqlite3_stmt* read = prepared(m_readRow, QStringLiteral("select id,create_time,(") + sql::listCondition(m_groupId) +
                                                  QStringLiteral(") from notes_main where _rowid_=?"));
     for (const qint64 rowId : rowIds) {
         m_texts.remove(rowId);
@@ -221,7 +255,10 @@ int NoteList::positionFor(qint64 rowId) const
     return low;
 }
 
-void NoteList::first() { m_cursor.first(size_t(m_rows.size())); }
+void NoteList::first()
+{
+    m_cursor.first(size_t(m_rows.size()));
+}
 
 void NoteList::next()
 {
@@ -231,7 +268,10 @@ void NoteList::next()
     m_cursor.next(size_t(m_rows.size()));
 }
 
-void NoteList::prior() { m_cursor.prior(); }
+void NoteList::prior()
+{
+    m_cursor.prior();
+}
 
 int NoteList::indexOfId(qint32 id)
 {
@@ -323,9 +363,15 @@ const NoteList::Texts& NoteList::texts(int note) const
     return *kept;
 }
 
-QByteArray NoteList::createTime(int note) const { return texts(note).createTime; }
+QByteArray NoteList::createTime(int note) const
+{
+    return texts(note).createTime;
+}
 
-QByteArray NoteList::content(int note) const { return texts(note).content; }
+QByteArray NoteList::content(int note) const
+{
+    return texts(note).content;
+}
 
 qint32 NoteList::fieldAsInteger(const QString& column) const
 {

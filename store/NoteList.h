@@ -47,9 +47,9 @@ public:
     // StoreError when the read broke off; the rows read until then are kept.
     bool takeRest();
     bool complete() const { return !m_reader.pending(); }
-    // Whether another process has written the file since the list was read: its rows may be
-    // stale until the next refresh.
-    bool changedElsewhere() { return m_open && dataVersion() != m_dataVersion; }
+    // Whether another process has written the file, or put another file in its place, since
+    // the list was read: its rows may be stale until the next refresh.
+    bool changedElsewhere();
     // Counts the times the rows changed other than by the rest of a read being added.
     int layout() const { return m_layout; }
 
@@ -86,6 +86,11 @@ private:
     static void changed(void* self, int operation, const char* database, const char* table, long long rowId);
     void attach();
     void detach();
+    // The notes file was replaced and followed since the list was read: its rows are another
+    // file's.
+    bool replacedSinceRead() const;
+    // What was prepared or hooked on the connection to a replaced file is let go.
+    void leaveReplacedConnection() const;
     qint64 dataVersion();
     const Texts& texts(int note) const;
     void applyChanges();
@@ -115,7 +120,9 @@ private:
     mutable sqlite3_stmt* m_compare = nullptr;
     mutable sqlite3_stmt* m_version = nullptr;
     mutable sqlite3_stmt* m_hasId = nullptr;
-    sqlite3* m_hooked = nullptr; // the connection whose changes are watched
+    mutable bool m_hooked = false; // the connection's changes are watched
+    mutable int m_connection = 0;  // the connection the statements and the hook belong to
+    int m_rowsConnection = 0;      // the connection the rows were read on
     qint64 m_dataVersion = -1;
 };
 

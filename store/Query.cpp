@@ -13,7 +13,6 @@ const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const char kRowIdColumn[] = "quibbet_row_id_";
 const QRegularExpression leadingSelect(QStringLiteral("^\\s*select\\s+"), QRegularExpression::CaseInsensitiveOption);
 
-
 QString quotedIdentifier(const QString& name)
 {
     QString doubled = name;
@@ -138,7 +137,10 @@ void Query::clearSql()
     m_bindings.clear();
 }
 
-void Query::addLine(const QString& line) { m_lines << line; }
+void Query::addLine(const QString& line)
+{
+    m_lines << line;
+}
 
 void Query::restart(const QString& statement)
 {
@@ -198,8 +200,8 @@ sqlite3_stmt* Query::prepare(const QString& sql, bool withRowId)
     const QRegularExpressionMatch match = leadingSelect.match(sql);
     if (!match.hasMatch() || sql.mid(match.capturedEnd()).startsWith(QLatin1String("distinct"), Qt::CaseInsensitive))
         return statement;
-    const QString withId = sql.left(match.capturedEnd()) + QStringLiteral("_rowid_ as ") +
-                           QLatin1String(kRowIdColumn) + QStringLiteral(", ") + sql.mid(match.capturedEnd());
+    const QString withId = sql.left(match.capturedEnd()) + QStringLiteral("_rowid_ as ") + QLatin1String(kRowIdColumn) +
+                           QStringLiteral(", ") + sql.mid(match.capturedEnd());
     text = withId.toUtf8();
     sqlite3_stmt* editable = nullptr;
     if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &editable, nullptr) != SQLITE_OK) {
@@ -253,6 +255,9 @@ void Query::bindAll(sqlite3_stmt* statement)
 void Query::open()
 {
     close();
+    // What is read is the file at the path, not one another program replaced: a command
+    // that reads and then writes meets one file.
+    m_database.followIfReplaced(false);
     sqlite3_stmt* statement = prepare(sql(), true);
     StatementGuard guard{statement};
     if (!statement)
@@ -301,6 +306,8 @@ void Query::open()
 void Query::execSql()
 {
     m_rowsAffected = 0;
+    // A write must reach the file at the path, not one another program replaced.
+    m_database.followIfReplaced(true);
     sqlite3_stmt* statement = prepare(sql(), false);
     StatementGuard guard{statement};
     if (!statement)
@@ -318,11 +325,20 @@ void Query::execSql()
     m_rowsAffected = sqlite3_changes(m_database.handle());
 }
 
-void Query::first() { m_cursor.first(m_rowCount); }
+void Query::first()
+{
+    m_cursor.first(m_rowCount);
+}
 
-void Query::next() { m_cursor.next(m_rowCount); }
+void Query::next()
+{
+    m_cursor.next(m_rowCount);
+}
 
-void Query::prior() { m_cursor.prior(); }
+void Query::prior()
+{
+    m_cursor.prior();
+}
 
 bool Query::locate(const QString& column, qint32 value)
 {
@@ -340,7 +356,10 @@ bool Query::locate(const QString& column, qint32 value)
     return false;
 }
 
-int Query::columnIndex(const QString& column) const { return int(m_columns.indexOf(column.toLower())); }
+int Query::columnIndex(const QString& column) const
+{
+    return int(m_columns.indexOf(column.toLower()));
+}
 
 const Value& Query::value(int row, int column) const
 {
@@ -349,13 +368,25 @@ const Value& Query::value(int row, int column) const
     return m_values[size_t(row) * m_columns.size() + size_t(column)];
 }
 
-const Value& Query::field(const QString& column) const { return value(int(m_cursor.row), columnIndex(column)); }
+const Value& Query::field(const QString& column) const
+{
+    return value(int(m_cursor.row), columnIndex(column));
+}
 
-qint32 Query::fieldAsInteger(const QString& column) const { return field(column).toInt(); }
+qint32 Query::fieldAsInteger(const QString& column) const
+{
+    return field(column).toInt();
+}
 
-QString Query::fieldAsString(const QString& column) const { return field(column).toString(); }
+QString Query::fieldAsString(const QString& column) const
+{
+    return field(column).toString();
+}
 
-QDateTime Query::fieldAsDateTime(const QString& column) const { return field(column).toDateTime(); }
+QDateTime Query::fieldAsDateTime(const QString& column) const
+{
+    return field(column).toDateTime();
+}
 
 void Query::edit()
 {
@@ -480,8 +511,8 @@ void Query::deleteRow()
         throw StoreError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     if (m_table.isEmpty())
         throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
-    sqlite3_stmt* statement = prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)),
-                                      false);
+    sqlite3_stmt* statement =
+        prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)), false);
     StatementGuard guard{statement};
     sqlite3_bind_int64(statement, 1, m_rowIds[m_cursor.row]);
     stepWrite(statement);

@@ -7,7 +7,10 @@
 namespace store {
 
 namespace {
-QString shown(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 } // namespace
 
 QString damagedFileMessage(const QString& path, const QString& details)
@@ -22,6 +25,11 @@ QString damagedFileMessage(const QString& path, const QString& details)
 QString explainEngineError(const QString& path, int extendedCode, const QString& engineMessage)
 {
     QString advice;
+    // Not a read-only file: another program put a new file in its place during this write.
+    if (extendedCode == SQLITE_READONLY_DBMOVED)
+        return engineMessage + QStringLiteral("\n\nAnother program replaced the notes file %1 just as this was stored, "
+                                              "so nothing was changed. Quibbet now uses the new file: try again.")
+                                   .arg(shown(path));
     switch (extendedCode & 0xFF) {
     case SQLITE_READONLY:
         advice = QStringLiteral("The notes file %1 or its folder is read-only, so nothing was changed. Make them "

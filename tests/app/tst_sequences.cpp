@@ -32,6 +32,8 @@
 #include <QTest>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
+#include <functional>
 
 using namespace sequences;
 
@@ -80,19 +82,23 @@ enum class Action {
     // The way out: hidden to the tray, then Exit or SIGTERM; and SIGTERM while another program
     // holds the file's write lock, then a new start.
     HideThenExit,
-    ExitUnderLock
+    ExitUnderLock,
+    // Another machine's version through a sync engine: the file replaced by a rename, and a
+    // conflict copy left beside it.
+    Replaced,
+    ConflictCopy
 };
 
 // Each action with how often it is drawn.
 const std::vector<std::pair<Action, int>> kActions = {
-    {Action::New, 6},          {Action::NewByKey, 3},       {Action::Type, 14},     {Action::Apply, 8},
-    {Action::ApplyTwice, 3},   {Action::ApplyByKey, 6},     {Action::ClickRow, 10}, {Action::Delete, 5},
-    {Action::DeleteByKey, 4},  {Action::Prior, 3},          {Action::Next, 3},      {Action::EditSwitch, 5},
-    {Action::BrowseSwitch, 3}, {Action::DoubleClick, 4},    {Action::Tab, 7},       {Action::NewCategory, 4},
-    {Action::Rename, 2},       {Action::DeleteCategory, 3}, {Action::Search, 4},    {Action::Undo, 5},
-    {Action::UndoByMenu, 2},   {Action::Reminder, 2},       {Action::Restart, 2},   {Action::Outside, 5},
-    {Action::Activate, 2},     {Action::ClockForward, 3},   {Action::ClockBack, 2},
-    {Action::HideThenExit, 1}, {Action::ExitUnderLock, 1},
+    {Action::New, 6},           {Action::NewByKey, 3},       {Action::Type, 14},        {Action::Apply, 8},
+    {Action::ApplyTwice, 3},    {Action::ApplyByKey, 6},     {Action::ClickRow, 10},    {Action::Delete, 5},
+    {Action::DeleteByKey, 4},   {Action::Prior, 3},          {Action::Next, 3},         {Action::EditSwitch, 5},
+    {Action::BrowseSwitch, 3},  {Action::DoubleClick, 4},    {Action::Tab, 7},          {Action::NewCategory, 4},
+    {Action::Rename, 2},        {Action::DeleteCategory, 3}, {Action::Search, 4},       {Action::Undo, 5},
+    {Action::UndoByMenu, 2},    {Action::Reminder, 2},       {Action::Restart, 2},      {Action::Outside, 5},
+    {Action::Activate, 2},      {Action::ClockForward, 3},   {Action::ClockBack, 2},    {Action::HideThenExit, 1},
+    {Action::ExitUnderLock, 1}, {Action::Replaced, 3},       {Action::ConflictCopy, 2},
 };
 using Actions = std::vector<std::pair<Action, int>>;
 
@@ -313,9 +319,19 @@ private:
     // and gives its id to one of its own, which the note must not go to.
     void writeJustBeforeApply()
     {
-        Model& m = m_model;
-        if (m.browse || m.memo.isEmpty())
+        if (m_model.browse || m_model.memo.isEmpty())
             return;
+        // The write comes from another machine as often as not: the Apply is the first to
+        // meet the file replaced.
+        if (draw(2) == 0)
+            replaceFile([this] { writeMeetingApply(); });
+        else
+            writeMeetingApply();
+    }
+
+    void writeMeetingApply()
+    {
+        Model& m = m_model;
         const Category* shown = m.categoryWithId(m.shown);
         if (shown && shown->id != kSearchGroup && draw(2) == 0) {
             const Category gone = *shown;
@@ -324,11 +340,12 @@ private:
                 return;
             m_steps << QStringLiteral("elsewhere: category %1 deleted, its notes to Default, id given to %2")
                            .arg(gone.name, name);
-            m_db.exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
-            m_db.exec(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
-            m_db.exec(QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,'%2','')")
-                          .arg(gone.id)
-                          .arg(name));
+            execElsewhere(QStringLiteral("delete from clip_groups where group_id=%1").arg(gone.id));
+            execElsewhere(QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(gone.id));
+            execElsewhere(
+                QStringLiteral("insert into clip_groups (group_id,group_name,description) values (%1,'%2','')")
+                    .arg(gone.id)
+                    .arg(name));
             for (auto& [id, note] : m.notes)
                 if (note.group == gone.id)
                     note.group = 0;
@@ -346,9 +363,10 @@ private:
         if (!m.notes.count(id))
             return;
         m_steps << QStringLiteral("elsewhere: note %1 becomes \"%2\"").arg(id).arg(m.memo);
-        m_db.exec(QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
-                      .arg(QLatin1Char('\'') + QString(m.memo).replace(QLatin1Char('\''), "''") + QLatin1Char('\''))
-                      .arg(id));
+        execElsewhere(
+            QStringLiteral("update notes_main set content=%1 where id=%2 and (group_id is null or group_id<>1)")
+                .arg(QLatin1Char('\'') + QString(m.memo).replace(QLatin1Char('\''), "''") + QLatin1Char('\''))
+                .arg(id));
         m.notes[id].text = m.memo;
         m.unseen = true;
     }
@@ -364,7 +382,7 @@ private:
         for (const Category& category : m.categories)
             if (category.id != kSearchGroup)
                 named << category;
-        auto exec = [this](const QString& statement) { m_db.exec(statement); };
+        auto exec = [this](const QString& statement) { execElsewhere(statement); };
         auto quote = [](QString text) {
             return QLatin1Char('\'') + text.replace(QLatin1Char('\''), "''") + QLatin1Char('\'');
         };
@@ -486,6 +504,79 @@ private:
         }
         }
         m.unseen = true;
+    }
+
+    // What another program writes goes to the file, or to another machine's version of it.
+    void execElsewhere(const QString& statement)
+    {
+        store::Query query(m_elsewhere ? *m_elsewhere : m_db.database());
+        query.addLine(statement);
+        query.execSql();
+    }
+
+    // The file as it is now, whole, written beside it as a sync engine stages what it brings.
+    QString stagedCopy()
+    {
+        const QString staged = QDir(m_db.folder()).filePath(QStringLiteral(".syncing.clipdata.dat.tmp"));
+        QFile::remove(staged);
+        m_db.exec(QStringLiteral("vacuum into '%1'").arg(staged));
+        return staged;
+    }
+
+    // Another machine's version comes as a sync engine brings it: written beside the file,
+    // then renamed over it while the window holds the old one open.
+    void replaceFile(const std::function<void()>& write)
+    {
+        const QString staged = stagedCopy();
+        {
+            store::Database other(staged);
+            m_elsewhere = &other;
+            write();
+            m_elsewhere = nullptr;
+        }
+        m_steps << QStringLiteral("elsewhere: that version replaces the file");
+        QVERIFY(::rename(QFile::encodeName(staged).constData(), QFile::encodeName(m_db.path()).constData()) == 0);
+        m_db.database().followIfReplaced(false);
+        m_model.unseen = true;
+    }
+
+    // Both machines wrote before the engine passed either change on: the other machine's
+    // version, with a note written there, is left beside the file as a conflict copy. The
+    // window merges it: the note comes in, nothing else changes.
+    void conflictCopyLeft()
+    {
+        Model& m = m_model;
+        qint32 id = 1;
+        for (const auto& [noteId, note] : m.notes)
+            id = std::max(id, noteId + 1); // the next id there too, often taken here by then
+        QList<qint32> groups{0};
+        for (const Category& category : m.categories)
+            if (category.id != kSearchGroup)
+                groups << category.id;
+        const qint32 group = pick(groups);
+        // Its own text: a note of another program's with the text and time of one the file
+        // has is taken for that one.
+        const QString text = QStringLiteral("laptop %1 %2").arg(++m_copies).arg(pick(kWrittenWords));
+        const QString staged = stagedCopy();
+        {
+            store::Database other(staged);
+            store::Query insert(other);
+            insert.addLine(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
+                                          "values (%1,%2,'0','09:09 Tue, 08Dec2026',:c,'')")
+                               .arg(id)
+                               .arg(group));
+            insert.setText(QStringLiteral("c"), text);
+            insert.execSql();
+        }
+        const QString copy =
+            QDir(m_db.folder()).filePath(QStringLiteral("clipdata.sync-conflict-20261208-101500-ABCDEF1.dat"));
+        m_steps << QStringLiteral("elsewhere: a conflict copy with note \"%1\" in %2").arg(text).arg(group);
+        QVERIFY(::rename(QFile::encodeName(staged).constData(), QFile::encodeName(copy).constData()) == 0);
+        // Merged, it goes to the backups folder.
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy), 10000);
+        m.notes[newNoteId()] = {group, text};
+        m.unseen = true;
+        activate(); // back from elsewhere while it merged
     }
 
     void newCategoryMade(const QString& typed)
@@ -924,6 +1015,12 @@ private:
             writeElsewhere();
             activate();
             break;
+        case Action::Replaced:
+            replaceFile([this] { writeElsewhere(); });
+            break;
+        case Action::ConflictCopy:
+            conflictCopyLeft();
+            break;
         case Action::Activate:
             m_steps << QStringLiteral("activate the window");
             activate();
@@ -1120,6 +1217,8 @@ private:
     int m_longList = 0;
     const Actions& m_actions;
     testing::TestDatabase m_db;
+    store::Database* m_elsewhere = nullptr; // another machine's version being written
+    int m_copies = 0;
     QTemporaryDir m_keptDrafts;
     std::unique_ptr<app::TMiniForm> m_form;
     Model m_model;
