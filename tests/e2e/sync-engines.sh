@@ -39,6 +39,9 @@ write_engine_config() {
         <device id="${engine_id[$name]}" introducedBy=""></device>
         <device id="${engine_id[$other]}" introducedBy=""></device>
         <markerName>.stfolder</markerName>
+        <!-- Missing here, it would be 0: the version that lost a conflict would be dropped. -->
+        <maxConflicts>10</maxConflicts>
+        <minDiskFree unit="%">1</minDiskFree>
     </folder>
     <device id="${engine_id[$name]}" name="$name" compression="metadata" introducer="false">
         <address>tcp://127.0.0.1:${engine_listen[$name]}</address>
