@@ -16,6 +16,7 @@ QUIBBET_TEST_PACKAGES=(
     lintian                           # the Debian package's checks
     fonts-noto-color-emoji            # emoji drawn in colour in the list and the memo
     python3                           # the stand-in X servers of the start-up test
+    syncthing curl iproute2 procps    # two machines through a sync engine: its REST API, sockets
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"
