@@ -217,6 +217,7 @@ void CategoryTabs::Rename1Click()
     if (!dialogs::ShowCategoryDialog(record, &m_form))
         return;
     bool renamed = false;
+    bool gone = false;
     bool duplicate = store::isReservedCategoryName(record.name);
     if (!duplicate) {
         m_form.guarded([&] {
@@ -227,6 +228,11 @@ void CategoryTabs::Rename1Click()
             if (duplicate)
                 return;
             openCategoryRow(modify, caption);
+            // Another program deleted it while the dialog was open: an edit of no row would
+            // add a category without an id.
+            gone = modify.recordCount() == 0;
+            if (gone)
+                return;
             modify.edit();
             modify.setField(kGroupName, record.name);
             modify.setField(kDescription, record.description);
@@ -239,6 +245,9 @@ void CategoryTabs::Rename1Click()
         showDuplicateName(&m_form);
     if (renamed)
         m_form.tabGroups->setCaption(m_form.tabGroups->tabIndex(), record.name);
+    // Its tab goes when the window takes up the other program's change.
+    if (gone)
+        m_form.pnlStatus1->setText(QStringLiteral("Category gone: not renamed"));
 }
 
 void CategoryTabs::Delete1Click()

@@ -6,7 +6,9 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLoggingCategory>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -51,6 +53,7 @@ void ConflictCopyWatch::lookForCopies()
     m_merge = std::thread([this, copies] {
         std::vector<store::MergedCopy> merges;
         QStringList tried;
+        QStringList refused;
         try {
             store::Database database(m_notesPath);
             store::MergeOptions options;
@@ -60,9 +63,10 @@ void ConflictCopyWatch::lookForCopies()
                 merges.push_back(store::mergeConflictCopy(database, copy, options));
                 tried << signature;
                 const store::MergedCopy& merge = merges.back();
-                if (!merge.merged())
+                if (!merge.merged()) {
                     qCWarning(lcApp).noquote() << "conflict copy" << copy << "left as it is:" << merge.refused;
-                else if (!merge.notMoved.isEmpty())
+                    refused << copy;
+                } else if (!merge.notMoved.isEmpty())
                     qCWarning(lcApp).noquote() << "merged conflict copy" << copy << "not moved:" << merge.notMoved;
             }
         } catch (const store::StoreError& error) {
@@ -72,18 +76,34 @@ void ConflictCopyWatch::lookForCopies()
         }
         const QString summary = store::mergeSummary(merges);
         QMetaObject::invokeMethod(
-            this, [this, summary, tried] { mergeEnded(summary, tried); }, Qt::QueuedConnection);
+            this, [this, summary, tried, refused] { mergeEnded(summary, tried, refused); }, Qt::QueuedConnection);
     });
 }
 
-void ConflictCopyWatch::mergeEnded(const QString& summary, const QStringList& tried)
+void ConflictCopyWatch::mergeEnded(const QString& summary, const QStringList& tried, const QStringList& refused)
 {
     m_merging = false;
     for (const QString& signature : tried)
         m_tried.insert(signature);
+    watchRefused(refused);
     emit merged(summary);
     if (std::exchange(m_lookAgain, false))
         lookForCopies();
+}
+
+void ConflictCopyWatch::watchRefused(const QStringList& refused)
+{
+    if (refused.isEmpty())
+        return;
+    if (!m_refused) {
+        m_refused = new QFileSystemWatcher(this);
+        m_settle = new QTimer(this);
+        m_settle->setSingleShot(true);
+        m_settle->setInterval(kSettleMs);
+        connect(m_settle, &QTimer::timeout, this, &ConflictCopyWatch::lookForCopies);
+        connect(m_refused, &QFileSystemWatcher::fileChanged, m_settle, qOverload<>(&QTimer::start));
+    }
+    m_refused->addPaths(refused);
 }
 
 } // namespace app

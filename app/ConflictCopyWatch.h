@@ -7,6 +7,9 @@
 #include <atomic>
 #include <thread>
 
+class QFileSystemWatcher;
+class QTimer;
+
 namespace app {
 
 // Takes in the conflict copies a file sync engine leaves beside the notes file (two machines
@@ -30,7 +33,8 @@ signals:
     void merged(const QString& summary);
 
 private:
-    void mergeEnded(const QString& summary, const QStringList& tried);
+    void mergeEnded(const QString& summary, const QStringList& tried, const QStringList& refused);
+    void watchRefused(const QStringList& refused);
 
     QString m_notesPath;
     QString m_backupFolder;
@@ -38,6 +42,11 @@ private:
     std::atomic<bool> m_merging = false;
     bool m_lookAgain = false; // the folder changed while a merge ran
     QSet<QString> m_tried;    // copies merged or left as they are, as they were then
+    // A copy left as it is (caught half-written, say) is looked at again once it has changed
+    // and then stayed still a moment: written in place, it changes no name in the folder.
+    static constexpr int kSettleMs = 300;
+    QFileSystemWatcher* m_refused = nullptr;
+    QTimer* m_settle = nullptr;
 };
 
 } // namespace app

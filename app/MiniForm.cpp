@@ -39,7 +39,10 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     // A file another program put in place of the notes file, met by any command: the window
     // takes it up once that command is done.
-    m_notesFile->database().onReplaced = [this] { QTimer::singleShot(0, this, [this] { reloadIfFileChanged(); }); };
+    m_notesFile->database().onReplaced = [this] {
+        m_statusWhenReplaced = pnlStatus1->text();
+        QTimer::singleShot(0, this, [this] { reloadIfFileChanged(); });
+    };
     setWindowTitle(QStringLiteral("Quibbet"));
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();
@@ -101,9 +104,10 @@ bool TMiniForm::FormCreate()
             copies->lookForCopies();
         });
         connect(copies, &ConflictCopyWatch::merged, this, [this](const QString& summary) {
+            // Said after the list is read again, which shows the selected note's line.
+            reloadIfFileChanged();
             if (!summary.isEmpty())
                 pnlStatus1->setText(summary);
-            reloadIfFileChanged();
         });
         copies->lookForCopies();
     });

@@ -118,6 +118,7 @@ private:
     void startIntegrityCheck();
 
     SharedState m_state;
+    QString m_statusWhenReplaced; // the status line when a replaced file was followed
     std::unique_ptr<NotesFile> m_notesFile;
     std::unique_ptr<DeleteHistory> m_deleteHistory;
     std::unique_ptr<CategoryTabs> m_categoryTabs;

@@ -33,7 +33,10 @@ void TMiniForm::reloadIfFileChanged()
     // notes file: from then on that file is the one read and written. The memo keeps what it
     // holds; Apply files it in the new file as it files text for a note another program
     // changed or a category it deleted.
-    guarded([this] { m_notesFile->database().followIfReplaced(false); });
+    // One that cannot be read (damaged, caught half-written) was reported once; the window
+    // keeps what it shows until a file that can be read comes.
+    if (!guarded([this] { m_notesFile->database().followIfReplaced(false); }) || !m_notesFile->database().isOpen())
+        return;
     // Only with the list in front: a rebuild in edit mode would take the memo's note as the
     // one an Apply changes. The change is taken up when the window next comes forward.
     if (!m_state.InBrowseMode)
@@ -42,6 +45,7 @@ void TMiniForm::reloadIfFileChanged()
         // Undo keeps what this run deleted: it puts it back into the new file as it would
         // into one another program changed.
         const bool replaced = m_notesFile->takeReplacement();
+        const QString said = pnlStatus1->text();
         guarded([this, replaced] {
             if (replaced)
                 m_toolCommands->readNoteFont();
@@ -49,8 +53,13 @@ void TMiniForm::reloadIfFileChanged()
             sendReloadNoteList();
             OpenDueReminders();
         });
+        // Said once, unless a command told its outcome since the file was followed ("Changed
+        // elsewhere: saved as new" of the Apply that met it): that line stays.
+        const QString notice = m_notesFile->database().takeWroteBack()
+                                   ? QStringLiteral("Notes file deleted: written back")
+                                   : QStringLiteral("Notes reloaded: the file was replaced");
         if (replaced)
-            pnlStatus1->setText(QStringLiteral("Notes reloaded: the file was replaced"));
+            pnlStatus1->setText(said == m_statusWhenReplaced ? notice : said);
     }
     m_notesFile->version().markRead();
 }

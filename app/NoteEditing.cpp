@@ -199,6 +199,7 @@ QString NoteEditing::writeMemo()
     } else {
         return notice;
     }
+    m_form.state().OpenedIn = m_form.notesFile().database().replacements();
     // Kept aside earlier in this run (a logout that was called off): stored now, it must not
     // be stored a second time at the next start.
     m_form.wayOut().forgetKeptDraft();
@@ -233,6 +234,7 @@ void NoteEditing::showNoteInMemo(const QString& text)
 {
     setMemoText(*m_form.memoContent, text);
     m_form.state().OpenedText = text;
+    m_form.state().OpenedIn = m_form.notesFile().database().replacements();
 }
 
 void NoteEditing::restoreDraft(const QString& text)

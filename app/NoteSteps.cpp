@@ -109,9 +109,14 @@ void NoteEditing::deleteShownNote()
     // by id, since the rows move when a day's run goes with it.
     const int successorRow = noteRowFrom(*m_form.sgContents, row, noteId);
     const qint32 successor = successorRow < 0 ? 0 : m_form.sgContents->rowTag(successorRow);
+    // The memo's note, opened before another file was put in place of the notes file: the id
+    // is deleted only while it still holds the text the memo was filled with.
+    const bool openedInAnotherFile =
+        !m_form.state().InBrowseMode && m_form.state().OpenedIn != m_form.notesFile().database().replacements();
     const bool deleted = m_form.guarded([&] {
         auto note = store::deleteNoteKeeping(m_form.notesFile().database(), m_form.notesFile().AQclipModify(), noteId,
-                                             shownSide(m_form.state()));
+                                             shownSide(m_form.state()),
+                                             openedInAnotherFile ? &m_form.state().OpenedText : nullptr);
         if (note) {
             m_form.deleteHistory().push(std::move(*note));
             m_form.OpenDueReminders(); // its reminder went with it

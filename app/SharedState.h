@@ -15,6 +15,9 @@ struct SharedState {
     // The stored text of CurNoteId when it was put into the memo: an Apply checks that the
     // note still holds it, so a change made meanwhile by another program is not overwritten.
     QString OpenedText;
+    // The notes file's count of replaced files when the memo's note was opened: in a file put
+    // in its place since, the id may be another note's.
+    int OpenedIn = 0;
     widgets::FontValue NoteFont = widgets::FontValue::defaultFont();
 };
 

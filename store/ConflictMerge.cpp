@@ -63,13 +63,16 @@ MergedCopy mergeConflictCopy(Database& database, const QString& copyPath, const 
             held.start();
             if (locked)
                 transaction.emplace(database);
+            // Versions are counted per connection: the transaction may have followed a file
+            // another program put in place meanwhile, which counts as a change.
+            const int connection = database.replacements();
             const qint64 version = dataVersion(database);
             merge.readFile();
             merge.planNotes();
             if (!locked) {
                 held.start();
                 transaction.emplace(database);
-                if (dataVersion(database) != version) {
+                if (database.replacements() != connection || dataVersion(database) != version) {
                     qCInfo(lcStore) << "the notes file changed while" << copyPath << "was read; reading again";
                     transaction.reset();
                     continue;
@@ -122,9 +125,10 @@ QString mergeSummary(const std::vector<MergedCopy>& merges)
     count(reminders, QStringLiteral("1 reminder"), QStringLiteral("%1 reminders"));
     if (parts.isEmpty())
         return {};
-    const QString last = parts.takeLast();
-    return (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
-           QStringLiteral(" merged from another machine");
+    // The status line holds about 35 characters beside the mode.
+    if (parts.size() > 1)
+        return QStringLiteral("Merged: ") + parts.join(QStringLiteral(", "));
+    return parts.front() + QStringLiteral(" merged from another machine");
 }
 
 } // namespace store

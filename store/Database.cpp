@@ -16,6 +16,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcStore, "quibbet.store")
 
@@ -263,6 +264,19 @@ StoreError Database::engineError() const
     return StoreError(message, explainEngineError(m_path, m_handle ? sqlite3_extended_errcode(m_handle) : 0, message));
 }
 
+// What tells one state of the file at the path from another: inode, size and time of change.
+static QString fileState(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QStringLiteral("%1:%2:%3.%4")
+        .arg(info.st_ino)
+        .arg(info.st_size)
+        .arg(info.st_ctim.tv_sec)
+        .arg(info.st_ctim.tv_nsec);
+}
+
 bool Database::followIfReplaced(bool evenIfGone)
 {
     if (!m_handle || !sqlite3_get_autocommit(m_handle))
@@ -271,17 +285,57 @@ bool Database::followIfReplaced(bool evenIfGone)
     int moved = 0;
     if (sqlite3_file_control(m_handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved)
         return false;
-    if (!evenIfGone && !pathExists(m_path))
+    if (!pathExists(m_path)) {
+        // Deleted, and nothing in its place: the connection holds the last of these notes.
+        // A write puts them back at the path first, then goes there.
+        if (!evenIfGone)
+            return false;
+        writeBackDeletedFile();
+    }
+    const QString state = fileState(m_path);
+    if (state == m_unreadable.state) {
+        if (evenIfGone)
+            throw m_unreadable.error;
         return false;
+    }
     qCInfo(lcStore) << m_path << "was replaced by another file: following it";
+    // The new file is opened before the old one is let go: one that cannot be read (damaged,
+    // caught half-written) leaves the notes shown as they were, and is tried again once the
+    // file at the path changes.
+    sqlite3* old = std::exchange(m_handle, nullptr);
+    try {
+        open();
+    } catch (const StoreError& error) {
+        m_handle = old;
+        m_unreadable = {state, error};
+        throw;
+    }
     // Statements still prepared on the old connection keep it until they are finalized.
-    sqlite3_close_v2(m_handle);
-    m_handle = nullptr;
+    sqlite3_close_v2(old);
+    m_unreadable = {};
     ++m_replacements;
-    open();
     if (onReplaced)
         onReplaced();
     return true;
+}
+
+void Database::writeBackDeletedFile()
+{
+    const QString temporary = m_path + QStringLiteral(".back-") + QString::number(::getpid());
+    QFile::remove(temporary);
+    runAll(m_handle, QStringLiteral("vacuum into '%1'").arg(QString(temporary).replace(QLatin1Char('\''), "''")),
+           m_path);
+    ::chmod(QFile::encodeName(temporary).constData(), 0600);
+    if (::link(QFile::encodeName(temporary).constData(), QFile::encodeName(m_path).constData()) != 0 &&
+        errno != EEXIST) {
+        const QString reason = QString::fromLocal8Bit(strerror(errno));
+        QFile::remove(temporary);
+        throw StoreError(
+            QStringLiteral("unable to open database file: cannot write %1 again (%2)").arg(m_path, reason));
+    }
+    QFile::remove(temporary);
+    m_wroteBack = true;
+    qCWarning(lcStore) << m_path << "was deleted while open: written again from the open connection";
 }
 
 void Database::execute(const QString& sql)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 struct sqlite3;
 
@@ -36,11 +37,16 @@ public:
     // Another program (a sync engine bringing another machine's version) may put a new file in
     // place of the notes file by a rename: the connection then still reads the old one, now
     // deleted, and every write fails. Opens the file now at the path instead, when no
-    // transaction is open. A file gone without a new one in its place is followed only when
-    // `evenIfGone`, before a write: the write then makes a new file rather than being lost
-    // with the old one. Returns true when it opened the new file; throws StoreError when it
-    // could not.
+    // transaction is open. A file deleted without a new one in its place is written back
+    // from the connection, only when `evenIfGone` (before a write), so that the notes and the
+    // write reach the disk. A new file that cannot be opened (damaged, caught half-written)
+    // leaves the connection as it was and is tried again once the file at the path changed;
+    // a write until then is refused with why. Returns true when it opened another file;
+    // throws StoreError when it could not.
     bool followIfReplaced(bool evenIfGone);
+    // Whether a file deleted while open was written back from the connection since the last
+    // call (rather than another file followed).
+    bool takeWroteBack() { return std::exchange(m_wroteBack, false); }
     // How many times a replaced file was followed: statements prepared, hooks set and
     // versions read on an earlier connection belong to a file that is gone.
     int replacements() const { return m_replacements; }
@@ -75,6 +81,7 @@ public:
 
 private:
     void open();
+    void writeBackDeletedFile();
     void addMissingTablesAndIndexes();
     void keepRollbackJournal();
     void createFile();
@@ -85,6 +92,12 @@ private:
     std::int64_t m_lastWriteMs = 0;
     int m_busyTimeoutMs = kBusyTimeoutMs;
     int m_replacements = 0;
+    // The new file as it was when it could not be opened, and why.
+    struct Unreadable {
+        QString state;
+        StoreError error{QString()};
+    } m_unreadable;
+    bool m_wroteBack = false;
 };
 
 } // namespace store

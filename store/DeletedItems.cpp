@@ -14,12 +14,17 @@ namespace {
 const QString kId = QStringLiteral("id");
 const QString kGroupId = QStringLiteral("group_id");
 
-QString createTimeOf(const StoredRow& row)
+QString columnOf(const StoredRow& row, QLatin1String name)
 {
     for (const auto& [column, value] : row)
-        if (column == QLatin1String("create_time"))
+        if (column == name)
             return value.toString();
     return {};
+}
+
+QString createTimeOf(const StoredRow& row)
+{
+    return columnOf(row, QLatin1String("create_time"));
 }
 
 std::vector<StoredRow> readRows(Query& modify, const QString& statement)
@@ -64,13 +69,32 @@ bool noteIdTaken(Query& modify, qint32 noteId, sql::Side side)
     return taken;
 }
 
+// Whether the note of that id is the deleted one itself, come back meanwhile: a file from
+// another machine that had not seen the delete. Known by its identity, else (a note of another
+// program's) by its creation text and text.
+bool cameBack(Query& modify, const DeletedNote& note, qint32 id)
+{
+    const std::vector<StoredRow> stored = readRows(modify, sql::selectWholeNote(id, sql::Side::Real));
+    if (stored.empty())
+        return false;
+    const QString createTime = createTimeOf(stored.front());
+    if (note.identity) {
+        const std::optional<identity::Identity> present = identity::of(modify, id, createTime);
+        if (present)
+            return present->uid == note.identity->uid;
+    }
+    return createTime == createTimeOf(note.row) &&
+           columnOf(stored.front(), QLatin1String("content")) == columnOf(note.row, QLatin1String("content"));
+}
+
 } // namespace
 
-std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side)
+std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side,
+                                             const QString* onlyWithText)
 {
     Database::Transaction transaction(database);
     std::vector<StoredRow> rows = readRows(modify, sql::selectWholeNote(noteId, side));
-    if (rows.empty())
+    if (rows.empty() || (onlyWithText && columnOf(rows.front(), QLatin1String("content")) != *onlyWithText))
         return std::nullopt;
     DeletedNote note;
     note.side = side;
@@ -99,6 +123,12 @@ qint32 restoreDeletedNote(Database& database, Query& modify, const DeletedNote& 
     if (noteIdTaken(modify, id, note.side)) {
         if (note.side == sql::Side::Copy)
             return 0;
+        // Put back a second time, it would be there twice.
+        if (cameBack(modify, note, id)) {
+            forgetKept(modify, note.keptKey);
+            transaction.commit();
+            return id;
+        }
         id = nextNoteId(modify, idsHeldUpTo);
     }
     StoredRow row = note.row;

@@ -43,7 +43,9 @@ struct DeletedCategory {
 
 // Deletes a note of one side in one transaction, and a real note's reminders with it.
 // Returns what was deleted; nothing when no such note was stored.
-std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side);
+// With `onlyWithText`, the note is deleted only while it holds that text.
+std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side,
+                                             const QString* onlyWithText = nullptr);
 
 // Puts a deleted note back with its category, texts, record time and reminders: under its
 // own id when no note of its side holds it now, else a real note under a new id (ids up to

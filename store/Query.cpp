@@ -258,6 +258,7 @@ void Query::open()
     // What is read is the file at the path, not one another program replaced: a command
     // that reads and then writes meets one file.
     m_database.followIfReplaced(false);
+    m_readFrom = m_database.replacements();
     sqlite3_stmt* statement = prepare(sql(), true);
     StatementGuard guard{statement};
     if (!statement)
@@ -441,10 +442,23 @@ void Query::setField(const QString& column, const QDateTime& value)
     setPending(column, std::move(v));
 }
 
+// Rows are changed by row id: in a file another program put in place since they were read, the
+// id may be another row's.
+void Query::refuseRowsOfAReplacedFile() const
+{
+    if (m_database.replacements() != m_readFrom)
+        throw StoreError(QStringLiteral("the notes file was replaced"),
+                         QStringLiteral("Another program put a new notes file in place of %1 while this was open, so "
+                                        "nothing was changed. Quibbet now shows the new file: try again.")
+                             .arg(m_database.path()));
+}
+
 void Query::post()
 {
     if (m_state == State::Browse)
         return;
+    if (m_state == State::Edit)
+        refuseRowsOfAReplacedFile();
     if (m_table.isEmpty())
         throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
     QStringList names;
@@ -511,6 +525,7 @@ void Query::deleteRow()
         throw StoreError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     if (m_table.isEmpty())
         throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
+    refuseRowsOfAReplacedFile();
     sqlite3_stmt* statement =
         prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)), false);
     StatementGuard guard{statement};

@@ -86,7 +86,7 @@ public:
     int columnIndex(const QString& column) const;
     const Value& value(int row, int column) const;
 
-    void edit();   // on an empty result: starts a new row, as insert() does
+    void edit(); // on an empty result: starts a new row, as insert() does
     void insert();
     void setField(const QString& column, const QString& value);
     void setField(const QString& column, qint32 value);
@@ -107,6 +107,7 @@ private:
     void bindAll(sqlite3_stmt* statement);
     void stepWrite(sqlite3_stmt* statement); // one step of a writing statement; throws on failure
     QString editableTable(sqlite3_stmt* statement) const;
+    void refuseRowsOfAReplacedFile() const;
     void setPending(const QString& column, Value value);
 
     Database& m_database;
@@ -114,8 +115,9 @@ private:
     std::map<QString, Binding> m_bindings; // keyed by lower-case name
 
     bool m_open = false;
+    int m_readFrom = 0; // the database's count of replaced files when the rows were read
     int m_rowsAffected = 0;
-    QStringList m_columns;       // lower-case result column names
+    QStringList m_columns;                              // lower-case result column names
     std::vector<Value, LargeAllocator<Value>> m_values; // row-major
     std::shared_ptr<TextArena> m_arena;
     std::vector<qint64, LargeAllocator<qint64>> m_rowIds;

@@ -278,9 +278,12 @@ private:
             .toInt();
     }
 
-    void answerCategory(const QString& name)
+    // `meanwhile` runs while the dialog is open, before it is answered.
+    void answerCategory(const QString& name, const std::function<void()>& meanwhile = {})
     {
-        widgets::Modal::queueDialogAnswer([name](QDialog& shown) {
+        widgets::Modal::queueDialogAnswer([name, meanwhile](QDialog& shown) {
+            if (meanwhile)
+                meanwhile();
             auto& dialog = dynamic_cast<dialogs::TCategoryManage&>(shown);
             if (name.isEmpty())
                 return int(QDialog::Rejected);
@@ -891,16 +894,37 @@ private:
         }
         case Action::Rename: {
             const QString name = pick(kCategoryNames + QStringList{QString(), QStringLiteral("Renamed")});
-            m_steps << QStringLiteral("Rename, name \"%1\"").arg(name);
-            answerCategory(name);
-            m_form->categoryTabs().Rename1Click();
             const QString caption = m.tabs[m.selected];
             // A tab whose category another program took away has nothing to rename.
             const bool asks =
                 caption != QLatin1String("Default") && caption != QLatin1String("Search") && m.categoryNamed(caption);
+            const QString stored = name.trimmed();
+            // Now and then another program deletes it while the dialog is open.
+            const std::optional<Category> goneMeanwhile =
+                asks && !stored.isEmpty() && !m.nameRefused(stored, caption) && draw(4) == 0
+                    ? std::optional<Category>(*m.categoryNamed(caption))
+                    : std::nullopt;
+            m_steps << QStringLiteral("Rename, name \"%1\"%2")
+                           .arg(name, goneMeanwhile ? QStringLiteral(", the category deleted elsewhere meanwhile")
+                                                    : QString());
+            answerCategory(name, [this, goneMeanwhile] {
+                if (goneMeanwhile) {
+                    m_db.exec(QStringLiteral("delete from clip_groups where group_id=%1").arg(goneMeanwhile->id));
+                    m_db.exec(
+                        QStringLiteral("update notes_main set group_id=0 where group_id=%1").arg(goneMeanwhile->id));
+                }
+            });
+            m_form->categoryTabs().Rename1Click();
             if (const QString problem = dialogCame(asks); !problem.isEmpty())
                 return problem;
-            const QString stored = name.trimmed();
+            if (goneMeanwhile) {
+                for (auto& [id, note] : m.notes)
+                    if (note.group == goneMeanwhile->id)
+                        note.group = 0;
+                std::erase_if(m.categories, [&](const Category& c) { return c.id == goneMeanwhile->id; });
+                m.unseen = true;
+                break;
+            }
             if (!asks || stored.isEmpty() || m.nameRefused(stored, caption))
                 break;
             for (Category& category : m.categories)

@@ -293,6 +293,23 @@ private slots:
             shown << window.form->sgContents->rowTag(row);
         QVERIFY(shown.contains(9));
         QVERIFY(QFile::exists(foreign));
+        // The copy that was not a notes file is written over in place, as an engine that
+        // writes without a rename would finish it: once whole, it comes in.
+        QVERIFY(QFile::copy(window.dir.filePath(QStringLiteral("clipdata.dat")), staged));
+        {
+            store::Database other(staged);
+            other.execute(QStringLiteral("insert into notes_main (id, group_id, create_time, content) values "
+                                         "(10, 0, '09:10 Tue, 08Dec2026', 'written in place')"));
+        }
+        QFile whole(staged);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QFile inPlace(foreign);
+        QVERIFY(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(inPlace.write(whole.readAll()), whole.size());
+        inPlace.close();
+        QTRY_VERIFY(!QFile::exists(foreign));
+        QCOMPARE(window.column(QStringLiteral("select content from notes_main where id=10")),
+                 QStringList{QStringLiteral("written in place")});
     }
 
     // Deleted items kept in the file that another program changed into something that cannot

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstdio>
 #include <sqlite3.h>
 
 using namespace store;
@@ -188,8 +189,7 @@ private slots:
                  QStringList{QStringLiteral("1")});
         QCOMPARE(rows(folder.notes, QStringLiteral("select clip_id||' '||remind_content from remind")),
                  QStringList{QStringLiteral("%1 call").arg(a)});
-        QCOMPARE(mergeSummary({merged}),
-                 QStringLiteral("6 notes, 1 category and 1 reminder merged from another machine"));
+        QCOMPARE(mergeSummary({merged}), QStringLiteral("Merged: 6 notes, 1 category, 1 reminder"));
         QVERIFY(!QFile::exists(folder.copy));
         QVERIFY(merged.movedTo.startsWith(folder.options.backupFolder));
         QVERIFY(QFile::exists(merged.movedTo));
@@ -200,6 +200,65 @@ private slots:
         QVERIFY2(merged.merged(), qPrintable(merged.refused));
         QCOMPARE(mergeSummary({merged}), QString());
         QCOMPARE(contents(folder.notes), before);
+    }
+
+    // The other machine's version, made before two deletes here, replaces the file by a rename
+    // while it is open: the connection follows it, and Undo finds each note back already (one
+    // known by its identity, one of a script's by creation and text) and adds neither again.
+    void undoAfterTheNoteCameBackInAReplacedFileAddsNothing()
+    {
+        SyncedFolder folder;
+        Database file(folder.notes);
+        const qint32 a = add(file, QStringLiteral("alpha"));
+        run(file, QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) values "
+                                 "(50,0,'0','09:00 Mon, 07Dec2026','by a script','')"));
+        QVERIFY(QFile::copy(folder.notes, folder.copy));
+        const DeletedNote alpha = remove(file, a);
+        const DeletedNote script = remove(file, 50);
+        QCOMPARE(texts(folder.notes), QStringList());
+        QVERIFY(::rename(QFile::encodeName(folder.copy).constData(), QFile::encodeName(folder.notes).constData()) == 0);
+        Query modify(file);
+        QCOMPARE(restoreDeletedNote(file, modify, alpha, 0), a);
+        QCOMPARE(file.replacements(), 1);
+        QCOMPARE(restoreDeletedNote(file, modify, script, 0), 50);
+        QCOMPARE(texts(folder.notes), QStringList({"alpha", "by a script"}));
+    }
+
+    // Deleted while open, the file is written back from the connection before the next write.
+    // A damaged file put in its place leaves the notes as they were and refuses writes with
+    // why; the next file that can be read is followed.
+    void deletedOrDamagedFileUnderAnOpenConnectionLosesNothing()
+    {
+        SyncedFolder folder;
+        Database file(folder.notes);
+        add(file, QStringLiteral("alpha"));
+        QVERIFY(QFile::remove(folder.notes));
+        add(file, QStringLiteral("bravo"));
+        QCOMPARE(texts(folder.notes), QStringList({"alpha", "bravo"}));
+        QVERIFY(file.takeWroteBack());
+        const QByteArray whole = [&] {
+            QFile notes(folder.notes);
+            return notes.open(QIODevice::ReadOnly) ? notes.readAll() : QByteArray();
+        }();
+        const auto arrive = [&](const QByteArray& bytes) {
+            const QString staged = folder.dir.filePath(QStringLiteral("staged"));
+            QFile file(staged);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            QVERIFY(::rename(QFile::encodeName(staged).constData(), QFile::encodeName(folder.notes).constData()) == 0);
+        };
+        arrive(whole.left(5000));
+        const int followed = file.replacements();
+        QVERIFY_THROWS_EXCEPTION(StoreError, add(file, QStringLiteral("charlie")));
+        QCOMPARE(file.replacements(), followed);
+        Query read(file);
+        read.addLine(QStringLiteral("select count(*) from notes_main"));
+        read.open();
+        QCOMPARE(read.value(0, 0).toInt(), 2);
+        arrive(whole);
+        add(file, QStringLiteral("charlie"));
+        QCOMPARE(file.replacements(), followed + 1);
+        QCOMPARE(texts(folder.notes), QStringList({"alpha", "bravo", "charlie"}));
     }
 
     void fileOfAnOlderVersionOnEitherSideMergesByCreationAndText_data()
