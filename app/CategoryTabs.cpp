@@ -41,8 +41,8 @@ bool isBuiltInTab(const QString& caption)
 
 void showDuplicateName(QWidget* owner)
 {
-    widgets::Modal::message(owner, QMessageBox::Warning, QStringLiteral("Information"),
-                            QStringLiteral("Duplicate category name!"));
+    widgets::Modal::message(owner, QMessageBox::Warning, CategoryTabs::tr("Information"),
+                            CategoryTabs::tr("Duplicate category name!"));
 }
 
 } // namespace
@@ -79,8 +79,7 @@ void CategoryTabs::gatherStrayNotes()
     const int moved = store::moveStrayNotesToDefault(m_form.notesFile().database(), m_form.notesFile().AQclipModify());
     if (moved == 0)
         return;
-    const QString notice = moved == 1 ? QStringLiteral("Category gone: 1 note in Default")
-                                      : QStringLiteral("Category gone: %1 notes in Default").arg(moved);
+    const QString notice = tr("Category gone: %n notes in Default", nullptr, moved);
     // After the list that follows has shown its note there.
     QTimer::singleShot(0, &m_form, [this, notice] { m_form.pnlStatus1->setText(notice); });
 }
@@ -254,9 +253,8 @@ void CategoryTabs::Delete1Click()
     m_form.guarded([&] {
         store::Query& modify = m_form.notesFile().AQclipModify();
         openCategoryRow(modify, caption);
-        const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, QStringLiteral("Confirmation"),
-                                                    QStringLiteral("Are you sure you want to delete the category [") +
-                                                        caption + QLatin1Char(']'),
+        const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, tr("Confirmation"),
+                                                    tr("Are you sure you want to delete the category [%1]").arg(caption),
                                                     QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;

@@ -37,8 +37,8 @@ void TMiniForm::RestoreFromBackup1Click()
     const auto resumeChecking = qScopeGuard([&backups] { backups.resume(); });
     const std::vector<store::BackupEntry> listed = backups.listWithCounts();
     if (listed.empty()) {
-        widgets::Modal::message(this, QMessageBox::Information, QStringLiteral("Information"),
-                                QStringLiteral("There is no backup of this notes file yet. Quibbet takes one "
+        widgets::Modal::message(this, QMessageBox::Information, tr("Information"),
+                                tr("There is no backup of this notes file yet. Quibbet takes one "
                                                "a day while it runs."));
         return;
     }
@@ -46,7 +46,7 @@ void TMiniForm::RestoreFromBackup1Click()
     if (!chosen)
         return;
     const store::BackupEntry backup = listed[size_t(*chosen)];
-    if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"),
+    if (widgets::Modal::message(this, QMessageBox::Question, tr("Confirmation"),
                                 NotesBackups::confirmationFor(backup),
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;

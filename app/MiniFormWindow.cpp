@@ -46,7 +46,7 @@ void TMiniForm::reloadIfFileChanged()
             OpenDueReminders();
         });
         if (replaced)
-            pnlStatus1->setText(QStringLiteral("Notes reloaded: the file was replaced"));
+            pnlStatus1->setText(tr("Notes reloaded: the file was replaced"));
     }
     m_notesFile->version().markRead();
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/FontValue.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <Qt>
 
@@ -21,6 +22,8 @@ class TMiniForm;
 // separator before each day's run, a row per note), the rows read later taken in without
 // moving the user's place, the note of a selected row shown, the hints and the drawing.
 class NoteListView {
+    Q_DECLARE_TR_FUNCTIONS(NoteListView)
+
 public:
     explicit NoteListView(TMiniForm& form);
 

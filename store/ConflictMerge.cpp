@@ -5,6 +5,7 @@
 #include "store/CopyMerger.h"
 #include "store/SqliteStatement.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -113,18 +114,20 @@ QString mergeSummary(const std::vector<MergedCopy>& merges)
         reminders += merge.remindersAdded;
     }
     QStringList parts;
-    const auto count = [&parts](int n, const QString& one, const QString& many) {
+    const auto count = [&parts](int n, const char* text) {
         if (n > 0)
-            parts << (n == 1 ? one : many.arg(n));
+            parts << QCoreApplication::translate("ConflictMerge", text, nullptr, n);
     };
-    count(notes, QStringLiteral("1 note"), QStringLiteral("%1 notes"));
-    count(categories, QStringLiteral("1 category"), QStringLiteral("%1 categories"));
-    count(reminders, QStringLiteral("1 reminder"), QStringLiteral("%1 reminders"));
+    count(notes, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n notes"));
+    count(categories, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n categories"));
+    count(reminders, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n reminders"));
     if (parts.isEmpty())
         return {};
-    const QString last = parts.takeLast();
-    return (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
-           QStringLiteral(" merged from another machine");
+    QString merged = parts.takeLast();
+    if (!parts.isEmpty())
+        merged = QCoreApplication::translate("ConflictMerge", "%1 and %2")
+                     .arg(parts.join(QCoreApplication::translate("ConflictMerge", ", ")), merged);
+    return QCoreApplication::translate("ConflictMerge", "%1 merged from another machine").arg(merged);
 }
 
 } // namespace store

@@ -1,0 +1,67 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+
+namespace app {
+
+namespace {
+
+// Compiled into the program, so a build run in place and the installed package find the same
+// texts, and a language cannot go missing beside the program that names it.
+const QString kOwnFolder = QStringLiteral(":/i18n");
+
+// The toolkit mirrors every window when this text reads RTL in the language taken: each
+// language file carries it, so a right-to-left translation cannot leave it out by accident.
+[[maybe_unused]] const char* const kLayoutDirection = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
+    "(Arabic, Hebrew): the whole window is then mirrored.");
+
+QTranslator* g_english = nullptr;
+QTranslator* g_own = nullptr;
+QTranslator* g_toolkit = nullptr;
+
+// Takes the file into the application; false (and nothing installed) when there is none.
+bool installFrom(QTranslator*& slot, const QLocale& locale, const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, name, QStringLiteral("_"), folder))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    slot = translator.release();
+    return true;
+}
+
+} // namespace
+
+QString installTranslations(const QLocale& locale)
+{
+    removeTranslations();
+    // English holds only the forms of the texts that count ("1 note", "2 notes"); installed
+    // first, so any other language is asked before it.
+    installFrom(g_english, QLocale(QLocale::English), QStringLiteral("quibbet"), kOwnFolder);
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C ||
+        !installFrom(g_own, locale, QStringLiteral("quibbet"), kOwnFolder))
+        return {}; // English, or a language Quibbet does not ship: the texts as written
+    const QString language = g_own->language();
+    // The toolkit's texts in the same language as Quibbet's own, never in one Quibbet does
+    // not speak: a German desktop with an English Quibbet keeps English buttons too.
+    installFrom(g_toolkit, QLocale(language), QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return language;
+}
+
+void removeTranslations()
+{
+    for (QTranslator** translator : {&g_toolkit, &g_own, &g_english}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(*translator);
+        delete *translator;
+        *translator = nullptr;
+    }
+}
+
+} // namespace app
