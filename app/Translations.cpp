@@ -16,7 +16,7 @@ const QString kOwnFolder = QStringLiteral(":/i18n");
 
 // The toolkit mirrors every window when this text reads RTL in the language taken: each
 // language file carries it, so a right-to-left translation cannot leave it out by accident.
-[[maybe_unused]] const char* const kLayoutDirection = QT_TRANSLATE_NOOP3(
+[[maybe_unused]] const char* const kLayoutDirection[] = QT_TRANSLATE_NOOP3(
     "QGuiApplication", "QT_LAYOUT_DIRECTION",
     "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
     "(Arabic, Hebrew): the whole window is then mirrored.");
