@@ -422,6 +422,13 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
@@ -823,6 +830,13 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
         <translation>--toggle und ein zweiter Start erreichen dieses Quibbet nicht</translation>
+    </message>
+</context>
+<context>
+    <name>platform::PortalHotKey</name>
+    <message>
+        <source>Show or hide Quibbet</source>
+        <translation>Quibbet zeigen oder verbergen</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,13 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
@@ -801,6 +808,13 @@ Your notes as they are now are backed up first.</source>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::PortalHotKey</name>
+    <message>
+        <source>Show or hide Quibbet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
