@@ -44,8 +44,9 @@ QString installTranslations(const QLocale& locale)
     // English holds only the forms of the texts that count ("1 note", "2 notes"); installed
     // first, so any other language is asked before it.
     installFrom(g_english, QLocale(QLocale::English), QStringLiteral("quibbet"), kOwnFolder);
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C ||
-        !installFrom(g_own, locale, QStringLiteral("quibbet"), kOwnFolder))
+    // Under C the desktop asked for no language at all (LANGUAGE is then ignored, as by the
+    // C library's own messages).
+    if (locale.language() == QLocale::C || !installFrom(g_own, locale, QStringLiteral("quibbet"), kOwnFolder))
         return {}; // English, or a language Quibbet does not ship: the texts as written
     const QString language = g_own->language();
     // The toolkit's texts in the same language as Quibbet's own, never in one Quibbet does
