@@ -253,9 +253,9 @@ void CategoryTabs::Delete1Click()
     m_form.guarded([&] {
         store::Query& modify = m_form.notesFile().AQclipModify();
         openCategoryRow(modify, caption);
-        const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, tr("Confirmation"),
-                                                    tr("Are you sure you want to delete the category [%1]").arg(caption),
-                                                    QMessageBox::Yes | QMessageBox::No);
+        const auto answer = widgets::Modal::message(
+            &m_form, QMessageBox::Question, tr("Confirmation"),
+            tr("Are you sure you want to delete the category [%1]").arg(caption), QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
         if (modify.recordCount() == 0)

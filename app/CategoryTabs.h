@@ -40,5 +40,4 @@ private:
     TMiniForm& m_form;
 };
 
-} // namespace app#include <QCoreApplication>
-
+} // namespace app

@@ -45,7 +45,8 @@ CommandLine refuse(const QString& why)
 {
     CommandLine line;
     line.request = CommandLine::Request::Refuse;
-    line.refusal = QStringLiteral("quibbet: ") + QCoreApplication::translate("CommandLine", "%1; try 'quibbet --help'").arg(why);
+    line.refusal =
+        QStringLiteral("quibbet: ") + QCoreApplication::translate("CommandLine", "%1; try 'quibbet --help'").arg(why);
     return line;
 }
 
@@ -101,18 +102,19 @@ QStringList argumentsOf(int argc, char* argv[])
 
 QString usageText()
 {
-    return QCoreApplication::translate("CommandLine", "Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
-                          "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
-                          "starts in; started from the desktop's menu, that is your home folder. One Quibbet runs\n"
-                          "for each notes file: starting it again in the same folder brings that one to the front.\n"
-                          "\n"
-                          "  --toggle   show or hide the Quibbet running on this desktop for the notes file of\n"
-                          "             this folder, as F9 does; start it when none is running\n"
-                          "  --help     show this help and exit\n"
-                          "  --version  show the version and exit\n"
-                          "\n"
-                          "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
-                          "-reverse, -session NAME and the like) are passed on to it.\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
+                       "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
+                       "starts in; started from the desktop's menu, that is your home folder. One Quibbet runs\n"
+                       "for each notes file: starting it again in the same folder brings that one to the front.\n"
+                       "\n"
+                       "  --toggle   show or hide the Quibbet running on this desktop for the notes file of\n"
+                       "             this folder, as F9 does; start it when none is running\n"
+                       "  --help     show this help and exit\n"
+                       "  --version  show the version and exit\n"
+                       "\n"
+                       "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
+                       "-reverse, -session NAME and the like) are passed on to it.\n");
 }
 
 QString versionText()

@@ -64,7 +64,7 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     // The status line holds about 35 characters beside the mode.
     if (applied.outcome == Outcome::ChangedElsewhere)
         return !toDefault ? NoteEditing::tr("Changed elsewhere: saved as new")
-                               : NoteEditing::tr("Changed elsewhere: new in Default");
+                          : NoteEditing::tr("Changed elsewhere: new in Default");
     return toDefault ? NoteEditing::tr("Saved as a new note in Default") : NoteEditing::tr("Saved as a new note");
 }
 

@@ -2,8 +2,8 @@
 
 #include "widgets/FontValue.h"
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <Qt>
 
 class QPainter;

@@ -81,11 +81,9 @@ std::vector<store::BackupEntry> NotesBackups::listWithCounts() const
 QString NotesBackups::confirmationFor(const store::BackupEntry& backup)
 {
     const QString when = shownMoment(backup);
-    const QString count = backup.notes < 0
-                              ? QString()
-                              : tr(" (%Ln notes)", nullptr, backup.notes);
+    const QString count = backup.notes < 0 ? QString() : tr(" (%Ln notes)", nullptr, backup.notes);
     return tr("Replace all notes, categories, reminders and options with the backup "
-                          "of %1%2?\n\nYour notes as they are now are backed up first.")
+              "of %1%2?\n\nYour notes as they are now are backed up first.")
         .arg(when, count);
 }
 
@@ -101,7 +99,8 @@ NotesBackups::Restore NotesBackups::restore(const store::BackupEntry& backup)
     urgent.pagesPerStep = 256;
     const store::BackupOutcome before = store::takeBackup(folder, store::Clock::now().toUTC(), urgent);
     if (before.kind != store::BackupOutcome::Kind::Taken)
-        return {Restore::Kind::Refused, before.message + QStringLiteral("\n\n") + tr("Your notes have not been changed.")};
+        return {Restore::Kind::Refused,
+                before.message + QStringLiteral("\n\n") + tr("Your notes have not been changed.")};
     const bool restored = m_file.guarded([&] {
         // Into the file at the path: one another program put there meanwhile is the one the
         // backup just taken holds.

@@ -16,10 +16,10 @@ const QString kOwnFolder = QStringLiteral(":/i18n");
 
 // The toolkit mirrors every window when this text reads RTL in the language taken: each
 // language file carries it, so a right-to-left translation cannot leave it out by accident.
-[[maybe_unused]] const char* const kLayoutDirection[] = QT_TRANSLATE_NOOP3(
-    "QGuiApplication", "QT_LAYOUT_DIRECTION",
-    "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
-    "(Arabic, Hebrew): the whole window is then mirrored.");
+[[maybe_unused]] const char* const kLayoutDirection[] =
+    QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                       "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
+                       "(Arabic, Hebrew): the whole window is then mirrored.");
 
 QTranslator* g_english = nullptr;
 QTranslator* g_own = nullptr;
@@ -51,7 +51,8 @@ QString installTranslations(const QLocale& locale)
     const QString language = g_own->language();
     // The toolkit's texts in the same language as Quibbet's own, never in one Quibbet does
     // not speak: a German desktop with an English Quibbet keeps English buttons too.
-    installFrom(g_toolkit, QLocale(language), QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installFrom(g_toolkit, QLocale(language), QStringLiteral("qtbase"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
 }
 

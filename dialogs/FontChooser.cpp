@@ -23,10 +23,22 @@ struct NamedColor {
 
 // The sixteen colours font choosers have always offered.
 const NamedColor kBasicColors[] = {
-    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Black"), 0x000000},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Maroon"), 0x000080},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Green"), 0x008000}, {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Olive"), 0x008080},
-    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Navy"), 0x800000},   {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Purple"), 0x800080},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Teal"), 0x808000},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Gray"), 0x808080},
-    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Silver"), 0xC0C0C0}, {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Red"), 0x0000FF},     {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Lime"), 0x00FF00},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Yellow"), 0x00FFFF},
-    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Blue"), 0xFF0000},   {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Fuchsia"), 0xFF00FF}, {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Aqua"), 0xFFFF00},  {QT_TRANSLATE_NOOP("dialogs::FontChooser", "White"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "White"), 0xFFFFFF},
 };
 
 QString nameOf(widgets::TColor color)

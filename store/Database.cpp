@@ -76,9 +76,11 @@ bool isWritable(const QString& path)
 
 QString notNotesFile(const QString& path, const QString& engine)
 {
-    return engine + QStringLiteral("\n\n") + QCoreApplication::translate("Database", "%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet "
-                                   "in another folder, or move the file away to begin a new one.")
-                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return engine + QStringLiteral("\n\n") +
+           QCoreApplication::translate("Database",
+                                       "%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet "
+                                       "in another folder, or move the file away to begin a new one.")
+               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 } // namespace

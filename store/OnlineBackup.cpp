@@ -81,7 +81,8 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     using Kind = BackupOutcome::Kind;
     const QFileInfo source(folder.notesPath());
     if (!source.isFile())
-        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "There is no notes file %1 to back up.").arg(folder.notesPath()));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "There is no notes file %1 to back up.")
+                                        .arg(folder.notesPath()));
     QString error;
     if (!folder.prepare(error))
         return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(error));
@@ -130,13 +131,16 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     QString pragmas = QString::fromLatin1(kSmallCache) +
                       QStringLiteral("pragma journal_mode=off; pragma synchronous=off; ") + options.destinationPragma;
     if (sqlite3_exec(from, kSmallCache, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(QString::fromUtf8(sqlite3_errmsg(from))));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(from))));
     if (sqlite3_exec(to, pragmas.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(QString::fromUtf8(sqlite3_errmsg(to))));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(to))));
 
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     if (!backup)
-        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(QString::fromUtf8(sqlite3_errmsg(to))));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(to))));
     int rc = SQLITE_OK;
     int restarts = 0;
     int lastRemaining = -1;
@@ -160,7 +164,8 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
                 sqlite3_backup_finish(backup);
                 // The status line holds about thirty characters; the next hourly look tries again.
                 qCInfo(lcBackup) << "backup put off after" << restarts << "restarts: the file kept changing";
-                return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup later: file kept changing"));
+                return failed(Kind::Failed,
+                              QCoreApplication::translate("OnlineBackup", "Backup later: file kept changing"));
             }
             lastRemaining = remaining;
         }

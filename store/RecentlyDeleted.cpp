@@ -216,9 +216,10 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
         const QJsonDocument document = QJsonDocument::fromJson(modify.value(row, 3).utf8(), &parsed);
         const QJsonObject payload = document.object();
         const QString kind = modify.value(row, 2).toString();
-        const QString unreadable = parsed.error != QJsonParseError::NoError || !document.isObject()
-                                       ? QCoreApplication::translate("RecentlyDeleted", "Not restored: kept item unreadable")
-                                       : QString();
+        const QString unreadable =
+            parsed.error != QJsonParseError::NoError || !document.isObject()
+                ? QCoreApplication::translate("RecentlyDeleted", "Not restored: kept item unreadable")
+                : QString();
         if (kind == QLatin1String("note")) {
             DeletedNote note;
             note.id = payload.value(QStringLiteral("id")).toInt();

@@ -13,11 +13,11 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
-#include <QScopeGuard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -269,8 +269,8 @@ private slots:
              QStringLiteral("Suchen"), QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"),
              QStringLiteral("Kategorie weg: 1 Notiz in Default")},
             {QLocale::c(), QString(), QStringLiteral("Prior note"), QStringLiteral("Options"), QStringLiteral("Exit"),
-             QStringLiteral("Undo delete"), QStringLiteral("Search"), QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-             QStringLiteral("Category gone: 1 note in Default")},
+             QStringLiteral("Undo delete"), QStringLiteral("Search"), QStringLiteral("Cancel"),
+             QStringLiteral("Cancel"), QStringLiteral("Category gone: 1 note in Default")},
         };
         for (const Expected& expected : cases) {
             QCOMPARE(app::installTranslations(expected.locale), expected.language);
