@@ -6,6 +6,7 @@
 #include "app/NoteGrid.h"
 #include "dialogs/CategoryManage.h"
 #include "store/CategoryNames.h"
+#include "store/CountedText.h"
 #include "store/DeletedItems.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -79,7 +80,8 @@ void CategoryTabs::gatherStrayNotes()
     const int moved = store::moveStrayNotesToDefault(m_form.notesFile().database(), m_form.notesFile().AQclipModify());
     if (moved == 0)
         return;
-    const QString notice = tr("Category gone: %n notes in Default", nullptr, moved);
+    const QString notice = store::countedText("CategoryTabs", QT_TRANSLATE_N_NOOP("CategoryTabs", "Category gone: %n notes in Default"),
+                                                "Category gone: %n note in Default", moved);
     // After the list that follows has shown its note there.
     QTimer::singleShot(0, &m_form, [this, notice] { m_form.pnlStatus1->setText(notice); });
 }

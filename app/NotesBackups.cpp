@@ -1,5 +1,6 @@
 #include "app/NotesBackups.h"
 
+#include "store/CountedText.h"
 #include "app/BackupSchedule.h"
 #include "app/NotesFile.h"
 #include "store/Clock.h"
@@ -81,7 +82,7 @@ std::vector<store::BackupEntry> NotesBackups::listWithCounts() const
 QString NotesBackups::confirmationFor(const store::BackupEntry& backup)
 {
     const QString when = shownMoment(backup);
-    const QString count = backup.notes < 0 ? QString() : tr(" (%Ln notes)", nullptr, backup.notes);
+    const QString count = backup.notes < 0 ? QString() : store::countedText("NotesBackups", QT_TRANSLATE_N_NOOP("NotesBackups", " (%Ln notes)"), " (%Ln note)", backup.notes);
     return tr("Replace all notes, categories, reminders and options with the backup "
               "of %1%2?\n\nYour notes as they are now are backed up first.")
         .arg(when, count);

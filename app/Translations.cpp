@@ -21,7 +21,6 @@ const QString kOwnFolder = QStringLiteral(":/i18n");
                        "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
                        "(Arabic, Hebrew): the whole window is then mirrored.");
 
-QTranslator* g_english = nullptr;
 QTranslator* g_own = nullptr;
 QTranslator* g_toolkit = nullptr;
 
@@ -41,13 +40,21 @@ bool installFrom(QTranslator*& slot, const QLocale& locale, const QString& name,
 QString installTranslations(const QLocale& locale)
 {
     removeTranslations();
-    // English holds only the forms of the texts that count ("1 note", "2 notes"); installed
-    // first, so any other language is asked before it.
-    installFrom(g_english, QLocale(QLocale::English), QStringLiteral("quibbet"), kOwnFolder);
     // Under C the desktop asked for no language at all (LANGUAGE is then ignored, as by the
     // C library's own messages).
-    if (locale.language() == QLocale::C || !installFrom(g_own, locale, QStringLiteral("quibbet"), kOwnFolder))
-        return {}; // English, or a language Quibbet does not ship: the texts as written
+    if (locale.language() == QLocale::C)
+        return {};
+    // The desktop's languages in its order of preference: the first that Quibbet speaks,
+    // English (the texts as written) included, is the one.
+    for (const QString& name : locale.uiLanguages()) {
+        const QLocale preferred(name);
+        if (preferred.language() == QLocale::English || preferred.language() == QLocale::C)
+            return {};
+        if (installFrom(g_own, preferred, QStringLiteral("quibbet"), kOwnFolder))
+            break;
+    }
+    if (!g_own)
+        return {}; // none Quibbet ships
     const QString language = g_own->language();
     // The toolkit's texts in the same language as Quibbet's own, never in one Quibbet does
     // not speak: a German desktop with an English Quibbet keeps English buttons too.
@@ -58,7 +65,7 @@ QString installTranslations(const QLocale& locale)
 
 void removeTranslations()
 {
-    for (QTranslator** translator : {&g_toolkit, &g_own, &g_english}) {
+    for (QTranslator** translator : {&g_toolkit, &g_own}) {
         if (*translator)
             QCoreApplication::removeTranslator(*translator);
         delete *translator;

@@ -1,5 +1,6 @@
 #include "store/ConflictMerge.h"
 
+#include "store/CountedText.h"
 #include "store/ConflictCopies.h"
 #include "store/ConflictCopyFile.h"
 #include "store/CopyMerger.h"
@@ -114,13 +115,13 @@ QString mergeSummary(const std::vector<MergedCopy>& merges)
         reminders += merge.remindersAdded;
     }
     QStringList parts;
-    const auto count = [&parts](int n, const char* text) {
+    const auto count = [&parts](int n, const char* text, const char* one) {
         if (n > 0)
-            parts << QCoreApplication::translate("ConflictMerge", text, nullptr, n);
+            parts << countedText("ConflictMerge", text, one, n);
     };
-    count(notes, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n notes"));
-    count(categories, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n categories"));
-    count(reminders, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n reminders"));
+    count(notes, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n notes"), "%n note");
+    count(categories, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n categories"), "%n category");
+    count(reminders, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n reminders"), "%n reminder");
     if (parts.isEmpty())
         return {};
     QString merged = parts.takeLast();

@@ -65,6 +65,12 @@ grep -qF -- "'--tоggle'" <<<"$err" || fail "the refusal does not name the argum
 LC_ALL=de_DE.UTF-8 run --help
 [ "$status" = 0 ] && grep -q '^Aufruf: quibbet ' <<<"$out" || fail "--help under a German locale: $out"
 grep -q -- '^  --toggle ' <<<"$out" || fail "the German --help does not explain --toggle: $out"
+# LANGUAGE lists the languages in the order the user prefers them: the first Quibbet speaks,
+# English included, wins.
+LANGUAGE=fr:de LC_ALL=de_DE.UTF-8 run --help
+grep -q '^Aufruf: quibbet ' <<<"$out" || fail "LANGUAGE=fr:de did not give German: $out"
+LANGUAGE=en:de LC_ALL=de_DE.UTF-8 run --help
+grep -q '^Usage: quibbet ' <<<"$out" || fail "LANGUAGE=en:de did not give English: $out"
 LC_ALL=de_DE.UTF-8 run --tоggle
 [ "$status" = 2 ] && [ "$err" = "quibbet: unbekanntes Argument '--tоggle'; siehe 'quibbet --help'" ] ||
     fail "the German refusal reads: $err"
