@@ -57,11 +57,11 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 
-    label(this, QStringLiteral("Category name(*):"), 24, 32)->setObjectName(QStringLiteral("Label1"));
+    label(this, tr("Category name(*):"), 24, 32)->setObjectName(QStringLiteral("Label1"));
     edtcatname = new QLineEdit(this);
     edtcatname->setObjectName(QStringLiteral("edtcatname"));
     edtcatname->setGeometry(120, 24, 121, 21);
-    label(this, QStringLiteral("Category Description:"), 24, 64)->setObjectName(QStringLiteral("Label2"));
+    label(this, tr("Category Description:"), 24, 64)->setObjectName(QStringLiteral("Label2"));
     edtcatDescription = new QLineEdit(this);
     edtcatDescription->setObjectName(QStringLiteral("edtcatDescription"));
     edtcatDescription->setGeometry(24, 80, 217, 21);

@@ -1,5 +1,6 @@
 #include "store/Query.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <sqlite3.h>
@@ -407,7 +408,7 @@ void Query::insert()
 void Query::setPending(const QString& column, Value value)
 {
     if (m_state == State::Browse)
-        throw StoreError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw StoreError(QCoreApplication::translate("Query", "Dataset not in edit or insert mode"));
     for (auto& pending : m_pending) {
         if (pending.first.compare(column, Qt::CaseInsensitive) == 0) {
             pending.second = std::move(value);
@@ -446,7 +447,7 @@ void Query::post()
     if (m_state == State::Browse)
         return;
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot modify a read-only dataset"));
     QStringList names;
     for (const auto& pending : m_pending)
         names << quotedIdentifier(pending.first);
@@ -508,9 +509,9 @@ void Query::stepWrite(sqlite3_stmt* statement)
 void Query::deleteRow()
 {
     if (m_rowCount == 0)
-        throw StoreError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot perform this operation on an empty dataset"));
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot modify a read-only dataset"));
     sqlite3_stmt* statement =
         prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)), false);
     StatementGuard guard{statement};

@@ -318,6 +318,21 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     </message>
 </context>
 <context>
+    <name>Query</name>
+    <message>
+        <source>Dataset not in edit or insert mode</source>
+        <translation>Der Datensatz wird weder bearbeitet noch eingefügt</translation>
+    </message>
+    <message>
+        <source>Cannot modify a read-only dataset</source>
+        <translation>Ein schreibgeschützter Datensatz kann nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an empty dataset</source>
+        <translation>Das geht nicht bei einer leeren Datenmenge</translation>
+    </message>
+</context>
+<context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
@@ -693,6 +708,14 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Category name(*):</source>
+        <translation>Name (*):</translation>
+    </message>
+    <message>
+        <source>Category Description:</source>
+        <translation>Beschreibung:</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,21 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>Query</name>
+    <message>
+        <source>Dataset not in edit or insert mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot modify a read-only dataset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an empty dataset</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
@@ -676,6 +691,14 @@ Your notes as they are now are backed up first.</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name(*):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Description:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
