@@ -6,6 +6,7 @@
 #include "app/NoteGrid.h"
 #include "dialogs/CategoryManage.h"
 #include "store/CategoryNames.h"
+#include "store/CountedText.h"
 #include "store/DeletedItems.h"
 #include "store/Statements.h"
 #include "widgets/Modal.h"
@@ -41,8 +42,8 @@ bool isBuiltInTab(const QString& caption)
 
 void showDuplicateName(QWidget* owner)
 {
-    widgets::Modal::message(owner, QMessageBox::Warning, QStringLiteral("Information"),
-                            QStringLiteral("Duplicate category name!"));
+    widgets::Modal::message(owner, QMessageBox::Warning, CategoryTabs::tr("Information"),
+                            CategoryTabs::tr("Duplicate category name!"));
 }
 
 } // namespace
@@ -79,8 +80,9 @@ void CategoryTabs::gatherStrayNotes()
     const int moved = store::moveStrayNotesToDefault(m_form.notesFile().database(), m_form.notesFile().AQclipModify());
     if (moved == 0)
         return;
-    const QString notice = moved == 1 ? QStringLiteral("Category gone: 1 note in Default")
-                                      : QStringLiteral("Category gone: %1 notes in Default").arg(moved);
+    const QString notice =
+        store::countedText("CategoryTabs", QT_TRANSLATE_N_NOOP("CategoryTabs", "Category gone: %n notes in Default"),
+                           "Category gone: %n note in Default", moved);
     // After the list that follows has shown its note there.
     QTimer::singleShot(0, &m_form, [this, notice] { m_form.pnlStatus1->setText(notice); });
 }
@@ -247,7 +249,7 @@ void CategoryTabs::Rename1Click()
         m_form.tabGroups->setCaption(m_form.tabGroups->tabIndex(), record.name);
     // Its tab goes when the window takes up the other program's change.
     if (gone)
-        m_form.pnlStatus1->setText(QStringLiteral("Category gone: not renamed"));
+        m_form.pnlStatus1->setText(tr("Category gone: not renamed"));
 }
 
 void CategoryTabs::Delete1Click()
@@ -263,10 +265,9 @@ void CategoryTabs::Delete1Click()
     m_form.guarded([&] {
         store::Query& modify = m_form.notesFile().AQclipModify();
         openCategoryRow(modify, caption);
-        const auto answer = widgets::Modal::message(&m_form, QMessageBox::Question, QStringLiteral("Confirmation"),
-                                                    QStringLiteral("Are you sure you want to delete the category [") +
-                                                        caption + QLatin1Char(']'),
-                                                    QMessageBox::Yes | QMessageBox::No);
+        const auto answer = widgets::Modal::message(
+            &m_form, QMessageBox::Question, tr("Confirmation"),
+            tr("Are you sure you want to delete the category [%1]").arg(caption), QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
         if (modify.recordCount() == 0)

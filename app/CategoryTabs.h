@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QString;
 
 namespace app {
@@ -11,6 +13,8 @@ class TMiniForm;
 // category's notes in Default where Undo finds them, and the tabs brought in line with the
 // file when another program changed its categories.
 class CategoryTabs {
+    Q_DECLARE_TR_FUNCTIONS(CategoryTabs)
+
 public:
     explicit CategoryTabs(TMiniForm& form);
 

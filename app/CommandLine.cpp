@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace app {
@@ -44,7 +45,8 @@ CommandLine refuse(const QString& why)
 {
     CommandLine line;
     line.request = CommandLine::Request::Refuse;
-    line.refusal = QStringLiteral("quibbet: %1; try 'quibbet --help'").arg(why);
+    line.refusal =
+        QStringLiteral("quibbet: ") + QCoreApplication::translate("CommandLine", "%1; try 'quibbet --help'").arg(why);
     return line;
 }
 
@@ -70,7 +72,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
             // Left in place for the toolkit. A desktop that restores the last session
             // restarts its programs with -session NAME: refusing it would leave Quibbet out.
             if (!hasInlineValue && ++i == arguments.size())
-                return refuse(QStringLiteral("'%1' needs a value").arg(argument));
+                return refuse(QCoreApplication::translate("CommandLine", "'%1' needs a value").arg(argument));
             // The toolkit takes these two only with the value as the next argument.
             if (!hasInlineValue && name == QLatin1String("platform"))
                 line.platform = arguments[i];
@@ -79,7 +81,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         } else if (listed(kToolkitFlags, name) && !hasInlineValue) {
             // also the toolkit's
         } else
-            return refuse(QStringLiteral("unknown argument '%1'").arg(argument));
+            return refuse(QCoreApplication::translate("CommandLine", "unknown argument '%1'").arg(argument));
     }
     if (help)
         line.request = CommandLine::Request::Help;
@@ -100,18 +102,19 @@ QStringList argumentsOf(int argc, char* argv[])
 
 QString usageText()
 {
-    return QStringLiteral("Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
-                          "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
-                          "starts in; started from the desktop's menu, that is your home folder. One Quibbet runs\n"
-                          "for each notes file: starting it again in the same folder brings that one to the front.\n"
-                          "\n"
-                          "  --toggle   show or hide the Quibbet running on this desktop for the notes file of\n"
-                          "             this folder, as F9 does; start it when none is running\n"
-                          "  --help     show this help and exit\n"
-                          "  --version  show the version and exit\n"
-                          "\n"
-                          "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
-                          "-reverse, -session NAME and the like) are passed on to it.\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
+                       "A small notes keeper. Quibbet keeps its notes in the file clipdata.dat in the folder it\n"
+                       "starts in; started from the desktop's menu, that is your home folder. One Quibbet runs\n"
+                       "for each notes file: starting it again in the same folder brings that one to the front.\n"
+                       "\n"
+                       "  --toggle   show or hide the Quibbet running on this desktop for the notes file of\n"
+                       "             this folder, as F9 does; start it when none is running\n"
+                       "  --help     show this help and exit\n"
+                       "  --version  show the version and exit\n"
+                       "\n"
+                       "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
+                       "-reverse, -session NAME and the like) are passed on to it.\n");
 }
 
 QString versionText()

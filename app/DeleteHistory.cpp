@@ -50,7 +50,7 @@ void DeleteHistory::forgetAll()
 
 void DeleteHistory::addMenuEntries()
 {
-    actUndoDelete = new QAction(QStringLiteral("Undo delete"), &m_form);
+    actUndoDelete = new QAction(tr("Undo delete"), &m_form);
     actUndoDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actUndoDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut); // with the list focused only
     actUndoDelete->setEnabled(false);
@@ -63,7 +63,7 @@ void DeleteHistory::addMenuEntries()
             before = entries[i];
     m_form.popGrid->insertAction(before, actUndoDelete);
     QObject::connect(actUndoDelete, &QAction::triggered, actUndoDelete, [this] { UndoDelete1Click(); });
-    actRecentlyDeleted = new QAction(QStringLiteral("Recently deleted..."), &m_form);
+    actRecentlyDeleted = new QAction(tr("Recently deleted..."), &m_form);
     m_form.popGrid->insertAction(before, actRecentlyDeleted);
     QObject::connect(actRecentlyDeleted, &QAction::triggered, actRecentlyDeleted, [this] { RecentlyDeleted1Click(); });
 }
@@ -119,7 +119,7 @@ void DeleteHistory::restore(size_t index)
                                               category.category, m_items.highestGroupId());
             const int tab = std::clamp(category.tabIndex, 1, m_form.tabGroups->count() - 1);
             if (restored.name != category.category.name)
-                notice = QStringLiteral("Restored as ") + restored.name;
+                notice = tr("Restored as %1").arg(restored.name);
             m_items.drop(index);
             m_form.tabGroups->insertTab(tab, restored.name);
         }

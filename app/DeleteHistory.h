@@ -2,6 +2,7 @@
 
 #include "app/UndoDelete.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 class QAction;
@@ -14,6 +15,8 @@ class TMiniForm;
 // and drafts of this run, and what earlier runs keep in the file for 30 days. New notes and
 // categories get ids above those held here, so that each can come back under its own id.
 class DeleteHistory {
+    Q_DECLARE_TR_FUNCTIONS(DeleteHistory)
+
 public:
     explicit DeleteHistory(TMiniForm& form);
 

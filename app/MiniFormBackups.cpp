@@ -37,17 +37,16 @@ void TMiniForm::RestoreFromBackup1Click()
     const auto resumeChecking = qScopeGuard([&backups] { backups.resume(); });
     const std::vector<store::BackupEntry> listed = backups.listWithCounts();
     if (listed.empty()) {
-        widgets::Modal::message(this, QMessageBox::Information, QStringLiteral("Information"),
-                                QStringLiteral("There is no backup of this notes file yet. Quibbet takes one "
-                                               "a day while it runs."));
+        widgets::Modal::message(this, QMessageBox::Information, tr("Information"),
+                                tr("There is no backup of this notes file yet. Quibbet takes one "
+                                   "a day while it runs."));
         return;
     }
     const std::optional<int> chosen = dialogs::chooseBackup(listed, this);
     if (!chosen)
         return;
     const store::BackupEntry backup = listed[size_t(*chosen)];
-    if (widgets::Modal::message(this, QMessageBox::Question, QStringLiteral("Confirmation"),
-                                NotesBackups::confirmationFor(backup),
+    if (widgets::Modal::message(this, QMessageBox::Question, tr("Confirmation"), NotesBackups::confirmationFor(backup),
                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 

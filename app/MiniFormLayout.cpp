@@ -107,10 +107,10 @@ void TMiniForm::buildLayout()
     titleFont.setBold(true);
     FlatTitlebar1->setFont(titleFont);
     FlatTitlebar1->setCaption(QStringLiteral("Quibbet"));
-    btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"), QStringLiteral("Stay on top"));
-    btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"), QStringLiteral("Stay on top"));
+    btnLock = titleButton(FlatTitlebar1, 235, QStringLiteral("btnLock"), tr("Stay on top"));
+    btnKey = titleButton(FlatTitlebar1, 214, QStringLiteral("btnKey"), tr("Stay on top"));
     btnKey->hide();
-    SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"), QStringLiteral("Minimise"));
+    SpeedButton2 = titleButton(FlatTitlebar1, 258, QStringLiteral("SpeedButton2"), tr("Minimise"));
     static_cast<QToolButton*>(btnLock)->setIcon(unlockedPicture());
     static_cast<QToolButton*>(btnKey)->setIcon(lockedPicture());
     static_cast<QToolButton*>(SpeedButton2)->setIcon(minimisePicture());
@@ -124,15 +124,15 @@ void TMiniForm::buildLayout()
     pnlHeader = new QWidget(pnlAll);
     pnlHeader->setObjectName(QStringLiteral("pnlHeader"));
     pnlHeader->setGeometry(1, 1, 285, 33);
-    imgPre = toolButton(pnlHeader, 8, QStringLiteral("imgPre"), QStringLiteral("Prior note"));
-    imgNext = toolButton(pnlHeader, 40, QStringLiteral("imgNext"), QStringLiteral("Next note"));
-    imgNew = toolButton(pnlHeader, 93, QStringLiteral("imgNew"), QStringLiteral("Add a new note"));
-    imgApply = toolButton(pnlHeader, 125, QStringLiteral("imgApply"), QStringLiteral("Apply changes"));
-    imgDelete = toolButton(pnlHeader, 157, QStringLiteral("imgDelete"), QStringLiteral("Delete note"));
-    imgBrowseMode = toolButton(pnlHeader, 213, QStringLiteral("imgBrowseMode"), QStringLiteral("Browse mode"));
-    imgEditMode = toolButton(pnlHeader, 245, QStringLiteral("imgEditMode"), QStringLiteral("Edit mode"));
-    imgBrowseModeDis = disabledPicture(pnlHeader, 213, QStringLiteral("imgBrowseModeDis"), QStringLiteral("Browse mode"));
-    imgEditModeDis = disabledPicture(pnlHeader, 245, QStringLiteral("imgEditModeDis"), QStringLiteral("Edit mode"));
+    imgPre = toolButton(pnlHeader, 8, QStringLiteral("imgPre"), tr("Prior note"));
+    imgNext = toolButton(pnlHeader, 40, QStringLiteral("imgNext"), tr("Next note"));
+    imgNew = toolButton(pnlHeader, 93, QStringLiteral("imgNew"), tr("Add a new note"));
+    imgApply = toolButton(pnlHeader, 125, QStringLiteral("imgApply"), tr("Apply changes"));
+    imgDelete = toolButton(pnlHeader, 157, QStringLiteral("imgDelete"), tr("Delete note"));
+    imgBrowseMode = toolButton(pnlHeader, 213, QStringLiteral("imgBrowseMode"), tr("Browse mode"));
+    imgEditMode = toolButton(pnlHeader, 245, QStringLiteral("imgEditMode"), tr("Edit mode"));
+    imgBrowseModeDis = disabledPicture(pnlHeader, 213, QStringLiteral("imgBrowseModeDis"), tr("Browse mode"));
+    imgEditModeDis = disabledPicture(pnlHeader, 245, QStringLiteral("imgEditModeDis"), tr("Edit mode"));
     setToolRowPictures();
 
     pnlBackGround = new QWidget(pnlAll);
@@ -141,7 +141,7 @@ void TMiniForm::buildLayout()
 
     memoContent = new widgets::TFlatMemo(pnlBackGround);
     memoContent->setObjectName(QStringLiteral("memoContent"));
-    memoContent->setAccessibleName(QStringLiteral("Note text"));
+    memoContent->setAccessibleName(tr("Note text"));
     memoContent->setColorBorder(0xFFD9E0);
     memoContent->setColorFlat(0xFFFFFF);
     memoContent->setColorFocused(0xFFFFFF);
@@ -154,11 +154,11 @@ void TMiniForm::buildLayout()
     sgContents->setGeometry(0, 0, 285, 229);
     sgContents->setDefaultRowHeight(50);
     sgContents->setRowCount(4);
-    sgContents->setAccessibleName(QStringLiteral("Notes"));
+    sgContents->setAccessibleName(tr("Notes"));
 
     tabGroups = new widgets::TabSet(pnlBackGround);
     tabGroups->setObjectName(QStringLiteral("tabGroups"));
-    tabGroups->setAccessibleName(QStringLiteral("Categories"));
+    tabGroups->setAccessibleName(tr("Categories"));
     tabGroups->setGeometry(0, 229, 285, 17);
     tabGroups->setTabs({QStringLiteral("Default"), QStringLiteral("*New")}, 0);
 
@@ -192,26 +192,26 @@ void TMiniForm::buildMenus()
 {
     popGrid = new QMenu(this);
     popGrid->setObjectName(QStringLiteral("popGrid"));
-    QAction* add = addEntry(popGrid, QStringLiteral("Add a new note"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    QAction* edit = addEntry(popGrid, QStringLiteral("Edit note"));
-    QAction* copy = addEntry(popGrid, QStringLiteral("Copy note content"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* remove = addEntry(popGrid, QStringLiteral("Delete note"), QKeySequence(Qt::Key_Delete));
+    QAction* add = addEntry(popGrid, tr("Add a new note"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction* edit = addEntry(popGrid, tr("Edit note"));
+    QAction* copy = addEntry(popGrid, tr("Copy note content"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* remove = addEntry(popGrid, tr("Delete note"), QKeySequence(Qt::Key_Delete));
     popGrid->addSeparator();
-    actNewCategory = new QAction(QStringLiteral("Add a new category"), this);
+    actNewCategory = new QAction(tr("Add a new category"), this);
     actNewCategory->setObjectName(QStringLiteral("actNewCategory"));
     actNewCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     actNewCategory->setShortcutContext(Qt::WindowShortcut);
     addAction(actNewCategory); // Ctrl+D works anywhere in the window
     popGrid->addAction(actNewCategory);
     popGrid->addSeparator();
-    QAction* search = addEntry(popGrid, QStringLiteral("Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    QAction* exportNotes = addEntry(popGrid, QStringLiteral("Export..."));
-    QAction* reminder = addEntry(popGrid, QStringLiteral("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
-    QAction* print = addEntry(popGrid, QStringLiteral("Print"));
-    QAction* restoreBackup = addEntry(popGrid, QStringLiteral("Restore from backup..."));
+    QAction* search = addEntry(popGrid, tr("Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* exportNotes = addEntry(popGrid, tr("Export..."));
+    QAction* reminder = addEntry(popGrid, tr("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* print = addEntry(popGrid, tr("Print"));
+    QAction* restoreBackup = addEntry(popGrid, tr("Restore from backup..."));
     popGrid->addSeparator();
-    QAction* options = addEntry(popGrid, QStringLiteral("Options"));
-    QAction* about = addEntry(popGrid, QStringLiteral("About"));
+    QAction* options = addEntry(popGrid, tr("Options"));
+    QAction* about = addEntry(popGrid, tr("About"));
     // The list's entries act from the keyboard only while the list has the focus.
     for (QAction* action : {add, edit, copy, remove, search, exportNotes, reminder, print, options, about}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -234,16 +234,16 @@ void TMiniForm::buildMenus()
 
     popCat = new QMenu(this);
     popCat->setObjectName(QStringLiteral("popCat"));
-    connect(addEntry(popCat, QStringLiteral("Rename")), &QAction::triggered, this, [this] { m_categoryTabs->Rename1Click(); });
-    connect(addEntry(popCat, QStringLiteral("Delete")), &QAction::triggered, this, [this] { m_categoryTabs->Delete1Click(); });
+    connect(addEntry(popCat, tr("Rename")), &QAction::triggered, this, [this] { m_categoryTabs->Rename1Click(); });
+    connect(addEntry(popCat, tr("Delete")), &QAction::triggered, this, [this] { m_categoryTabs->Delete1Click(); });
     tabGroups->setPopupMenu(popCat);
 
     popTray = new QMenu(this);
     popTray->setObjectName(QStringLiteral("popTray"));
-    connect(addEntry(popTray, QStringLiteral("Help")), &QAction::triggered, this, [this] { m_toolCommands->Help1Click(); });
-    connect(addEntry(popTray, QStringLiteral("Options")), &QAction::triggered, this, [this] { m_toolCommands->Options1Click(); });
+    connect(addEntry(popTray, tr("Help")), &QAction::triggered, this, [this] { m_toolCommands->Help1Click(); });
+    connect(addEntry(popTray, tr("Options")), &QAction::triggered, this, [this] { m_toolCommands->Options1Click(); });
     popTray->addSeparator();
-    connect(addEntry(popTray, QStringLiteral("Exit")), &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(addEntry(popTray, tr("Exit")), &QAction::triggered, this, [this] { Exit1Click(); });
 }
 
 void TMiniForm::connectHandlers()

@@ -55,9 +55,8 @@ void TMiniForm::reloadIfFileChanged()
         });
         // Said once, unless a command told its outcome since the file was followed ("Changed
         // elsewhere: saved as new" of the Apply that met it): that line stays.
-        const QString notice = m_notesFile->database().takeWroteBack()
-                                   ? QStringLiteral("Notes file deleted: written back")
-                                   : QStringLiteral("Notes reloaded: the file was replaced");
+        const QString notice = m_notesFile->database().takeWroteBack() ? tr("Notes file deleted: written back")
+                                                                       : tr("Notes reloaded: the file was replaced");
         if (replaced)
             pnlStatus1->setText(said == m_statusWhenReplaced ? notice : said);
     }

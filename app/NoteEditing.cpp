@@ -24,7 +24,11 @@ namespace app {
 
 namespace {
 
-const QString kApplyHint = QStringLiteral("Press 'Ctrl + Enter' to apply changes");
+// Read again at each use: browse mode knows the hint by its text, in the language shown.
+QString applyHint()
+{
+    return NoteEditing::tr("Press 'Ctrl + Enter' to apply changes");
+}
 
 // Stores the memo as a new note of the shown category, or of Default when that category was
 // deleted meanwhile. Returns a line for the status bar, empty when there is nothing to say.
@@ -37,8 +41,8 @@ QString insertMemoNote(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
                              store::formatCreationTime(store::Clock::now()), text, idsHeldUpTo);
     state.CurNoteId = note.id;
     if (note.groupId != wanted.groupId)
-        return QStringLiteral("Category gone: saved in Default");
-    return note.groupId == state.CurGroupId ? QString() : QStringLiteral("Saved as a new note in Default");
+        return NoteEditing::tr("Category gone: saved in Default");
+    return note.groupId == state.CurGroupId ? QString() : NoteEditing::tr("Saved as a new note in Default");
 }
 
 // Applies the memo to the note it shows (see store::applyEdit). When the note cannot take the
@@ -56,12 +60,12 @@ QString applyChange(TMiniForm& form, const QString& text, qint32 idsHeldUpTo)
     using Outcome = store::AppliedEdit::Outcome;
     if (applied.outcome == Outcome::Stored)
         return {};
-    const QString where = applied.groupId == 0 && state.CurGroupId != 0 ? QStringLiteral(" in Default") : QString();
+    const bool toDefault = applied.groupId == 0 && state.CurGroupId != 0;
     // The status line holds about 35 characters beside the mode.
     if (applied.outcome == Outcome::ChangedElsewhere)
-        return where.isEmpty() ? QStringLiteral("Changed elsewhere: saved as new")
-                               : QStringLiteral("Changed elsewhere: new in Default");
-    return QStringLiteral("Saved as a new note") + where;
+        return !toDefault ? NoteEditing::tr("Changed elsewhere: saved as new")
+                          : NoteEditing::tr("Changed elsewhere: new in Default");
+    return toDefault ? NoteEditing::tr("Saved as a new note in Default") : NoteEditing::tr("Saved as a new note");
 }
 
 // Lets Ctrl+A and Ctrl+Enter reach the window's handler; the memo still gets every key.
@@ -108,12 +112,12 @@ void NoteEditing::imgEditModeClick()
     m_form.imgEditMode->setEnabled(false);
     m_form.imgBrowseMode->setEnabled(true);
     m_form.imgBrowseModeDis->hide();
-    m_form.pnlStatus2->setText(QStringLiteral("(mode:Edit)"));
+    m_form.pnlStatus2->setText(tr("(mode:Edit)"));
     m_form.tabGroups->setEnabled(true);
     if (m_form.state().InBrowseMode)
         m_statusBeforeEdit = m_form.pnlStatus1->text();
     m_form.state().InBrowseMode = false;
-    m_form.pnlStatus1->setText(kApplyHint);
+    m_form.pnlStatus1->setText(applyHint());
 }
 
 void NoteEditing::imgBrowseModeClick()
@@ -129,15 +133,15 @@ void NoteEditing::imgBrowseModeClick()
     m_form.imgBrowseMode->setEnabled(false);
     m_form.imgEditMode->setEnabled(true);
     m_form.imgEditModeDis->hide();
-    m_form.pnlStatus2->setText(QStringLiteral("(mode:Browse)"));
+    m_form.pnlStatus2->setText(tr("(mode:Browse)"));
     m_form.tabGroups->setEnabled(true);
     m_form.state().InBrowseMode = true;
     // The hint to press Ctrl+Enter no longer holds in browse mode: say what became of the
     // typed text, or what the line said before.
-    if (m_form.pnlStatus1->text() == kApplyHint)
+    if (m_form.pnlStatus1->text() == applyHint())
         m_form.pnlStatus1->setText(m_form.memoContent->document()->isModified() &&
                                            !m_form.memoContent->toPlainText().isEmpty()
-                                       ? QStringLiteral("Not applied: Edit mode resumes")
+                                       ? tr("Not applied: Edit mode resumes")
                                        : m_statusBeforeEdit);
 }
 

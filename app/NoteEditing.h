@@ -4,6 +4,7 @@
 #include "store/NoteInsert.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <Qt>
 
@@ -25,6 +26,8 @@ inline store::sql::Side shownSide(const SharedState& state)
 // way to leave it unstored is "Browse mode". The state it works on (the note on screen, the
 // apply mode, the text the note held when opened) is the window's SharedState.
 class NoteEditing {
+    Q_DECLARE_TR_FUNCTIONS(NoteEditing)
+
 public:
     explicit NoteEditing(TMiniForm& form);
 

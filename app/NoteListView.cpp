@@ -80,8 +80,7 @@ void NoteListView::reloadNoteList()
     if (list.recordCount() > 0) {
         m_form.state().ApplyMode = QStringLiteral("M");
         if (found) {
-            m_form.pnlStatus1->setText(QStringLiteral("Created : ") +
-                                       list.fieldAsString(QStringLiteral("create_time")));
+            m_form.pnlStatus1->setText(tr("Created : %1").arg(list.fieldAsString(QStringLiteral("create_time"))));
             m_form.noteEditing().showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
             return;
         }
@@ -203,7 +202,7 @@ void NoteListView::sgContentsSelectCell(int, int row, bool&)
     syncNoteGrid();
     if (!found)
         return;
-    m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(QStringLiteral("create_time")));
+    m_form.pnlStatus1->setText(tr("Created : %1").arg(list.fieldAsString(QStringLiteral("create_time"))));
     m_form.noteEditing().showNoteInMemo(list.fieldAsString(QStringLiteral("content")));
     m_form.state().CurNoteId = list.fieldAsInteger(QStringLiteral("id"));
     m_form.state().ApplyMode = QStringLiteral("M");

@@ -3,6 +3,7 @@
 #include "widgets/FontValue.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <Qt>
 
 class QPainter;
@@ -21,6 +22,8 @@ class TMiniForm;
 // separator before each day's run, a row per note), the rows read later taken in without
 // moving the user's place, the note of a selected row shown, the hints and the drawing.
 class NoteListView {
+    Q_DECLARE_TR_FUNCTIONS(NoteListView)
+
 public:
     explicit NoteListView(TMiniForm& form);
 

@@ -26,7 +26,7 @@ const QString kContent = QStringLiteral("content");
 void showCursorNote(TMiniForm& form)
 {
     const store::NoteList& list = form.notesFile().AQclipQuery();
-    form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
+    form.pnlStatus1->setText(NoteEditing::tr("Created : %1").arg(list.fieldAsString(kCreateTime)));
     form.noteEditing().showNoteInMemo(list.fieldAsString(kContent));
     form.state().CurNoteId = list.fieldAsInteger(kId);
     form.state().ApplyMode = QStringLiteral("M");
@@ -202,7 +202,7 @@ void NoteEditing::sgContentsDblClick()
         return;
     }
     m_form.state().CurNoteId = m_form.sgContents->rowTag(row);
-    m_form.pnlStatus1->setText(QStringLiteral("Created : ") + list.fieldAsString(kCreateTime));
+    m_form.pnlStatus1->setText(NoteEditing::tr("Created : %1").arg(list.fieldAsString(kCreateTime)));
     showNoteInMemo(list.fieldAsString(kContent));
     m_form.state().ApplyMode = QStringLiteral("M");
     imgEditModeClick();

@@ -1,5 +1,6 @@
 #include "app/NotesBackups.h"
 
+#include "store/CountedText.h"
 #include "app/BackupSchedule.h"
 #include "app/NotesFile.h"
 #include "store/Clock.h"
@@ -81,13 +82,9 @@ std::vector<store::BackupEntry> NotesBackups::listWithCounts() const
 QString NotesBackups::confirmationFor(const store::BackupEntry& backup)
 {
     const QString when = shownMoment(backup);
-    const QString count = backup.notes < 0
-                              ? QString()
-                              : QStringLiteral(" (%1 %2)")
-                                    .arg(QLocale().toString(backup.notes),
-                                         backup.notes == 1 ? QStringLiteral("note") : QStringLiteral("notes"));
-    return QStringLiteral("Replace all notes, categories, reminders and options with the backup "
-                          "of %1%2?\n\nYour notes as they are now are backed up first.")
+    const QString count = backup.notes < 0 ? QString() : store::countedText("NotesBackups", QT_TRANSLATE_N_NOOP("NotesBackups", " (%Ln notes)"), " (%Ln note)", backup.notes);
+    return tr("Replace all notes, categories, reminders and options with the backup "
+              "of %1%2?\n\nYour notes as they are now are backed up first.")
         .arg(when, count);
 }
 
@@ -103,7 +100,8 @@ NotesBackups::Restore NotesBackups::restore(const store::BackupEntry& backup)
     urgent.pagesPerStep = 256;
     const store::BackupOutcome before = store::takeBackup(folder, store::Clock::now().toUTC(), urgent);
     if (before.kind != store::BackupOutcome::Kind::Taken)
-        return {Restore::Kind::Refused, before.message + QStringLiteral("\n\nYour notes have not been changed.")};
+        return {Restore::Kind::Refused,
+                before.message + QStringLiteral("\n\n") + tr("Your notes have not been changed.")};
     const bool restored = m_file.guarded([&] {
         // Into the file at the path: one another program put there meanwhile is the one the
         // backup just taken holds.
@@ -118,7 +116,7 @@ NotesBackups::Restore NotesBackups::restore(const store::BackupEntry& backup)
 QString NotesBackups::restoredNotice(const store::BackupEntry& backup)
 {
     // The status line holds about thirty characters beside the mode.
-    return QStringLiteral("Restored: ") + backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss"));
+    return tr("Restored: %1").arg(backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss")));
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "store/OnlineBackup.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -17,6 +18,8 @@ class NotesFile;
 // hears of one skipped or failed, and putting one back. It shows nothing itself: it says what
 // the window is to show, so that it runs without one.
 class NotesBackups {
+    Q_DECLARE_TR_FUNCTIONS(NotesBackups)
+
 public:
     // How a restore ended. Failed: the store's error went to the notes file's reporter.
     struct Restore {

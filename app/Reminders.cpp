@@ -6,6 +6,7 @@
 #include "store/Statements.h"
 #include "store/StoreError.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <vector>
@@ -187,7 +188,9 @@ QStringList Reminders::dueTexts()
         const QByteArray minute = dialogs::reminderMinute(*rows[size_t(row)].time);
         const QString text = snapshot.value(row, contentColumn).toString();
         const bool late = minute < lateBefore || *rows[size_t(row)].time < m_startedAt;
-        texts << (late ? QStringLiteral("Late, due %1:\n%2").arg(QString::fromLatin1(minute), text) : text);
+        texts << (late ? QCoreApplication::translate("Reminders", "Late, due %1:\n%2")
+                             .arg(QString::fromLatin1(minute), text)
+                       : text);
     }
     return texts;
 }

@@ -1,5 +1,6 @@
 #include "app/SingleStart.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QSysInfo>
@@ -13,6 +14,12 @@ namespace {
 
 constexpr int kPollMs = 50;
 
+// One line for standard error: the program's name, then the text in the user's language.
+QString said(const char* text)
+{
+    return QStringLiteral("quibbet: ") + QCoreApplication::translate("SingleStart", text);
+}
+
 StartDecision leave(int exitCode, const QString& line)
 {
     return {false, exitCode, line};
@@ -23,11 +30,12 @@ StartDecision handedOver(const StartRequest& request, ToggleServer::Answer answe
     if (answer == ToggleServer::Answer::Done) {
         if (request.toggle)
             return leave(0, {});
-        return leave(0, QStringLiteral("quibbet: Quibbet already runs on %1 and has been brought to the front")
-                            .arg(request.shownFile));
+        return leave(
+            0, said(QT_TRANSLATE_NOOP("SingleStart", "Quibbet already runs on %1 and has been brought to the front"))
+                   .arg(request.shownFile));
     }
-    return leave(
-        1, QStringLiteral("quibbet: Quibbet already runs on %1%2 and does not answer").arg(request.shownFile, holder));
+    return leave(1, said(QT_TRANSLATE_NOOP("SingleStart", "Quibbet already runs on %1%2 and does not answer"))
+                        .arg(request.shownFile, holder));
 }
 
 StartDecision runHere(NotesFileLock& lock, ToggleServer& server, const StartRequest& request)
@@ -80,17 +88,20 @@ StartDecision startOrHandOver(NotesFileLock& lock, ToggleServer& server, const S
             break;
         }
         const NotesFileLock::Holder holder = lock.holder();
-        const QString process = holder.described ? QStringLiteral(" (process %1)").arg(holder.pid) : QString();
+        const QString process =
+            holder.described ? QCoreApplication::translate("SingleStart", " (process %1)").arg(holder.pid) : QString();
         if (holder.described && holder.host != QSysInfo::machineHostName())
-            return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1 on the computer %2")
+            return leave(1, said(QT_TRANSLATE_NOOP("SingleStart", "Quibbet already runs on %1 on the computer %2"))
                                 .arg(request.shownFile, holder.host));
         if (holder.described && holder.desktop != request.desktop)
-            return leave(
-                1, QStringLiteral("quibbet: Quibbet already runs on %1 on display %2")
-                       .arg(request.shownFile, holder.desktop.isEmpty() ? QStringLiteral("(none)") : holder.desktop));
+            return leave(1, said(QT_TRANSLATE_NOOP("SingleStart", "Quibbet already runs on %1 on display %2"))
+                                .arg(request.shownFile, holder.desktop.isEmpty()
+                                                            ? QCoreApplication::translate("SingleStart", "(none)")
+                                                            : holder.desktop));
         if (holder.complete) {
             if (holder.socket.isEmpty())
-                return leave(1, QStringLiteral("quibbet: Quibbet already runs on %1%2 and cannot be reached from here")
+                return leave(1, said(QT_TRANSLATE_NOOP("SingleStart",
+                                                       "Quibbet already runs on %1%2 and cannot be reached from here"))
                                     .arg(request.shownFile, process));
             ToggleServer::Answer answer = ToggleServer::ask(ask, holder.socket);
             // A lock file the holder could not write (a read-only folder) still tells of the

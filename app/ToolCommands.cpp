@@ -162,7 +162,7 @@ void ToolCommands::Export1Click()
         query.open(); // before the dialog: the file holds the notes as they were when chosen
         const QByteArray bytes = dialogs::exportText(query);
         query.close();
-        const QString name = widgets::Modal::saveFileName(&m_form, QStringLiteral("Save As"), m_exportFileName,
+        const QString name = widgets::Modal::saveFileName(&m_form, tr("Save As"), m_exportFileName,
                                                           dialogs::exportFileFilter(), QStringLiteral("txt"));
         if (name.isEmpty())
             return;

@@ -2,6 +2,7 @@
 
 #include "dialogs/PrinterPort.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -17,6 +18,8 @@ class TMiniForm;
 // The tools of the list's and the tray's menus: search, the notes' font and options, export,
 // print, help and about.
 class ToolCommands {
+    Q_DECLARE_TR_FUNCTIONS(ToolCommands)
+
 public:
     explicit ToolCommands(TMiniForm& form);
     ~ToolCommands();

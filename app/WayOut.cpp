@@ -131,8 +131,8 @@ QString WayOut::storeKeptDrafts()
         }
     }
     if (waiting > 0)
-        return QStringLiteral("Note kept at exit: not stored yet");
-    return stored > 0 ? QStringLiteral("Note kept at last exit: stored") : QString();
+        return tr("Note kept at exit: not stored yet");
+    return stored > 0 ? tr("Note kept at last exit: stored") : QString();
 }
 
 } // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace app {
@@ -11,6 +12,8 @@ class TMiniForm;
 // waits for a click: a file another program keeps locked is waited for exitWaitMs, then the
 // text is kept aside (KeptDrafts) and stored by the next start.
 class WayOut {
+    Q_DECLARE_TR_FUNCTIONS(WayOut)
+
 public:
     explicit WayOut(TMiniForm& form);
 

@@ -6,12 +6,14 @@
 #include "app/SingleStart.h"
 #include "app/ToggleServer.h"
 #include "app/ToolkitStartGuard.h"
+#include "app/Translations.h"
 
 #include "platform/DesktopSession.h"
 #include "widgets/FontValue.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -23,6 +25,17 @@ int writeAll(const QString& text, std::FILE* stream)
     return written && std::fflush(stream) == 0 ? 0 : 1;
 }
 
+// What the command line answers without a window, in the desktop's language: a program that
+// ends here needs no more of the toolkit than its core and the translations.
+int answerWithoutWindow(int argc, char* argv[], const std::function<int()>& answer)
+{
+    QCoreApplication core(argc, argv);
+    app::installTranslations();
+    const int code = answer();
+    app::removeTranslations();
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -30,12 +43,15 @@ int main(int argc, char* argv[])
     const app::CommandLine commandLine = app::parseCommandLine(app::argumentsOf(argc, argv));
     switch (commandLine.request) {
     case app::CommandLine::Request::Help:
-        return writeAll(app::usageText(), stdout);
+        return answerWithoutWindow(argc, argv, [] { return writeAll(app::usageText(), stdout); });
     case app::CommandLine::Request::Version:
         return writeAll(app::versionText(), stdout);
     case app::CommandLine::Request::Refuse:
-        writeAll(commandLine.refusal + QLatin1Char('\n'), stderr);
-        return 2;
+        return answerWithoutWindow(argc, argv, [argc, argv] {
+            // Read again, now in the user's language.
+            writeAll(app::parseCommandLine(app::argumentsOf(argc, argv)).refusal + QLatin1Char('\n'), stderr);
+            return 2;
+        });
     case app::CommandLine::Request::Run:
     case app::CommandLine::Request::Toggle:
         break;
@@ -51,8 +67,12 @@ int main(int argc, char* argv[])
     // about reinstalling it: say what is missing instead.
     if (const QString missing = platform::DesktopSession::missingDisplay(commandLine.platform, commandLine.display);
         !missing.isEmpty()) {
-        writeAll(missing + QLatin1Char('\n'), stderr);
-        return 1;
+        return answerWithoutWindow(argc, argv, [&commandLine] {
+            writeAll(platform::DesktopSession::missingDisplay(commandLine.platform, commandLine.display) +
+                         QLatin1Char('\n'),
+                     stderr);
+            return 1;
+        });
     }
     const QString desktop = platform::DesktopSession::desktopName(commandLine.display);
 
@@ -68,6 +88,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quibbet"));
     QApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before anything is said or shown: texts already made keep the language they were made in.
+    app::installTranslations();
 
     // One Quibbet for each notes file, whatever path, runtime folder or display it was started
     // with: a second start brings the first to the front and ends before it opens the file, and
@@ -88,7 +110,10 @@ int main(int argc, char* argv[])
         return decision.exitCode;
     }
     if (!toggleServer.isListening())
-        writeAll(QStringLiteral("quibbet: --toggle and a second start cannot reach this Quibbet\n"), stderr);
+        writeAll(QStringLiteral("quibbet: ") +
+                     QCoreApplication::translate("main", "--toggle and a second start cannot reach this Quibbet") +
+                     QLatin1Char('\n'),
+                 stderr);
 
     QFont font(widgets::FontValue::defaultFace());
     font.setPointSize(8);

@@ -53,9 +53,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The faces the notes and dialogs are set in; those that draw what they lack: Chinese,
 # Japanese and Korean, colour emoji, and the other scripts (Indic, Thai, Ethiopic...) that
-# DejaVu leaves out; and the opener of the help file.
+# DejaVu leaves out; the opener of the help file; and the toolkit's own texts (its dialogs'
+# buttons) in the languages Quibbet speaks.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, fonts-noto-color-emoji, fonts-noto-core, xdg-utils")
+    "fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, fonts-noto-color-emoji, fonts-noto-core, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -49,7 +49,7 @@ void TCategoryRec::setDescription(const QString& text)
 TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CategoryManage"));
-    setWindowTitle(QStringLiteral("Category manage"));
+    setWindowTitle(tr("Category manage"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(275, 165);
@@ -57,11 +57,11 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 
-    label(this, QStringLiteral("Category name(*):"), 24, 32)->setObjectName(QStringLiteral("Label1"));
+    label(this, tr("Category name(*):"), 24, 32)->setObjectName(QStringLiteral("Label1"));
     edtcatname = new QLineEdit(this);
     edtcatname->setObjectName(QStringLiteral("edtcatname"));
     edtcatname->setGeometry(120, 24, 121, 21);
-    label(this, QStringLiteral("Category Description:"), 24, 64)->setObjectName(QStringLiteral("Label2"));
+    label(this, tr("Category Description:"), 24, 64)->setObjectName(QStringLiteral("Label2"));
     edtcatDescription = new QLineEdit(this);
     edtcatDescription->setObjectName(QStringLiteral("edtcatDescription"));
     edtcatDescription->setGeometry(24, 80, 217, 21);
@@ -70,13 +70,13 @@ TCategoryManage::TCategoryManage(QWidget* parent) : QDialog(parent)
     bevel->setGeometry(0, 96, 273, 18);
     bevel->lower(); // the description edit reaches into the bevel's box and stays usable
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(88, 129, 75, 25);
     btnOk->setDefault(true);
     btnOk->setEnabled(false);
     giveOkGlyph(btnOk);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(168, 129, 75, 25);
     giveCancelGlyph(btnCancel);

@@ -23,24 +23,36 @@ struct NamedColor {
 
 // The sixteen colours font choosers have always offered.
 const NamedColor kBasicColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("dialogs::FontChooser", "White"), 0xFFFFFF},
 };
 
 QString nameOf(widgets::TColor color)
 {
     if (color == widgets::clWindowText)
-        return QStringLiteral("Window text");
+        return FontChooser::tr("Window text");
     if (widgets::isSystemColor(color))
-        return QStringLiteral("System colour %1").arg(color & 0xFF);
+        return FontChooser::tr("System colour %1").arg(color & 0xFF);
     for (const NamedColor& named : kBasicColors) {
         if (widgets::TColor(named.value) == color)
-            return QString::fromLatin1(named.name);
+            return FontChooser::tr(named.name);
     }
     const QColor rgb = widgets::toQColor(color);
-    return QStringLiteral("Custom (%1)").arg(rgb.name());
+    return FontChooser::tr("Custom (%1)").arg(rgb.name());
 }
 
 QIcon swatch(const QColor& color)
@@ -58,7 +70,7 @@ QIcon swatch(const QColor& color)
 FontChooser::FontChooser(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("fontDlg"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     // The toolkit's font dialog, embedded as a panel so the colour can sit beside it.
     m_fontPanel = new QFontDialog(this);
@@ -70,10 +82,10 @@ FontChooser::FontChooser(QWidget* owner) : QDialog(owner)
     m_colorBox->setObjectName(QStringLiteral("colorBox"));
     for (const NamedColor& named : kBasicColors)
         addColor(QString::fromLatin1(named.name), widgets::TColor(named.value));
-    m_colorBox->addItem(QStringLiteral("Other...")); // carries no colour: it opens the colour dialog
+    m_colorBox->addItem(tr("Other...")); // carries no colour: it opens the colour dialog
     connect(m_colorBox, &QComboBox::activated, this, [this](int index) { colorActivated(index); });
 
-    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+    auto* colorLabel = new QLabel(tr("&Color:"), this);
     colorLabel->setBuddy(m_colorBox);
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(colorLabel);

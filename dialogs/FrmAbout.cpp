@@ -33,7 +33,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner)
     if (!image.isNull())
         s->setPixmap(QPixmap::fromImage(image));
 
-    Label1 = new QLabel(QStringLiteral("Version 1.35"), this);
+    Label1 = new QLabel(tr("Version %1").arg(QStringLiteral("1.35")), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont labelFont(widgets::FontValue::defaultFace(), 10);
     labelFont.setBold(true);
@@ -45,7 +45,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner)
     Label1->move(96, 48);
     Label1->adjustSize();
 
-    btn_continue = new QPushButton(QStringLiteral("Close"), this);
+    btn_continue = new QPushButton(tr("Close"), this);
     btn_continue->setObjectName(QStringLiteral("btn_continue"));
     btn_continue->setGeometry(112, 109, 56, 25);
     btn_continue->setFlat(true);

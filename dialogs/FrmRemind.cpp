@@ -39,7 +39,7 @@ TRemindRec makeRemindRec(qint32 clipId, const QString& text)
 TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_saver(std::move(saver))
 {
     setObjectName(QStringLiteral("FrmRemind"));
-    setWindowTitle(QStringLiteral("Remind Settings"));
+    setWindowTitle(tr("Remind Settings"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(395, 270);
@@ -48,7 +48,7 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 4, 379, 225);
 
-    auto* startAt = new QLabel(QStringLiteral("Start at:"), GroupBox1);
+    auto* startAt = new QLabel(tr("Start at:"), GroupBox1);
     startAt->setGeometry(16, 14, 120, 16);
 
     dtRemind = new QDateEdit(GroupBox1);
@@ -63,12 +63,12 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     tmRemind->setGeometry(144, 32, 80, 22);
     tmRemind->setTime(initialTime());
 
-    Button1 = new QPushButton(QStringLiteral("Now"), GroupBox1);
+    Button1 = new QPushButton(tr("Now"), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(232, 31, 75, 25);
     Button1->setAutoDefault(false);
 
-    auto* textLabel = new QLabel(QStringLiteral("Text to remind:   "), GroupBox1);
+    auto* textLabel = new QLabel(tr("Text to remind:   "), GroupBox1);
     textLabel->setGeometry(16, 66, 200, 16);
 
     memoRemind = new QPlainTextEdit(GroupBox1);
@@ -79,12 +79,12 @@ TFrmRemind::TFrmRemind(QWidget* owner, ReminderSaver saver) : QDialog(owner), m_
     textLabel->setBuddy(memoRemind);
     startAt->setBuddy(dtRemind);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(228, 237, 75, 25);
     btnOk->setDefault(true);
     giveOkGlyph(btnOk);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(312, 237, 75, 25);
     btnCancel->setAutoDefault(false);
@@ -117,7 +117,7 @@ void TFrmRemind::btnOkClick()
     // (what "Now" gives) is now: it is stored and shows at once.
     if (reminderMinute(when) < reminderMinute(store::Clock::now())) {
         widgets::Modal::message(this, QMessageBox::Warning, windowTitle(),
-                                QStringLiteral("The time %1 has already passed. Choose a time in the future.")
+                                tr("The time %1 has already passed. Choose a time in the future.")
                                     .arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
         return;
     }

@@ -23,7 +23,7 @@ constexpr int kClientHeight = 146;
 TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSearch"));
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(tr("Search"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -31,7 +31,7 @@ TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 
-    auto* caption = new QLabel(QStringLiteral("Text to find "), this);
+    auto* caption = new QLabel(tr("Text to find "), this);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->move(30, 20);
     caption->adjustSize();
@@ -42,12 +42,12 @@ TFrmSearch::TFrmSearch(QWidget* parent) : QDialog(parent)
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setGeometry(0, 62, kClientWidth, 18);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(76, 99, 75, 25);
     btnOk->setDefault(true);
     giveOkGlyph(btnOk);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(156, 99, 75, 25);
     giveCancelGlyph(btnCancel);

@@ -2,6 +2,7 @@
 
 #include "store/Query.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStringConverter>
@@ -80,7 +81,7 @@ bool writeExportFile(const QString& fileName, const QByteArray& bytes, QString& 
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     file.cancelWriting();
-    error = QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(fileName));
+    error = QCoreApplication::translate("NoteExport", "Cannot create file %1").arg(QDir::toNativeSeparators(fileName));
     return false;
 }
 
@@ -88,7 +89,7 @@ QString exportFileFilter()
 {
     // The name shown is "*.txt  (Text files)"; the file dialog takes the pattern from the
     // last parenthesis and shows the name before it.
-    return QStringLiteral("*.txt  (Text files) (*.txt)");
+    return QCoreApplication::translate("NoteExport", "*.txt  (Text files) (*.txt)");
 }
 
 } // namespace dialogs

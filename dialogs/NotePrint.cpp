@@ -3,6 +3,7 @@
 #include "dialogs/PrinterPort.h"
 #include "widgets/FontValue.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegularExpression>
@@ -53,7 +54,7 @@ QString printJobTitle(const QString& text)
     const QStringList lines = printLines(text);
     QString title = lines.isEmpty() ? QString() : lines.constFirst().trimmed();
     if (title.isEmpty())
-        return QStringLiteral("Quibbet note");
+        return QCoreApplication::translate("NotePrint", "Quibbet note");
     if (title.size() <= kTitleLength)
         return title;
     qsizetype cut = kTitleLength;
@@ -116,7 +117,7 @@ bool printNote(PrinterPort& port, const QString& text, QString& error)
     if (!printer)
         return false;
     if (!renderNote(*printer, lines, [&port] { return port.newPage(); })) {
-        error = QStringLiteral("The printer could not complete the print job");
+        error = QCoreApplication::translate("NotePrint", "The printer could not complete the print job");
         return false;
     }
     return true;

@@ -13,7 +13,7 @@ namespace dialogs {
 TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::FontValue::defaultFont())
 {
     setObjectName(QStringLiteral("OptionForm"));
-    setWindowTitle(QStringLiteral("Quibbet Options"));
+    setWindowTitle(tr("Quibbet Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(306, 194);
@@ -23,19 +23,19 @@ TOptionForm::TOptionForm(QWidget* owner) : QDialog(owner), EditFont(widgets::Fon
     PageControl1->setGeometry(8, 8, 290, 145);
     TabSheet4 = new QWidget;
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("Display"));
+    PageControl1->addTab(TabSheet4, tr("Display"));
 
-    Button1 = new QPushButton(QStringLiteral("Change displaying font"), TabSheet4);
+    Button1 = new QPushButton(tr("Change displaying font"), TabSheet4);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(16, 16, 160, 25);
     Button1->setAutoDefault(false);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(142, 161, 75, 25);
     BitBtn1->setDefault(true);
     giveOkGlyph(BitBtn1);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(223, 161, 75, 25);
     BitBtn2->setAutoDefault(false);

@@ -17,21 +17,21 @@ namespace dialogs {
 TRecentlyDeletedForm::TRecentlyDeletedForm(const QList<DeletedEntry>& entries, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RecentlyDeletedForm"));
-    setWindowTitle(QStringLiteral("Recently deleted"));
+    setWindowTitle(tr("Recently deleted"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(420, 260);
     QFont dialogFont(widgets::FontValue::defaultFace());
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 
-    auto* caption = new QLabel(QStringLiteral("Deleted in the last 30 days, newest first:"), this);
+    auto* caption = new QLabel(tr("Deleted in the last 30 days, newest first:"), this);
     caption->move(10, 8);
     caption->adjustSize();
     lvDeleted = new QTreeWidget(this);
     lvDeleted->setObjectName(QStringLiteral("lvDeleted"));
     lvDeleted->setGeometry(10, 26, 400, 186);
     lvDeleted->setRootIsDecorated(false);
-    lvDeleted->setHeaderLabels({QStringLiteral("Deleted"), QStringLiteral("Category"), QStringLiteral("Note")});
+    lvDeleted->setHeaderLabels({tr("Deleted"), tr("Category"), tr("Note")});
     lvDeleted->header()->resizeSection(0, 110);
     lvDeleted->header()->resizeSection(1, 80);
     for (const DeletedEntry& entry : entries) {
@@ -42,13 +42,13 @@ TRecentlyDeletedForm::TRecentlyDeletedForm(const QList<DeletedEntry>& entries, Q
     if (lvDeleted->topLevelItemCount() > 0)
         lvDeleted->setCurrentItem(lvDeleted->topLevelItem(0));
 
-    btnRestore = new QPushButton(QStringLiteral("Restore"), this);
+    btnRestore = new QPushButton(tr("Restore"), this);
     btnRestore->setObjectName(QStringLiteral("btnRestore"));
     btnRestore->setGeometry(254, 224, 75, 25);
     btnRestore->setDefault(true);
     btnRestore->setEnabled(!entries.isEmpty());
     giveOkGlyph(btnRestore);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(335, 224, 75, 25);
     giveCancelGlyph(btnClose);

@@ -17,7 +17,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("RestoreBackup"));
-    setWindowTitle(QStringLiteral("Restore from backup"));
+    setWindowTitle(tr("Restore from backup"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(275, 230);
@@ -25,7 +25,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 
-    auto* hint = new QLabel(QStringLiteral("Your notes as they are now are backed up first."), this);
+    auto* hint = new QLabel(tr("Your notes as they are now are backed up first."), this);
     hint->setObjectName(QStringLiteral("lblHint"));
     hint->setGeometry(12, 8, 251, 16);
 
@@ -33,7 +33,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     lstBackups->setObjectName(QStringLiteral("lstBackups"));
     lstBackups->setGeometry(12, 28, 251, 156);
     lstBackups->setRootIsDecorated(false);
-    lstBackups->setHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Notes")});
+    lstBackups->setHeaderLabels({tr("Taken"), tr("Notes")});
     lstBackups->header()->setStretchLastSection(false);
     lstBackups->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lstBackups->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -48,13 +48,13 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     if (!backups.empty())
         lstBackups->setCurrentItem(lstBackups->topLevelItem(0));
 
-    btnRestore = new QPushButton(QStringLiteral("Restore"), this);
+    btnRestore = new QPushButton(tr("Restore"), this);
     btnRestore->setObjectName(QStringLiteral("btnRestore"));
     btnRestore->setGeometry(108, 196, 75, 25);
     btnRestore->setDefault(true);
     btnRestore->setEnabled(!backups.empty());
     giveOkGlyph(btnRestore);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(188, 196, 75, 25);
     giveCancelGlyph(btnCancel);

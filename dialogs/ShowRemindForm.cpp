@@ -19,7 +19,7 @@ constexpr widgets::TColor clMenu = widgets::TColor(0x80000004u);
 TShowRemindForm::TShowRemindForm(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("ShowRemindForm"));
-    setWindowTitle(QStringLiteral("Remind info"));
+    setWindowTitle(tr("Remind info"));
     setFixedSize(444, 312);
     move(192, 107);
 
@@ -39,12 +39,12 @@ TShowRemindForm::TShowRemindForm(QWidget* owner) : QDialog(owner)
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(8, 254, 428, 2);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(264, 272, 75, 25);
     btnOk->setDefault(true);
     giveOkGlyph(btnOk);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(348, 272, 75, 25);
     btnCancel->setAutoDefault(false);

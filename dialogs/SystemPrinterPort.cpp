@@ -1,5 +1,6 @@
 #include "dialogs/PrinterPort.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -13,7 +14,7 @@ public:
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
-            error = QStringLiteral("There is no default printer currently selected");
+            error = QCoreApplication::translate("SystemPrinterPort", "There is no default printer currently selected");
             return nullptr;
         }
         m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);

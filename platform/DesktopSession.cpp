@@ -1,5 +1,6 @@
 #include "platform/DesktopSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -219,18 +220,23 @@ QString DesktopSession::missingDisplay(const QString& platformArgument, const QS
     const bool waylandConsidered = wantsWayland || automatic;
     QStringList why;
     if (x11Considered && waylandConsidered && x11Display.isEmpty() && !waylandNamed) {
-        why.append(QStringLiteral("DISPLAY and WAYLAND_DISPLAY are not set"));
+        why.append(QCoreApplication::translate("DesktopSession", "DISPLAY and WAYLAND_DISPLAY are not set"));
     } else {
         if (x11Considered && (wantsX11 || !x11Display.isEmpty()))
-            why.append(x11Display.isEmpty() ? QStringLiteral("DISPLAY is not set")
-                                            : QStringLiteral("the X display '%1' does not answer").arg(x11Display));
+            why.append(x11Display.isEmpty()
+                           ? QCoreApplication::translate("DesktopSession", "DISPLAY is not set")
+                           : QCoreApplication::translate("DesktopSession", "the X display '%1' does not answer")
+                                 .arg(x11Display));
         if (waylandConsidered && (wantsWayland || waylandNamed))
             why.append(waylandSocketPath().isEmpty()
-                           ? QStringLiteral("XDG_RUNTIME_DIR is not set")
-                           : QStringLiteral("no Wayland compositor answers at %1").arg(waylandSocketPath()));
+                           ? QCoreApplication::translate("DesktopSession", "XDG_RUNTIME_DIR is not set")
+                           : QCoreApplication::translate("DesktopSession", "no Wayland compositor answers at %1")
+                                 .arg(waylandSocketPath()));
     }
-    QString line = QStringLiteral("quibbet: Quibbet needs a graphical desktop, and no display was found (%1)")
-                       .arg(why.join(QLatin1String(", ")));
+    QString line = (QStringLiteral("quibbet: ") +
+                    QCoreApplication::translate("DesktopSession",
+                                                "Quibbet needs a graphical desktop, and no display was found (%1)"))
+                       .arg(why.join(QCoreApplication::translate("DesktopSession", ", ")));
 
     // Where one seems to be there, how to reach it.
     QStringList tries;
@@ -245,7 +251,8 @@ QString DesktopSession::missingDisplay(const QString& platformArgument, const QS
             tries.append(QStringLiteral("WAYLAND_DISPLAY=%1").arg(display));
     }
     if (!tries.isEmpty())
-        line += QStringLiteral("; try %1").arg(tries.join(QLatin1String(" or ")));
+        line += QCoreApplication::translate("DesktopSession", "; try %1")
+                    .arg(tries.join(QCoreApplication::translate("DesktopSession", " or ")));
     return line;
 }
 
@@ -257,15 +264,19 @@ QString DesktopSession::displayFailed(const QString& platformArgument, const QSt
     QStringList displays;
     for (const QString& name : platformsToTry(platformArgument)) {
         if (name == QLatin1String("xcb"))
-            displays.append(QStringLiteral("the X display '%1'").arg(x11DisplayName(displayArgument)));
+            displays.append(QCoreApplication::translate("DesktopSession", "the X display '%1'")
+                                .arg(x11DisplayName(displayArgument)));
         else if (name.startsWith(QLatin1String("wayland")))
-            displays.append(QStringLiteral("the Wayland display at %1").arg(waylandSocketPath()));
+            displays.append(
+                QCoreApplication::translate("DesktopSession", "the Wayland display at %1").arg(waylandSocketPath()));
         else
             return {};
     }
     // It answers now: it was starting, or went and came back.
-    return QStringLiteral("quibbet: Quibbet needs a graphical desktop, and %1 did not let it open its window")
-        .arg(displays.join(QLatin1String(" or ")));
+    return (QStringLiteral("quibbet: ") +
+            QCoreApplication::translate("DesktopSession",
+                                        "Quibbet needs a graphical desktop, and %1 did not let it open its window"))
+        .arg(displays.join(QCoreApplication::translate("DesktopSession", " or ")));
 }
 
 QString DesktopSession::desktopName(const QString& displayArgument)

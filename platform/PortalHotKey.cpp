@@ -140,7 +140,7 @@ void PortalHotKey::sessionCreated(uint response, const QVariantMap& results)
                   SLOT(shortcutActivated(QDBusMessage)));
     m_listeningForPresses = true;
     const PortalShortcutList shortcuts{{QString::fromLatin1(kShortcutId),
-                                        {{QStringLiteral("description"), QStringLiteral("Show or hide Quibbet")},
+                                        {{QStringLiteral("description"), tr("Show or hide Quibbet")},
                                          {QStringLiteral("preferred_trigger"), QStringLiteral("F9")}}}};
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString()}, {},

@@ -10,7 +10,7 @@ QUIBBET_BUILD=${QUIBBET_BUILD:-$QUIBBET_ROOT/build}
 # in test.sh instead.
 QUIBBET_PACKAGES=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsqlite3-dev sqlite3 libjpeg-dev
     libxcb1-dev libxcb-keysyms1-dev
     libbenchmark-dev

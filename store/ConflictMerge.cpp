@@ -3,8 +3,10 @@
 #include "store/ConflictCopies.h"
 #include "store/ConflictCopyFile.h"
 #include "store/CopyMerger.h"
+#include "store/CountedText.h"
 #include "store/SqliteStatement.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -116,19 +118,20 @@ QString mergeSummary(const std::vector<MergedCopy>& merges)
         reminders += merge.remindersAdded;
     }
     QStringList parts;
-    const auto count = [&parts](int n, const QString& one, const QString& many) {
+    const auto count = [&parts](int n, const char* text, const char* one) {
         if (n > 0)
-            parts << (n == 1 ? one : many.arg(n));
+            parts << countedText("ConflictMerge", text, one, n);
     };
-    count(notes, QStringLiteral("1 note"), QStringLiteral("%1 notes"));
-    count(categories, QStringLiteral("1 category"), QStringLiteral("%1 categories"));
-    count(reminders, QStringLiteral("1 reminder"), QStringLiteral("%1 reminders"));
+    count(notes, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n notes"), "%n note");
+    count(categories, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n categories"), "%n category");
+    count(reminders, QT_TRANSLATE_N_NOOP("ConflictMerge", "%n reminders"), "%n reminder");
     if (parts.isEmpty())
         return {};
     // The status line holds about 35 characters beside the mode.
     if (parts.size() > 1)
-        return QStringLiteral("Merged: ") + parts.join(QStringLiteral(", "));
-    return parts.front() + QStringLiteral(" merged from another machine");
+        return QCoreApplication::translate("ConflictMerge", "Merged: %1")
+            .arg(parts.join(QCoreApplication::translate("ConflictMerge", ", ")));
+    return QCoreApplication::translate("ConflictMerge", "%1 merged from another machine").arg(parts.front());
 }
 
 } // namespace store

@@ -6,6 +6,7 @@
 #include "store/Statements.h"
 #include "store/StoreMessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -76,9 +77,11 @@ bool isWritable(const QString& path)
 
 QString notNotesFile(const QString& path, const QString& engine)
 {
-    return engine + QStringLiteral("\n\n%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet "
-                                   "in another folder, or move the file away to begin a new one.")
-                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return engine + QStringLiteral("\n\n") +
+           QCoreApplication::translate("Database",
+                                       "%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet "
+                                       "in another folder, or move the file away to begin a new one.")
+               .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 } // namespace

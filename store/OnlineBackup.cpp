@@ -2,6 +2,7 @@
 
 #include "store/StoreMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,10 +81,11 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     using Kind = BackupOutcome::Kind;
     const QFileInfo source(folder.notesPath());
     if (!source.isFile())
-        return failed(Kind::Failed, QStringLiteral("There is no notes file %1 to back up.").arg(folder.notesPath()));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "There is no notes file %1 to back up.")
+                                        .arg(folder.notesPath()));
     QString error;
     if (!folder.prepare(error))
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + error);
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(error));
 
     const qint64 size = source.size();
     const qint64 free =
@@ -92,7 +94,7 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
         // The status line holds about thirty characters; the figures go to the log.
         qCWarning(lcBackup) << "backup skipped:" << megabytes(free) << "free in" << folder.folder() << ","
                             << megabytes(size + backupMargin(size)) << "needed";
-        return failed(Kind::DiskShort, QStringLiteral("Backup skipped: disk short"));
+        return failed(Kind::DiskShort, QCoreApplication::translate("OnlineBackup", "Backup skipped: disk short"));
     }
 
     const QDateTime taken = folder.freeMoment(nowUtc);
@@ -101,7 +103,7 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     ::unlink(temporaryName.constData());
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: cannot create %1 (%2)")
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: cannot create %1 (%2)")
                                         .arg(temporary, QString::fromLocal8Bit(strerror(errno))));
     ::close(fd);
 
@@ -121,7 +123,7 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     if (from)
         to = openConnection(temporary, SQLITE_OPEN_READWRITE, error);
     if (!to)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + error);
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(error));
     // The copy is thrown away whole if anything goes wrong, so it needs no journal and no
     // syncs of its own; it is synced once, before it takes its name. Each page passes through
     // once and is never read again: a small cache on either side is enough, and keeps the
@@ -129,13 +131,16 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     QString pragmas = QString::fromLatin1(kSmallCache) +
                       QStringLiteral("pragma journal_mode=off; pragma synchronous=off; ") + options.destinationPragma;
     if (sqlite3_exec(from, kSmallCache, nullptr, nullptr, nullptr) != SQLITE_OK)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + QString::fromUtf8(sqlite3_errmsg(from)));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(from))));
     if (sqlite3_exec(to, pragmas.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + QString::fromUtf8(sqlite3_errmsg(to)));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(to))));
 
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     if (!backup)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + QString::fromUtf8(sqlite3_errmsg(to)));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1")
+                                        .arg(QString::fromUtf8(sqlite3_errmsg(to))));
     int rc = SQLITE_OK;
     int restarts = 0;
     int lastRemaining = -1;
@@ -159,7 +164,8 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
                 sqlite3_backup_finish(backup);
                 // The status line holds about thirty characters; the next hourly look tries again.
                 qCInfo(lcBackup) << "backup put off after" << restarts << "restarts: the file kept changing";
-                return failed(Kind::Failed, QStringLiteral("Backup later: file kept changing"));
+                return failed(Kind::Failed,
+                              QCoreApplication::translate("OnlineBackup", "Backup later: file kept changing"));
             }
             lastRemaining = remaining;
         }
@@ -170,8 +176,8 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
     if (rc != SQLITE_DONE) {
         const QString message = QString::fromUtf8(sqlite3_errstr(rc));
         if ((rc & 0xFF) == SQLITE_FULL)
-            return failed(Kind::DiskShort, QStringLiteral("Backup skipped: disk full"));
-        return failed(Kind::Failed, QStringLiteral("Backup failed: ") + message);
+            return failed(Kind::DiskShort, QCoreApplication::translate("OnlineBackup", "Backup skipped: disk full"));
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: %1").arg(message));
     }
 
     BackupOutcome outcome;
@@ -184,7 +190,7 @@ BackupOutcome takeBackup(const BackupFolder& folder, const QDateTime& nowUtc, co
 
     const QString finalPath = folder.finalPath(taken, outcome.entry.notes);
     if (!syncPath(temporary, O_RDONLY) || ::rename(temporaryName.constData(), QFile::encodeName(finalPath)) != 0)
-        return failed(Kind::Failed, QStringLiteral("Backup failed: cannot write %1 (%2)")
+        return failed(Kind::Failed, QCoreApplication::translate("OnlineBackup", "Backup failed: cannot write %1 (%2)")
                                         .arg(finalPath, QString::fromLocal8Bit(strerror(errno))));
     keep = true;
     syncPath(folder.folder(), O_RDONLY | O_DIRECTORY);

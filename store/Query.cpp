@@ -1,5 +1,6 @@
 #include "store/Query.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <sqlite3.h>
@@ -408,7 +409,7 @@ void Query::insert()
 void Query::setPending(const QString& column, Value value)
 {
     if (m_state == State::Browse)
-        throw StoreError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw StoreError(QCoreApplication::translate("Query", "Dataset not in edit or insert mode"));
     for (auto& pending : m_pending) {
         if (pending.first.compare(column, Qt::CaseInsensitive) == 0) {
             pending.second = std::move(value);
@@ -448,8 +449,10 @@ void Query::refuseRowsOfAReplacedFile() const
 {
     if (m_database.replacements() != m_readFrom)
         throw StoreError(QStringLiteral("the notes file was replaced"),
-                         QStringLiteral("Another program put a new notes file in place of %1 while this was open, so "
-                                        "nothing was changed. Quibbet now shows the new file: try again.")
+                         QCoreApplication::translate("Query",
+                                                     "Another program put a new notes file in place of %1 while this "
+                                                     "was open, so nothing was changed. Quibbet now shows the new "
+                                                     "file: try again.")
                              .arg(m_database.path()));
 }
 
@@ -460,7 +463,7 @@ void Query::post()
     if (m_state == State::Edit)
         refuseRowsOfAReplacedFile();
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot modify a read-only dataset"));
     QStringList names;
     for (const auto& pending : m_pending)
         names << quotedIdentifier(pending.first);
@@ -522,9 +525,9 @@ void Query::stepWrite(sqlite3_stmt* statement)
 void Query::deleteRow()
 {
     if (m_rowCount == 0)
-        throw StoreError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot perform this operation on an empty dataset"));
     if (m_table.isEmpty())
-        throw StoreError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw StoreError(QCoreApplication::translate("Query", "Cannot modify a read-only dataset"));
     refuseRowsOfAReplacedFile();
     sqlite3_stmt* statement =
         prepare(QStringLiteral("delete from %1 where _rowid_=?").arg(quotedIdentifier(m_table)), false);

@@ -3,6 +3,7 @@
 #include "store/Clock.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -85,7 +86,7 @@ QString noteDamage(const DeletedNote& note, const QJsonObject& columns)
     const bool inSearch = isId(columnOf(note.row, QStringLiteral("group_id")), 1);
     if (note.id <= 0 || inSearch || !columns.contains(QStringLiteral("content")) ||
         !columns.contains(QStringLiteral("record_time")))
-        return QStringLiteral("Not restored: kept note is invalid");
+        return QCoreApplication::translate("RecentlyDeleted", "Not restored: kept note is invalid");
     return {};
 }
 
@@ -96,7 +97,7 @@ QString categoryDamage(const DeletedCategory& category, bool idsWhole)
     const Value& id = category.groupId;
     const bool ownNotes = id.type == Value::Type::Integer && id.integer > 1;
     if (category.name.trimmed().isEmpty() || !idsWhole || (!ownNotes && !category.movedNoteIds.isEmpty()))
-        return QStringLiteral("Not restored: kept category invalid");
+        return QCoreApplication::translate("RecentlyDeleted", "Not restored: kept category invalid");
     return {};
 }
 
@@ -215,9 +216,10 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
         const QJsonDocument document = QJsonDocument::fromJson(modify.value(row, 3).utf8(), &parsed);
         const QJsonObject payload = document.object();
         const QString kind = modify.value(row, 2).toString();
-        const QString unreadable = parsed.error != QJsonParseError::NoError || !document.isObject()
-                                       ? QStringLiteral("Not restored: kept item unreadable")
-                                       : QString();
+        const QString unreadable =
+            parsed.error != QJsonParseError::NoError || !document.isObject()
+                ? QCoreApplication::translate("RecentlyDeleted", "Not restored: kept item unreadable")
+                : QString();
         if (kind == QLatin1String("note")) {
             DeletedNote note;
             note.id = payload.value(QStringLiteral("id")).toInt();
@@ -249,7 +251,7 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
             category.keptKey = kept.key;
             category.deletedAt = kept.deletedAt;
             if (kind != QLatin1String("category"))
-                category.damage = QStringLiteral("Not restored: unknown kind of item");
+                category.damage = QCoreApplication::translate("RecentlyDeleted", "Not restored: unknown kind of item");
             else if (!unreadable.isEmpty())
                 category.damage = unreadable;
             else

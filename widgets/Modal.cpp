@@ -1,5 +1,6 @@
 #include "widgets/Modal.h"
 
+#include "widgets/ButtonWidths.h"
 #include "widgets/DialogPlacement.h"
 
 #include <QComboBox>
@@ -97,6 +98,7 @@ QMessageBox::StandardButton Modal::message(QWidget* owner, QMessageBox::Icon ico
 
 int Modal::exec(QDialog& dialog)
 {
+    widenButtonsToTheirTexts(dialog);
     if (!answers().dialogs.empty()) {
         auto answer = std::move(answers().dialogs.front());
         answers().dialogs.pop_front();

@@ -3,6 +3,7 @@
 #include "widgets/TrayAnimation.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace widgets {
@@ -186,7 +187,7 @@ bool TTrayIcon::handleMessage(unsigned message, unsigned mouseMessage)
     } catch (const std::exception& error) {
         m_shell.showError(QString::fromStdString(error.what()));
     } catch (...) {
-        m_shell.showError(QStringLiteral("Unknown error"));
+        m_shell.showError(QCoreApplication::translate("TrayIcon", "Unknown error"));
     }
     return true;
 }

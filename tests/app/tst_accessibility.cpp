@@ -1,9 +1,13 @@
 // The main window as assistive technology sees it: a frame, every button named by its hint
 // and pressable, no nameless picture, the category tabs, and the note
-// list's rows with their texts; and the menus reached from the keyboard.
+// list's rows with their texts; the menus reached from the keyboard; and all of it in the
+// desktop's language.
 #include "app/Accessibility.h"
 #include "app/MiniForm.h"
 #include "app/NoteGrid.h"
+#include "app/Translations.h"
+#include "dialogs/FrmSearch.h"
+#include "store/CountedText.h"
 #include "tests/support/TestDatabase.h"
 #include "widgets/MouseEffectImage.h"
 #include "widgets/TabSet.h"
@@ -11,7 +15,10 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -246,6 +253,51 @@ private slots:
         menuKey();
         QTRY_VERIFY(f.form->popCat->isVisible());
         f.form->popCat->close();
+    }
+
+    // What the program installs at start: German for a German desktop, English as written
+    // for C; the toolkit's own texts follow, and counted texts take their English forms.
+    void namesFollowTheDesktopsLanguage()
+    {
+        const auto restore = qScopeGuard([] { app::removeTranslations(); });
+        struct Expected {
+            QLocale locale;
+            QString language, previous, options, exit, undo, searchTitle, cancel, toolkitCancel, oneGone;
+        };
+        const QList<Expected> cases = {
+            {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("de"), QStringLiteral("Vorige Notiz"),
+             QStringLiteral("Einstellungen"), QStringLiteral("Beenden"), QStringLiteral("Löschen rückgängig"),
+             QStringLiteral("Suchen"), QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"),
+             QStringLiteral("Kategorie weg: 1 Notiz in Default")},
+            {QLocale::c(), QString(), QStringLiteral("Prior note"), QStringLiteral("Options"), QStringLiteral("Exit"),
+             QStringLiteral("Undo delete"), QStringLiteral("Search"), QStringLiteral("Cancel"),
+             QStringLiteral("Cancel"), QStringLiteral("Category gone: 1 note in Default")},
+        };
+        for (const Expected& expected : cases) {
+            QCOMPARE(app::installTranslations(expected.locale), expected.language);
+            Form f;
+            QVERIFY(f.start());
+            const QList<Node> nodes = f.tree();
+            QCOMPARE(nodeOf(nodes, f.form->imgPre)->name, expected.previous);
+            QStringList entries;
+            for (const QMenu* menu : {f.form->popGrid, f.form->popTray})
+                for (const QAction* action : menu->actions())
+                    entries << action->text();
+            QVERIFY2(entries.contains(expected.options), qPrintable(entries.join(u'|')));
+            QVERIFY2(entries.contains(expected.exit), qPrintable(entries.join(u'|')));
+            QVERIFY2(entries.contains(expected.undo), qPrintable(entries.join(u'|')));
+            dialogs::TFrmSearch search;
+            QCOMPARE(search.windowTitle(), expected.searchTitle);
+            QStringList buttons;
+            for (const QPushButton* button : search.findChildren<QPushButton*>())
+                buttons << button->text();
+            QVERIFY2(buttons.contains(expected.cancel), qPrintable(buttons.join(u'|')));
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), expected.toolkitCancel);
+            QCOMPARE(store::countedText("CategoryTabs", "Category gone: %n notes in Default",
+                                        "Category gone: %n note in Default", 1),
+                     expected.oneGone);
+            app::removeTranslations();
+        }
     }
 };
 

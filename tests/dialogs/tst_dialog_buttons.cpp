@@ -1,10 +1,12 @@
 // Every dialog's OK and Cancel are buttons with glyphs, so the painter shows the glyph's
-// states: faded at rest, in full colour and raised under the pointer, gray when disabled.
+// states: faded at rest, in full colour and raised under the pointer, gray when disabled;
+// and a caption longer than the English one widens its button instead of being cut.
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
 #include "dialogs/FrmSearch.h"
 #include "dialogs/OptionForm.h"
 #include "dialogs/ShowRemindForm.h"
+#include "widgets/ButtonWidths.h"
 #include "widgets/xp/ControlSubClass.h"
 #include "widgets/xp/XPPainter.h"
 
@@ -124,6 +126,28 @@ private slots:
         const QImage disabled = shot(cancel);
         QCOMPARE(vividPixels(disabled), 0);
         QVERIFY(disabled != rest); // grayed, not only faded
+    }
+
+    void aLongerCaptionWidensItsButtonAndNothingElseMoves()
+    {
+        for (const OkCancel& entry : everyDialog()) {
+            const QRect ok = entry.ok->geometry();
+            const QRect cancel = entry.cancel->geometry();
+            const QSize size = entry.owner->size();
+            widgets::widenButtonsToTheirTexts(*entry.owner);
+            QVERIFY2(entry.ok->geometry() == ok && entry.cancel->geometry() == cancel && entry.owner->size() == size,
+                     qPrintable(entry.dialog + QStringLiteral(": the English captions fit as they are")));
+
+            entry.cancel->setText(QStringLiteral("Abbrechen und schließen"));
+            widgets::widenButtonsToTheirTexts(*entry.owner);
+            const QString what = entry.dialog + QLatin1Char(' ') + entry.cancel->text();
+            const int caption = entry.cancel->fontMetrics().horizontalAdvance(entry.cancel->text());
+            QVERIFY2(entry.cancel->width() >= caption + entry.cancel->iconSize().width(), qPrintable(what));
+            QVERIFY2(entry.cancel->geometry().left() > entry.ok->geometry().right(), qPrintable(what));
+            QCOMPARE(entry.ok->geometry(), ok);
+            // The margin to the window's edge stays.
+            QCOMPARE(entry.owner->width() - entry.cancel->geometry().right(), size.width() - cancel.right());
+        }
     }
 };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line, with no display at all: --help and --version answer on standard output
 # and succeed; the toolkit's own options go to the toolkit; anything else is refused with one
-# line on standard error and status 2, before the program touches the notes file. A start
+# line on standard error and status 2, before the program touches the notes file; all of it in
+# the desktop's language. A start
 # without a display says so in one line (and where a display seems to be, how to reach it),
 # ends with status 1, not the toolkit's abort, and leaves no file behind.
 set -euo pipefail
@@ -58,6 +59,24 @@ expect_refused "(an empty argument)"
 # The refused word itself is named, so a typing error is easy to see.
 run --tоggle
 grep -qF -- "'--tоggle'" <<<"$err" || fail "the refusal does not name the argument: $err"
+
+# In the desktop's language, German where the locale asks for it; the C locale above gave
+# the English texts.
+LC_ALL=de_DE.UTF-8 run --help
+[ "$status" = 0 ] && grep -q '^Aufruf: quibbet ' <<<"$out" || fail "--help under a German locale: $out"
+grep -q -- '^  --toggle ' <<<"$out" || fail "the German --help does not explain --toggle: $out"
+# LANGUAGE lists the languages in the order the user prefers them: the first Quibbet speaks,
+# English included, wins.
+LANGUAGE=fr:de LC_ALL=de_DE.UTF-8 run --help
+grep -q '^Aufruf: quibbet ' <<<"$out" || fail "LANGUAGE=fr:de did not give German: $out"
+LANGUAGE=en:de LC_ALL=de_DE.UTF-8 run --help
+grep -q '^Usage: quibbet ' <<<"$out" || fail "LANGUAGE=en:de did not give English: $out"
+LC_ALL=de_DE.UTF-8 run --tоggle
+[ "$status" = 2 ] && [ "$err" = "quibbet: unbekanntes Argument '--tоggle'; siehe 'quibbet --help'" ] ||
+    fail "the German refusal reads: $err"
+LC_ALL=de_DE.UTF-8 run
+grep -q '^quibbet: Quibbet braucht eine grafische Arbeitsumgebung' <<<"$err" ||
+    fail "the German start without a display reads: $err"
 
 # The toolkit's own options reach the toolkit: an unknown platform is its complaint, not a
 # refusal of the command line.
