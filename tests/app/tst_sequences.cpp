@@ -563,13 +563,8 @@ private:
         const QString staged = stagedCopy();
         {
             store::Database other(staged);
-            store::Query insert(other);
-            insert.addLine(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
-                                          "values (%1,%2,'0','09:09 Tue, 08Dec2026',:c,'')")
-                               .arg(id)
-                               .arg(group));
-            insert.setText(QStringLiteral("c"), text);
-            insert.execSql();
+            testing::TestDatabase::addNote(other, id, QString::number(group), QStringLiteral("09:09 Tue, 08Dec2026"),
+                                           text);
         }
         const QString copy =
             QDir(m_db.folder()).filePath(QStringLiteral("clipdata.sync-conflict-20261208-101500-ABCDEF1.dat"));

@@ -38,7 +38,12 @@ public:
     // Inserts a note directly, as another program might have.
     void addNote(int id, const QString& groupId, const QString& createTime, const QString& content)
     {
-        store::Query query(m_database);
+        addNote(m_database, id, groupId, createTime, content);
+    }
+    static void addNote(store::Database& database, int id, const QString& groupId, const QString& createTime,
+                        const QString& content)
+    {
+        store::Query query(database);
         query.addLine(QStringLiteral("insert into notes_main (id,group_id,isdone,create_time,content,account_id) "
                                      "values (%1,%2,'0',:t,:c,'')")
                           .arg(id)
