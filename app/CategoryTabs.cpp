@@ -249,7 +249,7 @@ void CategoryTabs::Rename1Click()
         m_form.tabGroups->setCaption(m_form.tabGroups->tabIndex(), record.name);
     // Its tab goes when the window takes up the other program's change.
     if (gone)
-        m_form.pnlStatus1->setText(tr("Category gone: not renamed"));
+        m_form.showOutcome(tr("Category gone: not renamed"));
 }
 
 void CategoryTabs::Delete1Click()

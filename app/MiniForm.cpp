@@ -39,10 +39,7 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     // A file another program put in place of the notes file, met by any command: the window
     // takes it up once that command is done.
-    m_notesFile->database().onReplaced = [this] {
-        m_statusWhenReplaced = pnlStatus1->text();
-        QTimer::singleShot(0, this, [this] { reloadIfFileChanged(); });
-    };
+    m_notesFile->database().onReplaced = [this] { QTimer::singleShot(0, this, [this] { reloadIfFileChanged(); }); };
     setWindowTitle(QStringLiteral("Quibbet"));
     setObjectName(QStringLiteral("MiniForm"));
     buildLayout();

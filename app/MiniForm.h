@@ -68,6 +68,9 @@ public:
     bool FormCreate();
 
     SharedState& state() { return m_state; }
+    // Says on the status line what became of what the user did ("Changed elsewhere: saved as
+    // new"): a reload that comes right after leaves it there.
+    void showOutcome(const QString& line);
     NotesFile& notesFile() { return *m_notesFile; }
     DeleteHistory& deleteHistory() { return *m_deleteHistory; }
     CategoryTabs& categoryTabs() { return *m_categoryTabs; }
@@ -118,7 +121,7 @@ private:
     void startIntegrityCheck();
 
     SharedState m_state;
-    QString m_statusWhenReplaced; // the status line when a replaced file was followed
+    QString m_outcomeShown; // the last line a command said about what became of the user's text
     std::unique_ptr<NotesFile> m_notesFile;
     std::unique_ptr<DeleteHistory> m_deleteHistory;
     std::unique_ptr<CategoryTabs> m_categoryTabs;

@@ -53,14 +53,20 @@ void TMiniForm::reloadIfFileChanged()
             sendReloadNoteList();
             OpenDueReminders();
         });
-        // Said once, unless a command told its outcome since the file was followed ("Changed
-        // elsewhere: saved as new" of the Apply that met it): that line stays.
+        // Said once, unless the line tells what became of the user's text ("Changed elsewhere:
+        // saved as new" of the Apply that met the new file): that line stays.
         const QString notice = m_notesFile->database().takeWroteBack() ? tr("Notes file deleted: written back")
                                                                        : tr("Notes reloaded: the file was replaced");
         if (replaced)
-            pnlStatus1->setText(said == m_statusWhenReplaced ? notice : said);
+            pnlStatus1->setText(!m_outcomeShown.isEmpty() && said == m_outcomeShown ? said : notice);
     }
     m_notesFile->version().markRead();
+}
+
+void TMiniForm::showOutcome(const QString& line)
+{
+    pnlStatus1->setText(line);
+    m_outcomeShown = line;
 }
 
 void TMiniForm::changeEvent(QEvent* event)

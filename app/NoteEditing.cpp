@@ -171,7 +171,7 @@ void NoteEditing::imgApplyClick()
     imgBrowseModeClick();
     selectCurrentNoteRow();
     if (!notice.isEmpty())
-        m_form.pnlStatus1->setText(notice);
+        m_form.showOutcome(notice);
 }
 
 // Stores the memo's text: a new note, or the change of the one shown. Returns false when a

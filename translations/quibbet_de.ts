@@ -200,7 +200,7 @@ Die üblichen Optionen des Toolkits (-platform NAME, -display DISPLAY, -style NA
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation>Anderswo geändert: als neu gespeichert</translation>
+        <translation>Anderswo geändert: neue Notiz</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
