@@ -84,6 +84,31 @@ QString notNotesFile(const QString& path, const QString& engine)
                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
+// An empty file under `temporary`, readable by the owner alone, to be filled and then linked
+// into place: a crash half-way never leaves a partial file under the real name.
+void makePrivateFile(const QString& temporary, const QString& path)
+{
+    const QByteArray name = QFile::encodeName(temporary);
+    ::unlink(name.constData());
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
+                             .arg(path, QString::fromLocal8Bit(strerror(errno))));
+    ::close(fd);
+}
+
+// A file another process put at `path` meanwhile is left as it is.
+void linkIntoPlace(const QString& temporary, const QString& path)
+{
+    const QByteArray name = QFile::encodeName(temporary);
+    const bool linked = ::link(name.constData(), QFile::encodeName(path).constData()) == 0 || errno == EEXIST;
+    const int error = errno;
+    ::unlink(name.constData());
+    if (!linked)
+        throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
+                             .arg(path, QString::fromLocal8Bit(strerror(error))));
+}
+
 } // namespace
 
 Database::Database(QString path) : m_path(std::move(path)) {}
@@ -201,13 +226,7 @@ void Database::createFile()
     // half-way or a second process starting at the same moment never leaves a file
     // without tables under the real name.
     const QString temporary = m_path + QStringLiteral(".new-") + QString::number(::getpid());
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    ::unlink(temporaryName.constData());
-    const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
-                             .arg(m_path, QString::fromLocal8Bit(strerror(errno))));
-    ::close(fd);
+    makePrivateFile(temporary, m_path);
     sqlite3* handle = nullptr;
     try {
         handle = openHandle(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
@@ -222,15 +241,12 @@ void Database::createFile()
         runAll(handle, QStringLiteral("commit"), temporary);
         sqlite3_close_v2(handle);
         handle = nullptr;
-        if (::link(temporaryName.constData(), QFile::encodeName(m_path).constData()) != 0 && errno != EEXIST)
-            throw StoreError(QStringLiteral("unable to open database file: cannot create %1 (%2)")
-                                 .arg(m_path, QString::fromLocal8Bit(strerror(errno))));
-        ::unlink(temporaryName.constData());
+        linkIntoPlace(temporary, m_path);
         qCInfo(lcStore) << "created" << m_path;
     } catch (...) {
         if (handle)
             sqlite3_close_v2(handle);
-        ::unlink(temporaryName.constData());
+        QFile::remove(temporary);
         throw;
     }
 }
@@ -325,18 +341,16 @@ bool Database::followIfReplaced(bool evenIfGone)
 void Database::writeBackDeletedFile()
 {
     const QString temporary = m_path + QStringLiteral(".back-") + QString::number(::getpid());
-    QFile::remove(temporary);
-    runAll(m_handle, QStringLiteral("vacuum into '%1'").arg(QString(temporary).replace(QLatin1Char('\''), "''")),
-           m_path);
-    ::chmod(QFile::encodeName(temporary).constData(), 0600);
-    if (::link(QFile::encodeName(temporary).constData(), QFile::encodeName(m_path).constData()) != 0 &&
-        errno != EEXIST) {
-        const QString reason = QString::fromLocal8Bit(strerror(errno));
+    makePrivateFile(temporary, m_path);
+    try {
+        // The engine writes into an empty file it is given: this one keeps its mode.
+        runAll(m_handle, QStringLiteral("vacuum into '%1'").arg(QString(temporary).replace(QLatin1Char('\''), "''")),
+               m_path);
+    } catch (...) {
         QFile::remove(temporary);
-        throw StoreError(
-            QStringLiteral("unable to open database file: cannot write %1 again (%2)").arg(m_path, reason));
+        throw;
     }
-    QFile::remove(temporary);
+    linkIntoPlace(temporary, m_path);
     m_wroteBack = true;
     qCWarning(lcStore) << m_path << "was deleted while open: written again from the open connection";
 }

@@ -43,12 +43,17 @@ NoteList::~NoteList()
     detach();
 }
 
-void NoteList::detach()
+void NoteList::finalizeStatements() const
 {
     for (sqlite3_stmt** slot : {&m_readTexts, &m_readRow, &m_compare, &m_version, &m_hasId}) {
         sqlite3_finalize(*slot);
         *slot = nullptr;
     }
+}
+
+void NoteList::detach()
+{
+    finalizeStatements();
     if (m_hooked && m_database.isOpen() && m_connection == m_database.replacements())
         sqlite3_update_hook(m_database.handle(), nullptr, nullptr);
     m_hooked = false;
@@ -83,10 +88,7 @@ void NoteList::leaveReplacedConnection() const
 {
     if (m_connection == m_database.replacements())
         return;
-    for (sqlite3_stmt** slot : {&m_readTexts, &m_readRow, &m_compare, &m_version, &m_hasId}) {
-        sqlite3_finalize(*slot);
-        *slot = nullptr;
-    }
+    finalizeStatements();
     m_hooked = false;
     m_connection = m_database.replacements();
 }

@@ -91,6 +91,7 @@ private:
     bool replacedSinceRead() const;
     // What was prepared or hooked on the connection to a replaced file is let go.
     void leaveReplacedConnection() const;
+    void finalizeStatements() const;
     qint64 dataVersion();
     const Texts& texts(int note) const;
     void applyChanges();
