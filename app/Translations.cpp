@@ -21,6 +21,18 @@ const QString kOwnFolder = QStringLiteral(":/i18n");
                        "Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones "
                        "(Arabic, Hebrew): the whole window is then mirrored.");
 
+// A translator looks at a language file compiled by hand (lrelease) without building the
+// program again: a folder named here is searched before the compiled-in one.
+QStringList ownFolders()
+{
+    QStringList folders;
+    const QString preview = qEnvironmentVariable("QUIBBET_TRANSLATIONS");
+    if (!preview.isEmpty())
+        folders.append(preview);
+    folders.append(kOwnFolder);
+    return folders;
+}
+
 QTranslator* g_own = nullptr;
 QTranslator* g_toolkit = nullptr;
 
@@ -50,7 +62,11 @@ QString installTranslations(const QLocale& locale)
         const QLocale preferred(name);
         if (preferred.language() == QLocale::English || preferred.language() == QLocale::C)
             return {};
-        if (installFrom(g_own, preferred, QStringLiteral("quibbet"), kOwnFolder))
+        for (const QString& folder : ownFolders()) {
+            if (installFrom(g_own, preferred, QStringLiteral("quibbet"), folder))
+                break;
+        }
+        if (g_own)
             break;
     }
     if (!g_own)
