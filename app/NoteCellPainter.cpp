@@ -17,6 +17,10 @@ QColor bgr(unsigned value) { return QColor(int(value & 0xFF), int((value >> 8) &
 
 const QColor kSeparatorBackground = bgr(0xFF95A5);
 const QColor kTimeText = bgr(0xFF1C1C);
+// Room between a note's text and the list's right edge. The text column reaches a pixel past
+// the list, and a paragraph that reads from the right starts at that side: without the room
+// its first letter would be cut.
+constexpr int kRightRoom = 2;
 
 QColor background(const NoteCell& cell)
 {
@@ -135,8 +139,14 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
     painter.fillRect(rect, fill);
     painter.setFont(font.toQFont());
     painter.setPen(textColor);
-    if (cell.text)
-        drawWrappedText(painter, rect, *cell.text, cell.shown);
+    if (cell.text) {
+        QRect textRect = rect;
+        if (cell.column == 1 && !cell.separator) {
+            const int visibleRight = cell.shown.isNull() ? rect.right() : std::min(rect.right(), cell.shown.right());
+            textRect.setRight(visibleRight - kRightRoom);
+        }
+        drawWrappedText(painter, textRect, *cell.text, cell.shown);
+    }
 
     if (cell.column == 0) {
         const int right = rect.x() + rect.width(); // the border column, over the grid line

@@ -171,6 +171,24 @@ private slots:
         // The last line, "two three four": the bottom of its letters.
         const QRect last = testing::inkBox(image, QRect(0, testing::inkBox(image).bottom() - 2, 100, 3));
         QVERIFY2(last.right() >= 96 && last.left() > 5, "the wrapped last line is not at the right");
+
+        // In the list the text column reaches past the list's edge: a Hebrew note's first
+        // letter stays inside, clear of the edge.
+        image = QImage(100, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        painter.begin(&image);
+        const QByteArray hebrew = QStringLiteral("שלום עולם").toUtf8();
+        app::NoteCell cell;
+        cell.column = 1;
+        cell.text = &hebrew;
+        cell.shown = QRect(0, 0, 100, 40);
+        widgets::FontValue font;
+        font.face = widgets::FontValue::defaultFace();
+        font.size = 10;
+        app::paintNoteCell(painter, QRect(0, 0, 101, 40), cell, font, font, QPalette());
+        painter.end();
+        QVERIFY2(testing::inkBox(image).right() <= 97,
+                 "the first letter of a right-to-left note touches the list's edge");
     }
 };
 
