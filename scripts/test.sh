@@ -17,17 +17,22 @@ QUIBBET_TEST_PACKAGES=(
     fonts-noto-color-emoji            # emoji drawn in colour in the list and the memo
     python3                           # the stand-in X servers of the start-up test
     syncthing curl iproute2 procps    # two machines through a sync engine: its REST API, sockets
-    locales                           # the German locale of the translation tests
+    locales                           # the locales of the translation tests
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"
-# The translation tests run under LANG=de_DE.UTF-8: generate that locale once.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+# The translation tests run under one locale of each script family: generate those once.
+test_locales=(de_DE ja_JP ar_EG)
+for test_locale in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "$test_locale.utf8" && continue
     as_root=()
     [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    "${as_root[@]}" locale-gen de_DE.UTF-8 >/dev/null
-fi
+    for each in "${test_locales[@]}"; do
+        "${as_root[@]}" sed -i "s/^# *\($each.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    done
+    "${as_root[@]}" locale-gen >/dev/null
+    break
+done
 build_quibbet -DQUIBBET_WERROR=ON
 cd "$QUIBBET_BUILD" || exit 1
 ctest --output-on-failure -j2 "$@"
