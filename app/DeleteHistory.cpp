@@ -183,7 +183,7 @@ void DeleteHistory::RecentlyDeleted1Click()
                 entry.text = columnOf(note->row, QStringLiteral("content")).toString();
                 entry.deletedAt = note->deletedAt;
             } else if (const auto* category = std::get_if<UndoDelete::Category>(&item)) {
-                entry.category = QStringLiteral("(a category)");
+                entry.category = tr("(a category)");
                 entry.text = category->category.name;
                 entry.deletedAt = category->category.deletedAt;
             } else {

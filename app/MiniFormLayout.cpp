@@ -177,8 +177,10 @@ void TMiniForm::setToolRowPictures()
 {
     // Drawn for the densest screen, so that they stay sharp wherever the window goes.
     const qreal ratio = qApp->devicePixelRatio();
-    givePictures(imgPre, ToolButtonArt::Prior, ratio);
-    givePictures(imgNext, ToolButtonArt::Next, ratio);
+    // The arrows point the way the language reads: back towards where lines start.
+    const bool mirrored = isRightToLeft();
+    givePictures(imgPre, mirrored ? ToolButtonArt::Next : ToolButtonArt::Prior, ratio);
+    givePictures(imgNext, mirrored ? ToolButtonArt::Prior : ToolButtonArt::Next, ratio);
     givePictures(imgNew, ToolButtonArt::New, ratio);
     givePictures(imgApply, ToolButtonArt::Apply, ratio);
     givePictures(imgDelete, ToolButtonArt::Delete, ratio);

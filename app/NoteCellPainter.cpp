@@ -17,10 +17,10 @@ QColor bgr(unsigned value) { return QColor(int(value & 0xFF), int((value >> 8) &
 
 const QColor kSeparatorBackground = bgr(0xFF95A5);
 const QColor kTimeText = bgr(0xFF1C1C);
-// Room between a note's text and the list's right edge. The text column reaches a pixel past
-// the list, and a paragraph that reads from the right starts at that side: without the room
-// its first letter would be cut.
-constexpr int kRightRoom = 2;
+// Room between a note's text and the list's outer edge. The text column reaches a pixel past
+// the list, and a paragraph that reads from the other side starts at that edge: without the
+// room its first letter would be cut.
+constexpr int kEdgeRoom = 2;
 
 QColor background(const NoteCell& cell)
 {
@@ -142,23 +142,32 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
     if (cell.text) {
         QRect textRect = rect;
         if (cell.column == 1 && !cell.separator) {
-            const int visibleRight = cell.shown.isNull() ? rect.right() : std::min(rect.right(), cell.shown.right());
-            textRect.setRight(visibleRight - kRightRoom);
+            if (painter.layoutDirection() == Qt::RightToLeft) {
+                const int visibleLeft = cell.shown.isNull() ? rect.left() : std::max(rect.left(), cell.shown.left());
+                textRect.setLeft(visibleLeft + kEdgeRoom);
+            } else {
+                const int visibleRight =
+                    cell.shown.isNull() ? rect.right() : std::min(rect.right(), cell.shown.right());
+                textRect.setRight(visibleRight - kEdgeRoom);
+            }
         }
         drawWrappedText(painter, textRect, *cell.text, cell.shown);
     }
 
     if (cell.column == 0) {
-        const int right = rect.x() + rect.width(); // the border column, over the grid line
+        // The border column, over the grid line, on the side that faces the text.
+        const bool mirrored = painter.layoutDirection() == Qt::RightToLeft;
+        const int edge = mirrored ? rect.x() - 1 : rect.x() + rect.width();
+        const int inner = mirrored ? edge + 2 : edge - 2;
         const int top = rect.top();
         const int bottom = rect.top() + rect.height() - 1;
         if (cell.separator) {
             painter.setPen(kSeparatorBackground);
-            painter.drawLine(right, top, right, bottom);
+            painter.drawLine(edge, top, edge, bottom);
         } else {
             painter.setPen(Qt::white);
-            painter.drawLine(right - 2, top, right - 2, bottom);
-            painter.drawLine(right, top, right, bottom);
+            painter.drawLine(inner, top, inner, bottom);
+            painter.drawLine(edge, top, edge, bottom);
         }
     }
 }

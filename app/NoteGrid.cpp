@@ -1,5 +1,6 @@
 #include "app/NoteGrid.h"
 
+#include "widgets/Mirroring.h"
 #include "widgets/PlainToolTip.h"
 
 #include <QAccessible>
@@ -227,13 +228,20 @@ void NoteGrid::scrollToRow(int row)
 QRect NoteGrid::cellRect(int column, int row) const
 {
     const int x = column == 0 ? 0 : m_colWidths[0] + kGridLineWidth;
-    return QRect(x, rowTop(row) - verticalScrollBar()->value(), m_colWidths[column], rowHeight(row));
+    return mirrored(QRect(x, rowTop(row) - verticalScrollBar()->value(), m_colWidths[column], rowHeight(row)));
+}
+
+// The time column stands at the side the language starts its lines at.
+QRect NoteGrid::mirrored(const QRect& rect) const
+{
+    return widgets::mirroredIn(rect, viewport()->width(), isRightToLeft());
 }
 
 void NoteGrid::mouseToCell(const QPoint& point, int& column, int& row) const
 {
     row = rowAtContentY(point.y() + verticalScrollBar()->value());
-    column = point.x() < m_colWidths[0] + kGridLineWidth ? 0 : 1;
+    const int x = isRightToLeft() ? viewport()->width() - 1 - point.x() : point.x();
+    column = x < m_colWidths[0] + kGridLineWidth ? 0 : 1;
 }
 
 void NoteGrid::paintEvent(QPaintEvent* event)
@@ -252,15 +260,18 @@ void NoteGrid::paintEvent(QPaintEvent* event)
             break;
         const int height = rowHeight(row);
         // Grid lines first: the cells may paint over the one between the columns.
-        painter.fillRect(QRect(0, top + height, right + kGridLineWidth, kGridLineWidth), kGridLineColor);
-        painter.fillRect(QRect(m_colWidths[0], top, kGridLineWidth, height), kGridLineColor);
-        painter.fillRect(QRect(right, top, kGridLineWidth, height), kGridLineColor);
+        painter.fillRect(mirrored(QRect(0, top + height, right + kGridLineWidth, kGridLineWidth)), kGridLineColor);
+        painter.fillRect(mirrored(QRect(m_colWidths[0], top, kGridLineWidth, height)), kGridLineColor);
+        painter.fillRect(mirrored(QRect(right, top, kGridLineWidth, height)), kGridLineColor);
         for (int column = 0; column < kColumns; ++column) {
             const QRect rect = cellRect(column, row);
             if (onDrawCell) {
                 painter.save();
                 // Nothing of a cell lands outside it, nor outside the list.
-                painter.setClipRect(rect.adjusted(0, 0, column == 0 ? kGridLineWidth : 0, 0) & viewport()->rect());
+                // The time column also covers the grid line beside it.
+                const int line = column == 0 ? kGridLineWidth : 0;
+                const QRect cell = isRightToLeft() ? rect.adjusted(-line, 0, 0, 0) : rect.adjusted(0, 0, line, 0);
+                painter.setClipRect(cell & viewport()->rect());
                 onDrawCell(painter, column, row, rect);
                 painter.restore();
             }

@@ -103,6 +103,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    QRect mirrored(const QRect& rect) const;
     // Six bytes a row: a million rows take six megabytes.
     struct [[gnu::packed]] Row {
         qint32 tag = 0;

@@ -16,7 +16,7 @@ namespace {
 
 QString shownMoment(const store::BackupEntry& backup)
 {
-    return backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy hh:mm:ss"));
+    return QLocale().toString(backup.taken.toLocalTime(), QStringLiteral("ddd dd MMM yyyy hh:mm:ss"));
 }
 
 } // namespace
@@ -116,7 +116,7 @@ NotesBackups::Restore NotesBackups::restore(const store::BackupEntry& backup)
 QString NotesBackups::restoredNotice(const store::BackupEntry& backup)
 {
     // The status line holds about thirty characters beside the mode.
-    return tr("Restored: %1").arg(backup.taken.toLocalTime().toString(QStringLiteral("dd MMM yyyy hh:mm:ss")));
+    return tr("Restored: %1").arg(QLocale().toString(backup.taken.toLocalTime(), QStringLiteral("dd MMM yyyy hh:mm:ss")));
 }
 
 } // namespace app

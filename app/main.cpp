@@ -10,6 +10,7 @@
 
 #include "platform/DesktopSession.h"
 #include "widgets/FontValue.h"
+#include "widgets/Mirroring.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -90,6 +91,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Before anything is said or shown: texts already made keep the language they were made in.
     app::installTranslations();
+    // Under a right-to-left language every window shows mirrored, placed widgets and all.
+    application->installEventFilter(new widgets::PlacedWidgetsMirror(application.get()));
 
     // One Quibbet for each notes file, whatever path, runtime folder or display it was started
     // with: a second start brings the first to the front and ends before it opens the file, and

@@ -77,11 +77,14 @@ FontChooser::FontChooser(QWidget* owner) : QDialog(owner)
     m_fontPanel->setWindowFlags(Qt::Widget);
     m_fontPanel->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fontPanel->setSizeGripEnabled(false);
+    // Escape in the panel would close the panel alone and leave an empty dialog: it cancels
+    // the whole choice instead.
+    connect(m_fontPanel, &QDialog::rejected, this, &QDialog::reject);
 
     m_colorBox = new QComboBox(this);
     m_colorBox->setObjectName(QStringLiteral("colorBox"));
     for (const NamedColor& named : kBasicColors)
-        addColor(QString::fromLatin1(named.name), widgets::TColor(named.value));
+        addColor(tr(named.name), widgets::TColor(named.value));
     m_colorBox->addItem(tr("Other...")); // carries no colour: it opens the colour dialog
     connect(m_colorBox, &QComboBox::activated, this, [this](int index) { colorActivated(index); });
 

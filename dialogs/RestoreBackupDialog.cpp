@@ -40,7 +40,7 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<store::BackupEntry>& 
     const QLocale locale;
     for (const store::BackupEntry& backup : backups) {
         auto* item = new QTreeWidgetItem(lstBackups);
-        item->setText(0, backup.taken.toLocalTime().toString(QStringLiteral("ddd dd MMM yyyy  hh:mm:ss")));
+        item->setText(0, locale.toString(backup.taken.toLocalTime(), QStringLiteral("ddd dd MMM yyyy  hh:mm:ss")));
         if (backup.notes >= 0) // a file that is no notes file has no count to show
             item->setText(1, locale.toString(backup.notes));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);

@@ -5,49 +5,49 @@
     <name>CategoryTabs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Duplicate category name!</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الفئة موجود مسبقًا!</translation>
     </message>
     <message numerus="yes">
         <source>Category gone: %n notes in Default</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حُذفت الفئة: %n ملاحظة في Default</numerusform>
+            <numerusform>حُذفت الفئة: %n ملاحظة في Default</numerusform>
+            <numerusform>حُذفت الفئة: %n ملاحظتان في Default</numerusform>
+            <numerusform>حُذفت الفئة: %n ملاحظات في Default</numerusform>
+            <numerusform>حُذفت الفئة: %n ملاحظة في Default</numerusform>
+            <numerusform>حُذفت الفئة: %n ملاحظة في Default</numerusform>
         </translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the category [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من حذف الفئة [%1]؟</translation>
     </message>
     <message>
         <source>Category gone: not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذفت الفئة: لم تُغيَّر التسمية</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1; try &apos;quibbet --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1؛ جرّب &apos;quibbet --help&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج &apos;%1&apos; إلى قيمة</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير معروف &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: quibbet [--toggle | --help | --version] [toolkit options]
@@ -63,259 +63,277 @@ for each notes file: starting it again in the same folder brings that one to the
 The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME and the like) are passed on to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: quibbet [--toggle | --help | --version] [خيارات مجموعة الأدوات]
+مدوّن ملاحظات صغير. يحفظ Quibbet ملاحظاته في الملف clipdata.dat في المجلد الذي
+يبدأ فيه؛ وإذا شُغّل من قائمة سطح المكتب فهو مجلد المنزل. تعمل نسخة واحدة من
+Quibbet لكل ملف ملاحظات: تشغيله ثانيةً في المجلد نفسه يجلب تلك النسخة إلى الأمام.
+
+  --toggle   إظهار أو إخفاء Quibbet العامل على سطح المكتب هذا لملف ملاحظات
+             هذا المجلد، كما يفعل F9؛ وتشغيله إن لم يكن يعمل
+  --help     عرض هذه المساعدة والخروج
+  --version  عرض الإصدار والخروج
+
+تُمرَّر إلى مجموعة الأدوات خياراتها القياسية (-platform NAME و-display DISPLAY
+و-style NAME و-reverse و-session NAME وما شابهها).
+</translation>
     </message>
 </context>
 <context>
     <name>ConflictMerge</name>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظتان</numerusform>
+            <numerusform>%n ملاحظات</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئتان</numerusform>
+            <numerusform>%n فئات</numerusform>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n تذكير</numerusform>
+            <numerusform>%n تذكير</numerusform>
+            <numerusform>%n تذكيران</numerusform>
+            <numerusform>%n تذكيرات</numerusform>
+            <numerusform>%n تذكيرًا</numerusform>
+            <numerusform>%n تذكير</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>%1 merged from another machine</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج %1 من جهاز آخر</translation>
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الدمج: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet in another folder, or move the file away to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 ليس ملف ملاحظات لـ Quibbet. لم يُغيَّر. شغّل Quibbet في مجلد آخر، أو انقل الملف إلى مكان آخر لبدء ملف جديد.</translation>
     </message>
 </context>
 <context>
     <name>DeleteHistory</name>
     <message>
         <source>Undo delete</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع عن الحذف</translation>
     </message>
     <message>
         <source>Recently deleted...</source>
-        <translation type="unfinished"></translation>
+        <translation>المحذوفة مؤخرًا...</translation>
     </message>
     <message>
         <source>Restored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>استُعيدت الفئة باسم %1</translation>
+    </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(فئة)</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضبط DISPLAY ولا WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضبط DISPLAY</translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>شاشة X &apos;%1&apos; لا تستجيب</translation>
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضبط XDG_RUNTIME_DIR</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستجيب أي مُركِّب Wayland عند %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and no display was found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج Quibbet إلى سطح مكتب رسومي، ولم يُعثر على أي شاشة (%1)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>; try %1</source>
-        <translation type="unfinished"></translation>
+        <translation>؛ جرّب %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> أو </translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>شاشة X &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the Wayland display at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>شاشة Wayland عند %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج Quibbet إلى سطح مكتب رسومي، ولم تسمح له %1 بفتح نافذته</translation>
     </message>
 </context>
 <context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط &apos;Ctrl + Enter&apos; للتطبيق</translation>
     </message>
     <message>
         <source>Category gone: saved in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذفت الفئة: حُفظت في Default</translation>
     </message>
     <message>
         <source>Saved as a new note in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت كملاحظة جديدة في Default</translation>
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation type="unfinished"></translation>
+        <translation>عُدّلت في مكان آخر: حُفظت كجديدة</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>عُدّلت في مكان آخر: جديدة في Default</translation>
     </message>
     <message>
         <source>Saved as a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت كملاحظة جديدة</translation>
     </message>
     <message>
         <source>(mode:Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>(تحرير)</translation>
     </message>
     <message>
         <source>(mode:Browse)</source>
-        <translation type="unfinished"></translation>
+        <translation>(تصفّح)</translation>
     </message>
     <message>
         <source>Not applied: Edit mode resumes</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُطبَّق: متابعة التحرير</translation>
     </message>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنشئت: %1</translation>
     </message>
 </context>
 <context>
     <name>NoteExport</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء الملف %1</translation>
     </message>
     <message>
         <source>*.txt  (Text files) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات نصية (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>NoteListView</name>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنشئت: %1</translation>
     </message>
 </context>
 <context>
     <name>NotePrint</name>
     <message>
         <source>Quibbet note</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة Quibbet</translation>
     </message>
     <message>
         <source>The printer could not complete the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على الطابعة إكمال مهمة الطباعة</translation>
     </message>
 </context>
 <context>
     <name>NotesBackups</name>
     <message numerus="yes">
         <source> (%Ln notes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%Ln ملاحظة)</numerusform>
+            <numerusform> (%Ln ملاحظة)</numerusform>
+            <numerusform> (%Ln ملاحظتان)</numerusform>
+            <numerusform> (%Ln ملاحظات)</numerusform>
+            <numerusform> (%Ln ملاحظة)</numerusform>
+            <numerusform> (%Ln ملاحظة)</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace all notes, categories, reminders and options with the backup of %1%2?
 
 Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد استبدال كل الملاحظات والفئات والتذكيرات والخيارات بالنسخة الاحتياطية المأخوذة في %1%2؟
+
+تُؤخذ أولًا نسخة احتياطية من ملاحظاتك بحالتها الحالية.</translation>
     </message>
     <message>
         <source>Your notes have not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُغيَّر ملاحظاتك.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>استُعيدت: ‎%1</translation>
     </message>
 </context>
 <context>
     <name>OnlineBackup</name>
     <message>
         <source>There is no notes file %1 to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ملف ملاحظات %1 لنسخه احتياطيًا.</translation>
     </message>
     <message>
         <source>Backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: %1</translation>
     </message>
     <message>
         <source>Backup skipped: disk short</source>
-        <translation type="unfinished"></translation>
+        <translation>لا نسخ احتياطي: المساحة قليلة</translation>
     </message>
     <message>
         <source>Backup failed: cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: تعذّر إنشاء %1 (%2)</translation>
     </message>
     <message>
         <source>Backup later: file kept changing</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ الاحتياطي لاحقًا: الملف يتغيّر</translation>
     </message>
     <message>
         <source>Backup skipped: disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>لا نسخ احتياطي: القرص ممتلئ</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: تعذّرت كتابة %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -323,45 +341,45 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones (Arabic, Hebrew): the whole window is then mirrored.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Query</name>
     <message>
         <source>Dataset not in edit or insert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة البيانات ليست في وضع التحرير أو الإدراج</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تعديل مجموعة بيانات للقراءة فقط</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تنفيذ هذه العملية على مجموعة بيانات فارغة</translation>
     </message>
     <message>
         <source>Another program put a new notes file in place of %1 while this was open, so nothing was changed. Quibbet now shows the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع برنامج آخر ملف ملاحظات جديدًا مكان %1 بينما كان هذا مفتوحًا، لذا لم يُغيَّر شيء. يعرض Quibbet الآن الملف الجديد: حاول مرة أخرى.</translation>
     </message>
 </context>
 <context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُستعد: ملاحظة غير صالحة</translation>
     </message>
     <message>
         <source>Not restored: kept category invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُستعد: فئة غير صالحة</translation>
     </message>
     <message>
         <source>Not restored: kept item unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُستعد: عنصر غير مقروء</translation>
     </message>
     <message>
         <source>Not restored: unknown kind of item</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُستعد: نوع عنصر غير معروف</translation>
     </message>
 </context>
 <context>
@@ -369,513 +387,514 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Late, due %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>متأخر، موعده ‎%1‎:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SingleStart</name>
     <message>
         <source>Quibbet already runs on %1 and has been brought to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quibbet مسبقًا على %1 وقد جُلب إلى الأمام</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quibbet مسبقًا على %1%2 ولا يستجيب</translation>
     </message>
     <message>
         <source> (process %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (العملية %1)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quibbet مسبقًا على %1 في الحاسوب %2</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on display %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quibbet مسبقًا على %1 في الشاشة %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لا شيء)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and cannot be reached from here</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل Quibbet مسبقًا على %1%2 ولا يمكن الوصول إليه من هنا</translation>
     </message>
 </context>
 <context>
     <name>StoreMessages</name>
     <message>
         <source>The notes file %1 is damaged or is not a notes file. Quibbet has not changed it. Keep a copy of the file, then restore it from a backup or recover it with the sqlite3 tool (sqlite3 clipdata.dat .recover), or start Quibbet in another folder to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الملاحظات %1 تالف أو ليس ملف ملاحظات. لم يغيّره Quibbet. احتفظ بنسخة من الملف، ثم استعِده من نسخة احتياطية أو استرجعه بأداة sqlite3 (sqlite3 clipdata.dat .recover)، أو شغّل Quibbet في مجلد آخر لبدء ملف جديد.</translation>
     </message>
     <message>
         <source>Another program replaced the notes file %1 just as this was stored, so nothing was changed. Quibbet now uses the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدل برنامج آخر ملف الملاحظات %1 في لحظة الحفظ نفسها، لذا لم يُغيَّر شيء. يستخدم Quibbet الآن الملف الجديد: حاول مرة أخرى.</translation>
     </message>
     <message>
         <source>The notes file %1 or its folder is read-only, so nothing was changed. Make them writable and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الملاحظات %1 أو مجلده للقراءة فقط، لذا لم يُغيَّر شيء. اجعلهما قابلين للكتابة وحاول مرة أخرى.</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full, so nothing was changed. Free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>القرص الذي يحوي %1 ممتلئ، لذا لم يُغيَّر شيء. حرّر بعض المساحة وحاول مرة أخرى.</translation>
     </message>
     <message>
         <source>Another program has kept %1 locked for more than five seconds, so nothing was changed. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>أبقى برنامج آخر %1 مقفلًا أكثر من خمس ثوانٍ، لذا لم يُغيَّر شيء. حاول مرة أخرى عندما ينتهي.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: check that it is a file (not a folder or a broken link) and that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح %1: تحقّق من أنه ملف (لا مجلد ولا رابط معطوب) وأن مجلده قابل للكتابة.</translation>
     </message>
     <message>
         <source>The disk that holds %1 reported an error, so the change may not have been made. Check the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>أبلغ القرص الذي يحوي %1 عن خطأ، لذا ربما لم يُجرَ التغيير. افحص القرص وحاول مرة أخرى.</translation>
     </message>
 </context>
 <context>
     <name>SystemPrinterPort</name>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد طابعة افتراضية محددة حاليًا</translation>
     </message>
 </context>
 <context>
     <name>ToolCommands</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف</translation>
     </message>
 </context>
 <context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
-        <translation type="unfinished"></translation>
+        <translation>أُبقيت ملاحظة عند الخروج: لم تُحفظ</translation>
     </message>
     <message>
         <source>Note kept at last exit: stored</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت الملاحظة المُبقاة عند الخروج</translation>
     </message>
 </context>
 <context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>There is no backup of this notes file yet. Quibbet takes one a day while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد نسخة احتياطية من ملف الملاحظات هذا بعد. يأخذ Quibbet نسخة واحدة يوميًا في أثناء عمله.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Stay on top</source>
-        <translation type="unfinished"></translation>
+        <translation>دائمًا في المقدمة</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>Prior note</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظة السابقة</translation>
     </message>
     <message>
         <source>Next note</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظة التالية</translation>
     </message>
     <message>
         <source>Add a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة ملاحظة جديدة</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق التغييرات</translation>
     </message>
     <message>
         <source>Delete note</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الملاحظة</translation>
     </message>
     <message>
         <source>Browse mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التصفح</translation>
     </message>
     <message>
         <source>Edit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التحرير</translation>
     </message>
     <message>
         <source>Note text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص الملاحظة</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظات</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>الفئات</translation>
     </message>
     <message>
         <source>Edit note</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الملاحظة</translation>
     </message>
     <message>
         <source>Copy note content</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ محتوى الملاحظة</translation>
     </message>
     <message>
         <source>Add a new category</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة فئة جديدة</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير...</translation>
     </message>
     <message>
         <source>Reminder...</source>
-        <translation type="unfinished"></translation>
+        <translation>تذكير...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Restore from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة من نسخة احتياطية...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Quibbet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Notes reloaded: the file was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيد التحميل: استُبدل الملف</translation>
     </message>
     <message>
         <source>Notes file deleted: written back</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذف الملف: أُعيدت كتابته</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontChooser</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>أسود</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>كستنائي</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>زيتوني</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>كحلي</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>أرجواني</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق مخضر</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>رمادي</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>فضي</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر فاتح</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>فوشي</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
     <message>
         <source>Window text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص النافذة</translation>
     </message>
     <message>
         <source>System colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لون النظام %1</translation>
     </message>
     <message>
         <source>Custom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص (%1)</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>الخط</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>لون آخر...</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;لون:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::RestoreBackupDialog</name>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة من نسخة احتياطية</translation>
     </message>
     <message>
         <source>Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُؤخذ أولًا نسخة احتياطية من ملاحظاتك بحالتها الحالية.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ النسخ</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظات</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TCategoryManage</name>
     <message>
         <source>Category manage</source>
-        <translation type="unfinished"></translation>
+        <translation>إدارة الفئة</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Category name(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الفئة (*):</translation>
     </message>
     <message>
         <source>Category Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>وصف الفئة:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmRemind</name>
     <message>
         <source>Remind Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التذكير</translation>
     </message>
     <message>
         <source>Start at:</source>
-        <translation type="unfinished"></translation>
+        <translation>الموعد:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>الآن</translation>
     </message>
     <message>
         <source>Text to remind:   </source>
-        <translation type="unfinished"></translation>
+        <translation>نص التذكير:   </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>The time %1 has already passed. Choose a time in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت ‎%1‎ قد مضى. اختر وقتًا في المستقبل.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Text to find </source>
-        <translation type="unfinished"></translation>
+        <translation>النص المطلوب </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات Quibbet</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض</translation>
     </message>
     <message>
         <source>Change displaying font</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير خط العرض</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TRecentlyDeletedForm</name>
     <message>
         <source>Recently deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>المحذوفة مؤخرًا</translation>
     </message>
     <message>
         <source>Deleted in the last 30 days, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>ما حُذف في آخر 30 يومًا، الأحدث أولًا:</translation>
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الحذف</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>الفئة</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظة</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TShowRemindForm</name>
     <message>
         <source>Remind info</source>
-        <translation type="unfinished"></translation>
+        <translation>تذكير</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لـ --toggle ولا لتشغيل ثانٍ الوصول إلى Quibbet هذا</translation>
     </message>
 </context>
 <context>
     <name>platform::PortalHotKey</name>
     <message>
         <source>Show or hide Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار Quibbet أو إخفاؤه</translation>
     </message>
 </context>
 </TS>

@@ -132,6 +132,10 @@ Die üblichen Optionen des Toolkits (-platform NAME, -display DISPLAY, -style NA
         <source>Restored as %1</source>
         <translation>Wiederhergestellt als %1</translation>
     </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(eine Kategorie)</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

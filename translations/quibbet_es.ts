@@ -5,45 +5,45 @@
     <name>CategoryTabs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Duplicate category name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esa categoría ya existe!</translation>
     </message>
     <message numerus="yes">
         <source>Category gone: %n notes in Default</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Categoría borrada: %n nota a Default</numerusform>
+            <numerusform>Categoría borrada: %n notas a Default</numerusform>
         </translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the category [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar la categoría [%1]?</translation>
     </message>
     <message>
         <source>Category gone: not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría borrada: no renombrada</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1; try &apos;quibbet --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; pruebe &apos;quibbet --help&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; necesita un valor</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento desconocido &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: quibbet [--toggle | --help | --version] [toolkit options]
@@ -59,243 +59,264 @@ for each notes file: starting it again in the same folder brings that one to the
 The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME and the like) are passed on to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quibbet [--toggle | --help | --version] [opciones gráficas]
+Un pequeño bloc de notas. Quibbet guarda sus notas en el archivo clipdata.dat de
+la carpeta en la que se inicia; iniciado desde el menú del escritorio, esa es su
+carpeta personal. Se ejecuta un Quibbet por cada archivo de notas: iniciarlo de
+nuevo en la misma carpeta trae ese al frente.
+
+  --toggle   muestra u oculta el Quibbet que se ejecuta en este escritorio para
+             el archivo de notas de esta carpeta, como F9; lo inicia si no hay
+             ninguno en ejecución
+  --help     muestra esta ayuda y sale
+  --version  muestra la versión y sale
+
+Las opciones estándar del kit de herramientas gráfico (-platform NOMBRE,
+-display PANTALLA, -style NOMBRE, -reverse, -session NOMBRE y similares) se le
+pasan a este.
+</translation>
     </message>
 </context>
 <context>
     <name>ConflictMerge</name>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n categoría</numerusform>
+            <numerusform>%n categorías</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recordatorio</numerusform>
+            <numerusform>%n recordatorios</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 merged from another machine</source>
-        <translation type="unfinished"></translation>
+        <translation>De otro equipo: %1</translation>
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusión: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet in another folder, or move the file away to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de notas de Quibbet. No se ha modificado. Inicie Quibbet en otra carpeta o mueva el archivo a otro lugar para empezar uno nuevo.</translation>
     </message>
 </context>
 <context>
     <name>DeleteHistory</name>
     <message>
         <source>Undo delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer eliminación</translation>
     </message>
     <message>
         <source>Recently deleted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminados recientemente...</translation>
     </message>
     <message>
         <source>Restored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurada como %1</translation>
+    </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(una categoría)</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY y WAYLAND_DISPLAY no están definidas</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY no está definida</translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla X &apos;%1&apos; no responde</translation>
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR no está definida</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún compositor Wayland responde en %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and no display was found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet necesita un escritorio gráfico y no se encontró ninguna pantalla (%1)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; try %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; pruebe %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla X &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the Wayland display at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla Wayland en %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet necesita un escritorio gráfico y %1 no le dejó abrir su ventana</translation>
     </message>
 </context>
 <context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Ctrl + Intro» para aplicar</translation>
     </message>
     <message>
         <source>Category gone: saved in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría borrada: en Default</translation>
     </message>
     <message>
         <source>Saved as a new note in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada como nota nueva en Default</translation>
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio externo: nota nueva</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio externo: nueva en Default</translation>
     </message>
     <message>
         <source>Saved as a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada como nota nueva</translation>
     </message>
     <message>
         <source>(mode:Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Edición)</translation>
     </message>
     <message>
         <source>(mode:Browse)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Consulta)</translation>
     </message>
     <message>
         <source>Not applied: Edit mode resumes</source>
-        <translation type="unfinished"></translation>
+        <translation>No aplicado: sigue la edición</translation>
     </message>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creada: %1</translation>
     </message>
 </context>
 <context>
     <name>NoteExport</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>*.txt  (Text files) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>NoteListView</name>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creada: %1</translation>
     </message>
 </context>
 <context>
     <name>NotePrint</name>
     <message>
         <source>Quibbet note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de Quibbet</translation>
     </message>
     <message>
         <source>The printer could not complete the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no pudo completar el trabajo de impresión</translation>
     </message>
 </context>
 <context>
     <name>NotesBackups</name>
     <message numerus="yes">
         <source> (%Ln notes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%Ln nota)</numerusform>
+            <numerusform> (%Ln notas)</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace all notes, categories, reminders and options with the backup of %1%2?
 
 Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir todas las notas, categorías, recordatorios y opciones por la copia de seguridad del %1%2?
+
+Antes se hace una copia de seguridad de sus notas tal como están ahora.</translation>
     </message>
     <message>
         <source>Your notes have not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus notas no se han modificado.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurada: %1</translation>
     </message>
 </context>
 <context>
     <name>OnlineBackup</name>
     <message>
         <source>There is no notes file %1 to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo de notas %1 del que hacer una copia de seguridad.</translation>
     </message>
     <message>
         <source>Backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad fallida: %1</translation>
     </message>
     <message>
         <source>Backup skipped: disk short</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia omitida: poco espacio</translation>
     </message>
     <message>
         <source>Backup failed: cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad fallida: no se puede crear %1 (%2)</translation>
     </message>
     <message>
         <source>Backup later: file kept changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia aplazada: el archivo cambiaba</translation>
     </message>
     <message>
         <source>Backup skipped: disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia omitida: disco lleno</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad fallida: no se puede escribir %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -303,45 +324,45 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones (Arabic, Hebrew): the whole window is then mirrored.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Query</name>
     <message>
         <source>Dataset not in edit or insert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto de datos no está en modo de edición ni de inserción</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede modificar un conjunto de datos de solo lectura</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede realizar esta operación en un conjunto de datos vacío</translation>
     </message>
     <message>
         <source>Another program put a new notes file in place of %1 while this was open, so nothing was changed. Quibbet now shows the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa puso un archivo de notas nuevo en lugar de %1 mientras tanto, así que no se cambió nada. Quibbet muestra ahora el archivo nuevo: inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota no restaurada: no válida</translation>
     </message>
     <message>
         <source>Not restored: kept category invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría no restaurada: no válida</translation>
     </message>
     <message>
         <source>Not restored: kept item unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>No restaurado: elemento ilegible</translation>
     </message>
     <message>
         <source>Not restored: unknown kind of item</source>
-        <translation type="unfinished"></translation>
+        <translation>No restaurado: tipo desconocido</translation>
     </message>
 </context>
 <context>
@@ -349,513 +370,514 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Late, due %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Con retraso, previsto para %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SingleStart</name>
     <message>
         <source>Quibbet already runs on %1 and has been brought to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet ya se está ejecutando con %1 y se ha traído al frente</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet ya se está ejecutando con %1%2 y no responde</translation>
     </message>
     <message>
         <source> (process %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (proceso %1)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet ya se está ejecutando con %1 en el equipo %2</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on display %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet ya se está ejecutando con %1 en la pantalla %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and cannot be reached from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet ya se está ejecutando con %1%2 y no se puede contactar desde aquí</translation>
     </message>
 </context>
 <context>
     <name>StoreMessages</name>
     <message>
         <source>The notes file %1 is damaged or is not a notes file. Quibbet has not changed it. Keep a copy of the file, then restore it from a backup or recover it with the sqlite3 tool (sqlite3 clipdata.dat .recover), or start Quibbet in another folder to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de notas %1 está dañado o no es un archivo de notas. Quibbet no lo ha modificado. Guarde una copia del archivo y después restáurelo desde una copia de seguridad o recupérelo con la herramienta sqlite3 (sqlite3 clipdata.dat .recover), o inicie Quibbet en otra carpeta para empezar uno nuevo.</translation>
     </message>
     <message>
         <source>Another program replaced the notes file %1 just as this was stored, so nothing was changed. Quibbet now uses the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa sustituyó el archivo de notas %1 justo al guardar, así que no se cambió nada. Quibbet usa ahora el archivo nuevo: inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The notes file %1 or its folder is read-only, so nothing was changed. Make them writable and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de notas %1 o su carpeta son de solo lectura, así que no se cambió nada. Permita la escritura en ellos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full, so nothing was changed. Free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco que contiene %1 está lleno, así que no se cambió nada. Libere espacio e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Another program has kept %1 locked for more than five seconds, so nothing was changed. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa mantiene %1 bloqueado desde hace más de cinco segundos, así que no se cambió nada. Inténtelo de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: check that it is a file (not a folder or a broken link) and that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: compruebe que es un archivo (no una carpeta ni un enlace roto) y que se puede escribir en su carpeta.</translation>
     </message>
     <message>
         <source>The disk that holds %1 reported an error, so the change may not have been made. Check the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco que contiene %1 informó de un error, así que puede que el cambio no se haya hecho. Compruebe el disco e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>SystemPrinterPort</name>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
     </message>
 </context>
 <context>
     <name>ToolCommands</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota conservada: aún sin guardar</translation>
     </message>
     <message>
         <source>Note kept at last exit: stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota conservada: ya guardada</translation>
     </message>
 </context>
 <context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>There is no backup of this notes file yet. Quibbet takes one a day while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna copia de seguridad de este archivo de notas. Quibbet hace una al día mientras se ejecuta.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Stay on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre visible</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Prior note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota anterior</translation>
     </message>
     <message>
         <source>Next note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota siguiente</translation>
     </message>
     <message>
         <source>Add a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva nota</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar cambios</translation>
     </message>
     <message>
         <source>Delete note</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar nota</translation>
     </message>
     <message>
         <source>Browse mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo consulta</translation>
     </message>
     <message>
         <source>Edit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo edición</translation>
     </message>
     <message>
         <source>Note text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la nota</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Edit note</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nota</translation>
     </message>
     <message>
         <source>Copy note content</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el texto de la nota</translation>
     </message>
     <message>
         <source>Add a new category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message>
         <source>Reminder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Restore from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quibbet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Notes reloaded: the file was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas recargadas: archivo sustituido</translation>
     </message>
     <message>
         <source>Notes file deleted: written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo borrado: reescrito</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontChooser</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguamarina</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Window text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ventana</translation>
     </message>
     <message>
         <source>System colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del sistema %1</translation>
     </message>
     <message>
         <source>Custom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado (%1)</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro...</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::RestoreBackupDialog</name>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes se hace una copia de seguridad de sus notas tal como están ahora.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TCategoryManage</name>
     <message>
         <source>Category manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de categoría</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Category name(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre (*):</translation>
     </message>
     <message>
         <source>Category Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmRemind</name>
     <message>
         <source>Remind Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar recordatorio</translation>
     </message>
     <message>
         <source>Start at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>Text to remind:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del recordatorio:   </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The time %1 has already passed. Choose a time in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha %1 ya ha pasado. Elija una fecha futura.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Text to find </source>
-        <translation type="unfinished"></translation>
+        <translation>Texto a buscar </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de Quibbet</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <source>Change displaying font</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la fuente de visualización</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TRecentlyDeletedForm</name>
     <message>
         <source>Recently deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminados recientemente</translation>
     </message>
     <message>
         <source>Deleted in the last 30 days, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminados en los últimos 30 días, los más recientes primero:</translation>
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TShowRemindForm</name>
     <message>
         <source>Remind info</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>--toggle y un segundo inicio no pueden llegar a este Quibbet</translation>
     </message>
 </context>
 <context>
     <name>platform::PortalHotKey</name>
     <message>
         <source>Show or hide Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar Quibbet</translation>
     </message>
 </context>
 </TS>

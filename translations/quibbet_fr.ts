@@ -5,45 +5,45 @@
     <name>CategoryTabs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Duplicate category name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette catégorie existe déjà&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>Category gone: %n notes in Default</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sans catégorie&#xa0;: %n note dans Default</numerusform>
+            <numerusform>Sans catégorie&#xa0;: %n notes dans Default</numerusform>
         </translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the category [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la catégorie [%1]&#xa0;?</translation>
     </message>
     <message>
         <source>Category gone: not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie disparue&#xa0;: non renommée</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1; try &apos;quibbet --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; essayez &apos;quibbet --help&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nécessite une valeur</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inconnu &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: quibbet [--toggle | --help | --version] [toolkit options]
@@ -59,243 +59,263 @@ for each notes file: starting it again in the same folder brings that one to the
 The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME and the like) are passed on to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : quibbet [--toggle | --help | --version] [options graphiques]
+Un petit carnet de notes. Quibbet garde ses notes dans le fichier clipdata.dat
+du dossier où il est lancé ; lancé depuis le menu du bureau, c&apos;est votre dossier
+personnel. Un seul Quibbet tourne par fichier de notes : le relancer dans le
+même dossier ramène celui-ci au premier plan.
+
+  --toggle   afficher ou masquer le Quibbet qui tourne sur ce bureau pour le
+             fichier de notes de ce dossier, comme F9 ; le lancer s&apos;il n&apos;y en
+             a aucun
+  --help     afficher cette aide et quitter
+  --version  afficher la version et quitter
+
+Les options standard de la boîte à outils graphique (-platform NOM, -display
+AFFICHAGE, -style NOM, -reverse, -session NOM, etc.) lui sont transmises.
+</translation>
     </message>
 </context>
 <context>
     <name>ConflictMerge</name>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n catégorie</numerusform>
+            <numerusform>%n catégories</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rappel</numerusform>
+            <numerusform>%n rappels</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 merged from another machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion d&apos;un autre poste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet in another folder, or move the file away to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de notes de Quibbet. Il n&apos;a pas été modifié. Lancez Quibbet dans un autre dossier, ou déplacez ce fichier pour en commencer un nouveau.</translation>
     </message>
 </context>
 <context>
     <name>DeleteHistory</name>
     <message>
         <source>Undo delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la suppression</translation>
     </message>
     <message>
         <source>Recently deleted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimés récemment...</translation>
     </message>
     <message>
         <source>Restored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurée sous le nom %1</translation>
+    </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(une catégorie)</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY et WAYLAND_DISPLAY ne sont pas définies</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY n&apos;est pas définie</translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage X &apos;%1&apos; ne répond pas</translation>
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR n&apos;est pas définie</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun compositeur Wayland ne répond à %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and no display was found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet a besoin d&apos;un bureau graphique, et aucun affichage n&apos;a été trouvé (%1)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; try %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; essayez %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage X &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the Wayland display at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage Wayland à %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet a besoin d&apos;un bureau graphique, et %1 ne l&apos;a pas laissé ouvrir sa fenêtre</translation>
     </message>
 </context>
 <context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Ctrl + Entrée&#xa0;» pour valider</translation>
     </message>
     <message>
         <source>Category gone: saved in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie disparue&#xa0;: dans Default</translation>
     </message>
     <message>
         <source>Saved as a new note in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle note créée dans Default</translation>
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée ailleurs&#xa0;: nouvelle note</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée ailleurs&#xa0;: nouvelle en Default</translation>
     </message>
     <message>
         <source>Saved as a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée comme nouvelle note</translation>
     </message>
     <message>
         <source>(mode:Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Édition)</translation>
     </message>
     <message>
         <source>(mode:Browse)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Lecture)</translation>
     </message>
     <message>
         <source>Not applied: Edit mode resumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Non appliqué&#xa0;: retour en édition</translation>
     </message>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Créée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>NoteExport</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>*.txt  (Text files) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>NoteListView</name>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Créée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>NotePrint</name>
     <message>
         <source>Quibbet note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note Quibbet</translation>
     </message>
     <message>
         <source>The printer could not complete the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu terminer l&apos;impression</translation>
     </message>
 </context>
 <context>
     <name>NotesBackups</name>
     <message numerus="yes">
         <source> (%Ln notes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%Ln note)</numerusform>
+            <numerusform> (%Ln notes)</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace all notes, categories, reminders and options with the backup of %1%2?
 
 Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer toutes les notes, catégories, rappels et options par la sauvegarde du %1%2&#xa0;?
+
+Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     </message>
     <message>
         <source>Your notes have not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos notes n&apos;ont pas été modifiées.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>OnlineBackup</name>
     <message>
         <source>There is no notes file %1 to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de fichier de notes %1 à sauvegarder.</translation>
     </message>
     <message>
         <source>Backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backup skipped: disk short</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde omise&#xa0;: peu d&apos;espace</translation>
     </message>
     <message>
         <source>Backup failed: cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde&#xa0;: impossible de créer %1 (%2)</translation>
     </message>
     <message>
         <source>Backup later: file kept changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde reportée&#xa0;: fichier modifié</translation>
     </message>
     <message>
         <source>Backup skipped: disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde omise&#xa0;: disque plein</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde&#xa0;: impossible d&apos;écrire %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -303,45 +323,45 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones (Arabic, Hebrew): the whole window is then mirrored.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Query</name>
     <message>
         <source>Dataset not in edit or insert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de données n&apos;est ni en modification ni en insertion</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier un jeu de données en lecture seule</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;effectuer cette opération sur un jeu de données vide</translation>
     </message>
     <message>
         <source>Another program put a new notes file in place of %1 while this was open, so nothing was changed. Quibbet now shows the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a mis un nouveau fichier de notes à la place de %1 entre-temps&#xa0;; rien n&apos;a donc été modifié. Quibbet affiche maintenant le nouveau fichier&#xa0;: réessayez.</translation>
     </message>
 </context>
 <context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Note non restaurée&#xa0;: invalide</translation>
     </message>
     <message>
         <source>Not restored: kept category invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie non restaurée&#xa0;: invalide</translation>
     </message>
     <message>
         <source>Not restored: kept item unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>Non restauré&#xa0;: élément illisible</translation>
     </message>
     <message>
         <source>Not restored: unknown kind of item</source>
-        <translation type="unfinished"></translation>
+        <translation>Non restauré&#xa0;: type inconnu</translation>
     </message>
 </context>
 <context>
@@ -349,513 +369,514 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Late, due %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard, prévu à %1&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SingleStart</name>
     <message>
         <source>Quibbet already runs on %1 and has been brought to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet est déjà lancé avec %1 et a été ramené au premier plan</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet est déjà lancé avec %1%2 et ne répond pas</translation>
     </message>
     <message>
         <source> (process %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (processus %1)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet est déjà lancé avec %1 sur l&apos;ordinateur %2</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on display %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet est déjà lancé avec %1 sur l&apos;affichage %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and cannot be reached from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet est déjà lancé avec %1%2 et n&apos;est pas joignable d&apos;ici</translation>
     </message>
 </context>
 <context>
     <name>StoreMessages</name>
     <message>
         <source>The notes file %1 is damaged or is not a notes file. Quibbet has not changed it. Keep a copy of the file, then restore it from a backup or recover it with the sqlite3 tool (sqlite3 clipdata.dat .recover), or start Quibbet in another folder to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de notes %1 est endommagé ou n&apos;est pas un fichier de notes. Quibbet ne l&apos;a pas modifié. Gardez une copie du fichier, puis restaurez-le depuis une sauvegarde ou récupérez-le avec l&apos;outil sqlite3 (sqlite3 clipdata.dat .recover), ou lancez Quibbet dans un autre dossier pour en commencer un nouveau.</translation>
     </message>
     <message>
         <source>Another program replaced the notes file %1 just as this was stored, so nothing was changed. Quibbet now uses the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a remplacé le fichier de notes %1 au moment même de l&apos;enregistrement&#xa0;; rien n&apos;a donc été modifié. Quibbet utilise maintenant le nouveau fichier&#xa0;: réessayez.</translation>
     </message>
     <message>
         <source>The notes file %1 or its folder is read-only, so nothing was changed. Make them writable and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de notes %1 ou son dossier est en lecture seule&#xa0;; rien n&apos;a donc été modifié. Rendez-les accessibles en écriture et réessayez.</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full, so nothing was changed. Free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient %1 est plein&#xa0;; rien n&apos;a donc été modifié. Libérez de l&apos;espace et réessayez.</translation>
     </message>
     <message>
         <source>Another program has kept %1 locked for more than five seconds, so nothing was changed. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme verrouille %1 depuis plus de cinq secondes&#xa0;; rien n&apos;a donc été modifié. Réessayez quand il aura terminé.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: check that it is a file (not a folder or a broken link) and that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: vérifiez qu&apos;il s&apos;agit d&apos;un fichier (ni un dossier ni un lien cassé) et que son dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>The disk that holds %1 reported an error, so the change may not have been made. Check the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient %1 a signalé une erreur&#xa0;; la modification n&apos;a peut-être pas été faite. Vérifiez le disque et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>SystemPrinterPort</name>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n&apos;est sélectionnée</translation>
     </message>
 </context>
 <context>
     <name>ToolCommands</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Note gardée&#xa0;: pas encore enregistrée</translation>
     </message>
     <message>
         <source>Note kept at last exit: stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Note gardée&#xa0;: enregistrée</translation>
     </message>
 </context>
 <context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>There is no backup of this notes file yet. Quibbet takes one a day while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe encore aucune sauvegarde de ce fichier de notes. Quibbet en fait une par jour tant qu&apos;il tourne.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Stay on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Prior note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note précédente</translation>
     </message>
     <message>
         <source>Next note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note suivante</translation>
     </message>
     <message>
         <source>Add a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle note</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications</translation>
     </message>
     <message>
         <source>Delete note</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la note</translation>
     </message>
     <message>
         <source>Browse mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode lecture</translation>
     </message>
     <message>
         <source>Edit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode édition</translation>
     </message>
     <message>
         <source>Note text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de la note</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Edit note</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la note</translation>
     </message>
     <message>
         <source>Copy note content</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le texte de la note</translation>
     </message>
     <message>
         <source>Add a new category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter...</translation>
     </message>
     <message>
         <source>Reminder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Restore from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quibbet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Notes reloaded: the file was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes rechargées&#xa0;: fichier remplacé</translation>
     </message>
     <message>
         <source>Notes file deleted: written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier supprimé&#xa0;: réécrit</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontChooser</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu canard</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Window text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte des fenêtres</translation>
     </message>
     <message>
         <source>System colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur système %1</translation>
     </message>
     <message>
         <source>Custom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée (%1)</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre...</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::RestoreBackupDialog</name>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TCategoryManage</name>
     <message>
         <source>Category manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion de la catégorie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Category name(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom (*)&#xa0;:</translation>
     </message>
     <message>
         <source>Category Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmRemind</name>
     <message>
         <source>Remind Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du rappel</translation>
     </message>
     <message>
         <source>Start at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure&#xa0;:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenant</translation>
     </message>
     <message>
         <source>Text to remind:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du rappel&#xa0;:   </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The time %1 has already passed. Choose a time in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date %1 est déjà passée. Choisissez une date à venir.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Text to find </source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à chercher </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de Quibbet</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Change displaying font</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la police d&apos;affichage</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TRecentlyDeletedForm</name>
     <message>
         <source>Recently deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimés récemment</translation>
     </message>
     <message>
         <source>Deleted in the last 30 days, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimés ces 30 derniers jours, plus récents d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TShowRemindForm</name>
     <message>
         <source>Remind info</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>--toggle et un second lancement ne peuvent pas atteindre ce Quibbet</translation>
     </message>
 </context>
 <context>
     <name>platform::PortalHotKey</name>
     <message>
         <source>Show or hide Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer Quibbet</translation>
     </message>
 </context>
 </TS>

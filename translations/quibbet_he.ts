@@ -5,45 +5,45 @@
     <name>CategoryTabs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע</translation>
     </message>
     <message>
         <source>Duplicate category name!</source>
-        <translation type="unfinished"></translation>
+        <translation>שם הקטגוריה כבר קיים!</translation>
     </message>
     <message numerus="yes">
         <source>Category gone: %n notes in Default</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הקטגוריה נמחקה: %n פתק ב-Default</numerusform>
+            <numerusform>הקטגוריה נמחקה: %n פתקים ב-Default</numerusform>
         </translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the category [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>האם למחוק את הקטגוריה [%1]?</translation>
     </message>
     <message>
         <source>Category gone: not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>הקטגוריה נמחקה: השם לא שונה</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1; try &apos;quibbet --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ראו &apos;quibbet --help&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>נדרש ערך עבור &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגומנט לא מוכר &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: quibbet [--toggle | --help | --version] [toolkit options]
@@ -59,243 +59,261 @@ for each notes file: starting it again in the same folder brings that one to the
 The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME and the like) are passed on to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: quibbet [--toggle | --help | --version] [אפשרויות ערכת הכלים]
+מנהל פתקים קטן. Quibbet שומר את הפתקים שלו בקובץ clipdata.dat בתיקייה שבה הוא
+מופעל; כשמפעילים אותו מתפריט שולחן העבודה, זו תיקיית הבית שלך. לכל קובץ פתקים
+פועל Quibbet אחד: הפעלה נוספת באותה תיקייה מביאה את הפועל לחזית.
+
+  --toggle   הצגה או הסתרה של Quibbet הפועל בשולחן העבודה הזה עבור קובץ הפתקים
+             של התיקייה הזו, כמו F9; הפעלתו אם אף אחד אינו פועל
+  --help     הצגת עזרה זו ויציאה
+  --version  הצגת הגרסה ויציאה
+
+האפשרויות הרגילות של ערכת הכלים (-platform NAME, -display DISPLAY, -style NAME,
+-reverse, -session NAME וכדומה) מועברות אליה.
+</translation>
     </message>
 </context>
 <context>
     <name>ConflictMerge</name>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n פתק</numerusform>
+            <numerusform>%n פתקים</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n קטגוריה</numerusform>
+            <numerusform>%n קטגוריות</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n תזכורת</numerusform>
+            <numerusform>%n תזכורות</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 merged from another machine</source>
-        <translation type="unfinished"></translation>
+        <translation>מוזג ממחשב אחר: %1</translation>
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מוזגו: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet in another folder, or move the file away to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ %1 אינו קובץ פתקים של Quibbet. הוא לא שונה. יש להפעיל את Quibbet בתיקייה אחרת, או להעביר את הקובץ למקום אחר כדי להתחיל קובץ חדש.</translation>
     </message>
 </context>
 <context>
     <name>DeleteHistory</name>
     <message>
         <source>Undo delete</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול המחיקה</translation>
     </message>
     <message>
         <source>Recently deleted...</source>
-        <translation type="unfinished"></translation>
+        <translation>נמחקו לאחרונה...</translation>
     </message>
     <message>
         <source>Restored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הקטגוריה שוחזרה בשם %1</translation>
+    </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(קטגוריה)</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתנים DISPLAY ו-WAYLAND_DISPLAY אינם מוגדרים</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתנה DISPLAY אינו מוגדר</translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגת ה-X &apos;%1&apos; אינה עונה</translation>
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתנה XDG_RUNTIME_DIR אינו מוגדר</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שום מרכיב Wayland אינו עונה ב-%1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and no display was found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet זקוקה לשולחן עבודה גרפי, ולא נמצאה תצוגה (%1)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; try %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; אפשר לנסות %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> או </translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגת ה-X &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the Wayland display at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגת ה-Wayland ב-%1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet זקוקה לשולחן עבודה גרפי, אך %1 לא אפשרה לה לפתוח את חלונה</translation>
     </message>
 </context>
 <context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>להחלת השינויים: &apos;Ctrl + Enter&apos;</translation>
     </message>
     <message>
         <source>Category gone: saved in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>הקטגוריה נמחקה: נשמר ב-Default</translation>
     </message>
     <message>
         <source>Saved as a new note in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>נשמר כפתק חדש ב-Default</translation>
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation type="unfinished"></translation>
+        <translation>שונה במקום אחר: נשמר כחדש</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>שונה במקום אחר: חדש ב-Default</translation>
     </message>
     <message>
         <source>Saved as a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>נשמר כפתק חדש</translation>
     </message>
     <message>
         <source>(mode:Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>(עריכה)</translation>
     </message>
     <message>
         <source>(mode:Browse)</source>
-        <translation type="unfinished"></translation>
+        <translation>(עיון)</translation>
     </message>
     <message>
         <source>Not applied: Edit mode resumes</source>
-        <translation type="unfinished"></translation>
+        <translation>לא הוחל: ממשיכים בעריכה</translation>
     </message>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>נוצר: %1</translation>
     </message>
 </context>
 <context>
     <name>NoteExport</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן ליצור את הקובץ %1</translation>
     </message>
     <message>
         <source>*.txt  (Text files) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי טקסט (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>NoteListView</name>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>נוצר: %1</translation>
     </message>
 </context>
 <context>
     <name>NotePrint</name>
     <message>
         <source>Quibbet note</source>
-        <translation type="unfinished"></translation>
+        <translation>פתק Quibbet</translation>
     </message>
     <message>
         <source>The printer could not complete the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>המדפסת לא הצליחה להשלים את עבודת ההדפסה</translation>
     </message>
 </context>
 <context>
     <name>NotesBackups</name>
     <message numerus="yes">
         <source> (%Ln notes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%Ln פתק)</numerusform>
+            <numerusform> (%Ln פתקים)</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace all notes, categories, reminders and options with the backup of %1%2?
 
 Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>להחליף את כל הפתקים, הקטגוריות, התזכורות והאפשרויות בגיבוי מ-%1%2?
+
+הפתקים שלך במצבם הנוכחי יגובו קודם.</translation>
     </message>
     <message>
         <source>Your notes have not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפתקים שלך לא שונו.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שוחזר: ‎%1</translation>
     </message>
 </context>
 <context>
     <name>OnlineBackup</name>
     <message>
         <source>There is no notes file %1 to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין קובץ פתקים %1 לגיבוי.</translation>
     </message>
     <message>
         <source>Backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הגיבוי נכשל: %1</translation>
     </message>
     <message>
         <source>Backup skipped: disk short</source>
-        <translation type="unfinished"></translation>
+        <translation>אין גיבוי: מעט מקום בדיסק</translation>
     </message>
     <message>
         <source>Backup failed: cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>הגיבוי נכשל: לא ניתן ליצור את %1 (%2)</translation>
     </message>
     <message>
         <source>Backup later: file kept changing</source>
-        <translation type="unfinished"></translation>
+        <translation>הגיבוי נדחה: הקובץ המשיך להשתנות</translation>
     </message>
     <message>
         <source>Backup skipped: disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>אין גיבוי: הדיסק מלא</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>הגיבוי נכשל: לא ניתן לכתוב את %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -303,45 +321,45 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones (Arabic, Hebrew): the whole window is then mirrored.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Query</name>
     <message>
         <source>Dataset not in edit or insert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>מערך הנתונים אינו במצב עריכה או הוספה</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשנות מערך נתונים לקריאה בלבד</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לבצע פעולה זו על מערך נתונים ריק</translation>
     </message>
     <message>
         <source>Another program put a new notes file in place of %1 while this was open, so nothing was changed. Quibbet now shows the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנה אחרת שמה קובץ פתקים חדש במקום %1 בזמן שזה היה פתוח, ולכן דבר לא שונה. Quibbet מציג כעת את הקובץ החדש: יש לנסות שוב.</translation>
     </message>
 </context>
 <context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>לא שוחזר: הפתק השמור פגום</translation>
     </message>
     <message>
         <source>Not restored: kept category invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>לא שוחזר: הקטגוריה השמורה פגומה</translation>
     </message>
     <message>
         <source>Not restored: kept item unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>לא שוחזר: הפריט השמור לא קריא</translation>
     </message>
     <message>
         <source>Not restored: unknown kind of item</source>
-        <translation type="unfinished"></translation>
+        <translation>לא שוחזר: סוג פריט לא מוכר</translation>
     </message>
 </context>
 <context>
@@ -349,513 +367,514 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Late, due %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>באיחור, נקבע ל-‎%1‎:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SingleStart</name>
     <message>
         <source>Quibbet already runs on %1 and has been brought to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet כבר פועלת עם %1 והובאה לחזית</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet כבר פועלת עם %1%2 ואינה עונה</translation>
     </message>
     <message>
         <source> (process %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (תהליך %1)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet כבר פועלת עם %1 במחשב %2</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on display %2</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet כבר פועלת עם %1 בתצוגה %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(אין)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and cannot be reached from here</source>
-        <translation type="unfinished"></translation>
+        <translation>התוכנה Quibbet כבר פועלת עם %1%2 ולא ניתן להגיע אליה מכאן</translation>
     </message>
 </context>
 <context>
     <name>StoreMessages</name>
     <message>
         <source>The notes file %1 is damaged or is not a notes file. Quibbet has not changed it. Keep a copy of the file, then restore it from a backup or recover it with the sqlite3 tool (sqlite3 clipdata.dat .recover), or start Quibbet in another folder to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הפתקים %1 פגום או שאינו קובץ פתקים. Quibbet לא שינה אותו. יש לשמור עותק של הקובץ, ואז לשחזר אותו מגיבוי או להציל אותו בעזרת הכלי sqlite3 (sqlite3 clipdata.dat .recover), או להפעיל את Quibbet בתיקייה אחרת כדי להתחיל קובץ חדש.</translation>
     </message>
     <message>
         <source>Another program replaced the notes file %1 just as this was stored, so nothing was changed. Quibbet now uses the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנה אחרת החליפה את קובץ הפתקים %1 בדיוק בזמן השמירה, ולכן דבר לא שונה. Quibbet משתמש כעת בקובץ החדש: יש לנסות שוב.</translation>
     </message>
     <message>
         <source>The notes file %1 or its folder is read-only, so nothing was changed. Make them writable and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הפתקים %1 או התיקייה שלו מוגנים מפני כתיבה, ולכן דבר לא שונה. יש לאפשר בהם כתיבה ולנסות שוב.</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full, so nothing was changed. Free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>הדיסק שמכיל את %1 מלא, ולכן דבר לא שונה. יש לפנות מעט מקום ולנסות שוב.</translation>
     </message>
     <message>
         <source>Another program has kept %1 locked for more than five seconds, so nothing was changed. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנה אחרת מחזיקה את %1 נעול יותר מחמש שניות, ולכן דבר לא שונה. יש לנסות שוב כשהיא תסיים.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: check that it is a file (not a folder or a broken link) and that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפתוח את %1: יש לוודא שזה קובץ (לא תיקייה ולא קישור שבור) ושאפשר לכתוב לתיקייה שלו.</translation>
     </message>
     <message>
         <source>The disk that holds %1 reported an error, so the change may not have been made. Check the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>הדיסק שמכיל את %1 דיווח על שגיאה, ולכן ייתכן שהשינוי לא בוצע. יש לבדוק את הדיסק ולנסות שוב.</translation>
     </message>
 </context>
 <context>
     <name>SystemPrinterPort</name>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נבחרה כרגע מדפסת ברירת מחדל</translation>
     </message>
 </context>
 <context>
     <name>ToolCommands</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירה בשם</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>שגיאה לא ידועה</translation>
     </message>
 </context>
 <context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
-        <translation type="unfinished"></translation>
+        <translation>פתק הוחזק ביציאה: עדיין לא נשמר</translation>
     </message>
     <message>
         <source>Note kept at last exit: stored</source>
-        <translation type="unfinished"></translation>
+        <translation>הפתק מהיציאה האחרונה נשמר</translation>
     </message>
 </context>
 <context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>מידע</translation>
     </message>
     <message>
         <source>There is no backup of this notes file yet. Quibbet takes one a day while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>אין עדיין גיבוי של קובץ הפתקים הזה. Quibbet יוצר גיבוי אחד ביום כל עוד הוא פועל.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Stay on top</source>
-        <translation type="unfinished"></translation>
+        <translation>תמיד למעלה</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>מזעור</translation>
     </message>
     <message>
         <source>Prior note</source>
-        <translation type="unfinished"></translation>
+        <translation>הפתק הקודם</translation>
     </message>
     <message>
         <source>Next note</source>
-        <translation type="unfinished"></translation>
+        <translation>הפתק הבא</translation>
     </message>
     <message>
         <source>Add a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת פתק חדש</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>החלת השינויים</translation>
     </message>
     <message>
         <source>Delete note</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקת הפתק</translation>
     </message>
     <message>
         <source>Browse mode</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב עיון</translation>
     </message>
     <message>
         <source>Edit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב עריכה</translation>
     </message>
     <message>
         <source>Note text</source>
-        <translation type="unfinished"></translation>
+        <translation>טקסט הפתק</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>פתקים</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>קטגוריות</translation>
     </message>
     <message>
         <source>Edit note</source>
-        <translation type="unfinished"></translation>
+        <translation>עריכת הפתק</translation>
     </message>
     <message>
         <source>Copy note content</source>
-        <translation type="unfinished"></translation>
+        <translation>העתקת תוכן הפתק</translation>
     </message>
     <message>
         <source>Add a new category</source>
-        <translation type="unfinished"></translation>
+        <translation>הוספת קטגוריה חדשה</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא...</translation>
     </message>
     <message>
         <source>Reminder...</source>
-        <translation type="unfinished"></translation>
+        <translation>תזכורת...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסה</translation>
     </message>
     <message>
         <source>Restore from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור מגיבוי...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>על אודות Quibbet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>שינוי שם</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>מחיקה</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>עזרה</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה</translation>
     </message>
     <message>
         <source>Notes reloaded: the file was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>נטען מחדש: הקובץ הוחלף</translation>
     </message>
     <message>
         <source>Notes file deleted: written back</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ הפתקים נמחק: נכתב מחדש</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontChooser</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>שחור</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>חום ערמוני</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>ירוק</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>זית</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>כחול כהה</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>סגול</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>טורקיז כהה</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>אפור</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>כסוף</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>אדום</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>ירוק ליים</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>צהוב</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>כחול</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>פוקסיה</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>תכלת</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>לבן</translation>
     </message>
     <message>
         <source>Window text</source>
-        <translation type="unfinished"></translation>
+        <translation>טקסט חלון</translation>
     </message>
     <message>
         <source>System colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>צבע מערכת %1</translation>
     </message>
     <message>
         <source>Custom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>מותאם אישית (%1)</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>גופן</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>אחר...</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;צבע:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::RestoreBackupDialog</name>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור מגיבוי</translation>
     </message>
     <message>
         <source>Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפתקים שלך במצבם הנוכחי יגובו קודם.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>מועד הגיבוי</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>פתקים</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TCategoryManage</name>
     <message>
         <source>Category manage</source>
-        <translation type="unfinished"></translation>
+        <translation>ניהול קטגוריה</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <source>Category name(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>שם הקטגוריה (*):</translation>
     </message>
     <message>
         <source>Category Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>תיאור הקטגוריה:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmRemind</name>
     <message>
         <source>Remind Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות תזכורת</translation>
     </message>
     <message>
         <source>Start at:</source>
-        <translation type="unfinished"></translation>
+        <translation>מועד:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>עכשיו</translation>
     </message>
     <message>
         <source>Text to remind:   </source>
-        <translation type="unfinished"></translation>
+        <translation>טקסט התזכורת:   </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
     <message>
         <source>The time %1 has already passed. Choose a time in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>המועד ‎%1‎ כבר עבר. יש לבחור מועד עתידי.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש</translation>
     </message>
     <message>
         <source>Text to find </source>
-        <translation type="unfinished"></translation>
+        <translation>טקסט לחיפוש </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות Quibbet</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>תצוגה</translation>
     </message>
     <message>
         <source>Change displaying font</source>
-        <translation type="unfinished"></translation>
+        <translation>שינוי גופן התצוגה</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TRecentlyDeletedForm</name>
     <message>
         <source>Recently deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>נמחקו לאחרונה</translation>
     </message>
     <message>
         <source>Deleted in the last 30 days, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>נמחקו ב-30 הימים האחרונים, החדשים תחילה:</translation>
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>מועד המחיקה</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>קטגוריה</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>פתק</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>שחזור</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TShowRemindForm</name>
     <message>
         <source>Remind info</source>
-        <translation type="unfinished"></translation>
+        <translation>תזכורת</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להגיע ל-Quibbet הזה דרך --toggle או הפעלה נוספת</translation>
     </message>
 </context>
 <context>
     <name>platform::PortalHotKey</name>
     <message>
         <source>Show or hide Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>הצגה או הסתרה של Quibbet</translation>
     </message>
 </context>
 </TS>

@@ -5,45 +5,45 @@
     <name>CategoryTabs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Duplicate category name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa categoria esiste già!</translation>
     </message>
     <message numerus="yes">
         <source>Category gone: %n notes in Default</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Categoria sparita: %n nota in Default</numerusform>
+            <numerusform>Categoria sparita: %n note in Default</numerusform>
         </translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the category [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero la categoria [%1]?</translation>
     </message>
     <message>
         <source>Category gone: not renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria sparita: non rinominata</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1; try &apos;quibbet --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; provare &apos;quibbet --help&apos;</translation>
     </message>
     <message>
         <source>&apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; richiede un valore</translation>
     </message>
     <message>
         <source>unknown argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento sconosciuto &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: quibbet [--toggle | --help | --version] [toolkit options]
@@ -59,243 +59,263 @@ for each notes file: starting it again in the same folder brings that one to the
 The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME and the like) are passed on to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quibbet [--toggle | --help | --version] [opzioni del toolkit]
+Un piccolo blocco note. Quibbet tiene le sue note nel file clipdata.dat della
+cartella in cui viene avviato; se avviato dal menu del desktop, è la cartella
+home. Per ogni file di note gira un solo Quibbet: avviarlo di nuovo nella stessa
+cartella porta in primo piano quello già in esecuzione.
+
+  --toggle   mostra o nasconde il Quibbet in esecuzione su questo desktop per il
+             file di note di questa cartella, come F9; lo avvia se non ce n&apos;è
+             nessuno in esecuzione
+  --help     mostra questo aiuto ed esce
+  --version  mostra la versione ed esce
+
+Le opzioni standard del toolkit (-platform NOME, -display DISPLAY, -style NOME,
+-reverse, -session NOME e simili) vengono passate al toolkit.
+</translation>
     </message>
 </context>
 <context>
     <name>ConflictMerge</name>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n note</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n categoria</numerusform>
+            <numerusform>%n categorie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n promemoria</numerusform>
+            <numerusform>%n promemoria</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 merged from another machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Da un altro computer: %1</translation>
     </message>
     <message>
         <source>Merged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unione: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>%1 is not a notes file of Quibbet. It has not been changed. Start Quibbet in another folder, or move the file away to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di note di Quibbet. Non è stato modificato. Avviare Quibbet in un&apos;altra cartella, oppure spostare il file altrove per iniziarne uno nuovo.</translation>
     </message>
 </context>
 <context>
     <name>DeleteHistory</name>
     <message>
         <source>Undo delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla eliminazione</translation>
     </message>
     <message>
         <source>Recently deleted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminati di recente...</translation>
     </message>
     <message>
         <source>Restored as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinata come %1</translation>
+    </message>
+    <message>
+        <source>(a category)</source>
+        <translation>(una categoria)</translation>
     </message>
 </context>
 <context>
     <name>DesktopSession</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY e WAYLAND_DISPLAY non sono impostate</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY non è impostata</translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos; does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il display X &apos;%1&apos; non risponde</translation>
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR non è impostata</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun compositor Wayland risponde su %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and no display was found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet richiede un desktop grafico, ma non è stato trovato alcun display (%1)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; try %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; provare %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>the X display &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>il display X &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the Wayland display at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il display Wayland su %1</translation>
     </message>
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet richiede un desktop grafico, ma %1 non gli ha permesso di aprire la finestra</translation>
     </message>
 </context>
 <context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>«Ctrl + Invio» per applicare</translation>
     </message>
     <message>
         <source>Category gone: saved in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria sparita: salvata in Default</translation>
     </message>
     <message>
         <source>Saved as a new note in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvata come nuova nota in Default</translation>
     </message>
     <message>
         <source>Changed elsewhere: saved as new</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificata altrove: nuova nota</translation>
     </message>
     <message>
         <source>Changed elsewhere: new in Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificata altrove: nuova in Default</translation>
     </message>
     <message>
         <source>Saved as a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvata come nuova nota</translation>
     </message>
     <message>
         <source>(mode:Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Modifica)</translation>
     </message>
     <message>
         <source>(mode:Browse)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Lettura)</translation>
     </message>
     <message>
         <source>Not applied: Edit mode resumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Non applicato: si torna a modificare</translation>
     </message>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creata: %1</translation>
     </message>
 </context>
 <context>
     <name>NoteExport</name>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
         <source>*.txt  (Text files) (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt)</translation>
     </message>
 </context>
 <context>
     <name>NoteListView</name>
     <message>
         <source>Created : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Creata: %1</translation>
     </message>
 </context>
 <context>
     <name>NotePrint</name>
     <message>
         <source>Quibbet note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota di Quibbet</translation>
     </message>
     <message>
         <source>The printer could not complete the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha potuto completare il lavoro di stampa</translation>
     </message>
 </context>
 <context>
     <name>NotesBackups</name>
     <message numerus="yes">
         <source> (%Ln notes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> (%Ln nota)</numerusform>
+            <numerusform> (%Ln note)</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace all notes, categories, reminders and options with the backup of %1%2?
 
 Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire tutte le note, categorie, promemoria e opzioni con il backup del %1%2?
+
+Prima viene fatto un backup delle note così come sono ora.</translation>
     </message>
     <message>
         <source>Your notes have not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le note non sono state modificate.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinato: %1</translation>
     </message>
 </context>
 <context>
     <name>OnlineBackup</name>
     <message>
         <source>There is no notes file %1 to back up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un file di note %1 di cui fare il backup.</translation>
     </message>
     <message>
         <source>Backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: %1</translation>
     </message>
     <message>
         <source>Backup skipped: disk short</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup saltato: poco spazio</translation>
     </message>
     <message>
         <source>Backup failed: cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: impossibile creare %1 (%2)</translation>
     </message>
     <message>
         <source>Backup later: file kept changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup rinviato: file in modifica</translation>
     </message>
     <message>
         <source>Backup skipped: disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup saltato: disco pieno</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: impossibile scrivere %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -303,45 +323,45 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this text as LTR in left-to-right languages and as RTL in right-to-left ones (Arabic, Hebrew): the whole window is then mirrored.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Query</name>
     <message>
         <source>Dataset not in edit or insert mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dataset non è in modalità modifica o inserimento</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare un dataset di sola lettura</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire questa operazione su un dataset vuoto</translation>
     </message>
     <message>
         <source>Another program put a new notes file in place of %1 while this was open, so nothing was changed. Quibbet now shows the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma ha messo un nuovo file di note al posto di %1 nel frattempo, quindi non è stato modificato nulla. Quibbet ora mostra il nuovo file: riprovare.</translation>
     </message>
 </context>
 <context>
     <name>RecentlyDeleted</name>
     <message>
         <source>Not restored: kept note is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota non ripristinata: non valida</translation>
     </message>
     <message>
         <source>Not restored: kept category invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria non ripristinata: non valida</translation>
     </message>
     <message>
         <source>Not restored: kept item unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ripristinato: illeggibile</translation>
     </message>
     <message>
         <source>Not restored: unknown kind of item</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ripristinato: tipo sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -349,513 +369,514 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Late, due %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In ritardo, previsto per %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SingleStart</name>
     <message>
         <source>Quibbet already runs on %1 and has been brought to the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet è già in esecuzione con %1 ed è stato portato in primo piano</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet è già in esecuzione con %1%2 e non risponde</translation>
     </message>
     <message>
         <source> (process %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (processo %1)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on the computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet è già in esecuzione con %1 sul computer %2</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1 on display %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet è già in esecuzione con %1 sul display %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuno)</translation>
     </message>
     <message>
         <source>Quibbet already runs on %1%2 and cannot be reached from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Quibbet è già in esecuzione con %1%2 e non è raggiungibile da qui</translation>
     </message>
 </context>
 <context>
     <name>StoreMessages</name>
     <message>
         <source>The notes file %1 is damaged or is not a notes file. Quibbet has not changed it. Keep a copy of the file, then restore it from a backup or recover it with the sqlite3 tool (sqlite3 clipdata.dat .recover), or start Quibbet in another folder to begin a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di note %1 è danneggiato o non è un file di note. Quibbet non l&apos;ha modificato. Conservarne una copia, poi ripristinarlo da un backup o recuperarlo con lo strumento sqlite3 (sqlite3 clipdata.dat .recover), oppure avviare Quibbet in un&apos;altra cartella per iniziarne uno nuovo.</translation>
     </message>
     <message>
         <source>Another program replaced the notes file %1 just as this was stored, so nothing was changed. Quibbet now uses the new file: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma ha sostituito il file di note %1 proprio durante il salvataggio, quindi non è stato modificato nulla. Quibbet ora usa il nuovo file: riprovare.</translation>
     </message>
     <message>
         <source>The notes file %1 or its folder is read-only, so nothing was changed. Make them writable and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di note %1 o la sua cartella è di sola lettura, quindi non è stato modificato nulla. Renderli scrivibili e riprovare.</translation>
     </message>
     <message>
         <source>The disk that holds %1 is full, so nothing was changed. Free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco che contiene %1 è pieno, quindi non è stato modificato nulla. Liberare spazio e riprovare.</translation>
     </message>
     <message>
         <source>Another program has kept %1 locked for more than five seconds, so nothing was changed. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma tiene bloccato %1 da più di cinque secondi, quindi non è stato modificato nulla. Riprovare quando avrà finito.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: check that it is a file (not a folder or a broken link) and that its folder can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: verificare che sia un file (non una cartella né un collegamento interrotto) e che nella sua cartella si possa scrivere.</translation>
     </message>
     <message>
         <source>The disk that holds %1 reported an error, so the change may not have been made. Check the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco che contiene %1 ha segnalato un errore, quindi la modifica potrebbe non essere stata effettuata. Controllare il disco e riprovare.</translation>
     </message>
 </context>
 <context>
     <name>SystemPrinterPort</name>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante predefinita selezionata</translation>
     </message>
 </context>
 <context>
     <name>ToolCommands</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
 </context>
 <context>
     <name>TrayIcon</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto</translation>
     </message>
 </context>
 <context>
     <name>WayOut</name>
     <message>
         <source>Note kept at exit: not stored yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota conservata: non ancora salvata</translation>
     </message>
     <message>
         <source>Note kept at last exit: stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota conservata: ora salvata</translation>
     </message>
 </context>
 <context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>There is no backup of this notes file yet. Quibbet takes one a day while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste ancora un backup di questo file di note. Quibbet ne crea uno al giorno mentre è in esecuzione.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Stay on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre in primo piano</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizza</translation>
     </message>
     <message>
         <source>Prior note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota precedente</translation>
     </message>
     <message>
         <source>Next note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota successiva</translation>
     </message>
     <message>
         <source>Add a new note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova nota</translation>
     </message>
     <message>
         <source>Apply changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica modifiche</translation>
     </message>
     <message>
         <source>Delete note</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina nota</translation>
     </message>
     <message>
         <source>Browse mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità lettura</translation>
     </message>
     <message>
         <source>Edit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità modifica</translation>
     </message>
     <message>
         <source>Note text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della nota</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Edit note</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica nota</translation>
     </message>
     <message>
         <source>Copy note content</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia il testo della nota</translation>
     </message>
     <message>
         <source>Add a new category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova categoria</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta...</translation>
     </message>
     <message>
         <source>Reminder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Restore from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina da backup...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Quibbet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Notes reloaded: the file was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Note ricaricate: file sostituito</translation>
     </message>
     <message>
         <source>Notes file deleted: written back</source>
-        <translation type="unfinished"></translation>
+        <translation>File eliminato: riscritto</translation>
     </message>
 </context>
 <context>
     <name>dialogs::FontChooser</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Viola</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde acqua</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argento</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde lime</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Window text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo finestra</translation>
     </message>
     <message>
         <source>System colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sistema %1</translation>
     </message>
     <message>
         <source>Custom (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato (%1)</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colore:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::RestoreBackupDialog</name>
     <message>
         <source>Restore from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina da backup</translation>
     </message>
     <message>
         <source>Your notes as they are now are backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima viene fatto un backup delle note così come sono ora.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TCategoryManage</name>
     <message>
         <source>Category manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione categoria</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Category name(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome (*):</translation>
     </message>
     <message>
         <source>Category Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione:</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmRemind</name>
     <message>
         <source>Remind Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni promemoria</translation>
     </message>
     <message>
         <source>Start at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora:</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Adesso</translation>
     </message>
     <message>
         <source>Text to remind:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del promemoria:   </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The time %1 has already passed. Choose a time in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La data %1 è già passata. Scegliere una data futura.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TFrmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Text to find </source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da cercare </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di Quibbet</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione</translation>
     </message>
     <message>
         <source>Change displaying font</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia il carattere di visualizzazione</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TRecentlyDeletedForm</name>
     <message>
         <source>Recently deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminati di recente</translation>
     </message>
     <message>
         <source>Deleted in the last 30 days, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminati negli ultimi 30 giorni, dal più recente:</translation>
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminato</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TShowRemindForm</name>
     <message>
         <source>Remind info</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>--toggle and a second start cannot reach this Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>--toggle e un secondo avvio non possono raggiungere questo Quibbet</translation>
     </message>
 </context>
 <context>
     <name>platform::PortalHotKey</name>
     <message>
         <source>Show or hide Quibbet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nascondi Quibbet</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "widgets/TabSet.h"
 
+#include "widgets/Mirroring.h"
 #include "widgets/PlainToolTip.h"
 
 #include <QAccessible>
@@ -117,7 +118,9 @@ int TabSet::tabWidth(int index) const
     return QFontMetrics(font()).horizontalAdvance(m_tabs[index]) + 2 * kPadding;
 }
 
-QRect TabSet::tabRect(int index) const
+// Where the tab stands counted from the side the tabs start at: the left, or the right in a
+// language that reads from the right.
+QRect TabSet::tabRectFromStart(int index) const
 {
     if (index < m_first || index >= count())
         return {};
@@ -125,6 +128,16 @@ QRect TabSet::tabRect(int index) const
     for (int i = m_first; i < index; ++i)
         x += tabWidth(i) - kSlant;
     return QRect(x, 0, tabWidth(index), height() - 1);
+}
+
+QRect TabSet::tabRect(int index) const
+{
+    return mirroredIn(tabRectFromStart(index), width(), isRightToLeft());
+}
+
+QRect TabSet::tabsArea() const
+{
+    return mirroredIn(QRect(0, 0, tabsRight(), height()), width(), isRightToLeft());
 }
 
 bool TabSet::hasScrollArrows() const
@@ -145,12 +158,12 @@ QRect TabSet::scrollArrowRect(bool forward) const
     if (!hasScrollArrows())
         return {};
     const int left = width() - 2 * kArrowWidth + (forward ? kArrowWidth : 0);
-    return QRect(left, 1, kArrowWidth, height() - 2);
+    return mirroredIn(QRect(left, 1, kArrowWidth, height() - 2), width(), isRightToLeft());
 }
 
 bool TabSet::isFullyVisible(int index) const
 {
-    const QRect r = tabRect(index);
+    const QRect r = tabRectFromStart(index);
     return r.isValid() && r.right() < tabsRight();
 }
 
@@ -184,7 +197,7 @@ void TabSet::resizeEvent(QResizeEvent* event)
 int TabSet::tabAt(const QPoint& point) const
 {
     // The selected tab lies over its neighbours' slanted edges.
-    if (point.x() >= tabsRight())
+    if (!tabsArea().contains(point))
         return -1;
     if (m_index >= 0 && tabRect(m_index).contains(point))
         return m_index;
@@ -232,7 +245,7 @@ void TabSet::paintEvent(QPaintEvent*)
             painter.drawRect(r.adjusted(kSlant + 1, 1, -kSlant - 2, -2));
         }
     };
-    painter.setClipRect(0, 0, tabsRight(), height());
+    painter.setClipRect(tabsArea());
     for (int i = count() - 1; i >= m_first; --i) {
         if (i != m_index)
             drawTab(i);
@@ -252,7 +265,7 @@ void TabSet::paintEvent(QPaintEvent*)
         painter.setPen(Qt::NoPen);
         painter.setBrush(palette().color(usable ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         const QPointF c = QRectF(r).center();
-        const qreal d = forward ? 2.5 : -2.5;
+        const qreal d = (forward != isRightToLeft()) ? 2.5 : -2.5;
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.drawPolygon(QPolygonF{{c.x() + d, c.y()}, {c.x() - d, c.y() - 4}, {c.x() - d, c.y() + 4}});
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -294,12 +307,14 @@ void TabSet::wheelEvent(QWheelEvent* event)
 
 void TabSet::keyPressEvent(QKeyEvent* event)
 {
+    // The arrow keys go the way they point, whichever side the tabs start at.
+    const int towardsRight = isRightToLeft() ? -1 : 1;
     switch (event->key()) {
     case Qt::Key_Left:
-        setTabIndex(m_index - 1);
+        setTabIndex(m_index - towardsRight);
         break;
     case Qt::Key_Right:
-        setTabIndex(m_index + 1);
+        setTabIndex(m_index + towardsRight);
         break;
     case Qt::Key_Home:
         setTabIndex(0);

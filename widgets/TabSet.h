@@ -61,6 +61,8 @@ protected:
 private:
     int tabWidth(int index) const;
     int tabsRight() const; // where the tabs must end: the width, less the arrows when shown
+    QRect tabRectFromStart(int index) const;
+    QRect tabsArea() const; // the part the tabs may cover, mirrored as the tabs are
     bool isFullyVisible(int index) const;
     void makeVisible(int index);
 

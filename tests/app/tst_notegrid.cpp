@@ -130,6 +130,26 @@ private slots:
         QVERIFY(*std::min_element(asked.begin(), asked.end()) >= grid.topRow());
     }
 
+    // Under a language that reads from the right the time column stands at the right, and a
+    // click lands in the column drawn under it.
+    void rightToLeftPutsTheTimeColumnAtTheRight()
+    {
+        app::NoteGrid grid;
+        grid.setLayoutDirection(Qt::RightToLeft);
+        grid.resize(285, 229);
+        grid.setRowCount(3);
+        grid.setColWidth(0, 50);
+        grid.setColWidth(1, 235);
+        const QRect time = grid.cellRect(0, 1);
+        QCOMPARE(time.right(), grid.viewport()->width() - 1);
+        int column = -1;
+        int row = -1;
+        grid.mouseToCell(time.center(), column, row);
+        QCOMPARE(column, 0);
+        grid.mouseToCell(grid.cellRect(1, 1).center(), column, row);
+        QCOMPARE(column, 1);
+    }
+
     // A heart asked for in its emoji form (U+FE0F after it) is drawn in colour in a list
     // cell, not as the plain black glyph of the note's face.
     void emojiFormOfAHeartIsDrawnInColour()

@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 using dialogs::FontChooser;
@@ -111,6 +112,16 @@ private slots:
         QCOMPARE(chooser.fontValue().color, widgets::TColor(0));
         chooser.setColorValue(0x123456);
         QCOMPARE(chooser.fontValue().color, widgets::TColor(0x123456));
+    }
+
+    // Escape in the embedded font panel cancels the whole dialog, not the panel alone.
+    void escapeInTheFontPanelCancelsTheChoice()
+    {
+        FontChooser chooser;
+        chooser.show();
+        QSignalSpy rejected(&chooser, &QDialog::rejected);
+        QTest::keyClick(chooser.findChild<QFontDialog*>(), Qt::Key_Escape);
+        QCOMPARE(rejected.count(), 1);
     }
 };
 

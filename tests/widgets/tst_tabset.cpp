@@ -69,24 +69,37 @@ private slots:
         QCOMPARE(tabs.caption(tabs.tabIndex()), QStringLiteral("Home"));
     }
 
+    // In a language that reads from the right the tabs start at the right and the arrows
+    // stand at the left; clicks and the arrow keys follow what is shown.
     void tabsBeyondTheWidthAreReachedThroughTheArrows()
     {
-        TabSet tabs;
-        QStringList captions;
-        for (int i = 0; i < 14; ++i)
-            captions << QStringLiteral("Category %1").arg(i);
-        tabs.setTabs(captions, 0);
-        tabs.resize(285, 17);
-        const int last = tabs.count() - 1;
-        QVERIFY(tabs.hasScrollArrows());
-        QVERIFY(!tabs.tabRect(last).isValid() || tabs.tabRect(last).right() >= tabs.scrollArrowRect(false).left());
-        for (int i = 0; i < tabs.count(); ++i)
-            QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.scrollArrowRect(true).center());
-        QVERIFY(tabs.tabRect(last).right() < tabs.scrollArrowRect(false).left());
-        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(last).center());
-        QCOMPARE(tabs.tabIndex(), last);
-        tabs.setTabIndex(0); // chosen by the program: scrolled into view
-        QCOMPARE(tabs.firstVisibleTab(), 0);
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            const bool mirrored = direction == Qt::RightToLeft;
+            TabSet tabs;
+            tabs.setLayoutDirection(direction);
+            QStringList captions;
+            for (int i = 0; i < 14; ++i)
+                captions << QStringLiteral("Category %1").arg(i);
+            tabs.setTabs(captions, 0);
+            tabs.resize(285, 17);
+            const auto clearOfArrows = [&](const QRect& tab) {
+                const QRect arrows = tabs.scrollArrowRect(false) | tabs.scrollArrowRect(true);
+                return mirrored ? tab.left() > arrows.right() : tab.right() < arrows.left();
+            };
+            const int last = tabs.count() - 1;
+            QVERIFY(tabs.hasScrollArrows());
+            QVERIFY(mirrored == (tabs.tabRect(0).center().x() > tabs.width() / 2));
+            QVERIFY(!tabs.tabRect(last).isValid() || !clearOfArrows(tabs.tabRect(last)));
+            for (int i = 0; i < tabs.count(); ++i)
+                QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.scrollArrowRect(true).center());
+            QVERIFY(clearOfArrows(tabs.tabRect(last)));
+            QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(last).center());
+            QCOMPARE(tabs.tabIndex(), last);
+            QTest::keyClick(&tabs, mirrored ? Qt::Key_Right : Qt::Key_Left);
+            QCOMPARE(tabs.tabIndex(), last - 1);
+            tabs.setTabIndex(0); // chosen by the program: scrolled into view
+            QCOMPARE(tabs.firstVisibleTab(), 0);
+        }
     }
 
     void keysAskTheHandlerAndObeyARefusal()
