@@ -34,7 +34,9 @@ QLabel* statusPanel(QWidget* parent, const QRect& geometry, const QString& name)
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFrameShape(QFrame::NoFrame);
-    label->setIndent(2);
+    // Room at both sides, so that a line that reads from the right keeps off the edge too.
+    label->setContentsMargins(2, 0, 2, 0);
+    label->setIndent(0);
     label->setTextFormat(Qt::PlainText);
     return label;
 }

@@ -64,7 +64,8 @@ QList<QStringView> paragraphs(QStringView text)
 
 } // namespace
 
-void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown)
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown,
+                     bool atPaintersSide)
 {
     if (utf8.isEmpty() || rect.width() <= 0)
         return;
@@ -80,7 +81,7 @@ void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         const Qt::LayoutDirection direction = widgets::paragraphDirection(paragraph, painter.layoutDirection());
         option.setTextDirection(direction);
-        option.setAlignment(widgets::paragraphAlignment(direction));
+        option.setAlignment(widgets::paragraphAlignment(atPaintersSide ? painter.layoutDirection() : direction));
         layout.setTextOption(option);
         layout.setFormats(widgets::emojiPresentationFormats(layout.text()));
         layout.beginLayout();
@@ -141,8 +142,11 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
     painter.setPen(textColor);
     if (cell.text) {
         QRect textRect = rect;
+        const bool mirrored = painter.layoutDirection() == Qt::RightToLeft;
+        if (cell.column == 0 && mirrored)
+            textRect.setRight(rect.right() - kEdgeRoom); // the time keeps off the window's edge
         if (cell.column == 1 && !cell.separator) {
-            if (painter.layoutDirection() == Qt::RightToLeft) {
+            if (mirrored) {
                 const int visibleLeft = cell.shown.isNull() ? rect.left() : std::max(rect.left(), cell.shown.left());
                 textRect.setLeft(visibleLeft + kEdgeRoom);
             } else {
@@ -151,7 +155,7 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
                 textRect.setRight(visibleRight - kEdgeRoom);
             }
         }
-        drawWrappedText(painter, textRect, *cell.text, cell.shown);
+        drawWrappedText(painter, textRect, *cell.text, cell.shown, cell.separator);
     }
 
     if (cell.column == 0) {

@@ -33,7 +33,10 @@ void paintNoteCell(QPainter& painter, const QRect& rect, const NoteCell& cell, c
 // leaves out a last line that would not fit whole, in the rectangle or in `shown` (its part
 // on screen; null for all of it). Each paragraph reads from the side of its own first letter
 // (Arabic from the right) and stands at that side; one without such a letter follows the
-// painter's direction. Only as much of a long text is laid out as can be seen.
-void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown = {});
+// painter's direction. Only as much of a long text is laid out as can be seen. With
+// `atPaintersSide`, every paragraph stands at the side the painter's lines start at, whatever
+// its letters (a day header lines up with the notes under any language).
+void drawWrappedText(QPainter& painter, const QRect& rect, const QByteArray& utf8, const QRect& shown = {},
+                     bool atPaintersSide = false);
 
 } // namespace app

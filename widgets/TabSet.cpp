@@ -1,6 +1,7 @@
 #include "widgets/TabSet.h"
 
 #include "widgets/Mirroring.h"
+#include "widgets/ParagraphDirection.h"
 #include "widgets/PlainToolTip.h"
 
 #include <QAccessible>
@@ -81,6 +82,7 @@ void TabSet::insertTab(int index, const QString& caption)
         ++m_index;
     if (index < m_first)
         ++m_first;
+    settleFirstVisibleTab();
     update();
 }
 
@@ -93,6 +95,7 @@ void TabSet::removeTab(int index)
         m_index = count() - 1;
     if (m_first >= count())
         m_first = qMax(0, count() - 1);
+    settleFirstVisibleTab();
     update();
 }
 
@@ -101,7 +104,27 @@ void TabSet::setCaption(int index, const QString& caption)
     if (index < 0 || index >= count() || m_tabs[index] == caption)
         return;
     m_tabs[index] = caption;
+    settleFirstVisibleTab();
     update();
+}
+
+// Tabs scrolled out of sight come back when those after them leave room: with fewer or
+// shorter tabs the row would otherwise stay scrolled, and with no arrows left to bring the
+// first tabs back, Default could not be reached.
+void TabSet::settleFirstVisibleTab()
+{
+    if (!hasScrollArrows()) {
+        m_first = 0;
+        return;
+    }
+    while (m_first > 0) {
+        --m_first;
+        if (!isFullyVisible(count() - 1)) {
+            ++m_first;
+            break;
+        }
+    }
+    makeVisible(m_index);
 }
 
 void TabSet::setTabs(const QStringList& captions, int selected)
@@ -189,8 +212,7 @@ void TabSet::setFirstVisibleTab(int index)
 void TabSet::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!hasScrollArrows())
-        m_first = 0;
+    settleFirstVisibleTab();
     makeVisible(m_index);
 }
 
@@ -239,7 +261,12 @@ void TabSet::paintEvent(QPaintEvent*)
             painter.drawLine(r.left() + 1, r.top(), r.right() - 1, r.top());
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, m_tabs[i]);
+        // A caption reads the way its own letters do ("*New" stays so under Arabic).
+        const bool captionFromRight = paragraphDirection(m_tabs[i], layoutDirection()) == Qt::RightToLeft;
+        painter.drawText(r,
+                         Qt::AlignCenter | Qt::TextSingleLine |
+                             (captionFromRight ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                         m_tabs[i]);
         if (selected && hasFocus()) {
             painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
             painter.drawRect(r.adjusted(kSlant + 1, 1, -kSlant - 2, -2));
@@ -260,6 +287,7 @@ void TabSet::paintEvent(QPaintEvent*)
         const QRect r = scrollArrowRect(forward);
         painter.fillRect(r, face);
         painter.setPen(palette().color(QPalette::Shadow));
+        painter.setBrush(Qt::NoBrush); // not the arrow's fill left from the other button
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         const bool usable = forward ? !isFullyVisible(count() - 1) : m_first > 0;
         painter.setPen(Qt::NoPen);
@@ -289,6 +317,15 @@ void TabSet::mousePressEvent(QMouseEvent* event)
         if (index >= 0)
             setTabIndex(index);
     } else if (event->button() == Qt::RightButton && m_popup) {
+        // The menu's commands act on the selected tab: the tab clicked becomes it first, as
+        // a row of the list does, and a change refused leaves no menu that would act on
+        // another tab than the one under the pointer.
+        const int index = tabAt(event->position().toPoint());
+        if (index >= 0 && index != m_index) {
+            setTabIndex(index);
+            if (m_index != index)
+                return;
+        }
         m_popup->popup(event->globalPosition().toPoint());
     }
 }

@@ -63,6 +63,7 @@ private:
     int tabsRight() const; // where the tabs must end: the width, less the arrows when shown
     QRect tabRectFromStart(int index) const;
     QRect tabsArea() const; // the part the tabs may cover, mirrored as the tabs are
+    void settleFirstVisibleTab();
     bool isFullyVisible(int index) const;
     void makeVisible(int index);
 

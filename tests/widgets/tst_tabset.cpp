@@ -11,7 +11,9 @@ class TestTabSet : public QObject {
     Q_OBJECT
 
 private slots:
-    void asksOnlyTheLeftButtonAndObeysARefusal()
+    // Either button asks before another tab is selected; a refusal keeps the selection and,
+    // for the right button, shows no menu that would act on another tab than the one clicked.
+    void asksBeforeEitherButtonSelectsAndObeysARefusal()
     {
         TabSet tabs;
         tabs.resize(285, 17);
@@ -27,13 +29,18 @@ private slots:
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
         QCOMPARE(tabs.tabIndex(), 0);
         QTest::mouseClick(&tabs, Qt::RightButton, {}, tabs.tabRect(1).center());
-        menu.hide();
+        QVERIFY(!menu.isVisible());
         allow = true;
+        QTest::mouseClick(&tabs, Qt::RightButton, {}, tabs.tabRect(2).center());
+        QCOMPARE(tabs.tabIndex(), 2);
+        QVERIFY(menu.isVisible());
+        menu.hide();
+        tabs.setTabIndex(0);
         tabs.setTabIndex(1);
         tabs.setTabIndex(1); // already selected
         tabs.setTabIndex(7); // no such tab
         QCOMPARE(tabs.tabIndex(), 1);
-        QCOMPARE(asked, (QList<std::pair<int, int>>{{1, 0}, {1, 0}}));
+        QCOMPARE(asked, (QList<std::pair<int, int>>{{1, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 0}}));
     }
 
     void captionsChangeWithoutAskingAndMoveTheIndex()
@@ -98,6 +105,13 @@ private slots:
             QTest::keyClick(&tabs, mirrored ? Qt::Key_Right : Qt::Key_Left);
             QCOMPARE(tabs.tabIndex(), last - 1);
             tabs.setTabIndex(0); // chosen by the program: scrolled into view
+            QCOMPARE(tabs.firstVisibleTab(), 0);
+
+            // Scrolled to the end, the tabs that made the row overflow go: the first comes back.
+            tabs.setTabIndex(last);
+            QVERIFY(tabs.firstVisibleTab() > 0);
+            while (tabs.hasScrollArrows())
+                tabs.removeTab(1);
             QCOMPARE(tabs.firstVisibleTab(), 0);
         }
     }
