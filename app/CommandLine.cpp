@@ -115,8 +115,8 @@ QStringList argumentsOf(int argc, char* argv[])
 QString undecodableArgument(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        QStringDecoder decoder(QStringConverter::System);
-        decoder(QByteArrayView(argv[i]));
+        QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(argv[i]));
         if (decoder.hasError())
             return QCoreApplication::translate("CommandLine", "argument %1 is not text in the encoding of the locale: "
                                                               "nothing was changed")

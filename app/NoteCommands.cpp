@@ -55,7 +55,7 @@ QString readNoteText(std::FILE* in)
     // A text the notes file could not keep as it is would lose bytes: refused whole instead.
     if (bytes.contains('\0'))
         throw Refusal{2, tr("standard input holds a NUL byte, which a note cannot keep: nothing was stored")};
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
         throw Refusal{2, tr("standard input is not UTF-8 text: nothing was stored")};
@@ -252,7 +252,9 @@ int exportNotes(const NoteCommand& command, const QString& path, const CommandSt
 void writeErrorLine(std::FILE* err, const QString& message)
 {
     // The store's messages explain themselves in paragraphs; a script's log wants one line.
-    const QByteArray bytes = (QStringLiteral("quibbet: ") + message.simplified() + QLatin1Char('\n')).toLocal8Bit();
+    QString line = message;
+    line.replace(QLatin1String("\n\n"), QLatin1String(": "));
+    const QByteArray bytes = (QStringLiteral("quibbet: ") + line.simplified() + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), err);
     std::fflush(err);
 }
