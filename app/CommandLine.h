@@ -14,10 +14,10 @@ struct NoteCommand {
     QString text;               // Add: the note's text; Search: the text to find
     bool textFromInput = false; // Add: the text is standard input, read to its end
     std::optional<QString> category;
-    QString file;           // Export: the file to write
-    bool force = false;     // Export: replace a file that exists
-    QString importProgram;  // Import: the program whose notes to bring in, or empty...
-    QString importPath;     // ...and then the file or folder to read them from
+    QString file;          // Export: the file to write
+    bool force = false;    // Export: replace a file that exists
+    QString importProgram; // Import: the program whose notes to bring in, or empty...
+    QString importPath;    // ...and then the file or folder to read them from
 };
 
 // What the command line asks of this start. Read before the toolkit starts, so that --help

@@ -55,7 +55,8 @@ QString readNoteText(std::FILE* in)
     // A text the notes file could not keep as it is would lose bytes: refused whole instead.
     if (bytes.contains('\0'))
         throw Refusal{2, tr("standard input holds a NUL byte, which a note cannot keep: nothing was stored")};
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
         throw Refusal{2, tr("standard input is not UTF-8 text: nothing was stored")};
@@ -173,7 +174,7 @@ void writeOut(std::FILE* out, const QByteArray& bytes)
 int printNotes(const store::Query& notes, std::FILE* out)
 {
     for (int row = 0; row < notes.recordCount(); ++row) {
-        QByteArray line = notes.value(row, 1).utf8();
+        QByteArray line = noteOnOneLine(notes.value(row, 1).utf8());
         line += '\t';
         line += noteOnOneLine(notes.value(row, 2).utf8());
         line += '\n';
@@ -226,7 +227,7 @@ int searchNotes(const NoteCommand& command, const QString& path, const CommandSt
     return printNotes(query, streams.out) > 0 ? 0 : 1;
 }
 
-int exportNotes(const NoteCommand& command, const QString& path, const CommandStreams& streams)
+int exportNotes(const NoteCommand& command, const QString& path)
 {
     requireNotesFile(path);
     const QFileInfo target(command.file);
@@ -243,7 +244,6 @@ int exportNotes(const NoteCommand& command, const QString& path, const CommandSt
     QString error;
     if (!dialogs::writeExportFile(command.file, bytes, error))
         throw Refusal{1, error};
-    Q_UNUSED(streams);
     return 0;
 }
 
@@ -298,7 +298,7 @@ int runNoteCommand(const NoteCommand& command, const QString& path, const Comman
         case NoteCommand::Kind::Search:
             return searchNotes(command, path, streams);
         case NoteCommand::Kind::Export:
-            return exportNotes(command, path, streams);
+            return exportNotes(command, path);
         case NoteCommand::Kind::Import:
             return importNotes(command, path, streams);
         case NoteCommand::Kind::None:

@@ -19,6 +19,19 @@ struct Option {
     std::optional<QString> inlineValue;
 };
 
+// The note commands' options, with the command each one gives (None: one that goes with a
+// command).
+struct NoteOption {
+    const char* name;
+    NoteCommand::Kind kind;
+};
+constexpr NoteOption kNoteOptions[] = {
+    {"--add", NoteCommand::Kind::Add},       {"--list", NoteCommand::Kind::List},
+    {"--search", NoteCommand::Kind::Search}, {"--export", NoteCommand::Kind::Export},
+    {"--import", NoteCommand::Kind::Import}, {"--category", NoteCommand::Kind::None},
+    {"--force", NoteCommand::Kind::None},
+};
+
 Option optionOf(const QString& argument)
 {
     if (!argument.startsWith(QLatin1String("--")))
@@ -34,18 +47,13 @@ Option optionOf(const QString& argument)
 std::optional<QString> NoteOptions::take(const QStringList& arguments, qsizetype& index)
 {
     const Option option = optionOf(arguments[index]);
-    using Kind = NoteCommand::Kind;
-    static constexpr struct {
-        const char* name;
-        Kind kind;
-    } kCommands[] = {{"--add", Kind::Add},       {"--list", Kind::List},     {"--search", Kind::Search},
-                     {"--export", Kind::Export}, {"--import", Kind::Import}, {"--category", Kind::None},
-                     {"--force", Kind::None}};
-    const auto* known = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                     [&option](const auto& command) { return option.name == QLatin1String(command.name); });
-    if (known == std::end(kCommands))
+    const auto* known =
+        std::find_if(std::begin(kNoteOptions), std::end(kNoteOptions),
+                     [&option](const NoteOption& entry) { return option.name == QLatin1String(entry.name); });
+    if (known == std::end(kNoteOptions))
         return std::nullopt;
     const QString& name = option.name;
+    using Kind = NoteCommand::Kind;
 
     // Options without a value.
     if (name == QLatin1String("--list") || name == QLatin1String("--force")) {

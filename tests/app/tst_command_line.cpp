@@ -31,8 +31,8 @@ private slots:
     void toolkitOptionsAreLeftForTheToolkit()
     {
         const QList<QStringList> accepted = {
-            {"-platform", "xcb"},           {"--platform", "offscreen"}, {"-display", ":3", "--toggle"},
-            {"-style=fusion", "-reverse"},  {"-style", "fusion"},        {"--reverse", "-widgetcount"},
+            {"-platform", "xcb"},          {"--platform", "offscreen"}, {"-display", ":3", "--toggle"},
+            {"-style=fusion", "-reverse"}, {"-style", "fusion"},        {"--reverse", "-widgetcount"},
             {"-qwindowtitle", "--toggle"}, // a value that looks like an option is still the value
         };
         for (const QStringList& arguments : accepted) {

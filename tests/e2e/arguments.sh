@@ -28,7 +28,7 @@ run --help
 [ "$status" = 0 ] || fail "--help exited with $status: $err"
 [ -z "$err" ] || fail "--help wrote to standard error: $err"
 grep -q '^Usage: quibbet ' <<<"$out" || fail "--help printed no usage line: $out"
-for option in --toggle --help --version; do
+for option in --toggle --help --version --add --list --search --export --import --category --force; do
     grep -q -- "^  $option " <<<"$out" || fail "--help does not explain $option"
 done
 
