@@ -10,7 +10,8 @@
 # Variables: RUNS (default 9).
 set -euo pipefail
 build=$(cd "${1:?usage: add-time.sh BUILD_DIR [NOTES]}" && pwd)
-notes=${2:-1000}
+shift
+notes=${1:-1000}
 here=$(cd "$(dirname "$0")" && pwd)
 case $notes in '' | *[!0-9]*) echo "add-time.sh: '$notes' is no number of notes" >&2; exit 2 ;; esac
 
@@ -25,7 +26,7 @@ window=""
 trap '[ -n "$window" ] && kill "$window" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 mkdir "$work/alone" "$work/beside"
 if [ "$notes" -gt 0 ]; then
-    "$build/bench/make_notes" "$work/alone/clipdata.dat" "$notes" >/dev/null
+    "$build/bench/make_notes" "$work/alone/clipdata.dat" "$notes" >/dev/null 2>&1
     cp "$work/alone/clipdata.dat" "$work/beside/clipdata.dat"
 fi
 
