@@ -26,10 +26,10 @@ namespace {
 
 constexpr qint32 kSearchGroupId = 1;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("NoteCommands", text);
-}
+// The context of the commands' texts for translators.
+struct NoteCommands {
+    Q_DECLARE_TR_FUNCTIONS(NoteCommands)
+};
 
 // A command that cannot go on: the exit status and the line that says why.
 struct Refusal {
@@ -51,21 +51,22 @@ QString readNoteText(std::FILE* in)
     while (const size_t read = std::fread(buffer, 1, sizeof buffer, in))
         bytes.append(buffer, qsizetype(read));
     if (std::ferror(in))
-        throw Refusal{1, tr("standard input could not be read: nothing was stored")};
+        throw Refusal{1, NoteCommands::tr("standard input could not be read: nothing was stored")};
     // A text the notes file could not keep as it is would lose bytes: refused whole instead.
     if (bytes.contains('\0'))
-        throw Refusal{2, tr("standard input holds a NUL byte, which a note cannot keep: nothing was stored")};
+        throw Refusal{
+            2, NoteCommands::tr("standard input holds a NUL byte, which a note cannot keep: nothing was stored")};
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        throw Refusal{2, tr("standard input is not UTF-8 text: nothing was stored")};
+        throw Refusal{2, NoteCommands::tr("standard input is not UTF-8 text: nothing was stored")};
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
     else if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     if (text.trimmed().isEmpty())
-        throw Refusal{2, tr("standard input holds no text: nothing was stored")};
+        throw Refusal{2, NoteCommands::tr("standard input holds no text: nothing was stored")};
     return text;
 }
 
@@ -103,17 +104,17 @@ store::Filing filingFor(store::Query& modify, const std::optional<QString>& cate
     if (const std::optional<qint32> id = categoryNamed(modify, *category, storedName)) {
         // The Search category under another name: its notes go at the next search.
         if (*id == kSearchGroupId)
-            throw Refusal{2, tr("'%1' holds the results of a search and takes no notes").arg(*category)};
+            throw Refusal{2, NoteCommands::tr("'%1' holds the results of a search and takes no notes").arg(*category)};
         return *id == 0 ? store::Filing(0) : store::Filing(*id, storedName);
     }
     const QString name = category->trimmed();
     if (name.size() > store::kCategoryNameLength)
-        throw Refusal{2, tr("a category name has at most %1 characters: '%2' has %3")
+        throw Refusal{2, NoteCommands::tr("a category name has at most %1 characters: '%2' has %3")
                              .arg(store::kCategoryNameLength)
                              .arg(name)
                              .arg(name.size())};
     if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        throw Refusal{2, tr("a category name cannot hold a line end or another control character")};
+        throw Refusal{2, NoteCommands::tr("a category name cannot hold a line end or another control character")};
     const qint32 id = store::nextGroupId(modify, groupIdsHeld);
     modify.restart(store::sql::insertGroup(id, name, QString()));
     modify.execSql();
@@ -142,8 +143,8 @@ void refuseReservedCategory(const std::optional<QString>& category)
 {
     const QString key = category ? store::categoryNameKey(*category) : QString();
     if (key == QLatin1String("search") || key == QLatin1String("*new"))
-        throw Refusal{2, tr("'%1' is no category to add a note to: the Search tab holds the results of a "
-                            "search, and *New makes categories")
+        throw Refusal{2, NoteCommands::tr("'%1' is no category to add a note to: the Search tab holds the results of a "
+                                          "search, and *New makes categories")
                              .arg(*category)};
 }
 
@@ -166,7 +167,7 @@ int addNote(const NoteCommand& command, const QString& path, const CommandStream
 void writeOut(std::FILE* out, const QByteArray& bytes)
 {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out) != size_t(bytes.size()))
-        throw Refusal{1, tr("the output could not be written")};
+        throw Refusal{1, NoteCommands::tr("the output could not be written")};
 }
 
 // Prints the rows of an open query of id, create_time and content as --list shows them.
@@ -181,7 +182,7 @@ int printNotes(const store::Query& notes, std::FILE* out)
         writeOut(out, line);
     }
     if (std::fflush(out) != 0)
-        throw Refusal{1, tr("the output could not be written")};
+        throw Refusal{1, NoteCommands::tr("the output could not be written")};
     return notes.recordCount();
 }
 
@@ -190,7 +191,7 @@ void requireNotesFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        throw Refusal{1, tr("there is no notes file %1").arg(shownPath(path))};
+        throw Refusal{1, NoteCommands::tr("there is no notes file %1").arg(shownPath(path))};
 }
 
 qint32 categoryToRead(store::Query& modify, const std::optional<QString>& category, const QString& path)
@@ -200,7 +201,7 @@ qint32 categoryToRead(store::Query& modify, const std::optional<QString>& catego
     QString storedName;
     const std::optional<qint32> id = categoryNamed(modify, *category, storedName);
     if (!id)
-        throw Refusal{1, tr("there is no category '%1' in %2").arg(*category, shownPath(path))};
+        throw Refusal{1, NoteCommands::tr("there is no category '%1' in %2").arg(*category, shownPath(path))};
     return *id;
 }
 
@@ -232,7 +233,7 @@ int exportNotes(const NoteCommand& command, const QString& path)
     requireNotesFile(path);
     const QFileInfo target(command.file);
     if (!command.force && (target.exists() || target.isSymLink()))
-        throw Refusal{1, tr("%1 exists: nothing was written; add --force to replace it")
+        throw Refusal{1, NoteCommands::tr("%1 exists: nothing was written; add --force to replace it")
                              .arg(QDir::toNativeSeparators(command.file))};
     store::Database database(path);
     store::Query query(database);

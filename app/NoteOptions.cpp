@@ -8,11 +8,6 @@ namespace app {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // "--name" or "--name=value": the name, and the value when one follows '='.
 struct Option {
     QString name;

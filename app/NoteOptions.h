@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,8 @@ namespace app {
 // The note commands' options as they are read from the command line, one at a time, and
 // then checked as a whole.
 class NoteOptions {
+    Q_DECLARE_TR_FUNCTIONS(NoteOptions)
+
 public:
     // Takes the option at `index` (and its value, moving `index` past it) when it is one of the
     // note commands'. Returns nothing when it is not; an empty text when it was taken; else why
