@@ -87,7 +87,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
                 line.display = arguments[i];
         } else if (listed(kToolkitFlags, name) && !hasInlineValue) {
             // also the toolkit's
-        } else
+        } else if (notes.command.kind == NoteCommand::Kind::Add && !argument.startsWith(QLatin1Char('-')))
+            // `quibbet --add buy milk`: the shell made two words of the text.
+            return refuse(QCoreApplication::translate("CommandLine", "'%1' follows the text to add: put a text of "
+                                                                     "several words in quotes")
+                              .arg(argument));
+        else
             return refuse(QCoreApplication::translate("CommandLine", "unknown argument '%1'").arg(argument));
     }
     if (const QString refused = notes.check(toggle); !refused.isEmpty() && !help && !version)

@@ -15,10 +15,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStringDecoder>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace app {
 
@@ -228,9 +230,22 @@ int searchNotes(const NoteCommand& command, const QString& path, const CommandSt
     return printNotes(query, streams.out) > 0 ? 0 : 1;
 }
 
+// Whether two paths reach one file (through a link, another name or a hard link).
+bool sameFile(const QString& one, const QString& other)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(one).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(other).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 int exportNotes(const NoteCommand& command, const QString& path)
 {
     requireNotesFile(path);
+    // Not even --force writes the export over the notes it is made of.
+    if (sameFile(command.file, path))
+        throw Refusal{2, NoteCommands::tr("%1 is the notes file itself: nothing was written")
+                             .arg(QDir::toNativeSeparators(command.file))};
     const QFileInfo target(command.file);
     if (!command.force && (target.exists() || target.isSymLink()))
         throw Refusal{1, NoteCommands::tr("%1 exists: nothing was written; add --force to replace it")

@@ -272,6 +272,8 @@ echo "keep me" >kept.txt
 run --export kept.txt
 expect_failure 1 "kept.txt exists: nothing was written; add --force" "--export onto a file"
 [ "$(cat kept.txt)" = "keep me" ] || fail "--export replaced a file it was not told to"
+run --export clipdata.dat --force
+expect_failure 2 "clipdata.dat is the notes file itself" "--export onto the notes file"
 run --export kept.txt --force
 [ "$status" = 0 ] && [ "$(head -c 5 kept.txt)" != "keep " ] || fail "--export --force exited with $status: $err"
 
@@ -287,6 +289,8 @@ printf 'a\0b' | "$QUIBBET" --add 2>"$work/err" && fail "a NUL byte was stored" |
 grep -q "NUL byte" "$work/err" || fail "a NUL byte on standard input: $(cat "$work/err")"
 run --add $'caf\xe9'
 expect_failure 2 "argument 2 is not text" "an argument in Latin-1"
+run --add buy milk
+expect_failure 2 "'milk' follows the text to add: put a text of several words in quotes" "a text in two words"
 for category in Search search "*New"; do
     run --add x --category "$category"
     expect_failure 2 "'$category' is no category to add a note to" "--category $category"
