@@ -187,6 +187,7 @@ rm clipdata.dat
 mkdir "$work/notes"
 cd "$work/notes"
 notes() { sqlite3 clipdata.dat "$@"; }
+hex() { od -An -v -tx1 "$@" | tr -d ' \n' | tr a-f A-F; }
 run_in() { # standard input, then the arguments
     local input=$1
     shift
@@ -226,7 +227,7 @@ run --add "$odd"
 # existing one found whatever the case of its name.
 run_in $'first\r\nsecond\n\nthird\n' --add --category Work
 [ "$status" = 0 ] || fail "--add from standard input exited with $status: $err"
-[ "$(notes "select hex(content) from notes_main where id=2")" = "$(printf 'first\r\nsecond\n\nthird' | xxd -p | tr -d '\n' | tr a-f A-F)" ] ||
+[ "$(notes "select hex(content) from notes_main where id=2")" = "$(printf 'first\r\nsecond\n\nthird' | hex)" ] ||
     fail "standard input was stored as: $(notes "select quote(content) from notes_main where id=2")"
 run_in "tab	and \\n" --add - --category " work "
 [ "$status" = 0 ] || fail "--add - exited with $status: $err"
@@ -265,9 +266,9 @@ run --search "nothing like this"
 # --export writes what the Export command writes, and replaces a file only when told.
 run --export work.txt --category Work
 [ "$status" = 0 ] || fail "--export exited with $status: $err"
-[ "$(xxd -p work.txt | tr -d '\n')" = "$(printf '%s\r\ntab\tand \\n\r\n\r\n%s\r\nfirst\r\nsecond\r\n\r\nthird\r\n\r\n' \
+[ "$(hex work.txt)" = "$(printf '%s\r\ntab\tand \\n\r\n\r\n%s\r\nfirst\r\nsecond\r\n\r\nthird\r\n\r\n' \
     "$(notes "select create_time from notes_main where id=3")" "$(notes "select create_time from notes_main where id=2")" |
-    xxd -p | tr -d '\n')" ] || fail "the export file holds: $(cat -A work.txt)"
+    hex)" ] || fail "the export file holds: $(cat -A work.txt)"
 echo "keep me" >kept.txt
 run --export kept.txt
 expect_failure 1 "kept.txt exists: nothing was written; add --force" "--export onto a file"
