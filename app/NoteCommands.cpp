@@ -1,6 +1,7 @@
 #include "app/NoteCommands.h"
 
 #include "app/NoteImport.h"
+#include "app/SharedState.h"
 #include "dialogs/NoteExport.h"
 #include "store/CategoryNames.h"
 #include "store/Clock.h"
@@ -25,8 +26,6 @@
 namespace app {
 
 namespace {
-
-constexpr qint32 kSearchGroupId = 1;
 
 // The context of the commands' texts for translators.
 struct NoteCommands {
@@ -105,18 +104,11 @@ store::Filing filingFor(store::Query& modify, const std::optional<QString>& cate
     QString storedName;
     if (const std::optional<qint32> id = categoryNamed(modify, *category, storedName)) {
         // The Search category under another name: its notes go at the next search.
-        if (*id == kSearchGroupId)
+        if (*id == SearchGroupId)
             throw Refusal{2, NoteCommands::tr("'%1' holds the results of a search and takes no notes").arg(*category)};
         return *id == 0 ? store::Filing(0) : store::Filing(*id, storedName);
     }
     const QString name = category->trimmed();
-    if (name.size() > store::kCategoryNameLength)
-        throw Refusal{2, NoteCommands::tr("a category name has at most %1 characters: '%2' has %3")
-                             .arg(store::kCategoryNameLength)
-                             .arg(name)
-                             .arg(name.size())};
-    if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        throw Refusal{2, NoteCommands::tr("a category name cannot hold a line end or another control character")};
     const qint32 id = store::nextGroupId(modify, groupIdsHeld);
     modify.restart(store::sql::insertGroup(id, name, QString()));
     modify.execSql();
@@ -140,19 +132,30 @@ std::pair<qint32, qint32> idsHeldForUndo(store::Database& database, store::Query
     return {noteIds, groupIds};
 }
 
-// Search and *New are tabs, but no categories a note can be filed under.
-void refuseReservedCategory(const std::optional<QString>& category)
+// Search and *New are tabs, but no categories a note can be filed under; a name no tab could
+// show is no category either. Told before the file is opened (or made).
+void refuseUnfitCategory(const std::optional<QString>& category)
 {
-    const QString key = category ? store::categoryNameKey(*category) : QString();
+    if (!category)
+        return;
+    const QString key = store::categoryNameKey(*category);
     if (key == QLatin1String("search") || key == QLatin1String("*new"))
         throw Refusal{2, NoteCommands::tr("'%1' is no category to add a note to: the Search tab holds the results of a "
                                           "search, and *New makes categories")
                              .arg(*category)};
+    const QString name = category->trimmed();
+    if (name.size() > store::kCategoryNameLength)
+        throw Refusal{2, NoteCommands::tr("a category name has at most %1 characters: '%2' has %3")
+                             .arg(store::kCategoryNameLength)
+                             .arg(name)
+                             .arg(name.size())};
+    if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+        throw Refusal{2, NoteCommands::tr("a category name cannot hold a line end or another control character")};
 }
 
 int addNote(const NoteCommand& command, const QString& path, const CommandStreams& streams)
 {
-    refuseReservedCategory(command.category);
+    refuseUnfitCategory(command.category);
     const QString text = command.textFromInput ? readNoteText(streams.in) : command.text;
     store::Database database(path);
     store::Query modify(database);
