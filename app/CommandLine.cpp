@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/NoteOptions.h"
+
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <array>
 
 namespace app {
@@ -58,6 +61,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     bool help = false;
     bool version = false;
     bool toggle = false;
+    NoteOptions notes;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         bool hasInlineValue = false;
@@ -68,7 +72,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
             version = true;
         else if (argument == QLatin1String("--toggle"))
             toggle = true;
-        else if (listed(kToolkitOptionsWithValue, name)) {
+        else if (const std::optional<QString> refused = notes.take(arguments, i); refused) {
+            if (!refused->isEmpty())
+                return refuse(*refused);
+        } else if (listed(kToolkitOptionsWithValue, name)) {
             // Left in place for the toolkit. A desktop that restores the last session
             // restarts its programs with -session NAME: refusing it would leave Quibbet out.
             if (!hasInlineValue && ++i == arguments.size())
@@ -80,14 +87,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
                 line.display = arguments[i];
         } else if (listed(kToolkitFlags, name) && !hasInlineValue) {
             // also the toolkit's
-        } else
+        } else if (notes.command.kind == NoteCommand::Kind::Add && !argument.startsWith(QLatin1Char('-')))
+            // `quibbet --add buy milk`: the shell made two words of the text.
+            return refuse(QCoreApplication::translate("CommandLine", "'%1' follows the text to add: put a text of "
+                                                                     "several words in quotes")
+                              .arg(argument));
+        else
             return refuse(QCoreApplication::translate("CommandLine", "unknown argument '%1'").arg(argument));
     }
+    if (const QString refused = notes.check(toggle); !refused.isEmpty() && !help && !version)
+        return refuse(refused);
     if (help)
         line.request = CommandLine::Request::Help;
     else if (version)
         line.request = CommandLine::Request::Version;
-    else if (toggle)
+    else if (notes.command.kind != NoteCommand::Kind::None) {
+        line.request = CommandLine::Request::Notes;
+        line.notes = notes.command;
+    } else if (toggle)
         line.request = CommandLine::Request::Toggle;
     return line;
 }
@@ -100,7 +117,63 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-QString usageText()
+QString undecodableArgument(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(argv[i]));
+        if (decoder.hasError())
+            return QCoreApplication::translate("CommandLine", "argument %1 is not text in the encoding of the locale: "
+                                                              "nothing was changed")
+                .arg(i);
+    }
+    return {};
+}
+
+QStringList importPrograms()
+{
+    return {QStringLiteral("xpad"), QStringLiteral("gnote"), QStringLiteral("tomboy"), QStringLiteral("tomboy-ng"),
+            QStringLiteral("knotes")};
+}
+
+namespace {
+
+// The note commands' part of the help, after the window's.
+QString noteCommandsUsage()
+{
+    return QCoreApplication::translate(
+        "CommandLine", "Note commands, for scripts and launchers:\n"
+                       "       quibbet --add [TEXT | -] [--category NAME]\n"
+                       "       quibbet --list [--category NAME]\n"
+                       "       quibbet --search TEXT\n"
+                       "       quibbet --export FILE [--category NAME] [--force]\n"
+                       "       quibbet --import SOURCE\n"
+                       "They work on clipdata.dat in the current folder, need no display and start no window;\n"
+                       "a Quibbet running on the file shows the change at once.\n"
+                       "\n"
+                       "  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is\n"
+                       "                   standard input to its end, less one last line end. A text that\n"
+                       "                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none\n"
+                       "  --list           print the notes of a category, newest first, one a line: the\n"
+                       "                   creation time, a tab, and the text with \\ written as \\\\, a line\n"
+                       "                   end as \\n, a carriage return as \\r and a tab as \\t\n"
+                       "  --search TEXT    print, as --list does, the notes of every category that hold TEXT,\n"
+                       "                   in any case of letters; % and _ in TEXT stand for any text and any\n"
+                       "                   one character, as in the Search command\n"
+                       "  --export FILE    write the notes of a category to FILE as the Export command does;\n"
+                       "                   a FILE that exists is replaced only with --force\n"
+                       "  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,\n"
+                       "                   tomboy-ng or knotes, or the file or folder they are in\n"
+                       "  --category NAME  the category to add to, list or export; Default when not given.\n"
+                       "                   --add makes a category that does not exist yet; Search takes no notes\n"
+                       "  --force          let --export replace FILE\n"
+                       "\n"
+                       "Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written\n"
+                       "(nothing was changed); 2 bad arguments or input (nothing was changed).\n");
+}
+
+// The window's part of the help.
+QString windowUsage()
 {
     return QCoreApplication::translate(
         "CommandLine", "Usage: quibbet [--toggle | --help | --version] [toolkit options]\n"
@@ -115,6 +188,13 @@ QString usageText()
                        "\n"
                        "The toolkit's standard options (-platform NAME, -display DISPLAY, -style NAME,\n"
                        "-reverse, -session NAME and the like) are passed on to it.\n");
+}
+
+} // namespace
+
+QString usageText()
+{
+    return windowUsage() + QLatin1Char('\n') + noteCommandsUsage();
 }
 
 QString versionText()

@@ -1,6 +1,7 @@
 #include "app/Accessibility.h"
 #include "app/CommandLine.h"
 #include "app/MiniForm.h"
+#include "app/NoteCommands.h"
 #include "app/NotesFileLock.h"
 #include "app/QuitSignals.h"
 #include "app/SingleStart.h"
@@ -52,6 +53,16 @@ int main(int argc, char* argv[])
             // Read again, now in the user's language.
             writeAll(app::parseCommandLine(app::argumentsOf(argc, argv)).refusal + QLatin1Char('\n'), stderr);
             return 2;
+        });
+    case app::CommandLine::Request::Notes:
+        // Scripts and launchers: no display, no window, and not the window's lock, so they
+        // work beside a running Quibbet as any other writer of the file does.
+        return answerWithoutWindow(argc, argv, [argc, argv, &commandLine] {
+            if (const QString garbled = app::undecodableArgument(argc, argv); !garbled.isEmpty()) {
+                app::writeErrorLine(stderr, garbled);
+                return 2;
+            }
+            return app::runNoteCommand(commandLine.notes, QStringLiteral("clipdata.dat"));
         });
     case app::CommandLine::Request::Run:
     case app::CommandLine::Request::Toggle:

@@ -22,6 +22,9 @@ install(DIRECTORY ${QUIBBET_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/i
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/${QUIBBET_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QUIBBET_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Loaded by bash-completion when a user first completes a quibbet command line.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/quibbet.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME quibbet)
 # The changelog of a package made here (a native one) is changelog.gz; the copyright file
 # is in Debian's machine-readable form.
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/desktop-integration.md ${QUIBBET_CHANGELOG}

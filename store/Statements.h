@@ -91,6 +91,11 @@ QString insertGroup(qint32 newId, const QString& name, const QString& descriptio
 inline const QString deleteSearchCopies = QStringLiteral("delete from notes_main where group_id = 1");
 // 14. Copy the notes that contain the text into the Search category.
 QString copySearchMatches(const QString& searchText);
+// The real notes that a search copies into the Search category, newest first, read where
+// they are (a script's search leaves the Search category as it was); parameter :pattern.
+inline const QString selectSearchMatches =
+    QStringLiteral("select id,create_time,content from notes_main where (group_id is null or group_id<>1) "
+                   "and content like :pattern order by record_time desc");
 // 15. Reminders due later than now.
 inline const QString selectDueReminders =
     QStringLiteral("select remind_content,remind_time,type,flag,clip_id from remind where remind_time>now()");

@@ -28,7 +28,7 @@ run --help
 [ "$status" = 0 ] || fail "--help exited with $status: $err"
 [ -z "$err" ] || fail "--help wrote to standard error: $err"
 grep -q '^Usage: quibbet ' <<<"$out" || fail "--help printed no usage line: $out"
-for option in --toggle --help --version; do
+for option in --toggle --help --version --add --list --search --export --import --category --force; do
     grep -q -- "^  $option " <<<"$out" || fail "--help does not explain $option"
 done
 
@@ -181,6 +181,170 @@ before=$(md5sum clipdata.dat)
 run
 [ "$(md5sum clipdata.dat)" = "$before" ] || fail "a failed start changed the notes file"
 rm clipdata.dat
+
+# The note commands, still without a display: they work on the notes file of the current
+# folder, answer in plain text and tell a failure in one line with its status.
+mkdir "$work/notes"
+cd "$work/notes"
+notes() { sqlite3 clipdata.dat "$@"; }
+hex() { od -An -v -tx1 "$@" | tr -d ' \n' | tr a-f A-F; }
+run_in() { # standard input, then the arguments
+    local input=$1
+    shift
+    status=0
+    printf '%s' "$input" | timeout 20 "$QUIBBET" "$@" >"$work/out" 2>"$work/err" || status=$?
+    out=$(cat "$work/out")
+    err=$(cat "$work/err")
+}
+expect_failure() { # status, what the one line says, the command as shown
+    [ "$status" = "$1" ] || fail "'$3' exited with $status, not $1: $err"
+    [ -z "$out" ] || fail "'$3' wrote to standard output: $out"
+    [ "$(wc -l <"$work/err")" = 1 ] || fail "'$3' wrote $(wc -l <"$work/err") lines to standard error: $err"
+    grep -q "^quibbet: .*$2" <<<"$err" || fail "'$3' said: $err"
+}
+
+# Reading never makes a notes file.
+for command in --list --search; do
+    run "$command" x
+    [ "$command" = --list ] && run --list
+    expect_failure 1 "there is no notes file $work/notes/clipdata.dat" "$command"
+done
+run --export out.txt
+expect_failure 1 "there is no notes file" "--export"
+# Nor does a note refused for its category.
+run --add x --category "a name longer than thirty-one characters"
+expect_failure 2 "a category name has at most 31 characters" "a long category name"
+[ -z "$(ls -A)" ] || fail "reading a missing notes file or a refused note left: $(ls -A)"
+
+# --add makes the file as the window does, owner-only, and stores any text exactly.
+odd="it's 50% \"done\"; a_b \\ ÄÖÜ Привет مرحبا 你好 🎉"
+run --add "$odd"
+[ "$status" = 0 ] && [ -z "$out$err" ] || fail "--add exited with $status: $out$err"
+[ "$(stat -c %a clipdata.dat)" = 600 ] || fail "the new notes file has mode $(stat -c %a clipdata.dat)"
+[ "$(notes "select content from notes_main where id=1 and group_id=0")" = "$odd" ] ||
+    fail "--add stored: $(notes "select content from notes_main")"
+[[ "$(notes "select create_time from notes_main where id=1")" =~ ^[0-2][0-9]:[0-5][0-9]\ [A-Z][a-z]{2},\ [0-3][0-9][A-Z][a-z]{2}20[0-9]{2}$ ]] ||
+    fail "the creation text reads $(notes "select create_time from notes_main")"
+[ "$(notes "select count(*) from note_identity")" = 1 ] || fail "the note got no identity row"
+# Standard input to its end, line ends kept but the last one; a new category is made, an
+# existing one found whatever the case of its name.
+run_in $'first\r\nsecond\n\nthird\n' --add --category Work
+[ "$status" = 0 ] || fail "--add from standard input exited with $status: $err"
+[ "$(notes "select hex(content) from notes_main where id=2")" = "$(printf 'first\r\nsecond\n\nthird' | hex)" ] ||
+    fail "standard input was stored as: $(notes "select quote(content) from notes_main where id=2")"
+run_in "tab	and \\n" --add - --category " work "
+[ "$status" = 0 ] || fail "--add - exited with $status: $err"
+[ "$(notes "select group_id, group_name from clip_groups order by group_id")" = $'1|Search\n2|Work' ] ||
+    fail "the categories are: $(notes "select * from clip_groups")"
+[ "$(notes "select group_id from notes_main where id in (2,3)")" = $'2\n2' ] || fail "the notes went elsewhere"
+
+# --list: newest first, one a line, line ends and tabs written so they read back.
+run --list --category WORK
+[ "$status" = 0 ] || fail "--list exited with $status: $err"
+[ "$(cut -f2- <<<"$out")" = 'tab\tand \\n
+first\r\nsecond\n\nthird' ] || fail "--list printed: $out"
+[[ "$(head -n 1 <<<"$out")" =~ ^[0-2][0-9]:[0-5][0-9]\ [A-Z][a-z]{2},\ [0-3][0-9][A-Z][a-z]{2}20[0-9]{2}$'\t' ]] ||
+    fail "--list does not begin a line with the creation text: $out"
+run --list
+[ "$(cut -f2- <<<"$out")" = "${odd//\\/\\\\}" ] || fail "--list of Default printed: $out"
+run --list --category Nowhere
+expect_failure 1 "there is no category 'Nowhere'" "--list --category Nowhere"
+
+# --search matches as the Search command does (any case in any script, % and _ as wildcards)
+# and leaves the Search category as it was.
+notes "insert into notes_main (id,group_id,isdone,create_time,content,account_id) values (60009,1,0,'x','an old äöü result','')"
+run --search äöü
+[ "$(cut -f2- <<<"$out")" = "${odd//\\/\\\\}" ] || fail "--search äöü printed: $out"
+run --search "50%don"
+[ "$status" = 0 ] && [ "$(wc -l <<<"$out")" = 1 ] || fail "--search with a wildcard printed: $out"
+run --search "it's"
+[ "$status" = 0 ] || fail "--search with a quote exited with $status: $err"
+run --search "SECOND"
+grep -qF 'first\r\nsecond' <<<"$out" || fail "--search SECOND printed: $out"
+run --search "nothing like this"
+[ "$status" = 1 ] && [ -z "$out$err" ] || fail "a search that matched nothing exited with $status: $out$err"
+[ "$(notes "select id, content from notes_main where group_id=1")" = '60009|an old äöü result' ] ||
+    fail "--search changed the Search category"
+
+# --export writes what the Export command writes, and replaces a file only when told.
+run --export work.txt --category Work
+[ "$status" = 0 ] || fail "--export exited with $status: $err"
+[ "$(hex work.txt)" = "$(printf '%s\r\ntab\tand \\n\r\n\r\n%s\r\nfirst\r\nsecond\r\n\r\nthird\r\n\r\n' \
+    "$(notes "select create_time from notes_main where id=3")" "$(notes "select create_time from notes_main where id=2")" |
+    hex)" ] || fail "the export file holds: $(cat -A work.txt)"
+echo "keep me" >kept.txt
+run --export kept.txt
+expect_failure 1 "kept.txt exists: nothing was written; add --force" "--export onto a file"
+[ "$(cat kept.txt)" = "keep me" ] || fail "--export replaced a file it was not told to"
+run --export clipdata.dat --force
+expect_failure 2 "clipdata.dat is the notes file itself" "--export onto the notes file"
+run --export kept.txt --force
+[ "$status" = 0 ] && [ "$(head -c 5 kept.txt)" != "keep " ] || fail "--export --force exited with $status: $err"
+
+# Bad input is refused whole, with status 2, and nothing is stored.
+count=$(notes "select count(*) from notes_main")
+run_in "" --add
+expect_failure 2 "standard input holds no text" "an empty standard input"
+run_in $'  \n' --add
+expect_failure 2 "standard input holds no text" "a blank standard input"
+run_in $'caf\xe9' --add
+expect_failure 2 "standard input is not UTF-8 text" "Latin-1 on standard input"
+printf 'a\0b' | "$QUIBBET" --add 2>"$work/err" && fail "a NUL byte was stored" || true
+grep -q "NUL byte" "$work/err" || fail "a NUL byte on standard input: $(cat "$work/err")"
+run --add $'caf\xe9'
+expect_failure 2 "argument 2 is not text" "an argument in Latin-1"
+run --add buy milk
+expect_failure 2 "'milk' follows the text to add: put a text of several words in quotes" "a text in two words"
+for category in Search search "*New"; do
+    run --add x --category "$category"
+    expect_failure 2 "'$category' is no category to add a note to" "--category $category"
+done
+run --import tomboy
+expect_failure 2 "importing is not available in this build" "--import"
+[ "$(notes "select count(*) from notes_main")" = "$count" ] || fail "bad input stored a note"
+[ "$(notes "select count(*) from clip_groups")" = 2 ] || fail "bad input made a category"
+
+# A file another program holds locked: --add waits for it, and says so when it waits in vain.
+lock_file() { # seconds
+    rm -f "$work/locked"
+    python3 -c 'import sqlite3, sys, time
+c = sqlite3.connect("clipdata.dat", isolation_level=None); c.execute("begin exclusive")
+open(sys.argv[2], "w").close(); time.sleep(float(sys.argv[1])); c.execute("commit")' "$1" "$work/locked" &
+    locker=$!
+    for _ in $(seq 1 100); do [ -e "$work/locked" ] && return 0; sleep 0.05; done
+    fail "the lock was not taken"
+}
+lock_file 1
+run --add "after the lock"
+wait "$locker"
+[ "$status" = 0 ] && [ "$(notes "select count(*) from notes_main where content='after the lock'")" = 1 ] ||
+    fail "--add beside a short lock exited with $status: $err"
+lock_file 7
+run --add "never stored"
+wait "$locker"
+expect_failure 1 "locked for more than five seconds, so nothing was changed" "--add beside a long lock"
+[ "$(notes "select count(*) from notes_main where content='never stored'")" = 0 ] || fail "the note came in after all"
+
+# A read-only or damaged notes file: one line, status 1, the file as it was.
+chmod 400 clipdata.dat
+before=$(md5sum clipdata.dat)
+run --add "not now"
+expect_failure 1 "is read-only, so nothing was changed" "--add to a read-only file"
+run --list
+[ "$status" = 0 ] && [ -n "$out" ] || fail "--list of a read-only file exited with $status: $err"
+[ "$(md5sum clipdata.dat)" = "$before" ] || fail "a read-only notes file changed"
+chmod 600 clipdata.dat
+mkdir damaged
+head -c 3000 /dev/urandom >damaged/clipdata.dat
+before=$(md5sum damaged/clipdata.dat)
+for command in "--add x" "--list" "--search x"; do
+    read -ra words <<<"$command"
+    (cd damaged && run "${words[@]}" && expect_failure 1 "is damaged or is not a notes file" "$command on a damaged file")
+done
+[ "$(md5sum damaged/clipdata.dat)" = "$before" ] || fail "a damaged notes file changed"
+
+cd "$work"
+rm -rf "$work/notes" "$work/locked"
 
 [ -z "$(ls -A "$work" | grep -v -x -e out -e err)" ] || fail "the program left files: $(ls -A "$work")"
 echo "arguments: passed"

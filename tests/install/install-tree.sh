@@ -27,6 +27,11 @@ program=$(readlink -f "$prefix/bin/quibbet")
 [ "$(env -u DISPLAY "$prefix/bin/quibbet" --version)" = "Quibbet $version" ] ||
     fail "the installed program does not answer --version"
 
+# The completion loads in bash and offers the note commands.
+completed=$(bash -c 'source "$1" && COMP_WORDS=(quibbet --ca) COMP_CWORD=1 && _quibbet && echo "${COMPREPLY[*]}"' _ \
+    "$prefix/share/bash-completion/completions/quibbet") || fail "the bash completion does not load"
+[ "$completed" = --category ] || fail "the bash completion of --ca gives '$completed'"
+
 desktop=$prefix/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop"
 appstreamcli validate --no-net --no-color "$prefix/share/metainfo/$id.metainfo.xml" ||
