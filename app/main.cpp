@@ -14,6 +14,7 @@
 #include "widgets/Mirroring.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -68,6 +69,11 @@ int main(int argc, char* argv[])
     case app::CommandLine::Request::Toggle:
         break;
     }
+
+    // A display server that hangs up while the toolkit writes to it would end the program
+    // by the pipe signal, before the toolkit could say what went wrong; the window writes to
+    // no pipe whose reader's going should end it.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // A missing file is made only once the toolkit has started: one that cannot start (no
     // display) leaves nothing behind.

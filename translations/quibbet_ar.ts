@@ -77,6 +77,77 @@ Quibbet لكل ملف ملاحظات: تشغيله ثانيةً في المجل�
 و-style NAME و-reverse و-session NAME وما شابهها).
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>الوسيط &apos;%1&apos; يأتي بعد النص المراد إضافته: ضع النص المكوّن من عدة كلمات بين علامتي اقتباس</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>الوسيط %1 ليس نصًا بترميز الإعدادات المحلية: لم يُغيَّر شيء</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>أوامر الملاحظات، للسكربتات ومشغّلات التطبيقات:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+تعمل هذه الأوامر على clipdata.dat في المجلد الحالي، ولا تحتاج إلى شاشة ولا
+تفتح نافذة؛ ويعرض Quibbet العامل على الملف التغيير فورًا.
+
+  --add TEXT       حفظ TEXT كملاحظة جديدة؛ دون TEXT أو مع - تكون الملاحظة هي
+                   الدخل القياسي حتى نهايته، دون نهاية السطر الأخيرة. النص الذي
+                   يبدأ بـ -- يُعطى بالشكل --add=TEXT. يُنشئ clipdata.dat إن لم
+                   يكن موجودًا
+  --list           طباعة ملاحظات فئة، الأحدث أولًا، واحدة في كل سطر: وقت
+                   الإنشاء، ثم علامة جدولة، ثم النص مع كتابة \ بالشكل \\،
+                   ونهاية السطر بالشكل \n، والعودة إلى أول السطر بالشكل \r،
+                   وعلامة الجدولة بالشكل \t
+  --search TEXT    طباعة ملاحظات كل الفئات التي تحوي TEXT، كما يفعل --list، دون
+                   تمييز حالة الأحرف؛ يعني % و_ في TEXT أي نص وأي حرف واحد،
+                   كما في أمر البحث
+  --export FILE    كتابة ملاحظات فئة إلى FILE كما يفعل أمر التصدير؛
+                   لا يُستبدل FILE الموجود إلا مع --force
+  --import SOURCE  جلب ملاحظات برنامج ملاحظات آخر: xpad أو gnote أو tomboy أو
+                   tomboy-ng أو knotes، أو الملف أو المجلد الذي توجد فيه
+  --category NAME  الفئة التي يُضاف إليها أو تُسرد أو تُصدَّر؛ Default إن لم
+                   تُحدَّد. ينشئ --add الفئة إن لم تكن موجودة بعد؛ والفئة
+                   Search لا تقبل ملاحظات
+  --force          السماح لـ --export باستبدال FILE
+
+حالة الخروج: 0 تمّ؛ 1 لم يطابق شيء، أو تعذّرت قراءة ملف الملاحظات أو كتابته
+(لم يُغيَّر شيء)؛ 2 وسائط أو دخل غير صالح (لم يُغيَّر شيء).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -204,6 +275,65 @@ Quibbet لكل ملف ملاحظات: تشغيله ثانيةً في المجل�
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>تعذّرت قراءة الدخل القياسي: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>يحوي الدخل القياسي بايت NUL لا يمكن للملاحظة أن تحفظه: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>الدخل القياسي ليس نصًا بترميز UTF-8: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>لا يحوي الدخل القياسي أي نص: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>الفئة &apos;%1&apos; تحوي نتائج بحث ولا تقبل ملاحظات</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>لا يمكن إضافة ملاحظة إلى &apos;%1&apos;: علامة التبويب Search تحوي نتائج البحث، و*New تُنشئ الفئات</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>الحد الأقصى لعدد أحرف اسم الفئة هو %1: عدد أحرف &apos;%2&apos; هو %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>لا يمكن أن يحوي اسم الفئة نهاية سطر أو أي محرف تحكّم آخر</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>تعذّرت كتابة المخرجات</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>لا يوجد ملف ملاحظات %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>لا توجد فئة &apos;%1&apos; في %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>الملف %1 هو ملف الملاحظات نفسه: لم يُكتب شيء</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>الملف %1 موجود: لم يُكتب شيء؛ أضف --force لاستبداله</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>الاستيراد غير متاح في هذا البناء</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -262,6 +392,49 @@ Quibbet لكل ملف ملاحظات: تشغيله ثانيةً في المجل�
     <message>
         <source>Created : %1</source>
         <translation>أُنشئت: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>لا يقبل الخيار &apos;%1&apos; أي قيمة</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>حُدِّد الخيار &apos;%1&apos; مرتين</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>لا يوجد نص لإضافته</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>يحتاج &apos;%1&apos; إلى قيمة</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>يحتاج &apos;%1&apos; إلى اسم فئة</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>يحتاج &apos;%1&apos; إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>لا يمكن استخدام &apos;%1&apos; مع &apos;%2&apos;: أعطِ أمرًا واحدًا في كل مرة</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>لا يمكن استخدام &apos;--toggle&apos; مع &apos;%1&apos;: أعطِ أمرًا واحدًا في كل مرة</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>لا يُستخدم &apos;--category&apos; إلا مع --add أو --list أو --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>لا يُستخدم &apos;--force&apos; إلا مع --export</translation>
     </message>
 </context>
 <context>

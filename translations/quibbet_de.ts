@@ -74,6 +74,82 @@ Die üblichen Optionen des Toolkits (-platform NAME, -display DISPLAY, -style NA
 -reverse, -session NAME und ähnliche) werden an es weitergegeben.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; folgt auf den hinzuzufügenden Text: setzen Sie einen Text aus mehreren Wörtern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>Argument %1 ist kein Text in der Zeichenkodierung der Locale: es wurde nichts verändert</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Notizbefehle für Skripte und Programmstarter:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Sie arbeiten mit clipdata.dat im aktuellen Ordner, brauchen keine Anzeige und
+öffnen kein Fenster; ein Quibbet, das mit dieser Datei läuft, zeigt die
+Änderung sofort.
+
+  --add TEXT       TEXT als neue Notiz speichern; ohne TEXT oder mit - ist die
+                   Notiz die Standardeingabe bis zu ihrem Ende, ohne das letzte
+                   Zeilenende. Ein Text, der mit -- beginnt, wird als --add=TEXT
+                   angegeben. Legt clipdata.dat an, wenn es die Datei nicht gibt
+  --list           die Notizen einer Kategorie ausgeben, neueste zuerst, eine
+                   pro Zeile: Erstellungszeit, ein Tabulator und der Text, in
+                   dem \ als \\, ein Zeilenende als \n, ein Wagenrücklauf als \r
+                   und ein Tabulator als \t geschrieben ist
+  --search TEXT    wie --list die Notizen aller Kategorien ausgeben, die TEXT
+                   enthalten, ohne Beachtung der Groß-/Kleinschreibung; % und _
+                   in TEXT stehen für beliebigen Text und ein beliebiges
+                   Zeichen, wie beim Befehl Suchen
+  --export FILE    die Notizen einer Kategorie wie der Befehl Exportieren in
+                   FILE schreiben; ein vorhandenes FILE wird nur mit --force
+                   ersetzt
+  --import SOURCE  die Notizen eines anderen Notizprogramms übernehmen: xpad,
+                   gnote, tomboy, tomboy-ng oder knotes, oder die Datei bzw.
+                   der Ordner, in dem sie liegen
+  --category NAME  die Kategorie zum Hinzufügen, Auflisten oder Exportieren;
+                   ohne Angabe Default. --add legt eine noch nicht vorhandene
+                   Kategorie an; Search nimmt keine Notizen auf
+  --force          --export erlauben, FILE zu ersetzen
+
+Exit-Status: 0 erledigt; 1 nichts gefunden, oder die Notizdatei konnte nicht
+gelesen oder geschrieben werden (nichts wurde verändert); 2 ungültige Argumente
+oder Eingabe (nichts wurde verändert).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -189,6 +265,65 @@ Die üblichen Optionen des Toolkits (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>die Standardeingabe konnte nicht gelesen werden: es wurde nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>die Standardeingabe enthält ein NUL-Byte, das eine Notiz nicht aufnehmen kann: es wurde nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>die Standardeingabe ist kein UTF-8-Text: es wurde nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>die Standardeingabe enthält keinen Text: es wurde nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; enthält die Ergebnisse einer Suche und nimmt keine Notizen auf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; ist keine Kategorie, der man eine Notiz hinzufügen kann: der Reiter Search enthält die Ergebnisse einer Suche, und *New legt Kategorien an</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>ein Kategoriename hat höchstens %1 Zeichen: &apos;%2&apos; hat %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>ein Kategoriename darf weder ein Zeilenende noch ein anderes Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>die Ausgabe konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>es gibt keine Notizdatei %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>in %2 gibt es keine Kategorie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 ist die Notizdatei selbst: es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 existiert bereits: es wurde nichts geschrieben; geben Sie --force an, um die Datei zu ersetzen</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>das Importieren ist in dieser Programmversion nicht verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -247,6 +382,49 @@ Die üblichen Optionen des Toolkits (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>Erstellt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; erlaubt keinen Wert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; wurde zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>es gibt keinen Text zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; braucht den Namen einer Kategorie</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; kann nicht mit &apos;%2&apos; kombiniert werden: geben Sie nur einen Befehl auf einmal an</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; kann nicht mit &apos;%1&apos; kombiniert werden: geben Sie nur einen Befehl auf einmal an</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; gehört zu --add, --list oder --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; gehört zu --export</translation>
     </message>
 </context>
 <context>

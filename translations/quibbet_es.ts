@@ -76,6 +76,81 @@ Las opciones estándar del kit de herramientas gráfico (-platform NOMBRE,
 pasan a este.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; sigue al texto que añadir: ponga entre comillas un texto de varias palabras</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>el argumento %1 no es texto en la codificación de la configuración regional: no se cambió nada</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Comandos de notas, para scripts y lanzadores:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Trabajan sobre clipdata.dat en la carpeta actual, no necesitan pantalla y no
+abren ninguna ventana; un Quibbet que se ejecute con ese archivo muestra el
+cambio al instante.
+
+  --add TEXT       guarda TEXT como nota nueva; sin TEXT, o con -, la nota es
+                   la entrada estándar hasta el final, menos el último fin de
+                   línea. Un texto que empiece por -- se indica como
+                   --add=TEXT. Crea clipdata.dat si no existe
+  --list           muestra las notas de una categoría, las más recientes
+                   primero, una por línea: la fecha de creación, un tabulador
+                   y el texto, con \ escrito como \\, un fin de línea como \n,
+                   un retorno de carro como \r y un tabulador como \t
+  --search TEXT    muestra, como --list, las notas de todas las categorías que
+                   contienen TEXT, sin distinguir mayúsculas de minúsculas; % y
+                   _ en TEXT equivalen a cualquier texto y a un carácter
+                   cualquiera, como en el comando Buscar
+  --export FILE    escribe las notas de una categoría en FILE como el comando
+                   Exportar; un FILE que ya existe solo se sustituye con --force
+  --import SOURCE  trae las notas de otro programa de notas: xpad, gnote,
+                   tomboy, tomboy-ng o knotes, o el archivo o la carpeta donde
+                   están
+  --category NAME  la categoría en la que añadir, que listar o que exportar;
+                   Default si no se indica. --add crea la categoría si aún no
+                   existe; Search no admite notas
+  --force          permite que --export sustituya FILE
+
+Estado de salida: 0 hecho; 1 sin coincidencias, o no se pudo leer o escribir el
+archivo de notas (no se cambió nada); 2 argumentos o entrada no válidos (no se
+cambió nada).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -191,6 +266,65 @@ pasan a este.
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>no se pudo leer la entrada estándar: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>la entrada estándar contiene un byte NUL, que una nota no puede guardar: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>la entrada estándar no es texto UTF-8: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>la entrada estándar no contiene texto: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; contiene los resultados de una búsqueda y no admite notas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; no es una categoría en la que añadir notas: la pestaña Search contiene los resultados de una búsqueda y *New crea categorías</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>un nombre de categoría tiene como máximo %1 caracteres: &apos;%2&apos; tiene %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>un nombre de categoría no puede contener un fin de línea ni otro carácter de control</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>no se pudo escribir la salida</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>no hay ningún archivo de notas %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>no hay ninguna categoría &apos;%1&apos; en %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 es el propio archivo de notas: no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 ya existe: no se escribió nada; añada --force para sustituirlo</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>la importación no está disponible en esta versión</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -249,6 +383,49 @@ pasan a este.
     <message>
         <source>Created : %1</source>
         <translation>Creada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; aparece dos veces</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>no hay ningún texto que añadir</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; necesita un valor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; necesita el nombre de una categoría</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; necesita el nombre de un archivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; no se puede combinar con &apos;%2&apos;: indique un solo comando cada vez</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; no se puede combinar con &apos;%1&apos;: indique un solo comando cada vez</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; se usa con --add, --list o --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; se usa con --export</translation>
     </message>
 </context>
 <context>

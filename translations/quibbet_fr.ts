@@ -75,6 +75,81 @@ Les options standard de la boîte à outils graphique (-platform NOM, -display
 AFFICHAGE, -style NOM, -reverse, -session NOM, etc.) lui sont transmises.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; suit le texte à ajouter&#xa0;: mettez un texte de plusieurs mots entre guillemets</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>l&apos;argument %1 n&apos;est pas du texte dans l&apos;encodage des paramètres régionaux&#xa0;: rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Commandes de notes, pour les scripts et les lanceurs :
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Elles agissent sur clipdata.dat dans le dossier courant, sans affichage et sans
+ouvrir de fenêtre ; un Quibbet qui tourne sur ce fichier affiche aussitôt la
+modification.
+
+  --add TEXT       enregistrer TEXT comme nouvelle note ; sans TEXT, ou avec -,
+                   la note est l&apos;entrée standard jusqu&apos;à sa fin, moins la
+                   dernière fin de ligne. Un texte qui commence par -- s&apos;écrit
+                   --add=TEXT. Crée clipdata.dat s&apos;il n&apos;existe pas
+  --list           afficher les notes d&apos;une catégorie, les plus récentes
+                   d&apos;abord, une par ligne : la date de création, une
+                   tabulation, et le texte où \ s&apos;écrit \\, une fin de ligne
+                   \n, un retour chariot \r et une tabulation \t
+  --search TEXT    afficher, comme --list, les notes de toutes les catégories
+                   qui contiennent TEXT, sans tenir compte de la casse ; % et _
+                   dans TEXT remplacent un texte quelconque et un caractère
+                   quelconque, comme dans la commande Rechercher
+  --export FILE    écrire les notes d&apos;une catégorie dans FILE comme la commande
+                   Exporter ; un FILE existant n&apos;est remplacé qu&apos;avec --force
+  --import SOURCE  importer les notes d&apos;un autre programme de notes : xpad,
+                   gnote, tomboy, tomboy-ng ou knotes, ou le fichier ou le
+                   dossier qui les contient
+  --category NAME  la catégorie où ajouter, à lister ou à exporter ; Default
+                   si elle n&apos;est pas indiquée. --add crée une catégorie qui
+                   n&apos;existe pas encore ; Search n&apos;accepte pas de notes
+  --force          permettre à --export de remplacer FILE
+
+Code de sortie : 0 terminé ; 1 aucune correspondance, ou le fichier de notes n&apos;a
+pas pu être lu ou écrit (rien n&apos;a été modifié) ; 2 arguments ou entrée invalides
+(rien n&apos;a été modifié).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -190,6 +265,65 @@ AFFICHAGE, -style NOM, -reverse, -session NOM, etc.) lui sont transmises.
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>impossible de lire l&apos;entrée standard&#xa0;: rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>l&apos;entrée standard contient un octet NUL, qu&apos;une note ne peut pas contenir&#xa0;: rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>l&apos;entrée standard n&apos;est pas du texte UTF-8&#xa0;: rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>l&apos;entrée standard ne contient aucun texte&#xa0;: rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; contient les résultats d&apos;une recherche et n&apos;accepte pas de notes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; n&apos;est pas une catégorie où ajouter une note&#xa0;: l&apos;onglet Search contient les résultats d&apos;une recherche, et *New crée des catégories</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>un nom de catégorie compte au plus %1 caractères&#xa0;: &apos;%2&apos; en compte %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>un nom de catégorie ne peut contenir ni fin de ligne ni autre caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>impossible d&apos;écrire la sortie</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>il n&apos;y a pas de fichier de notes %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>il n&apos;y a pas de catégorie &apos;%1&apos; dans %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 est le fichier de notes lui-même&#xa0;: rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 existe déjà&#xa0;: rien n&apos;a été écrit&#xa0;; ajoutez --force pour le remplacer</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>l&apos;importation n&apos;est pas disponible dans cette version</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -248,6 +382,49 @@ AFFICHAGE, -style NOM, -reverse, -session NOM, etc.) lui sont transmises.
     <message>
         <source>Created : %1</source>
         <translation>Créée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>il n&apos;y a aucun texte à ajouter</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; nécessite une valeur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; nécessite un nom de catégorie</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; nécessite un nom de fichier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; est incompatible avec &apos;%2&apos;&#xa0;: indiquez une seule commande à la fois</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; est incompatible avec &apos;%1&apos;&#xa0;: indiquez une seule commande à la fois</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; s&apos;utilise avec --add, --list ou --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; s&apos;utilise avec --export</translation>
     </message>
 </context>
 <context>

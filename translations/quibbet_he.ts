@@ -73,6 +73,75 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
 -reverse, -session NAME וכדומה) מועברות אליה.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>הארגומנט &apos;%1&apos; בא אחרי הטקסט להוספה: יש להקיף טקסט של כמה מילים במירכאות</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>הארגומנט %1 אינו טקסט בקידוד של הגדרות האזור: דבר לא שונה</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>פקודות פתקים, לסקריפטים ולמשגרי יישומים:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+הפקודות פועלות על clipdata.dat בתיקייה הנוכחית, אינן צריכות תצוגה ואינן
+פותחות חלון; Quibbet הפועל על הקובץ מציג את השינוי מיד.
+
+  --add TEXT       שמירת TEXT כפתק חדש; בלי TEXT, או עם -, הפתק הוא הקלט
+                   התקני עד סופו, בלי סוף השורה האחרון. טקסט שתחילתו -- ניתן
+                   בצורה --add=TEXT. אם clipdata.dat אינו קיים, הוא נוצר
+  --list           הדפסת הפתקים של קטגוריה, החדש ביותר ראשון, אחד בכל שורה:
+                   זמן היצירה, טאב, והטקסט, שבו התו \ נכתב בצורה \\, סוף שורה
+                   בצורה \n, חזרת גררה בצורה \r וטאב בצורה \t
+  --search TEXT    הדפסת הפתקים מכל הקטגוריות שמכילים את TEXT, כמו האפשרות
+                   --list, ללא הבחנה בין אותיות רישיות לקטנות; התווים % ו-_
+                   ב-TEXT מייצגים כל טקסט וכל תו בודד, כמו בפקודת החיפוש
+  --export FILE    כתיבת הפתקים של קטגוריה אל FILE, כמו פקודת הייצוא;
+                   קובץ FILE קיים מוחלף רק עם --force
+  --import SOURCE  ייבוא הפתקים של תוכנת פתקים אחרת: xpad, gnote, tomboy,
+                   tomboy-ng או knotes, או הקובץ או התיקייה שבהם הם נמצאים
+  --category NAME  הקטגוריה להוספה, להצגה או לייצוא; Default אם לא צוינה.
+                   האפשרות --add יוצרת קטגוריה שעדיין אינה קיימת; הקטגוריה
+                   Search אינה מקבלת פתקים
+  --force          התרת החלפה של FILE באמצעות --export
+
+מצב יציאה: 0 הצליח; 1 לא נמצאה התאמה, או שלא ניתן היה לקרוא או לכתוב את
+קובץ הפתקים (דבר לא שונה); 2 ארגומנטים או קלט שגויים (דבר לא שונה).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -188,6 +257,65 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>לא ניתן לקרוא את הקלט התקני: דבר לא נשמר</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>הקלט התקני מכיל בית NUL, שפתק אינו יכול לשמור: דבר לא נשמר</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>הקלט התקני אינו טקסט בקידוד UTF-8: דבר לא נשמר</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>הקלט התקני אינו מכיל טקסט: דבר לא נשמר</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>הקטגוריה &apos;%1&apos; מכילה תוצאות חיפוש ואינה מקבלת פתקים</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>לא ניתן להוסיף פתק אל &apos;%1&apos;: בלשונית Search נמצאות תוצאות חיפוש, והלשונית *New יוצרת קטגוריות</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>שם קטגוריה יכול להכיל %1 תווים לכל היותר: האורך של &apos;%2&apos; הוא %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>שם קטגוריה אינו יכול להכיל סוף שורה או תו בקרה אחר</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>לא ניתן לכתוב את הפלט</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>אין קובץ פתקים %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>אין קטגוריה &apos;%1&apos; בקובץ %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>הקובץ %1 הוא קובץ הפתקים עצמו: דבר לא נכתב</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>הקובץ %1 כבר קיים: דבר לא נכתב; כדי להחליף אותו יש להוסיף --force</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>ייבוא אינו זמין בבנייה זו</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -246,6 +374,49 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>נוצר: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>האפשרות &apos;%1&apos; אינה מקבלת ערך</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>האפשרות &apos;%1&apos; ניתנה פעמיים</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>אין טקסט להוספה</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>נדרש ערך עבור &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>נדרש שם קטגוריה עבור &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>נדרש שם קובץ עבור &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>לא ניתן לשלב את &apos;%1&apos; עם &apos;%2&apos;: יש לתת פקודה אחת בכל פעם</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>לא ניתן לשלב את &apos;--toggle&apos; עם &apos;%1&apos;: יש לתת פקודה אחת בכל פעם</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>האפשרות &apos;--category&apos; משמשת רק עם --add, --list או --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>האפשרות &apos;--force&apos; משמשת רק עם --export</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,81 @@ Le opzioni standard del toolkit (-platform NOME, -display DISPLAY, -style NOME,
 -reverse, -session NOME e simili) vengono passate al toolkit.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; segue il testo da aggiungere: racchiudere tra virgolette un testo di più parole</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>l&apos;argomento %1 non è testo nella codifica del locale: non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Comandi per le note, per script e launcher:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Agiscono su clipdata.dat nella cartella corrente, non richiedono un display e
+non aprono finestre; un Quibbet in esecuzione su quel file mostra subito la
+modifica.
+
+  --add TEXT       salva TEXT come nuova nota; senza TEXT, o con -, la nota è
+                   lo standard input fino alla fine, meno l&apos;ultimo fine riga.
+                   Un testo che inizia con -- si indica come --add=TEXT. Crea
+                   clipdata.dat se non esiste
+  --list           stampa le note di una categoria, dalla più recente, una per
+                   riga: la data di creazione, una tabulazione e il testo, con
+                   \ scritto come \\, un fine riga come \n, un ritorno carrello
+                   come \r e una tabulazione come \t
+  --search TEXT    stampa, come --list, le note di tutte le categorie che
+                   contengono TEXT, senza distinguere maiuscole e minuscole;
+                   % e _ in TEXT indicano un testo qualsiasi e un carattere
+                   qualsiasi, come nel comando Cerca
+  --export FILE    scrive le note di una categoria in FILE come il comando
+                   Esporta; un FILE esistente viene sostituito solo con --force
+  --import SOURCE  importa le note di un altro programma di note: xpad, gnote,
+                   tomboy, tomboy-ng o knotes, oppure il file o la cartella che
+                   le contiene
+  --category NAME  la categoria a cui aggiungere, da elencare o da esportare;
+                   Default se non indicata. --add crea una categoria che non
+                   esiste ancora; Search non accetta note
+  --force          permette a --export di sostituire FILE
+
+Stato di uscita: 0 fatto; 1 nessuna corrispondenza, oppure non è stato possibile
+leggere o scrivere il file di note (non è stato modificato nulla); 2 argomenti o
+input non validi (non è stato modificato nulla).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -190,6 +265,65 @@ Le opzioni standard del toolkit (-platform NOME, -display DISPLAY, -style NOME,
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>impossibile leggere lo standard input: non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>lo standard input contiene un byte NUL, che una nota non può contenere: non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>lo standard input non è testo UTF-8: non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>lo standard input non contiene testo: non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; contiene i risultati di una ricerca e non accetta note</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; non è una categoria a cui aggiungere note: la scheda Search contiene i risultati di una ricerca e *New crea categorie</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>un nome di categoria ha al massimo %1 caratteri: &apos;%2&apos; ne ha %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>un nome di categoria non può contenere un fine riga né altri caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>impossibile scrivere l&apos;output</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>non esiste un file di note %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>non esiste una categoria &apos;%1&apos; in %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 è il file di note stesso: non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 esiste già: non è stato scritto nulla; aggiungere --force per sostituirlo</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>l&apos;importazione non è disponibile in questa versione</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -248,6 +382,49 @@ Le opzioni standard del toolkit (-platform NOME, -display DISPLAY, -style NOME,
     <message>
         <source>Created : %1</source>
         <translation>Creata: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; non accetta valori</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; è stato indicato due volte</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>non c&apos;è alcun testo da aggiungere</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; richiede un valore</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; richiede il nome di una categoria</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; richiede il nome di un file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; non può essere usato con &apos;%2&apos;: indicare un solo comando alla volta</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; non può essere usato con &apos;%1&apos;: indicare un solo comando alla volta</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; si usa con --add, --list o --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; si usa con --export</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,74 @@ Quibbet はメモ ファイルごとに 1 つ。同じフォルダーで再び�
 -reverse, -session NAME など) は、そのままツールキットに渡されます。
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; が追加するテキストの後にあります。複数の語からなるテキストは引用符で囲んでください</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>引数 %1 はロケールの文字コードのテキストではありません。何も変更されませんでした</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>メモ コマンド (スクリプトやランチャー向け):
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+現在のフォルダーの clipdata.dat を操作し、ディスプレイ不要でウィンドウも
+開きません。変更は、このファイルで動作中の Quibbet にすぐ反映されます。
+
+  --add TEXT       TEXT を新しいメモとして保存します。TEXT がないか - の場合は
+                   標準入力 (末尾の改行 1 つを除く) をメモにします。-- で始まる
+                   TEXT は --add=TEXT と指定。clipdata.dat がなければ作成します
+  --list           カテゴリのメモを新しい順に 1 行 1 件で表示します。作成日時、
+                   タブ、本文の順で、本文中の \ は \\、改行は \n、復帰は \r、
+                   タブは \t と表記します
+  --search TEXT    TEXT を含むメモを全カテゴリから --list と同様に表示します。
+                   大文字小文字は区別しません。TEXT 中の % は任意の文字列、
+                   _ は任意の 1 文字を表します (「検索」コマンドと同じ)
+  --export FILE    カテゴリのメモを「エクスポート」コマンドと同じ形式で FILE に
+                   書き出します。既存の FILE を置き換えるのは --force 指定時のみ
+  --import SOURCE  他のメモ プログラムのメモを取り込みます: xpad、gnote、
+                   tomboy、tomboy-ng、knotes、またはメモのファイルかフォルダー
+  --category NAME  追加・表示・エクスポートするカテゴリ。省略時は Default。
+                   --add は存在しないカテゴリを作成。Search にはメモを追加不可
+  --force          --export で FILE の置き換えを許可します
+
+終了ステータス: 0 成功、1 一致なし、またはメモ ファイルの読み書きに失敗
+(何も変更されません)、2 引数または入力が不正 (何も変更されません)。
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -184,6 +252,65 @@ Quibbet はメモ ファイルごとに 1 つ。同じフォルダーで再び�
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>標準入力を読み取れませんでした。何も保存されませんでした</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>標準入力にメモに保存できない NUL バイトが含まれています。何も保存されませんでした</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>標準入力が UTF-8 テキストではありません。何も保存されませんでした</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>標準入力にテキストがありません。何も保存されませんでした</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; には検索結果が入るため、メモを追加できません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; はメモを追加できるカテゴリではありません。Search タブには検索結果が入り、*New はカテゴリを作成するためのものです</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>カテゴリ名は最大 %1 文字です。&apos;%2&apos; は %3 文字あります</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>カテゴリ名に改行などの制御文字は使用できません</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>出力に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>メモ ファイル %1 がありません</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>%2 にカテゴリ &apos;%1&apos; がありません</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 はメモ ファイルそのものです。何も書き込まれませんでした</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 はすでに存在します。何も書き込まれませんでした。置き換えるには --force を付けてください</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>このビルドではインポートを利用できません</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -242,6 +369,49 @@ Quibbet はメモ ファイルごとに 1 つ。同じフォルダーで再び�
     <message>
         <source>Created : %1</source>
         <translation>作成: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; に値は指定できません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; が 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>追加するテキストがありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; には値が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; にはカテゴリ名が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; にはファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; と &apos;%2&apos; は同時に指定できません。コマンドは 1 つずつ指定してください</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; と &apos;%1&apos; は同時に指定できません。コマンドは 1 つずつ指定してください</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; は --add、--list、--export のいずれかと一緒に指定します</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; は --export と一緒に指定します</translation>
     </message>
 </context>
 <context>

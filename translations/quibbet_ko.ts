@@ -72,6 +72,74 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
 -reverse, -session NAME 등)은 그대로 툴킷에 전달됩니다.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos;이(가) 추가할 텍스트 뒤에 있습니다: 여러 단어로 된 텍스트는 따옴표로 묶으세요</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>인수 %1은(는) 로캘 인코딩의 텍스트가 아닙니다: 아무것도 변경되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>메모 명령(스크립트와 런처용):
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+현재 폴더의 clipdata.dat 파일을 사용하며, 디스플레이가 필요 없고 창을 열지
+않습니다. 이 파일로 실행 중인 Quibbet에는 변경 사항이 바로 나타납니다.
+
+  --add TEXT       TEXT를 새 메모로 저장합니다. TEXT가 없거나 -이면 표준 입력을
+                   끝까지 읽고 마지막 줄바꿈을 뺍니다. --로 시작하는 TEXT는
+                   --add=TEXT로 씁니다. clipdata.dat 파일이 없으면 만듭니다
+  --list           카테고리의 메모를 최신순으로 한 줄에 하나씩 출력합니다:
+                   작성 시각, 탭, 텍스트. 텍스트의 \는 \\, 줄바꿈은 \n,
+                   캐리지 리턴은 \r, 탭은 \t로 씁니다
+  --search TEXT    모든 카테고리에서 TEXT가 들어 있는 메모를 --list처럼
+                   출력합니다. 대소문자를 구분하지 않으며, TEXT의 %와 _는 각각
+                   임의의 텍스트와 임의의 한 글자를 뜻합니다(검색 명령과 같음)
+  --export FILE    카테고리의 메모를 내보내기 명령처럼 FILE에 씁니다.
+                   FILE이 이미 있으면 --force를 줄 때만 바꿉니다
+  --import SOURCE  다른 메모 프로그램의 메모를 가져옵니다: xpad, gnote, tomboy,
+                   tomboy-ng, knotes 또는 그 메모가 있는 파일이나 폴더
+  --category NAME  메모를 추가하거나 출력하거나 내보낼 카테고리. 없으면 Default.
+                   --add는 없는 카테고리를 만듭니다. Search에는 넣을 수 없습니다
+  --force          --export가 FILE을 바꿀 수 있게 합니다
+
+종료 상태: 0 성공, 1 일치하는 것이 없거나 메모 파일을 읽거나 쓸 수 없음
+(아무것도 변경되지 않음), 2 잘못된 인수나 입력(아무것도 변경되지 않음).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -184,6 +252,65 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>표준 입력을 읽을 수 없습니다: 아무것도 저장되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>표준 입력에 메모에 담을 수 없는 NUL 바이트가 있습니다: 아무것도 저장되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>표준 입력이 UTF-8 텍스트가 아닙니다: 아무것도 저장되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>표준 입력에 텍스트가 없습니다: 아무것도 저장되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos;에는 검색 결과가 들어 있어 메모를 넣을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos;은(는) 메모를 추가할 수 있는 카테고리가 아닙니다: Search 탭에는 검색 결과가 들어 있고, *New는 카테고리를 만듭니다</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>카테고리 이름은 최대 %1자입니다: &apos;%2&apos;은(는) %3자입니다</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>카테고리 이름에는 줄바꿈이나 다른 제어 문자를 넣을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>출력을 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>메모 파일 %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>%2에 카테고리 &apos;%1&apos;이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1은(는) 메모 파일 자체입니다: 아무것도 쓰지 않았습니다</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1이(가) 이미 있습니다: 아무것도 쓰지 않았습니다; 바꾸려면 --force를 추가하세요</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>이 빌드에서는 가져오기를 사용할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -242,6 +369,49 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>작성: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos;은(는) 값을 받지 않습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos;이(가) 두 번 지정되었습니다</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>추가할 텍스트가 없습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos;에는 값이 필요합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos;에는 카테고리 이름이 필요합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos;에는 파일 이름이 필요합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos;은(는) &apos;%2&apos;와(과) 함께 쓸 수 없습니다: 명령은 한 번에 하나만 지정하세요</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos;은 &apos;%1&apos;와(과) 함께 쓸 수 없습니다: 명령은 한 번에 하나만 지정하세요</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos;는 --add, --list, --export 중 하나와 함께 써야 합니다</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos;는 --export와 함께 써야 합니다</translation>
     </message>
 </context>
 <context>

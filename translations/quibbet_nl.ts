@@ -75,6 +75,81 @@ De standaardopties van de toolkit (-platform NAME, -display DISPLAY,
 -style NAME, -reverse, -session NAME en dergelijke) worden eraan doorgegeven.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; volgt na de toe te voegen tekst: zet een tekst van meerdere woorden tussen aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>argument %1 is geen tekst in de tekencodering van de taalinstelling: er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Notitieopdrachten, voor scripts en starters:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Ze werken op clipdata.dat in de huidige map, hebben geen beeldscherm nodig en
+openen geen venster; een Quibbet die met het bestand draait, toont dat meteen.
+
+  --add TEXT       TEXT opslaan als nieuwe notitie; zonder TEXT, of met -, is de
+                   notitie de standaardinvoer tot het einde, zonder het laatste
+                   regeleinde. Een tekst die met -- begint, geeft u op als
+                   --add=TEXT. Maakt clipdata.dat aan als het er nog niet is
+  --list           de notities van een categorie tonen, nieuwste eerst, één per
+                   regel: de aanmaaktijd, een tab, en de tekst met \ als \\,
+                   een regeleinde als \n, een regelterugloop als \r en een tab
+                   als \t
+  --search TEXT    zoals --list de notities van alle categorieën tonen die TEXT
+                   bevatten, ongeacht hoofdletters; % en _ in TEXT staan voor
+                   willekeurige tekst en één willekeurig teken, zoals bij de
+                   opdracht Zoeken
+  --export FILE    de notities van een categorie naar FILE schrijven zoals de
+                   opdracht Exporteren; een bestaand FILE wordt alleen met
+                   --force vervangen
+  --import SOURCE  de notities van een ander notitieprogramma importeren: xpad,
+                   gnote, tomboy, tomboy-ng of knotes, of het bestand of de map
+                   waarin ze staan
+  --category NAME  de categorie om aan toe te voegen, te tonen of te exporteren;
+                   Default als die niet is opgegeven. --add maakt een categorie
+                   aan die nog niet bestaat; Search neemt geen notities op
+  --force          --export FILE laten vervangen
+
+Afsluitwaarde: 0 gelukt; 1 niets gevonden, of het notitiebestand kon niet worden
+gelezen of geschreven (er is niets gewijzigd); 2 ongeldige argumenten of invoer
+(er is niets gewijzigd).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -190,6 +265,65 @@ De standaardopties van de toolkit (-platform NAME, -display DISPLAY,
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>standaardinvoer kon niet worden gelezen: er is niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>standaardinvoer bevat een NUL-byte, die een notitie niet kan bewaren: er is niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>standaardinvoer is geen UTF-8-tekst: er is niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>standaardinvoer bevat geen tekst: er is niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; bevat de resultaten van een zoekopdracht en neemt geen notities op</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; is geen categorie om een notitie aan toe te voegen: het tabblad Search bevat de resultaten van een zoekopdracht en *New maakt categorieën aan</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>een categorienaam heeft maximaal %1 tekens: &apos;%2&apos; heeft er %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>een categorienaam kan geen regeleinde of ander stuurteken bevatten</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>de uitvoer kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>er is geen notitiebestand %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>er is geen categorie &apos;%1&apos; in %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 is het notitiebestand zelf: er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 bestaat al: er is niets geschreven; voeg --force toe om het te vervangen</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>importeren is niet beschikbaar in deze build</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -248,6 +382,49 @@ De standaardopties van de toolkit (-platform NAME, -display DISPLAY,
     <message>
         <source>Created : %1</source>
         <translation>Gemaakt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; accepteert geen waarde</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; is twee keer opgegeven</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>er is geen tekst om toe te voegen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; heeft de naam van een categorie nodig</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; heeft de naam van een bestand nodig</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; kan niet samen met &apos;%2&apos;: geef één opdracht tegelijk</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; kan niet samen met &apos;%1&apos;: geef één opdracht tegelijk</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; hoort bij --add, --list of --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; hoort bij --export</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,80 @@ Standardowe opcje biblioteki graficznej (-platform NAME, -display DISPLAY,
 -style NAME, -reverse, -session NAME itp.) są do niej przekazywane.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; występuje po tekście do dodania: tekst z kilku słów należy ująć w cudzysłów</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>argument %1 nie jest tekstem w kodowaniu bieżących ustawień regionalnych: niczego nie zmieniono</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Polecenia do obsługi notatek, dla skryptów i programów uruchamiających:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Działają na pliku clipdata.dat w bieżącym folderze, nie wymagają ekranu i nie
+otwierają okna; Quibbet działający z tym plikiem od razu pokazuje zmianę.
+
+  --add TEXT       zapisuje TEXT jako nową notatkę; bez TEXT lub z - notatką
+                   jest całe standardowe wejście bez ostatniego końca wiersza.
+                   Tekst zaczynający się od -- podaje się jako --add=TEXT.
+                   Tworzy clipdata.dat, jeśli go nie ma
+  --list           wypisuje notatki kategorii, od najnowszych, po jednej w
+                   wierszu: czas utworzenia, tabulator i tekst, w którym \ jest
+                   zapisany jako \\, koniec wiersza jako \n, powrót karetki
+                   jako \r, a tabulator jako \t
+  --search TEXT    wypisuje, tak jak --list, notatki ze wszystkich kategorii
+                   zawierające TEXT, bez rozróżniania wielkości liter; % i _ w
+                   TEXT oznaczają dowolny tekst i dowolny pojedynczy znak, jak
+                   w poleceniu Szukaj
+  --export FILE    zapisuje notatki kategorii do FILE tak jak polecenie
+                   Eksportuj; istniejący FILE jest zastępowany tylko z --force
+  --import SOURCE  importuje notatki z innego programu do notatek: xpad, gnote,
+                   tomboy, tomboy-ng lub knotes, albo z pliku lub folderu, w
+                   którym się znajdują
+  --category NAME  kategoria, do której dodać, którą wypisać lub wyeksportować;
+                   domyślnie Default. --add tworzy kategorię, która jeszcze nie
+                   istnieje; Search nie przyjmuje notatek
+  --force          pozwala --export zastąpić FILE
+
+Kod wyjścia: 0 wykonano; 1 nic nie znaleziono albo nie można odczytać lub
+zapisać pliku notatek (niczego nie zmieniono); 2 błędne argumenty lub dane
+wejściowe (niczego nie zmieniono).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -194,6 +268,65 @@ Standardowe opcje biblioteki graficznej (-platform NAME, -display DISPLAY,
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>nie można odczytać standardowego wejścia: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>standardowe wejście zawiera bajt NUL, którego notatka nie może przechowywać: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>standardowe wejście nie jest tekstem UTF-8: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>standardowe wejście nie zawiera tekstu: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; zawiera wyniki wyszukiwania i nie przyjmuje notatek</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; nie jest kategorią, do której można dodać notatkę: karta Search zawiera wyniki wyszukiwania, a *New tworzy kategorie</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>nazwa kategorii może mieć najwyżej %1 znaków: &apos;%2&apos; ma %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>nazwa kategorii nie może zawierać końca wiersza ani innego znaku sterującego</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>nie można zapisać wyjścia</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>nie ma pliku notatek %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>nie ma kategorii &apos;%1&apos; w %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 jest właśnie plikiem notatek: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 już istnieje: niczego nie zapisano; dodaj --force, aby go zastąpić</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>importowanie nie jest dostępne w tej kompilacji</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -252,6 +385,49 @@ Standardowe opcje biblioteki graficznej (-platform NAME, -display DISPLAY,
     <message>
         <source>Created : %1</source>
         <translation>Utworzono: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; podano dwukrotnie</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>brak tekstu do dodania</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; wymaga wartości</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; wymaga nazwy kategorii</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>nie można użyć &apos;%1&apos; razem z &apos;%2&apos;: podaj jedno polecenie naraz</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>nie można użyć &apos;--toggle&apos; razem z &apos;%1&apos;: podaj jedno polecenie naraz</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; działa tylko z --add, --list lub --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; działa tylko z --export</translation>
     </message>
 </context>
 <context>

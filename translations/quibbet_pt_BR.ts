@@ -75,6 +75,80 @@ As opções padrão do toolkit (-platform NAME, -display DISPLAY, -style NAME,
 -reverse, -session NAME e semelhantes) são repassadas a ele.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; vem depois do texto a adicionar: coloque um texto de várias palavras entre aspas</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>o argumento %1 não é texto na codificação da localidade: nada foi alterado</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Comandos de notas, para scripts e lançadores:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Eles trabalham com o clipdata.dat da pasta atual, não precisam de tela e não
+abrem janela; um Quibbet rodando com o arquivo mostra a mudança na hora.
+
+  --add TEXT       salva TEXT como nova nota; sem TEXT, ou com -, a nota é a
+                   entrada padrão até o fim, menos a última quebra de linha. Um
+                   texto que começa com -- é passado como --add=TEXT. Cria o
+                   clipdata.dat se ele não existir
+  --list           mostra as notas de uma categoria, das mais recentes às mais
+                   antigas, uma por linha: a data de criação, uma tabulação e o
+                   texto, com \ escrito como \\, a quebra de linha como \n, o
+                   retorno de carro como \r e a tabulação como \t
+  --search TEXT    mostra, como --list, as notas de todas as categorias que
+                   contêm TEXT, sem diferenciar maiúsculas e minúsculas; % e _
+                   em TEXT representam qualquer texto e um caractere qualquer,
+                   como no comando Pesquisar
+  --export FILE    grava as notas de uma categoria em FILE como o comando
+                   Exportar; um FILE existente só é substituído com --force
+  --import SOURCE  traz as notas de outro programa de notas: xpad, gnote,
+                   tomboy, tomboy-ng ou knotes, ou o arquivo ou a pasta em que
+                   elas estão
+  --category NAME  a categoria em que adicionar, ou que listar ou exportar;
+                   Default se omitida. --add cria uma categoria que ainda não
+                   existe; Search não aceita notas
+  --force          permite que --export substitua FILE
+
+Status de saída: 0 concluído; 1 nada encontrado, ou não foi possível ler ou
+gravar o arquivo de notas (nada foi alterado); 2 argumentos ou entrada inválidos
+(nada foi alterado).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -190,6 +264,65 @@ As opções padrão do toolkit (-platform NAME, -display DISPLAY, -style NAME,
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>não foi possível ler a entrada padrão: nada foi salvo</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>a entrada padrão contém um byte NUL, que uma nota não pode guardar: nada foi salvo</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>a entrada padrão não é texto UTF-8: nada foi salvo</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>a entrada padrão não contém texto: nada foi salvo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; contém os resultados de uma pesquisa e não aceita notas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; não é uma categoria em que se possa adicionar uma nota: a aba Search contém os resultados de uma pesquisa, e *New cria categorias</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>um nome de categoria tem no máximo %1 caracteres: &apos;%2&apos; tem %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>um nome de categoria não pode conter quebra de linha nem outro caractere de controle</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>não foi possível gravar a saída</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>não há arquivo de notas %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>não há categoria &apos;%1&apos; em %2</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 é o próprio arquivo de notas: nada foi gravado</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 já existe: nada foi gravado; adicione --force para substituí-lo</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>a importação não está disponível nesta compilação</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -248,6 +381,49 @@ As opções padrão do toolkit (-platform NAME, -display DISPLAY, -style NAME,
     <message>
         <source>Created : %1</source>
         <translation>Criada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; não aceita valor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; foi informado duas vezes</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>não há texto a adicionar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; precisa de um valor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; precisa do nome de uma categoria</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; precisa do nome de um arquivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; não pode ser usado com &apos;%2&apos;: informe um comando por vez</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; não pode ser usado com &apos;%1&apos;: informe um comando por vez</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; só pode ser usado com --add, --list ou --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; só pode ser usado com --export</translation>
     </message>
 </context>
 <context>

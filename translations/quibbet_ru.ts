@@ -76,6 +76,78 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
 -style NAME, -reverse, -session NAME и т. п.) передаются ей.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>аргумент &apos;%1&apos; после добавляемого текста: заключите текст из нескольких слов в кавычки</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>аргумент %1 не является текстом в кодировке локали: ничего не изменено</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Команды заметок для скриптов и программ запуска:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Они работают с clipdata.dat в текущей папке, не требуют дисплея и не открывают
+окно; Quibbet, уже работающий с этим файлом, сразу покажет изменения.
+
+  --add TEXT       сохранить TEXT как новую заметку; без TEXT или с - заметкой
+                   становится стандартный ввод до конца, без последнего
+                   перевода строки. Текст, начинающийся с --, передаётся как
+                   --add=TEXT. Создаёт clipdata.dat, если его нет
+  --list           вывести заметки категории, сначала новые, по одной в строке:
+                   время создания, табуляция и текст, в котором \ записан как
+                   \\, перевод строки как \n, возврат каретки как \r, а
+                   табуляция как \t
+  --search TEXT    вывести, как --list, заметки всех категорий, содержащие
+                   TEXT, без учёта регистра; % и _ в TEXT означают любой текст
+                   и любой один символ, как в команде «Поиск»
+  --export FILE    записать заметки категории в FILE, как команда «Экспорт»;
+                   существующий FILE заменяется только с --force
+  --import SOURCE  перенести заметки из другой программы заметок: xpad, gnote,
+                   tomboy, tomboy-ng или knotes, либо из файла или папки с ними
+  --category NAME  категория для добавления, вывода или экспорта; по умолчанию
+                   Default. --add создаёт категорию, если её ещё нет; в Search
+                   заметки не добавляются
+  --force          разрешить --export заменить FILE
+
+Код возврата: 0 — выполнено; 1 — ничего не найдено либо не удалось прочитать
+или записать файл заметок (ничего не изменено); 2 — неверные аргументы или
+входные данные (ничего не изменено).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -194,6 +266,65 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>не удалось прочитать стандартный ввод: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>стандартный ввод содержит байт NUL, который заметка хранить не может: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>стандартный ввод не является текстом UTF-8: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>стандартный ввод не содержит текста: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>категория &apos;%1&apos; содержит результаты поиска, в неё нельзя добавлять заметки</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>в &apos;%1&apos; нельзя добавить заметку: на вкладке Search находятся результаты поиска, а *New создаёт категории</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>длина названия категории не должна превышать %1: у &apos;%2&apos; она равна %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>название категории не может содержать перевод строки или другой управляющий символ</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>не удалось записать вывод</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>нет файла заметок %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>в %2 нет категории &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 — это сам файл заметок: ничего не записано</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 уже существует: ничего не записано; чтобы заменить его, добавьте --force</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>импорт недоступен в этой сборке</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -252,6 +383,49 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>Создана: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>параметр &apos;%1&apos; не принимает значения</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>параметр &apos;%1&apos; указан дважды</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>нет текста для добавления</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>для &apos;%1&apos; нужно значение</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>для &apos;%1&apos; нужно название категории</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>для &apos;%1&apos; нужно имя файла</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; нельзя сочетать с &apos;%2&apos;: указывайте только одну команду</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; нельзя сочетать с &apos;%1&apos;: указывайте только одну команду</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; используется только с --add, --list или --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; используется только с --export</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,81 @@ Araç takımının standart seçenekleri (-platform NAME, -display DISPLAY,
 -style NAME, -reverse, -session NAME ve benzerleri) ona iletilir.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; eklenecek metinden sonra geliyor: birden çok sözcükten oluşan metni tırnak içine alın</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>%1. argüman, yerel ayarın karakter kodlamasında metin değil: hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Betikler ve başlatıcılar için not komutları:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Geçerli klasördeki clipdata.dat üzerinde çalışırlar, ekran gerektirmezler ve
+pencere açmazlar; dosyayla çalışan bir Quibbet değişikliği hemen gösterir.
+
+  --add TEXT       TEXT metnini yeni not olarak kaydet; TEXT yoksa ya da - ise
+                   not, son satır sonu hariç tüm standart girdidir. -- ile
+                   başlayan bir metin --add=TEXT olarak verilir. clipdata.dat
+                   yoksa oluşturulur
+  --list           bir kategorinin notlarını en yeniden başlayarak satır başına
+                   bir not göster: oluşturma zamanı, bir sekme ve \ yerine \\,
+                   satır sonu yerine \n, satır başı yerine \r, sekme yerine \t
+                   yazılmış metin
+  --search TEXT    TEXT içeren notları tüm kategorilerden --list gibi göster;
+                   büyük/küçük harf ayrımı yapılmaz; TEXT içindeki % ve _, Ara
+                   komutundaki gibi herhangi bir metin ve herhangi tek bir
+                   karakter yerine geçer
+  --export FILE    bir kategorinin notlarını Dışa aktar komutu gibi FILE
+                   dosyasına yaz; var olan bir FILE yalnızca --force ile
+                   değiştirilir
+  --import SOURCE  başka bir not programının notlarını içe aktar: xpad, gnote,
+                   tomboy, tomboy-ng ya da knotes veya notların bulunduğu dosya
+                   ya da klasör
+  --category NAME  eklenecek, listelenecek ya da dışa aktarılacak kategori;
+                   verilmezse Default. --add henüz olmayan bir kategoriyi
+                   oluşturur; Search not almaz
+  --force          --export ile FILE dosyasının üzerine yazılmasına izin ver
+
+Çıkış durumu: 0 tamam; 1 eşleşen yok ya da not dosyası okunamadı veya yazılamadı
+(hiçbir şey değiştirilmedi); 2 hatalı argümanlar ya da girdi (hiçbir şey
+değiştirilmedi).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -185,6 +260,65 @@ Araç takımının standart seçenekleri (-platform NAME, -display DISPLAY,
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>standart girdi okunamadı: hiçbir şey kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>standart girdi, bir notun tutamayacağı bir NUL baytı içeriyor: hiçbir şey kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>standart girdi UTF-8 metin değil: hiçbir şey kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>standart girdide metin yok: hiçbir şey kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; arama sonuçlarını tutar ve not almaz</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; not eklenebilecek bir kategori değil: Search sekmesi arama sonuçlarını tutar, *New ise kategori oluşturur</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>kategori adı en çok %1 karakter olabilir: &apos;%2&apos; %3 karakter uzunluğunda</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>kategori adı satır sonu ya da başka bir denetim karakteri içeremez</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>çıktı yazılamadı</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>%1 not dosyası yok</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>%2 içinde &apos;%1&apos; kategorisi yok</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 not dosyasının kendisi: hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 zaten var: hiçbir şey yazılmadı; üzerine yazmak için --force ekleyin</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>içe aktarma bu derlemede kullanılamıyor</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -243,6 +377,49 @@ Araç takımının standart seçenekleri (-platform NAME, -display DISPLAY,
     <message>
         <source>Created : %1</source>
         <translation>Oluşturuldu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; değer almaz</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; iki kez verildi</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>eklenecek metin yok</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; bir değer gerektirir</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; bir kategori adı gerektirir</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; bir dosya adı gerektirir</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos;, &apos;%2&apos; ile birlikte kullanılamaz: bir seferde tek komut verin</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos;, &apos;%1&apos; ile birlikte kullanılamaz: bir seferde tek komut verin</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; yalnızca --add, --list ya da --export ile kullanılır</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; yalnızca --export ile kullanılır</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,78 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
 -style NAME, -reverse, -session NAME тощо) передаються їй.
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>аргумент &apos;%1&apos; після тексту, що додається: візьміть текст із кількох слів у лапки</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>аргумент %1 не є текстом у кодуванні локалі: нічого не змінено</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>Команди нотаток для скриптів і програм запуску:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+Вони працюють із clipdata.dat у поточній теці, не потребують дисплея й не
+відкривають вікна; Quibbet, що працює з цим файлом, одразу покаже зміни.
+
+  --add TEXT       зберегти TEXT як нову нотатку; без TEXT або з - нотаткою
+                   стає стандартний вхід до кінця, без останнього кінця рядка.
+                   Текст, що починається з --, передається як --add=TEXT.
+                   Створює clipdata.dat, якщо його немає
+  --list           вивести нотатки категорії, спершу нові, по одній у рядку:
+                   час створення, табуляція і текст, у якому \ записано як \\,
+                   кінець рядка як \n, повернення каретки як \r, а табуляцію
+                   як \t
+  --search TEXT    вивести, як --list, нотатки всіх категорій, що містять TEXT,
+                   без урахування регістру; % і _ у TEXT означають будь-який
+                   текст і будь-який один символ, як у команді «Пошук»
+  --export FILE    записати нотатки категорії у FILE, як команда «Експорт»;
+                   наявний FILE замінюється лише з --force
+  --import SOURCE  перенести нотатки з іншої програми нотаток: xpad, gnote,
+                   tomboy, tomboy-ng або knotes, чи з файлу або теки з ними
+  --category NAME  категорія для додавання, виведення чи експорту; типово
+                   Default. --add створює категорію, якої ще немає; до Search
+                   нотатки не додаються
+  --force          дозволити --export замінити FILE
+
+Код виходу: 0 — виконано; 1 — нічого не знайдено або не вдалося прочитати чи
+записати файл нотаток (нічого не змінено); 2 — неправильні аргументи або
+вхідні дані (нічого не змінено).
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -194,6 +266,65 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>не вдалося прочитати стандартний вхід: нічого не збережено</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>стандартний вхід містить байт NUL, якого нотатка зберігати не може: нічого не збережено</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>стандартний вхід не є текстом UTF-8: нічого не збережено</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>стандартний вхід не містить тексту: нічого не збережено</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>категорія &apos;%1&apos; містить результати пошуку, нотатки до неї не додаються</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>до &apos;%1&apos; не можна додати нотатку: на вкладці Search містяться результати пошуку, а *New створює категорії</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>довжина назви категорії не може перевищувати %1: у &apos;%2&apos; вона становить %3</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>назва категорії не може містити кінець рядка чи інший керівний символ</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>не вдалося записати вивід</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>немає файлу нотаток %1</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>у %2 немає категорії &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 — це сам файл нотаток: нічого не записано</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 вже існує: нічого не записано; щоб замінити його, додайте --force</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>імпорт недоступний у цій збірці</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -252,6 +383,49 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>Створено: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>параметр &apos;%1&apos; не приймає значення</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>параметр &apos;%1&apos; вказано двічі</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>немає тексту для додавання</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>для &apos;%1&apos; потрібне значення</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>для &apos;%1&apos; потрібна назва категорії</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>для &apos;%1&apos; потрібна назва файлу</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; не можна поєднувати з &apos;%2&apos;: вказуйте лише одну команду</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; не можна поєднувати з &apos;%1&apos;: вказуйте лише одну команду</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; використовується лише з --add, --list або --export</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; використовується лише з --export</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,74 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
 -reverse、-session NAME 等）会原样传递给工具包。
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; follows the text to add: put a text of several words in quotes</source>
+        <translation>&apos;%1&apos; 跟在要添加的文本之后：由多个单词组成的文本请用引号括起来</translation>
+    </message>
+    <message>
+        <source>argument %1 is not text in the encoding of the locale: nothing was changed</source>
+        <translation>参数 %1 不是当前区域设置编码的文本：未做任何更改</translation>
+    </message>
+    <message>
+        <source>Note commands, for scripts and launchers:
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+They work on clipdata.dat in the current folder, need no display and start no window;
+a Quibbet running on the file shows the change at once.
+
+  --add TEXT       store TEXT as a new note; without TEXT, or with -, the note is
+                   standard input to its end, less one last line end. A text that
+                   begins with -- goes as --add=TEXT. Makes clipdata.dat when there is none
+  --list           print the notes of a category, newest first, one a line: the
+                   creation time, a tab, and the text with \ written as \\, a line
+                   end as \n, a carriage return as \r and a tab as \t
+  --search TEXT    print, as --list does, the notes of every category that hold TEXT,
+                   in any case of letters; % and _ in TEXT stand for any text and any
+                   one character, as in the Search command
+  --export FILE    write the notes of a category to FILE as the Export command does;
+                   a FILE that exists is replaced only with --force
+  --import SOURCE  bring in the notes of another notes program: xpad, gnote, tomboy,
+                   tomboy-ng or knotes, or the file or folder they are in
+  --category NAME  the category to add to, list or export; Default when not given.
+                   --add makes a category that does not exist yet; Search takes no notes
+  --force          let --export replace FILE
+
+Exit status: 0 done; 1 nothing matched, or the notes file could not be read or written
+(nothing was changed); 2 bad arguments or input (nothing was changed).
+</source>
+        <translation>笔记命令，供脚本和启动器使用：
+       quibbet --add [TEXT | -] [--category NAME]
+       quibbet --list [--category NAME]
+       quibbet --search TEXT
+       quibbet --export FILE [--category NAME] [--force]
+       quibbet --import SOURCE
+这些命令操作当前文件夹中的 clipdata.dat，无需图形显示，也不打开窗口；
+正在使用该文件的 Quibbet 会立即显示所做的更改。
+
+  --add TEXT       将 TEXT 存为新笔记；不给出 TEXT 或给出 - 时，笔记内容为
+                   读到末尾的标准输入，去掉最后一个换行符。以 -- 开头的文本
+                   请写成 --add=TEXT。没有 clipdata.dat 时会创建它
+  --list           输出某个分类的笔记，最新的在前，每行一条：创建时间、
+                   制表符和文本；文本中的 \ 写作 \\，换行写作 \n，
+                   回车写作 \r，制表符写作 \t
+  --search TEXT    以 --list 的格式输出所有分类中包含 TEXT 的笔记，
+                   不区分大小写；TEXT 中的 % 和 _ 分别代表任意文本和任意
+                   单个字符，与“搜索”命令相同
+  --export FILE    以“导出”命令的格式将某个分类的笔记写入 FILE；
+                   FILE 已存在时，仅在指定 --force 时才会替换
+  --import SOURCE  导入其他笔记程序的笔记：xpad、gnote、tomboy、
+                   tomboy-ng 或 knotes，或者这些笔记所在的文件或文件夹
+  --category NAME  要添加到、列出或导出的分类；未指定时为 Default。
+                   --add 会创建尚不存在的分类；Search 不接受笔记
+  --force          允许 --export 替换 FILE
+
+退出状态：0 成功；1 没有匹配项，或无法读取或写入笔记文件（未做任何更改）；
+2 参数或输入有误（未做任何更改）。
+</translation>
+    </message>
 </context>
 <context>
     <name>ConflictMerge</name>
@@ -184,6 +252,65 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     </message>
 </context>
 <context>
+    <name>NoteCommands</name>
+    <message>
+        <source>standard input could not be read: nothing was stored</source>
+        <translation>无法读取标准输入：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte, which a note cannot keep: nothing was stored</source>
+        <translation>标准输入含有笔记无法保存的 NUL 字节：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text: nothing was stored</source>
+        <translation>标准输入不是 UTF-8 文本：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>standard input holds no text: nothing was stored</source>
+        <translation>标准输入中没有文本：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds the results of a search and takes no notes</source>
+        <translation>&apos;%1&apos; 用于存放搜索结果，不能存入笔记</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no category to add a note to: the Search tab holds the results of a search, and *New makes categories</source>
+        <translation>&apos;%1&apos; 不是可以添加笔记的分类：Search 标签页存放搜索结果，*New 用于新建分类</translation>
+    </message>
+    <message>
+        <source>a category name has at most %1 characters: &apos;%2&apos; has %3</source>
+        <translation>分类名称最多 %1 个字符：&apos;%2&apos; 有 %3 个字符</translation>
+    </message>
+    <message>
+        <source>a category name cannot hold a line end or another control character</source>
+        <translation>分类名称不能包含换行符或其他控制字符</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>there is no notes file %1</source>
+        <translation>笔记文件 %1 不存在</translation>
+    </message>
+    <message>
+        <source>there is no category &apos;%1&apos; in %2</source>
+        <translation>%2 中没有分类 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is the notes file itself: nothing was written</source>
+        <translation>%1 就是笔记文件本身：未写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1 exists: nothing was written; add --force to replace it</source>
+        <translation>%1 已存在：未写入任何内容；如需替换，请添加 --force</translation>
+    </message>
+    <message>
+        <source>importing is not available in this build</source>
+        <translation>此构建版本不支持导入</translation>
+    </message>
+</context>
+<context>
     <name>NoteEditing</name>
     <message>
         <source>Press &apos;Ctrl + Enter&apos; to apply changes</source>
@@ -242,6 +369,49 @@ The toolkit&apos;s standard options (-platform NAME, -display DISPLAY, -style NA
     <message>
         <source>Created : %1</source>
         <translation>创建于：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteOptions</name>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; 不接受值</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is given twice</source>
+        <translation>&apos;%1&apos; 指定了两次</translation>
+    </message>
+    <message>
+        <source>there is no text to add</source>
+        <translation>没有要添加的文本</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; 需要一个值</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a category</source>
+        <translation>&apos;%1&apos; 需要一个分类名称</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; needs the name of a file</source>
+        <translation>&apos;%1&apos; 需要一个文件名</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot go with &apos;%2&apos;: give one command at a time</source>
+        <translation>&apos;%1&apos; 不能与 &apos;%2&apos; 一起使用：一次只能给出一个命令</translation>
+    </message>
+    <message>
+        <source>&apos;--toggle&apos; cannot go with &apos;%1&apos;: give one command at a time</source>
+        <translation>&apos;--toggle&apos; 不能与 &apos;%1&apos; 一起使用：一次只能给出一个命令</translation>
+    </message>
+    <message>
+        <source>&apos;--category&apos; goes with --add, --list or --export</source>
+        <translation>&apos;--category&apos; 须与 --add、--list 或 --export 一起使用</translation>
+    </message>
+    <message>
+        <source>&apos;--force&apos; goes with --export</source>
+        <translation>&apos;--force&apos; 须与 --export 一起使用</translation>
     </message>
 </context>
 <context>
