@@ -4,6 +4,7 @@
 #include "import/MailMessage.h"
 #include "import/PeerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,7 +23,7 @@ void readMaildir(ReadResult& result, const QString& folder, const QString& categ
 {
     const QDir dir(folder);
     if (!QFileInfo(folder).isReadable() || !QFileInfo(folder).isExecutable()) {
-        result.problems << ReadProblem{folder, QStringLiteral("may not be read")};
+        result.problems << ReadProblem{folder, QCoreApplication::translate("import", "may not be read")};
         return;
     }
     for (const QString& sub : {QStringLiteral("cur"), QStringLiteral("new")}) {
@@ -38,7 +39,7 @@ void readMaildir(ReadResult& result, const QString& folder, const QString& categ
             }
             const std::optional<MailNote> mail = readMailMessage(*bytes);
             if (!mail) {
-                result.problems << ReadProblem{file.filePath(), QStringLiteral("is not a note message")};
+                result.problems << ReadProblem{file.filePath(), QCoreApplication::translate("import", "is not a note message")};
                 continue;
             }
             PeerNote note;
@@ -125,7 +126,7 @@ ReadResult readKNotesCalendar(const QString& path)
             lines << line;
     }
     if (lines.value(0).trimmed().compare(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive) != 0) {
-        result.problems << ReadProblem{path, QStringLiteral("is not an iCalendar file")};
+        result.problems << ReadProblem{path, QCoreApplication::translate("import", "is not an iCalendar file")};
         return result;
     }
     std::optional<PeerNote> open;
@@ -163,7 +164,7 @@ ReadResult readKNotesCalendar(const QString& path)
         }
     }
     if (open)
-        result.problems << ReadProblem{path, QStringLiteral("ends inside a note: the file is incomplete")};
+        result.problems << ReadProblem{path, QCoreApplication::translate("import", "ends inside a note: the file is incomplete")};
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "import/PeerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QXmlStreamReader>
 
@@ -77,11 +78,11 @@ ReadResult readNoteXmlFile(const QString& path)
         // Damaged, or caught while its program was writing it: nothing of it is taken, the
         // file stays as it is and can be imported once it is whole.
         result.problems << ReadProblem{
-            path, QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString())};
+            path, QCoreApplication::translate("import", "line %1: %2").arg(xml.lineNumber()).arg(xml.errorString())};
         return result;
     }
     if (!sawContent && title.isEmpty()) {
-        result.problems << ReadProblem{path, QStringLiteral("holds no note")};
+        result.problems << ReadProblem{path, QCoreApplication::translate("import", "holds no note")};
         return result;
     }
     if (isTemplate)
@@ -98,7 +99,7 @@ ReadResult readNoteXmlFolder(const QString& folder)
     ReadResult result;
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        result.problems << ReadProblem{folder, QStringLiteral("may not be read")};
+        result.problems << ReadProblem{folder, QCoreApplication::translate("import", "may not be read")};
         return result;
     }
     for (const QString& name : dir.entryList({QStringLiteral("*.note")}, QDir::Files, QDir::Name))

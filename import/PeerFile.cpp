@@ -1,5 +1,6 @@
 #include "import/PeerFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,11 +20,11 @@ std::optional<QByteArray> readPeerFile(const QString& path, ReadProblem& problem
     problem.file = path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem.why = QFileInfo(path).isReadable() ? file.errorString() : QStringLiteral("may not be read");
+        problem.why = QFileInfo(path).isReadable() ? file.errorString() : QCoreApplication::translate("import", "may not be read");
         return std::nullopt;
     }
     if (file.size() > kLargestPeerFile) {
-        problem.why = QStringLiteral("too large (%1 MB) to be a note").arg(file.size() / (1024 * 1024));
+        problem.why = QCoreApplication::translate("import", "too large (%1 MB) to be a note").arg(file.size() / (1024 * 1024));
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();

@@ -6,6 +6,7 @@
 #include "import/XpadReader.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -116,6 +117,29 @@ std::optional<PeerSource> sourceNamed(const QString& argument, const QString& ho
     if (!info.exists())
         return std::nullopt;
     return PeerSource{info.fileName(), QString(), formatAt(info), info.absoluteFilePath()};
+}
+
+FolderSurvey surveyTextFolder(const QString& folder)
+{
+    FolderSurvey survey;
+    QSet<QString> categories;
+    const QDir root(folder);
+    QDirIterator files(folder, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString relative = root.relativeFilePath(path);
+        // Hidden folders are passed by, as the reading does.
+        if (!isTextNoteFile(files.fileName()) || relative.startsWith(QLatin1Char('.')) ||
+            relative.contains(QLatin1String("/.")))
+            continue;
+        ++survey.files;
+        categories.insert(relative.contains(QLatin1Char('/')) ? relative.section(QLatin1Char('/'), 0, 0)
+                                                              : QStringLiteral("Default"));
+    }
+    survey.categories = QStringList(categories.begin(), categories.end());
+    std::sort(survey.categories.begin(), survey.categories.end(),
+              [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
+    return survey;
 }
 
 ReadResult readSource(const PeerSource& source)

@@ -2,6 +2,7 @@
 
 #include "import/PeerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,7 +33,7 @@ void readInto(ReadResult& result, const QString& folder, const QString& category
     const QDir dir(folder);
     // A folder that may not be read would list nothing: say so instead.
     if (!QFileInfo(folder).isReadable() || !QFileInfo(folder).isExecutable()) {
-        result.problems << ReadProblem{folder, QStringLiteral("may not be read")};
+        result.problems << ReadProblem{folder, QCoreApplication::translate("import", "may not be read")};
         return;
     }
     const QFileInfoList entries =

@@ -2,6 +2,7 @@
 
 #include "import/PeerFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -28,7 +29,7 @@ ReadResult readXpadFolder(const QString& folder)
     ReadResult result;
     const QDir dir(folder);
     if (!dir.isReadable()) {
-        result.problems << ReadProblem{folder, QStringLiteral("may not be read")};
+        result.problems << ReadProblem{folder, QCoreApplication::translate("import", "may not be read")};
         return result;
     }
     QStringList contents;
