@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace import {
 
@@ -13,17 +14,25 @@ namespace {
 const QString kNotebookTag = QStringLiteral("system:notebook:");
 const QString kTemplateTag = QStringLiteral("system:template");
 
-// The text of an element and of everything inside it, its markup dropped.
+// The text of an element and of everything inside it, its markup dropped; a list item begins
+// with a bullet, indented by how deep its list lies, as the program shows it.
 QString textWithin(QXmlStreamReader& xml)
 {
     QString text;
+    int lists = 0;
     for (int depth = 1; depth > 0 && !xml.atEnd();) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++depth;
+            if (xml.name() == QLatin1String("list"))
+                ++lists;
+            else if (xml.name() == QLatin1String("list-item"))
+                text += QString(2 * std::max(0, lists - 1), QLatin1Char(' ')) + QStringLiteral("\u2022 ");
             break;
         case QXmlStreamReader::EndElement:
             --depth;
+            if (xml.name() == QLatin1String("list"))
+                --lists;
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
