@@ -62,12 +62,14 @@ void readMaildir(ReadResult& result, const QString& folder, const QString& categ
             if (!name.startsWith(QLatin1Char('.')))
                 readMaildir(result, inner.filePath(name), name, depth + 1);
     }
-    // A folder the resource keeps beside "cur" and "new" as a maildir of its own.
+    // A maildir inside: a category of its own beside the notes of this one; the notes
+    // themselves when this folder holds none (the folder the notes resource was given).
+    const bool holdsNotes = dir.exists(QStringLiteral("cur")) || dir.exists(QStringLiteral("new"));
     for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         if (name == QLatin1String("cur") || name == QLatin1String("new") || name == QLatin1String("tmp"))
             continue;
         if (QDir(dir.filePath(name)).exists(QStringLiteral("cur")))
-            readMaildir(result, dir.filePath(name), name, depth + 1);
+            readMaildir(result, dir.filePath(name), holdsNotes ? name : category, depth + 1);
     }
 }
 

@@ -51,8 +51,14 @@ Format formatAt(const QFileInfo& info)
         return Format::NoteXml;
     if (!dir.entryList({QStringLiteral("info-*"), QStringLiteral("content-*")}, QDir::Files).isEmpty())
         return Format::Xpad;
-    if (dir.exists(QStringLiteral("cur")) && dir.exists(QStringLiteral("new")))
+    const auto isMaildir = [](const QDir& folder) {
+        return folder.exists(QStringLiteral("cur")) && folder.exists(QStringLiteral("new"));
+    };
+    if (isMaildir(dir))
         return Format::KNotesMaildir;
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (isMaildir(QDir(dir.filePath(name))))
+            return Format::KNotesMaildir;
     return Format::TextFolder;
 }
 

@@ -160,6 +160,10 @@ void TestPeerReaders::badFilesAreNamedAndTheRestIsRead_data()
                                  "<body><p>a &amp; b</p><p>c<br>d</p></body></html>");
     write(root + "/notes/.Work.directory/Work/cur/3", "Subject: Filed\n\nin work");
     write(root + "/notes/cur/4", "no header line at all");
+    write(root + "/resource/a1b2/cur/1", "Subject: Inside\n\nthe resource's folder");
+    write(root + "/resource/a1b2/new/.keep", "");
+    QTest::newRow("maildir in the resource's folder")
+        << root + "/resource" << QStringList{"[] Inside\nthe resource's folder"} << QStringList{".keep: is not a note message"};
     QTest::newRow("maildir") << root + "/notes"
                              << QStringList{"[Work] Filed\nin work", "[] Grüße\nline one continued\ncafé",
                                             "[] Rich\na & b\nc\nd"}
