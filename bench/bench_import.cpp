@@ -1,6 +1,6 @@
 // Importing notes at 10,000 and 100,000: from a folder of text files (in ten subfolders, so
 // ten categories) and from a folder of .note XML files, read and stored into an empty notes
-// file; and storing alone, the notes read beforehand. Medians of 5 runs:
+// file; storing alone, the notes read beforehand; and taking an import back. Medians of 5 runs:
 // Run: bench_import --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "import/ImportStore.h"
 #include "import/PeerSources.h"
@@ -95,6 +95,24 @@ void importInto(benchmark::State& state, bool readToo)
     state.counters["notes/s"] = benchmark::Counter(double(notes) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// Ctrl+Z right after an import: every note deleted and kept, in one transaction.
+void TakeBack(benchmark::State& state)
+{
+    const int notes = int(state.range(0));
+    const import::ReadResult read = import::readSource(folder(notes, TextFiles).source);
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("clipdata.dat"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        store::Database database(path);
+        const import::StoredImport stored = import::storeImport(database, read.notes);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(import::takeBackImport(database, stored).size());
+    }
+    state.counters["notes/s"] = benchmark::Counter(double(notes) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 void ReadAndStore(benchmark::State& state) { importInto(state, true); }
 void StoreOnly(benchmark::State& state) { importInto(state, false); }
 
@@ -114,6 +132,8 @@ BENCHMARK(StoreOnly)
     ->Args({100000, TextFiles})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+BENCHMARK(TakeBack)->ArgNames({"notes"})->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {

@@ -145,6 +145,7 @@ std::vector<store::DeletedNote> takeBackImport(store::Database& database, const 
 {
     std::vector<store::DeletedNote> deleted;
     store::Query modify(database);
+    const store::Database::UnspacedWrites unspaced(database);
     store::Database::Transaction transaction(database);
     for (const StoredImport::Added& note : stored.notes)
         if (std::optional<store::DeletedNote> gone =
