@@ -362,7 +362,7 @@ void Database::execute(const QString& sql)
 
 void Database::beforeWrite()
 {
-    while (m_unspaced == 0 && QDateTime::currentMSecsSinceEpoch() <= m_lastWriteMs)
+    while (QDateTime::currentMSecsSinceEpoch() <= m_lastWriteMs)
         QThread::usleep(200);
 }
 

@@ -57,18 +57,6 @@ public:
     // record_time: newest-first order holds even for notes applied within one millisecond.
     void beforeWrite();
     void afterWrite();
-    // Writes that insert no note (deleting many notes at once and keeping them for Undo) need
-    // no time of their own: while one of these lives, beforeWrite() does not wait.
-    class UnspacedWrites {
-    public:
-        explicit UnspacedWrites(Database& database) : m_database(database) { ++m_database.m_unspaced; }
-        ~UnspacedWrites() { --m_database.m_unspaced; }
-        UnspacedWrites(const UnspacedWrites&) = delete;
-        UnspacedWrites& operator=(const UnspacedWrites&) = delete;
-
-    private:
-        Database& m_database;
-    };
 
     // A write transaction taken at once (BEGIN IMMEDIATE): what it reads cannot change
     // before it commits, even with another process on the same file. Rolls back unless
@@ -104,7 +92,6 @@ private:
     std::int64_t m_lastWriteMs = 0;
     int m_busyTimeoutMs = kBusyTimeoutMs;
     int m_replacements = 0;
-    int m_unspaced = 0;
     // The new file as it was when it could not be opened, and why.
     struct Unreadable {
         QString state;

@@ -89,12 +89,12 @@ bool cameBack(Query& modify, const DeletedNote& note, qint32 id)
 
 } // namespace
 
-std::optional<DeletedNote> deleteNoteInTransaction(Query& modify, qint32 noteId, sql::Side side,
-                                                   const QString* onlyWithText, const QString* onlyCreatedAt)
+std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side,
+                                             const QString* onlyWithText)
 {
+    Database::Transaction transaction(database);
     std::vector<StoredRow> rows = readRows(modify, sql::selectWholeNote(noteId, side));
-    if (rows.empty() || (onlyWithText && columnOf(rows.front(), QLatin1String("content")) != *onlyWithText) ||
-        (onlyCreatedAt && createTimeOf(rows.front()) != *onlyCreatedAt))
+    if (rows.empty() || (onlyWithText && columnOf(rows.front(), QLatin1String("content")) != *onlyWithText))
         return std::nullopt;
     DeletedNote note;
     note.side = side;
@@ -112,16 +112,7 @@ std::optional<DeletedNote> deleteNoteInTransaction(Query& modify, qint32 noteId,
         identity::forget(modify, noteId);
         note.keptKey = keepDeletedNote(modify, note);
     }
-    return note;
-}
-
-std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side,
-                                             const QString* onlyWithText)
-{
-    Database::Transaction transaction(database);
-    std::optional<DeletedNote> note = deleteNoteInTransaction(modify, noteId, side, onlyWithText);
-    if (note)
-        transaction.commit();
+    transaction.commit();
     return note;
 }
 

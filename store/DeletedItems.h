@@ -47,12 +47,6 @@ struct DeletedCategory {
 std::optional<DeletedNote> deleteNoteKeeping(Database& database, Query& modify, qint32 noteId, sql::Side side,
                                              const QString* onlyWithText = nullptr);
 
-// The same inside a write transaction the caller holds; with `onlyCreatedAt`, the note is
-// deleted only while it holds that creation text (its id was not given to another note).
-std::optional<DeletedNote> deleteNoteInTransaction(Query& modify, qint32 noteId, sql::Side side,
-                                                   const QString* onlyWithText = nullptr,
-                                                   const QString* onlyCreatedAt = nullptr);
-
 // Puts a deleted note back with its category, texts, record time and reminders: under its
 // own id when no note of its side holds it now, else a real note under a new id (ids up to
 // `idsHeldUpTo` are not handed out) and a copy not at all, since a copy of the same note is
