@@ -98,7 +98,11 @@ ReadResult readNoteXmlFile(const QString& path)
         return result;
     if (!sawContent)
         note.text = title;
+    // Blank lines and the file's indentation that the programs leave after the last line are
+    // layout, not text.
     note.text = unixLineEnds(note.text);
+    while (!note.text.isEmpty() && note.text.back().isSpace())
+        note.text.chop(1);
     result.notes.push_back(std::move(note));
     return result;
 }

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
 #include <algorithm>
 
 namespace import {
@@ -79,19 +80,26 @@ QList<PeerSource> knownSources(const QString& home)
 {
     const QString config = xdgFolder("XDG_CONFIG_HOME", home, QStringLiteral("/.config"));
     const QString data = xdgFolder("XDG_DATA_HOME", home, QStringLiteral("/.local/share"));
-    return {
+    // The notes folder tomboy-ng was told to use, where it keeps the setting.
+    const QString movedNotes =
+        QSettings(config + QStringLiteral("/tomboy-ng/tomboy-ng.cfg"), QSettings::IniFormat)
+            .value(QStringLiteral("BasicSettings/NotesPath"))
+            .toString();
+    QList<PeerSource> sources{
         source("Xpad", "xpad", Format::Xpad, config + QStringLiteral("/xpad")),
         source("Xpad", "xpad", Format::Xpad, home + QStringLiteral("/.xpad")),
         source("Gnote", "gnote", Format::NoteXml, data + QStringLiteral("/gnote")),
         source("Gnote", "gnote", Format::NoteXml, home + QStringLiteral("/.gnote")),
         source("Tomboy", "tomboy", Format::NoteXml, data + QStringLiteral("/tomboy")),
         source("Tomboy", "tomboy", Format::NoteXml, home + QStringLiteral("/.tomboy")),
-        source("Tomboy-ng", "tomboy-ng", Format::NoteXml, data + QStringLiteral("/tomboy-ng")),
+        source("Tomboy-ng", "tomboy-ng", Format::NoteXml,
+               QDir::isAbsolutePath(movedNotes) ? QDir::cleanPath(movedNotes) : data + QStringLiteral("/tomboy-ng")),
         source("KNotes", "knotes", Format::KNotesMaildir, data + QStringLiteral("/notes")),
         source("KNotes", "knotes", Format::KNotesCalendar, data + QStringLiteral("/knotes/notes.ics")),
         source("KNotes", "knotes", Format::KNotesCalendar, home + QStringLiteral("/.kde/share/apps/knotes/notes.ics")),
         source("KNotes", "knotes", Format::KNotesCalendar, home + QStringLiteral("/.kde4/share/apps/knotes/notes.ics")),
     };
+    return sources;
 }
 
 QList<FoundSource> findSources(const QString& home)

@@ -84,9 +84,9 @@ void TestPeerReaders::readsWhatThePeersWrote_data()
                                   "2026-12-08T13:17:32.287Z [] Zoned\nIndia time"};
     QTest::newRow("tomboy-ng") << kData + "/tomboy-ng"
                                << QStringList{"2026-12-08T13:18:12.819Z [Home] Shopping list\nmilk 2% \"fresh\"\n"
-                                              "Grüße 日本語 שלום\n    typed: bold end\n",
+                                              "Grüße 日本語 שלום\n    typed: bold end",
                                               "2026-12-08T13:18:19.549Z [Work] Meeting\nagenda and minutes\n"
-                                              "- first point\n- second point\ndone\n\n"};
+                                              "- first point\n- second point\ndone"};
     // An empty pad holds nothing; tabs and a last line without a line end are kept.
     QTest::newRow("xpad") << kData + "/xpad"
                           << QStringList{"[] Second pad\n\tindented line\nlast line without newline",
@@ -198,7 +198,10 @@ void TestPeerReaders::findsEachProgramInItsPlaces()
     };
     copyFolder(kData + "/xpad", home + "/.config/xpad");
     copyFolder(kData + "/gnote", home + "/.gnote"); // the older place
-    copyFolder(kData + "/tomboy-ng", m_dir.path() + "/data/tomboy-ng");
+    // tomboy-ng told to keep its notes elsewhere.
+    copyFolder(kData + "/tomboy-ng", m_dir.path() + "/moved");
+    write(home + "/.config/tomboy-ng/tomboy-ng.cfg",
+          "[BasicSettings]\nNotesPath=" + (m_dir.path() + "/moved/").toUtf8() + "\n");
     qputenv("XDG_DATA_HOME", (m_dir.path() + "/data").toUtf8());
     qunsetenv("XDG_CONFIG_HOME");
     const QList<import::FoundSource> found = import::findSources(home);
@@ -209,7 +212,7 @@ void TestPeerReaders::findsEachProgramInItsPlaces()
                       .arg(source.read.notes.size())
                       .arg(source.categories().join(','));
     QCOMPARE(listed, (QStringList{"Xpad home/.config/xpad 2 Default", "Gnote home/.gnote 4 Default,Home,Work",
-                                  "Tomboy-ng data/tomboy-ng 2 Home,Work"}));
+                                  "Tomboy-ng moved 2 Home,Work"}));
     QCOMPARE(import::sourceNamed("tomboy", home), std::nullopt); // none here: nothing to name
     QVERIFY(import::sourceNamed("gnote", home));
 }
