@@ -205,9 +205,9 @@ void TMiniForm::buildMenus()
     popGrid->addAction(actNewCategory);
     popGrid->addSeparator();
     QAction* search = addEntry(popGrid, tr("Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    QAction* exportNotes = addEntry(popGrid, tr("Export..."));
     QAction* importNotes = addEntry(popGrid, tr("Import notes..."));
     importNotes->setObjectName(QStringLiteral("actImportNotes"));
+    QAction* exportNotes = addEntry(popGrid, tr("Export..."));
     QAction* reminder = addEntry(popGrid, tr("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* print = addEntry(popGrid, tr("Print"));
     QAction* restoreBackup = addEntry(popGrid, tr("Restore from backup..."));
