@@ -4,6 +4,7 @@
 
 #include "app/NoteGrid.h"
 #include "dialogs/RecentlyDeletedForm.h"
+#include "store/CountedText.h"
 #include "store/RecentlyDeleted.h"
 #include "widgets/TabSet.h"
 
@@ -71,6 +72,7 @@ void DeleteHistory::addMenuEntries()
 void DeleteHistory::changed()
 {
     actUndoDelete->setEnabled(!m_items.isEmpty());
+    actUndoDelete->setText(m_items.lastIsImport() ? tr("Undo import") : tr("Undo delete"));
 }
 
 void DeleteHistory::UndoDelete1Click()
@@ -98,6 +100,10 @@ void DeleteHistory::restore(size_t index)
         m_items.drop(index);
         changed();
         m_form.noteEditing().restoreDraft(text);
+        return;
+    }
+    if (std::holds_alternative<UndoDelete::Import>(m_items.at(index))) {
+        takeBackImport(index);
         return;
     }
     if (refuseDamaged(index))
@@ -140,6 +146,27 @@ void DeleteHistory::restore(size_t index)
             return;
         }
     }
+}
+
+// The notes of an import go as a whole, each kept as a deleted note is, so that "Recently
+// deleted..." and Undo can bring any of them back.
+void DeleteHistory::takeBackImport(size_t index)
+{
+    const import::StoredImport stored = std::get<UndoDelete::Import>(m_items.at(index)).stored;
+    std::vector<store::DeletedNote> taken;
+    if (!m_form.guarded([&] { taken = import::takeBackImport(m_form.notesFile().database(), stored); }))
+        return;
+    m_items.drop(index);
+    for (store::DeletedNote& note : taken)
+        m_items.push(std::move(note));
+    changed();
+    m_form.guarded([this] {
+        m_form.OpenDueReminders();
+        m_form.sendReloadNoteList();
+    });
+    m_form.pnlStatus1->setText(store::countedText("DeleteHistory",
+                                                  QT_TRANSLATE_N_NOOP("DeleteHistory", "Import undone: %n notes"),
+                                                  "Import undone: 1 note", int(taken.size())));
 }
 
 // A kept item that another program made into something that cannot come back as it was is

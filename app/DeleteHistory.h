@@ -25,7 +25,8 @@ public:
     QAction* actUndoDelete = nullptr;
     QAction* actRecentlyDeleted = nullptr;
 
-    // Puts back what was deleted last in this run: a note, a category or a draft.
+    // Puts back what was deleted last in this run: a note, a category or a draft; or takes back
+    // the import made last.
     void UndoDelete1Click();
     // Lists the notes and categories deleted in the last 30 days, in this run or earlier ones,
     // and puts back the one chosen, by the rules of Undo.
@@ -45,6 +46,7 @@ public:
 
 private:
     void restore(size_t index);
+    void takeBackImport(size_t index);
     bool refuseDamaged(size_t index);
     void changed();
 

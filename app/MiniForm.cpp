@@ -34,7 +34,7 @@ TMiniForm::TMiniForm(const QString& databasePath, QWidget* parent)
       m_noteListView(std::make_unique<NoteListView>(*this)), m_reminders(std::make_unique<Reminders>(*m_notesFile)),
       m_noteEditing(std::make_unique<NoteEditing>(*this)), m_wayOut(std::make_unique<WayOut>(*this)),
       m_notesBackups(std::make_unique<NotesBackups>(*m_notesFile)),
-      m_toolCommands(std::make_unique<ToolCommands>(*this))
+      m_toolCommands(std::make_unique<ToolCommands>(*this)), m_importNotes(std::make_unique<ImportNotes>(*this))
 {
     m_notesFile->setErrorReporter([this](const QString& message) { showStoreError(message); });
     // A file another program put in place of the notes file, met by any command: the window

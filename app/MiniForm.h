@@ -2,6 +2,7 @@
 
 #include "app/CategoryTabs.h"
 #include "app/DeleteHistory.h"
+#include "app/ImportNotes.h"
 #include "app/MiniFormControls.h"
 #include "app/NoteEditing.h"
 #include "app/NoteListView.h"
@@ -101,6 +102,10 @@ public:
     // Sends ReloadNoteList and waits for it; a store error of the rebuild is thrown here.
     void sendReloadNoteList();
     void showStoreError(const QString& message);
+    // Takes up what another program (or another connection: an import) wrote to the file: the
+    // tabs, the list and the reminders, when the list is in front.
+    void reloadIfFileChanged();
+    ImportNotes& importNotes() { return *m_importNotes; }
 
 protected:
     bool event(QEvent* event) override;
@@ -117,7 +122,6 @@ private:
     void buildMenus();
     void connectHandlers();
     void setUpWindowBehaviour();
-    void reloadIfFileChanged();
     void startIntegrityCheck();
 
     SharedState m_state;
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<WayOut> m_wayOut;
     std::unique_ptr<NotesBackups> m_notesBackups;
     std::unique_ptr<ToolCommands> m_toolCommands;
+    std::unique_ptr<ImportNotes> m_importNotes;
 
     std::optional<store::StoreError> m_reloadError;
     std::thread m_integrityCheck;

@@ -209,6 +209,8 @@ void TMiniForm::buildMenus()
     popGrid->addAction(actNewCategory);
     popGrid->addSeparator();
     QAction* search = addEntry(popGrid, tr("Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* importNotes = addEntry(popGrid, tr("Import notes..."));
+    importNotes->setObjectName(QStringLiteral("actImportNotes"));
     QAction* exportNotes = addEntry(popGrid, tr("Export..."));
     QAction* reminder = addEntry(popGrid, tr("Reminder..."), QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction* print = addEntry(popGrid, tr("Print"));
@@ -230,6 +232,7 @@ void TMiniForm::buildMenus()
     connect(actNewCategory, &QAction::triggered, this, [this] { m_categoryTabs->actNewCategoryExecute(); });
     connect(search, &QAction::triggered, this, [this] { m_toolCommands->Search1Click(); });
     connect(exportNotes, &QAction::triggered, this, [this] { m_toolCommands->Export1Click(); });
+    connect(importNotes, &QAction::triggered, this, [this] { m_importNotes->Import1Click(); });
     connect(reminder, &QAction::triggered, this, [this] { Reminder1Click(); });
     connect(print, &QAction::triggered, this, [this] { m_toolCommands->Print1Click(); });
     connect(restoreBackup, &QAction::triggered, this, [this] { RestoreFromBackup1Click(); });

@@ -41,7 +41,9 @@ void TMiniForm::reloadIfFileChanged()
     // one an Apply changes. The change is taken up when the window next comes forward.
     if (!m_state.InBrowseMode)
         return;
-    if (m_notesFile->version().changedSinceRead()) {
+    // Taken as read before the reading: what another process writes meanwhile (an import on
+    // a thread of its own) is taken up next time, never lost.
+    if (m_notesFile->version().takeChange()) {
         // Undo keeps what this run deleted: it puts it back into the new file as it would
         // into one another program changed.
         const bool replaced = m_notesFile->takeReplacement();
@@ -60,7 +62,6 @@ void TMiniForm::reloadIfFileChanged()
         if (replaced)
             pnlStatus1->setText(!m_outcomeShown.isEmpty() && said == m_outcomeShown ? said : notice);
     }
-    m_notesFile->version().markRead();
 }
 
 void TMiniForm::showOutcome(const QString& line)

@@ -39,4 +39,14 @@ bool NotesFileVersion::changedSinceRead() const
     return now && m_read && *now != *m_read;
 }
 
+bool NotesFileVersion::takeChange()
+{
+    const bool replaced = m_database.replacements() != m_readReplacements;
+    const std::optional<qint64> now = current();
+    const bool changed = replaced || (now && m_read && *now != *m_read);
+    m_read = now;
+    m_readReplacements = m_database.replacements();
+    return changed;
+}
+
 } // namespace app

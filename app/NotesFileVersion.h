@@ -23,6 +23,9 @@ public:
     // place; the state stays unread until the next markRead(). False while the connection is
     // not open.
     bool changedSinceRead() const;
+    // changedSinceRead(), and the state as read from then on, from one look at the file: a
+    // write that another process commits while the caller reads what changed is seen next time.
+    bool takeChange();
 
 private:
     std::optional<qint64> current() const;

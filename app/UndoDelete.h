@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/ImportStore.h"
 #include "store/DeletedItems.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@
 
 namespace app {
 
-// What the user deleted during this run, newest last, so that Undo can put it back.
+// What the user deleted during this run, newest last, so that Undo can put it back; and the
+// imports of this run, so that Undo can take them back.
 class UndoDelete {
 public:
     struct Category {
@@ -19,8 +21,13 @@ public:
     struct Draft {
         QString text;
     };
-    using Item = std::variant<store::DeletedNote, Category, Draft>;
+    // Notes an import brought: undone, they go as a whole and are kept as deleted notes.
+    struct Import {
+        import::StoredImport stored;
+    };
+    using Item = std::variant<store::DeletedNote, Category, Draft, Import>;
 
+    bool lastIsImport() const { return !m_items.empty() && std::holds_alternative<Import>(m_items.back()); }
     bool isEmpty() const { return m_items.empty(); }
     size_t size() const { return m_items.size(); }
     // Made in place: moving a whole variant into the list trips GCC 12's maybe-uninitialized

@@ -140,7 +140,9 @@ qint64 keep(Query& modify, const QString& kind, const QDateTime& deletedAt, cons
 
 } // namespace
 
-qint64 keepDeletedNote(Query& modify, const DeletedNote& note)
+namespace {
+
+QJsonObject notePayload(const DeletedNote& note)
 {
     QJsonArray reminders;
     for (const StoredRow& reminder : note.reminders)
@@ -152,7 +154,20 @@ qint64 keepDeletedNote(Query& modify, const DeletedNote& note)
         payload.insert(QStringLiteral("uid"), note.identity->uid);
         payload.insert(QStringLiteral("versions"), QJsonArray::fromStringList(note.identity->versions));
     }
-    return keep(modify, QStringLiteral("note"), note.deletedAt, payload);
+    return payload;
+}
+
+} // namespace
+
+qint64 keepDeletedNote(Query& modify, const DeletedNote& note)
+{
+    return keep(modify, QStringLiteral("note"), note.deletedAt, notePayload(note));
+}
+
+KeptNoteRow keptNoteRow(const DeletedNote& note)
+{
+    return {note.deletedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            QString::fromUtf8(QJsonDocument(notePayload(note)).toJson(QJsonDocument::Compact))};
 }
 
 qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category)

@@ -23,6 +23,13 @@ struct KeptItem {
 // Run inside the delete's write transaction; returns the kept item's key.
 qint64 keepDeletedNote(Query& modify, const DeletedNote& note);
 qint64 keepDeletedCategory(Query& modify, const DeletedCategory& category);
+// What keepDeletedNote() writes, for a caller that keeps many notes through a statement of its
+// own: "insert into recently_deleted (deleted_at,kind,payload) values (deletedAt,'note',payload)".
+struct KeptNoteRow {
+    QString deletedAt;
+    QString payload;
+};
+KeptNoteRow keptNoteRow(const DeletedNote& note);
 // Run inside the transaction that puts the item back.
 void forgetKept(Query& modify, qint64 key);
 // Drops a kept item that cannot come back, in a transaction of its own.

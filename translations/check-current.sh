@@ -13,7 +13,7 @@ status=0
 for ts in translations/quibbet_*.ts; do
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
-    "$lupdate" app dialogs widgets store platform -I . -locations none -no-obsolete -silent \
+    "$lupdate" app dialogs widgets store platform import -I . -locations none -no-obsolete -silent \
         -ts "$copy" >/dev/null
     if ! diff -u "$ts" "$copy" >"$work/diff"; then
         echo "FAIL: $ts is not current with the code; run the lupdate command of translations/README.md:"

@@ -143,6 +143,26 @@ QString Modal::saveFileName(QWidget* owner, const QString& caption, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
+QString Modal::folderName(QWidget* owner, const QString& caption, const QString& startFolder)
+{
+    if (!answers().files.empty()) {
+        QString name = answers().files.front();
+        answers().files.pop_front();
+        return name;
+    }
+    if (nonInteractive()) {
+        qWarning("unanswered file dialog: %s", qPrintable(caption));
+        return {};
+    }
+    QFileDialog dialog(owner, caption, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    DialogPlacement::centreOnNextShow(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void Modal::setCancelUnanswered(bool on) { g_cancelUnanswered = on; }
 
 void Modal::queueMessageAnswer(QMessageBox::StandardButton answer) { answers().messages.push_back(answer); }

@@ -25,6 +25,10 @@ public:
     static QString saveFileName(QWidget* owner, const QString& caption, const QString& startName,
                                 const QString& filter, const QString& defaultSuffix);
 
+    // Returns the chosen folder, or an empty string when the user cancelled. Answered from the
+    // same queue as saveFileName().
+    static QString folderName(QWidget* owner, const QString& caption, const QString& startFolder);
+
     // Test seam: answers are taken first in, first out; with none queued the real dialog runs.
     static void queueMessageAnswer(QMessageBox::StandardButton answer);
     static void queueDialogAnswer(DialogAnswer answer);

@@ -49,6 +49,12 @@ struct DeletedDraft {
     QString text;
 };
 
+// The notes an import brought, with the creation text each was given: Undo takes back those
+// that still hold it (another program may have given a gone note's id to a note of its own).
+struct DoneImport {
+    std::vector<std::pair<qint32, QString>> notes;
+};
+
 // Names that differ only in case or in blanks at either end look alike.
 inline QString nameKey(const QString& name)
 {
@@ -163,7 +169,7 @@ struct Model {
     std::optional<qint32> target;
     QString memo;
     QString opened; // the stored text the memo was filled with
-    std::vector<std::variant<DeletedNote, DeletedCategory, DeletedDraft>> undo;
+    std::vector<std::variant<DeletedNote, DeletedCategory, DeletedDraft, DoneImport>> undo;
     std::map<qint32, QString> reminders; // by the note they belong to
     ReminderTimes reminderTimes;
 
@@ -321,6 +327,20 @@ struct Model {
             }
         }
         undo.push_back(deleted);
+    }
+
+    // The category a file in an import's subfolder goes to: the one of a look-alike name, else
+    // none yet (std::nullopt: made by the import); Default for none and for reserved names.
+    std::optional<qint32> importCategory(const QString& folder) const
+    {
+        const QString key = nameKey(folder);
+        if (key.isEmpty() || key == QLatin1String("default") || key == QLatin1String("search") ||
+            key == QLatin1String("*new"))
+            return 0;
+        for (const Category& category : categories)
+            if (category.id != kSearchGroup && nameKey(category.name) == key)
+                return category.id;
+        return std::nullopt;
     }
 
     void deleteSelectedCategory()

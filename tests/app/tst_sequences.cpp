@@ -11,6 +11,7 @@
 #include "dialogs/CategoryManage.h"
 #include "dialogs/FrmRemind.h"
 #include "dialogs/FrmSearch.h"
+#include "dialogs/ImportForm.h"
 #include "dialogs/ShowRemindForm.h"
 #include "dialogs/TimeOfDayEdit.h"
 #include "store/Clock.h"
@@ -22,15 +23,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -86,7 +90,9 @@ enum class Action {
     // Another machine's version through a sync engine: the file replaced by a rename, and a
     // conflict copy left beside it.
     Replaced,
-    ConflictCopy
+    ConflictCopy,
+    // A folder of text files imported through "Import notes...", now and then one imported before.
+    Import
 };
 
 // Each action with how often it is drawn.
@@ -98,7 +104,7 @@ const std::vector<std::pair<Action, int>> kActions = {
     {Action::Rename, 2},        {Action::DeleteCategory, 3}, {Action::Search, 4},       {Action::Undo, 5},
     {Action::UndoByMenu, 2},    {Action::Reminder, 2},       {Action::Restart, 2},      {Action::Outside, 5},
     {Action::Activate, 2},      {Action::ClockForward, 3},   {Action::ClockBack, 2},    {Action::HideThenExit, 1},
-    {Action::ExitUnderLock, 1}, {Action::Replaced, 3},       {Action::ConflictCopy, 2},
+    {Action::ExitUnderLock, 1}, {Action::Replaced, 3},       {Action::ConflictCopy, 2},     {Action::Import, 3},
 };
 using Actions = std::vector<std::pair<Action, int>>;
 
@@ -207,6 +213,7 @@ private:
         widgets::Modal::clearQueuedAnswers();
         m_form = std::make_unique<app::TMiniForm>(m_db.path());
         m_form->wayOut().setKeptDraftsFolder(m_keptDrafts.path());
+        m_form->importNotes().setHome(m_importRoot.filePath(QStringLiteral("home")));
         if (m_longList > 0)
             m_form->notesFile().AQclipQuery().setFirstRows(1 + draw(6));
         g_reminderOwner = m_form.get();
@@ -577,6 +584,108 @@ private:
         activate(); // back from elsewhere while it merged
     }
 
+    // A folder of one to three text files, each in the folder itself or in a subfolder (a
+    // category, made when missing); or, now and then, a folder imported before again.
+    QString importFolder()
+    {
+        if (!m_importFolders.isEmpty() && draw(3) == 0)
+            return pick(m_importFolders);
+        const QString folder = m_importRoot.filePath(QString::number(m_importFolders.size()));
+        for (int file = 0, files = 1 + draw(3); file < files; ++file) {
+            const QString sub = pick(QStringList{"", "", "Work", "Search", "Imported", "HOME"});
+            QDir().mkpath(folder + QLatin1Char('/') + sub);
+            QFile text(QStringLiteral("%1/%2/n%3.txt").arg(folder, sub).arg(file));
+            if (text.open(QIODevice::WriteOnly))
+                text.write(QStringLiteral("imported %1 %2").arg(++m_imports).arg(pick(kWrittenWords)).toUtf8());
+        }
+        m_importFolders << folder;
+        return folder;
+    }
+
+    // The creation texts of the real notes, by id.
+    std::map<qint32, QString> createTimes()
+    {
+        std::map<qint32, QString> times;
+        store::Query query(m_db.database());
+        query.addLine(QStringLiteral("select id,create_time from notes_main where group_id is null or group_id<>1"));
+        query.open();
+        for (int row = 0; row < query.recordCount(); ++row)
+            times[query.value(row, 0).toInt()] = query.value(row, 1).toString();
+        return times;
+    }
+
+    void waitForImport()
+    {
+        QSignalSpy finished(&m_form->importNotes(), &app::ImportNotes::finished);
+        QVERIFY(!m_form->importNotes().running() || finished.wait(10000));
+    }
+
+    QString imported()
+    {
+        Model& m = m_model;
+        const QString folder = importFolder();
+        m_steps << QStringLiteral("Import notes... from the folder %1").arg(QDir(folder).dirName());
+        // What the user expects to come in: each file's text, line ends as the notes keep them,
+        // in the category of its subfolder; a text the notes hold already comes in no more.
+        std::map<QString, QString> expected; // text -> subfolder
+        std::function<void(const QString&, const QString&)> collect = [&](const QString& at, const QString& sub) {
+            for (const QFileInfo& entry : QDir(at).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+                if (entry.isDir()) {
+                    collect(entry.filePath(), entry.fileName());
+                    continue;
+                }
+                QFile file(entry.filePath());
+                if (!file.open(QIODevice::ReadOnly))
+                    continue;
+                QString text = QString::fromUtf8(file.readAll());
+                text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+                bool held = false;
+                for (const auto& [id, note] : m.notes)
+                    held = held || note.text == text;
+                if (!held)
+                    expected[text] = sub;
+            }
+        };
+        collect(folder, QString());
+        widgets::Modal::queueDialogAnswer([folder](QDialog& shown) {
+            auto& dialog = dynamic_cast<dialogs::TImportForm&>(shown);
+            for (int row = 0; row < dialog.lvSources->topLevelItemCount(); ++row)
+                dialog.lvSources->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
+            dialog.addFolder(folder);
+            dialog.btnImport->click();
+            return dialog.result();
+        });
+        m_form->findChild<QAction*>(QStringLiteral("actImportNotes"))->trigger();
+        widgets::Modal::clearQueuedAnswers();
+        waitForImport();
+        if (QTest::currentTestFailed())
+            return QStringLiteral("the import did not end");
+        DoneImport done;
+        for (const auto& [id, note] : fileNotes()) {
+            if (m.notes.count(id))
+                continue;
+            const auto wanted = expected.find(note.text);
+            if (wanted == expected.end())
+                return QStringLiteral("the import brought note %1 \"%2\", which no file of it holds").arg(id).arg(note.text);
+            const std::optional<qint32> group = m.importCategory(wanted->second);
+            if (!group) // made by the import, under the subfolder's name
+                m.categories.push_back({categoryIdNamed(wanted->second.trimmed()), wanted->second.trimmed()});
+            m.notes[id] = {group ? *group : categoryIdNamed(wanted->second.trimmed()), note.text};
+            done.notes.emplace_back(id, createTimes()[id]);
+            expected.erase(wanted);
+        }
+        if (!expected.empty())
+            return QStringLiteral("the import left out \"%1\"").arg(expected.begin()->first);
+        if (!done.notes.empty()) {
+            m.undo.push_back(done);
+            m.unseen = true; // the window takes the notes up as another program's
+        }
+        // Waiting for the import let the closed dialog's deactivation through, which the
+        // offscreen platform does not hand back to the window: the user looks at it again.
+        activate();
+        return {};
+    }
+
     void newCategoryMade(const QString& typed)
     {
         const QString name = typed.trimmed(); // stored without blanks at either end
@@ -653,7 +762,21 @@ private:
             return;
         const auto item = m_model.undo.back();
         m_model.undo.pop_back();
-        if (const auto* draft = std::get_if<DeletedDraft>(&item)) {
+        if (const auto* import = std::get_if<DoneImport>(&item)) {
+            // Taken back whole: each note still holding its creation text goes, kept for Undo.
+            for (const auto& [id, createTime] : import->notes) {
+                if (!m_model.notes.count(id) || m_createTimes[id] != createTime)
+                    continue;
+                DeletedNote deleted{id, false, m_model.notes.at(id), {}};
+                if (m_model.reminders.count(id)) {
+                    deleted.reminder = m_model.reminders.at(id);
+                    m_model.reminders.erase(id);
+                }
+                m_model.notes.erase(id);
+                m_model.undo.push_back(deleted);
+            }
+            m_model.listReread();
+        } else if (const auto* draft = std::get_if<DeletedDraft>(&item)) {
             m_model.browse = false; // the draft is back in the memo, still to be applied
             m_model.showNothing();
             m_model.memo = draft->text;
@@ -964,6 +1087,7 @@ private:
             m_steps << (action == Action::Undo ? QStringLiteral("Ctrl+Z") : QStringLiteral("menu Undo delete"));
             if (action == Action::Undo && !m.browse)
                 break; // in the memo Ctrl+Z undoes typing
+            m_createTimes = createTimes(); // what an import's notes hold just before
             if (action == Action::Undo)
                 key(Qt::Key_Z, Qt::ControlModifier);
             else
@@ -1040,6 +1164,10 @@ private:
         case Action::ConflictCopy:
             conflictCopyLeft();
             break;
+        case Action::Import:
+            if (m.browse) // the list's menu is out of reach while a note is edited
+                return imported();
+            break;
         case Action::Activate:
             m_steps << QStringLiteral("activate the window");
             activate();
@@ -1115,7 +1243,9 @@ private:
         Model& m = m_model;
         std::erase_if(m.undo, [](const auto& item) {
             const auto* note = std::get_if<DeletedNote>(&item);
-            return std::holds_alternative<DeletedDraft>(item) || (note && note->copy);
+            // An import is taken back in the run that made it only.
+            return std::holds_alternative<DeletedDraft>(item) || std::holds_alternative<DoneImport>(item) ||
+                   (note && note->copy);
         });
         m.unseen = false;
         m.shown = 0;
@@ -1239,6 +1369,10 @@ private:
     store::Database* m_elsewhere = nullptr; // another machine's version being written
     int m_copies = 0;
     QTemporaryDir m_keptDrafts;
+    QTemporaryDir m_importRoot; // the folders imported, and the home folder the import looks in
+    QStringList m_importFolders;
+    int m_imports = 0;
+    std::map<qint32, QString> m_createTimes; // the notes' creation texts before an Undo
     std::unique_ptr<app::TMiniForm> m_form;
     Model m_model;
     QStringList m_steps;
