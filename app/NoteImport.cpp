@@ -1,16 +1,18 @@
 #include "app/NoteImport.h"
 
-#include <QCoreApplication>
+#include "import/ImportCommand.h"
+
+#include <QIODevice>
+#include <QTextStream>
 
 namespace app {
 
-int importNotes(const NoteCommand& /*command*/, const QString& /*path*/, const CommandStreams& streams)
+int importNotes(const NoteCommand& command, const QString& path, const CommandStreams& streams)
 {
-    // The readers of other programs' notes come in a later build; until then the request is
-    // refused before anything is read or written.
-    writeErrorLine(streams.err,
-                   QCoreApplication::translate("NoteCommands", "importing is not available in this build"));
-    return 2;
+    QTextStream out(streams.out, QIODevice::WriteOnly);
+    QTextStream err(streams.err, QIODevice::WriteOnly);
+    const QString source = command.importProgram.isEmpty() ? command.importPath : command.importProgram;
+    return import::runImportCommand(source, path, out, err);
 }
 
 } // namespace app

@@ -222,6 +222,21 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(فئة)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>تراجع عن الاستيراد</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>أُلغي الاستيراد: %n ملاحظة</numerusform>
+            <numerusform>أُلغي الاستيراد: %n ملاحظة</numerusform>
+            <numerusform>أُلغي الاستيراد: %n ملاحظتان</numerusform>
+            <numerusform>أُلغي الاستيراد: %n ملاحظات</numerusform>
+            <numerusform>أُلغي الاستيراد: %n ملاحظة</numerusform>
+            <numerusform>أُلغي الاستيراد: %n ملاحظة</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -272,6 +287,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>يحتاج Quibbet إلى سطح مكتب رسومي، ولم تسمح له %1 بفتح نافذته</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>ملفات نصية</translation>
     </message>
 </context>
 <context>
@@ -327,10 +349,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>الملف %1 موجود: لم يُكتب شيء؛ أضف --force لاستبداله</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>الاستيراد غير متاح في هذا البناء</translation>
     </message>
 </context>
 <context>
@@ -659,6 +677,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>يجري استيراد حاليًا</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>ملفات نصية</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>جارٍ استيراد الملاحظات...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>فشل الاستيراد: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>استيراد الملاحظات</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>تعذّر حفظ الملاحظات؛ لم يُستورد شيء.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>لم تُستورد هذه الملفات، ولم تُغيَّر:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -783,6 +840,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>حُذف الملف: أُعيدت كتابته</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>استيراد الملاحظات...</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1038,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>استيراد الملاحظات</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>لم يُعثر على ملاحظات برامج أخرى؛ أضف مجلدًا:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>عُثر على ملاحظات؛ حدّد ما تريد استيراده:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>البرنامج</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>الفئات</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>إضافة مجلد...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>مجلد ملفات نصية أو ملفات Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>‏%1 (ملفات غير مقروءة: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1054,6 +1166,94 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>لا شيء للاستيراد من &quot;%1&quot;: ليس مجلدًا ولا ملفًا، ولا توجد هنا ملاحظات xpad أو gnote أو tomboy أو tomboy-ng أو knotes</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>تم تخطّي %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>تعذّرت قراءة أي ملاحظة من %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>لم يُستورد شيء: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>لا جديد: %n ملاحظة موجودة مسبقًا</numerusform>
+            <numerusform>لا جديد: %n ملاحظة موجودة مسبقًا</numerusform>
+            <numerusform>لا جديد: %n ملاحظتان موجودتان مسبقًا</numerusform>
+            <numerusform>لا جديد: %n ملاحظات موجودة مسبقًا</numerusform>
+            <numerusform>لا جديد: %n ملاحظة موجودة مسبقًا</numerusform>
+            <numerusform>لا جديد: %n ملاحظة موجودة مسبقًا</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>لم يُعثر على ملاحظات لاستيرادها</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>تم استيراد %1 إلى %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظتان</numerusform>
+            <numerusform>%n ملاحظات</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
+            <numerusform>%n ملاحظة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئتان</numerusform>
+            <numerusform>%n فئات</numerusform>
+            <numerusform>%n فئة</numerusform>
+            <numerusform>%n فئة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>لا يُسمح بقراءته</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>ليس رسالة ملاحظة</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>ليس ملف iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>ينتهي في منتصف ملاحظة: الملف غير مكتمل</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>لا يحوي ملاحظة</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>أكبر من أن يكون ملاحظة (%1 ميغابايت)</translation>
     </message>
 </context>
 <context>

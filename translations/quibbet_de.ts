@@ -212,6 +212,17 @@ oder Eingabe (nichts wurde verändert).
         <source>(a category)</source>
         <translation>(eine Kategorie)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Import rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Import rückgängig: %n Notiz</numerusform>
+            <numerusform>Import rückgängig: %n Notizen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -262,6 +273,13 @@ oder Eingabe (nichts wurde verändert).
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet braucht eine grafische Arbeitsumgebung, aber %1 hat sein Fenster nicht geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
     </message>
 </context>
 <context>
@@ -317,10 +335,6 @@ oder Eingabe (nichts wurde verändert).
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 existiert bereits: es wurde nichts geschrieben; geben Sie --force an, um die Datei zu ersetzen</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>das Importieren ist in dieser Programmversion nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -645,6 +659,45 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Ein Import läuft bereits</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Notizen werden importiert...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Importfehler: nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Notizen importieren</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Die Notizen konnten nicht gespeichert werden; es wurde nichts importiert.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Diese Dateien wurden ausgelassen; sie sind unverändert:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -769,6 +822,10 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Datei gelöscht: neu geschrieben</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Notizen importieren...</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1020,57 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Notizen importieren</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Keine Notizen anderer Notizprogramme gefunden; fügen Sie einen Ordner hinzu:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notizen gefunden; kreuzen Sie die zu importierenden an:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Ordner wählen...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Ordner mit Text- oder Markdown-Dateien</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (%2 Dateien unlesbar)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1040,6 +1148,82 @@ Ihre Notizen, wie sie jetzt sind, werden vorher gesichert.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Nichts zu importieren bei &quot;%1&quot;: kein Ordner, keine Datei und keines von xpad, gnote, tomboy, tomboy-ng, knotes mit Notizen hier</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Aus %1 konnte keine Notiz gelesen werden</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nichts importiert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Nichts Neues: %n Notiz schon da</numerusform>
+            <numerusform>Nichts Neues: %n Notizen schon da</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Keine Notizen zum Import gefunden</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Import: %1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n Notiz</numerusform>
+            <numerusform>%n Notizen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n Kategorie</numerusform>
+            <numerusform>%n Kategorien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>keine Leseberechtigung</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>ist keine Notiznachricht</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>ist keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>endet mitten in einer Notiz: die Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>enthält keine Notiz</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>zu groß (%1 MB) für eine Notiz</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,17 @@ cambió nada).
         <source>(a category)</source>
         <translation>(una categoría)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Deshacer importación</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Importación deshecha: %n nota</numerusform>
+            <numerusform>Importación deshecha: %n notas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -263,6 +274,13 @@ cambió nada).
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet necesita un escritorio gráfico y %1 no le dejó abrir su ventana</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Archivos de texto</translation>
     </message>
 </context>
 <context>
@@ -318,10 +336,6 @@ cambió nada).
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 ya existe: no se escribió nada; añada --force para sustituirlo</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>la importación no está disponible en esta versión</translation>
     </message>
 </context>
 <context>
@@ -646,6 +660,45 @@ Antes se hace una copia de seguridad de sus notas tal como están ahora.</transl
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Ya hay una importación en curso</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Archivos de texto</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Importando notas...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Importación fallida: nada guardado</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>No se pudieron guardar las notas; no se importó nada.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Se omitieron estos archivos; no se han modificado:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -770,6 +823,10 @@ Antes se hace una copia de seguridad de sus notas tal como están ahora.</transl
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Archivo borrado: reescrito</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Importar notas...</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1021,57 @@ Antes se hace una copia de seguridad de sus notas tal como están ahora.</transl
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>No se encontraron notas de otros programas; añada una carpeta:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notas encontradas; marque las que desea importar:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Añadir carpeta...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Carpeta de archivos de texto o Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (%2 archivos ilegibles)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1041,6 +1149,82 @@ Antes se hace una copia de seguridad de sus notas tal como están ahora.</transl
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Nada que importar en &quot;%1&quot;: no es una carpeta, ni un archivo, ni uno de xpad, gnote, tomboy, tomboy-ng, knotes con notas aquí</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>Omitido %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>No se pudo leer ninguna nota de %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>No se importó nada: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Nada nuevo: %n nota ya existe</numerusform>
+            <numerusform>Nada nuevo: %n notas ya existen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>No se encontraron notas que importar</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Importado: %1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n categoría</numerusform>
+            <numerusform>%n categorías</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>sin permiso de lectura</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>no es un mensaje de nota</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>no es un archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>termina en medio de una nota: el archivo está incompleto</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>no contiene ninguna nota</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>demasiado grande (%1 MB) para ser una nota</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,17 @@ pas pu être lu ou écrit (rien n&apos;a été modifié) ; 2 arguments ou entré
         <source>(a category)</source>
         <translation>(une catégorie)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Annuler l&apos;import</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Import annulé&#xa0;: %n note</numerusform>
+            <numerusform>Import annulé&#xa0;: %n notes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -262,6 +273,13 @@ pas pu être lu ou écrit (rien n&apos;a été modifié) ; 2 arguments ou entré
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet a besoin d&apos;un bureau graphique, et %1 ne l&apos;a pas laissé ouvrir sa fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Fichiers texte</translation>
     </message>
 </context>
 <context>
@@ -317,10 +335,6 @@ pas pu être lu ou écrit (rien n&apos;a été modifié) ; 2 arguments ou entré
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 existe déjà&#xa0;: rien n&apos;a été écrit&#xa0;; ajoutez --force pour le remplacer</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>l&apos;importation n&apos;est pas disponible dans cette version</translation>
     </message>
 </context>
 <context>
@@ -645,6 +659,45 @@ Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Import déjà en cours</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Fichiers texte</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Import des notes...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Échec de l&apos;import&#xa0;: rien enregistré</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Impossible d&apos;enregistrer les notes&#xa0;; rien n&apos;a été importé.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 autres</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Ces fichiers ont été ignorés&#xa0;; ils restent inchangés&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -769,6 +822,10 @@ Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Fichier supprimé&#xa0;: réécrit</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Importer des notes...</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1020,57 @@ Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Aucune note d&apos;un autre programme trouvée&#xa0;; ajoutez un dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notes trouvées&#xa0;; cochez celles à importer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Ajouter dossier...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Dossier de fichiers texte ou Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (%2 fichiers illisibles)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1040,6 +1148,82 @@ Vos notes actuelles sont d&apos;abord sauvegardées.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Rien à importer depuis &quot;%1&quot;&#xa0;: ni un dossier, ni un fichier, ni l&apos;un de xpad, gnote, tomboy, tomboy-ng, knotes ayant des notes ici</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 ignoré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Aucune note de %1 n&apos;a pu être lue</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Rien n&apos;a été importé&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Rien de neuf&#xa0;: %n note déjà là</numerusform>
+            <numerusform>Rien de neuf&#xa0;: %n notes déjà là</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Aucune note trouvée à importer</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Import&#xa0;: %1 dans %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n catégorie</numerusform>
+            <numerusform>%n catégories</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>lecture non autorisée</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>n&apos;est pas un message de note</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>se termine au milieu d&apos;une note&#xa0;: le fichier est incomplet</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>ne contient aucune note</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>trop volumineux (%1 Mo) pour être une note</translation>
     </message>
 </context>
 <context>

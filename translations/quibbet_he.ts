@@ -204,6 +204,17 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(קטגוריה)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>ביטול הייבוא</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>הייבוא בוטל: %n פתק</numerusform>
+            <numerusform>הייבוא בוטל: %n פתקים</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -254,6 +265,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>התוכנה Quibbet זקוקה לשולחן עבודה גרפי, אך %1 לא אפשרה לה לפתוח את חלונה</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>קובצי טקסט</translation>
     </message>
 </context>
 <context>
@@ -309,10 +327,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>הקובץ %1 כבר קיים: דבר לא נכתב; כדי להחליף אותו יש להוסיף --force</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>ייבוא אינו זמין בבנייה זו</translation>
     </message>
 </context>
 <context>
@@ -637,6 +651,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>ייבוא כבר מתבצע</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>קובצי טקסט</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>מייבא פתקים...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>הייבוא נכשל: דבר לא נשמר</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>ייבוא פתקים</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>לא ניתן לשמור את הפתקים; דבר לא יובא.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ועוד %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>הקבצים האלה לא יובאו; הם לא שונו:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -761,6 +814,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>קובץ הפתקים נמחק: נכתב מחדש</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>ייבוא פתקים...</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1012,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>ייבוא פתקים</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>לא נמצאו פתקים של תוכנות אחרות; יש להוסיף תיקייה:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>נמצאו פתקים; יש לסמן את אלה לייבוא:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>תוכנה</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>פתקים</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>קטגוריות</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>מיקום</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>הוספת תיקייה...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>ייבוא</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>תיקייה של קובצי טקסט או Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>‏%1 (קבצים לא קריאים: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1032,6 +1140,82 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>סגירה</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>אין מה לייבא מהמקור &quot;%1&quot;: זו אינה תיקייה או קובץ, ואין כאן פתקים של xpad, gnote, tomboy, tomboy-ng או knotes</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>דילוג על %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>לא ניתן היה לקרוא אף פתק מתוך %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>דבר לא יובא: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>אין חדש: %n פתק כבר קיים</numerusform>
+            <numerusform>אין חדש: %n פתקים כבר קיימים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>לא נמצאו פתקים לייבוא</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>ייבוא: %1 ל-%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n פתק</numerusform>
+            <numerusform>%n פתקים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n קטגוריה</numerusform>
+            <numerusform>%n קטגוריות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>אין הרשאת קריאה</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>אינו הודעת פתק</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>אינו קובץ iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>נגמר באמצע פתק: הקובץ חלקי</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>שורה %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>אינו מכיל פתק</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>גדול מדי לפתק (%1 MB)</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,17 @@ input non validi (non è stato modificato nulla).
         <source>(a category)</source>
         <translation>(una categoria)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Annulla importazione</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Importazione annullata: %n nota</numerusform>
+            <numerusform>Importazione annullata: %n note</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -262,6 +273,13 @@ input non validi (non è stato modificato nulla).
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet richiede un desktop grafico, ma %1 non gli ha permesso di aprire la finestra</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>File di testo</translation>
     </message>
 </context>
 <context>
@@ -317,10 +335,6 @@ input non validi (non è stato modificato nulla).
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 esiste già: non è stato scritto nulla; aggiungere --force per sostituirlo</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>l&apos;importazione non è disponibile in questa versione</translation>
     </message>
 </context>
 <context>
@@ -645,6 +659,45 @@ Prima viene fatto un backup delle note così come sono ora.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Importazione già in corso</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>File di testo</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Importazione delle note...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Importazione fallita: nulla salvato</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Importa note</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Impossibile salvare le note; non è stato importato nulla.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... e altri %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Questi file sono stati esclusi; non sono stati modificati:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -769,6 +822,10 @@ Prima viene fatto un backup delle note così come sono ora.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>File eliminato: riscritto</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Importa note...</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1020,57 @@ Prima viene fatto un backup delle note così come sono ora.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Importa note</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Nessuna nota di altri programmi trovata; aggiungere una cartella:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Note trovate; spuntare quelle da importare:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Cartella di file di testo o Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (%2 file illeggibili)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1040,6 +1148,82 @@ Prima viene fatto un backup delle note così come sono ora.</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Niente da importare in &quot;%1&quot;: non è una cartella, né un file, né uno tra xpad, gnote, tomboy, tomboy-ng, knotes con note qui</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>Escluso %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Non è stato possibile leggere alcuna nota di %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Non è stato importato nulla: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Niente di nuovo: %n nota già presente</numerusform>
+            <numerusform>Niente di nuovo: %n note già presenti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Nessuna nota trovata da importare</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Importazione: %1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n note</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n categoria</numerusform>
+            <numerusform>%n categorie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>senza permesso di lettura</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>non è un messaggio di nota</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>non è un file iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>termina a metà di una nota: il file è incompleto</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>non contiene note</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>troppo grande (%1 MB) per essere una nota</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,16 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(カテゴリ)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>インポートを元に戻す</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>インポート取り消し: メモ %n 件</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -249,6 +259,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet にはグラフィカルなデスクトップが必要ですが、%1 でウィンドウを開けませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>テキスト ファイル</translation>
     </message>
 </context>
 <context>
@@ -304,10 +321,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 はすでに存在します。何も書き込まれませんでした。置き換えるには --force を付けてください</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>このビルドではインポートを利用できません</translation>
     </message>
 </context>
 <context>
@@ -631,6 +644,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>インポートを実行中です</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>テキスト ファイル</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>メモをインポート中...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>インポート失敗: 何も保存されず</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>メモのインポート</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>メモを保存できなかったため、何もインポートされませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>次のファイルは取り込まれませんでした (ファイルは変更されていません):
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -755,6 +807,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>ファイル削除: メモを書き戻し</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>メモのインポート...</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1005,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>メモのインポート</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>他のメモ プログラムのメモは見つかりませんでした。フォルダーを追加してください:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>メモが見つかりました。インポートするものにチェックを付けてください:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>メモ数</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>テキストまたは Markdown ファイルのフォルダー</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (読み取れないファイル %2 件)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1026,6 +1133,79 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>&quot;%1&quot; にはインポートできるものがありません。フォルダーでもファイルでもなく、メモがある xpad、gnote、tomboy、tomboy-ng、knotes のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 は取り込みませんでした: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>%1 のメモを 1 件も読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>何もインポートされず: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>新規なし: メモ %n 件は既存</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>インポートするメモが見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>%1を %2にインポート</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>メモ %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n カテゴリ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>読み取り権限がありません</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>メモのメッセージではありません</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>iCalendar ファイルではありません</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>メモの途中で終わっています。ファイルが不完全です</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>メモが含まれていません</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>メモとしては大きすぎます (%1 MB)</translation>
     </message>
 </context>
 <context>

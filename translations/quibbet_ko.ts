@@ -199,6 +199,16 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(카테고리)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>가져오기 취소</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>가져오기 취소함: 메모 %n개</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -249,6 +259,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet에는 그래픽 데스크톱이 필요하지만 %1에서 창을 열 수 없었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>텍스트 파일</translation>
     </message>
 </context>
 <context>
@@ -304,10 +321,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1이(가) 이미 있습니다: 아무것도 쓰지 않았습니다; 바꾸려면 --force를 추가하세요</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>이 빌드에서는 가져오기를 사용할 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -631,6 +644,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>가져오기가 진행 중입니다</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>텍스트 파일</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>메모 가져오는 중...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>가져오기 실패: 저장된 것 없음</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>메모 가져오기</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>메모를 저장할 수 없어서 아무것도 가져오지 않았습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 외 %1개</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>다음 파일은 가져오지 않았습니다. 파일은 변경되지 않았습니다:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -755,6 +807,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>메모 파일 삭제됨: 다시 기록함</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>메모 가져오기...</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1005,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>메모 가져오기</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>다른 메모 프로그램의 메모를 찾지 못했습니다. 폴더를 추가하세요:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>메모를 찾았습니다. 가져올 항목을 선택하세요:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>메모 수</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>카테고리</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>폴더 추가...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>텍스트 또는 Markdown 파일 폴더</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (읽을 수 없는 파일 %2개)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1026,6 +1133,79 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>&quot;%1&quot;에서 가져올 것이 없습니다: 폴더나 파일이 아니고, 메모가 있는 xpad, gnote, tomboy, tomboy-ng, knotes 중 어느 것도 아닙니다</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1을(를) 가져오지 않음: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>%1의 메모를 하나도 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>아무것도 가져오지 않음: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>새 메모 없음: %n개 모두 이미 있음</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>가져올 메모를 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>%1를 %2로 가져옴</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>메모 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>카테고리 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>읽기 권한이 없음</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>메모 메시지가 아님</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>iCalendar 파일이 아님</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>메모 중간에서 끝남: 파일이 불완전함</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1행: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>메모가 없음</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>메모라기에는 너무 큼(%1 MB)</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,17 @@ gelezen of geschreven (er is niets gewijzigd); 2 ongeldige argumenten of invoer
         <source>(a category)</source>
         <translation>(een categorie)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Importeren ongedaan maken</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Import ongedaan: %n notitie</numerusform>
+            <numerusform>Import ongedaan: %n notities</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -262,6 +273,13 @@ gelezen of geschreven (er is niets gewijzigd); 2 ongeldige argumenten of invoer
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet heeft een grafisch bureaublad nodig, maar %1 liet het zijn venster niet openen</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Tekstbestanden</translation>
     </message>
 </context>
 <context>
@@ -317,10 +335,6 @@ gelezen of geschreven (er is niets gewijzigd); 2 ongeldige argumenten of invoer
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 bestaat al: er is niets geschreven; voeg --force toe om het te vervangen</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>importeren is niet beschikbaar in deze build</translation>
     </message>
 </context>
 <context>
@@ -645,6 +659,45 @@ Van uw notities zoals ze nu zijn wordt eerst een back-up gemaakt.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Er loopt al een import</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Tekstbestanden</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Notities importeren...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Import mislukt: niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Notities importeren</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>De notities konden niet worden opgeslagen; er is niets geïmporteerd.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... en nog %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Deze bestanden zijn overgeslagen; ze zijn niet gewijzigd:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -769,6 +822,10 @@ Van uw notities zoals ze nu zijn wordt eerst een back-up gemaakt.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Bestand gewist: teruggeschreven</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Notities importeren...</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1020,57 @@ Van uw notities zoals ze nu zijn wordt eerst een back-up gemaakt.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Notities importeren</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Geen notities van een ander notitieprogramma gevonden; voeg een map toe:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notities gevonden; vink aan wat u wilt importeren:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorieën</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Map toevoegen...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Map met tekst- of Markdown-bestanden</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (onleesbare bestanden: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1040,6 +1148,82 @@ Van uw notities zoals ze nu zijn wordt eerst een back-up gemaakt.</translation>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Niets te importeren bij &quot;%1&quot;: geen map, geen bestand en geen van xpad, gnote, tomboy, tomboy-ng, knotes met notities hier</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 overgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Geen enkele notitie van %1 kon worden gelezen</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Niets geïmporteerd: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Niets nieuws: %n notitie was er al</numerusform>
+            <numerusform>Niets nieuws: alle %n waren er al</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Geen notities gevonden om te importeren</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Import: %1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n notitie</numerusform>
+            <numerusform>%n notities</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n categorie</numerusform>
+            <numerusform>%n categorieën</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>geen leesrechten</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>is geen notitiebericht</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>is geen iCalendar-bestand</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>eindigt midden in een notitie: het bestand is onvolledig</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>bevat geen notitie</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>te groot (%1 MB) voor een notitie</translation>
     </message>
 </context>
 <context>

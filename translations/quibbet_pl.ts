@@ -215,6 +215,18 @@ wejściowe (niczego nie zmieniono).
         <source>(a category)</source>
         <translation>(kategoria)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Cofnij import</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Cofnięto import: %n notatka</numerusform>
+            <numerusform>Cofnięto import: %n notatki</numerusform>
+            <numerusform>Cofnięto import: %n notatek</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -265,6 +277,13 @@ wejściowe (niczego nie zmieniono).
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet wymaga pulpitu graficznego, a %1 nie pozwolił otworzyć jego okna</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Pliki tekstowe</translation>
     </message>
 </context>
 <context>
@@ -320,10 +339,6 @@ wejściowe (niczego nie zmieniono).
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 już istnieje: niczego nie zapisano; dodaj --force, aby go zastąpić</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>importowanie nie jest dostępne w tej kompilacji</translation>
     </message>
 </context>
 <context>
@@ -649,6 +664,45 @@ Najpierw zostanie utworzona kopia zapasowa obecnych notatek.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Import już trwa</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Pliki tekstowe</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Importowanie notatek...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Błąd importu: niczego nie zapisano</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Import notatek</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Nie można zapisać notatek; niczego nie zaimportowano.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... i %1 więcej</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Pominięto te pliki; nie zostały zmienione:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -773,6 +827,10 @@ Najpierw zostanie utworzona kopia zapasowa obecnych notatek.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Plik usunięty: zapisano ponownie</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Importuj notatki...</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1025,57 @@ Najpierw zostanie utworzona kopia zapasowa obecnych notatek.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Import notatek</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Nie znaleziono notatek innego programu do notatek; dodaj folder:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Znaleziono notatki; zaznacz te do zaimportowania:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Dodaj folder...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Folder z plikami tekstowymi lub Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (nieczytelne pliki: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1044,6 +1153,85 @@ Najpierw zostanie utworzona kopia zapasowa obecnych notatek.</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Nie ma czego importować z &quot;%1&quot;: to nie folder, nie plik ani żaden z programów xpad, gnote, tomboy, tomboy-ng, knotes z notatkami tutaj</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>Pominięto %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Nie można odczytać żadnej notatki z %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nic nie zaimportowano: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Nic nowego: %n notatka już jest</numerusform>
+            <numerusform>Nic nowego: %n notatki już są</numerusform>
+            <numerusform>Nic nowego: %n notatek już jest</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Nie znaleziono notatek do zaimportowania</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Dodano %1 do %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n notatkę</numerusform>
+            <numerusform>%n notatki</numerusform>
+            <numerusform>%n notatek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n kategorii</numerusform>
+            <numerusform>%n kategorii</numerusform>
+            <numerusform>%n kategorii</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>brak uprawnień do odczytu</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>nie jest wiadomością z notatką</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>nie jest plikiem iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>kończy się w środku notatki: plik jest niekompletny</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>nie zawiera żadnej notatki</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>za duży (%1 MB), by być notatką</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,17 @@ gravar o arquivo de notas (nada foi alterado); 2 argumentos ou entrada inválido
         <source>(a category)</source>
         <translation>(uma categoria)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Desfazer importação</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Importação desfeita: %n nota</numerusform>
+            <numerusform>Importação desfeita: %n notas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -261,6 +272,13 @@ gravar o arquivo de notas (nada foi alterado); 2 argumentos ou entrada inválido
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>O Quibbet precisa de uma área de trabalho gráfica, e %1 não deixou abrir a janela</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Arquivos de texto</translation>
     </message>
 </context>
 <context>
@@ -316,10 +334,6 @@ gravar o arquivo de notas (nada foi alterado); 2 argumentos ou entrada inválido
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 já existe: nada foi gravado; adicione --force para substituí-lo</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>a importação não está disponível nesta compilação</translation>
     </message>
 </context>
 <context>
@@ -644,6 +658,45 @@ Antes, é feito um backup das suas notas como estão agora.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Já há uma importação em andamento</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Arquivos de texto</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Importando notas...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Falha na importação: nada salvo</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Não foi possível salvar as notas; nada foi importado.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... e mais %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Estes arquivos ficaram de fora e não foram alterados:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -768,6 +821,10 @@ Antes, é feito um backup das suas notas como estão agora.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Arquivo excluído: gravado de novo</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Importar notas...</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1019,57 @@ Antes, é feito um backup das suas notas como estão agora.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Importar notas</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Nenhuma nota de outro programa de notas encontrada; adicione uma pasta:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notas encontradas; marque as que deseja importar:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Adicionar pasta...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Pasta de arquivos de texto ou Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (arquivos ilegíveis: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1039,6 +1147,82 @@ Antes, é feito um backup das suas notas como estão agora.</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Nada a importar em &quot;%1&quot;: não é uma pasta, nem um arquivo, nem um dos programas xpad, gnote, tomboy, tomboy-ng, knotes com notas aqui</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 ficou de fora: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Não foi possível ler nenhuma nota de %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nada importado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Nada novo: %n nota já existe</numerusform>
+            <numerusform>Nada novo: %n notas já existem</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Nenhuma nota encontrada para importar</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota importada</numerusform>
+            <numerusform>%n notas importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n categoria</numerusform>
+            <numerusform>%n categorias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>sem permissão de leitura</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>não é uma mensagem de nota</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>não é um arquivo iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>termina no meio de uma nota: o arquivo está incompleto</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>não contém nenhuma nota</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>grande demais (%1 MB) para ser uma nota</translation>
     </message>
 </context>
 <context>

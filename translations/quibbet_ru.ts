@@ -213,6 +213,18 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(категория)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Отменить импорт</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Импорт отменён: %n заметка</numerusform>
+            <numerusform>Импорт отменён: %n заметки</numerusform>
+            <numerusform>Импорт отменён: %n заметок</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -263,6 +275,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet нужен графический рабочий стол, но %1 не дал открыть окно</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Текстовые файлы</translation>
     </message>
 </context>
 <context>
@@ -318,10 +337,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 уже существует: ничего не записано; чтобы заменить его, добавьте --force</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>импорт недоступен в этой сборке</translation>
     </message>
 </context>
 <context>
@@ -647,6 +662,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Импорт уже выполняется</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Текстовые файлы</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Импорт заметок...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Сбой импорта: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Импорт заметок</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Не удалось сохранить заметки; ничего не импортировано.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... и ещё %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Эти файлы пропущены; они не изменены:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -771,6 +825,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Файл удалён: записан заново</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Импорт заметок...</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1023,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Импорт заметок</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Заметки других программ не найдены; добавьте папку:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Найдены заметки; отметьте, что импортировать:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Добавить папку...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Папка с текстовыми файлами или файлами Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (не прочитано файлов: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1042,6 +1151,85 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Нечего импортировать из &quot;%1&quot;: это не папка и не файл, и заметок xpad, gnote, tomboy, tomboy-ng, knotes здесь нет</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>Пропущено — %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Не удалось прочитать ни одной заметки из %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Ничего не импортировано: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Ничего нового: %n заметка уже есть</numerusform>
+            <numerusform>Ничего нового: %n заметки уже есть</numerusform>
+            <numerusform>Ничего нового: %n заметок уже есть</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Не найдено заметок для импорта</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Импорт: %1 в %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n заметка</numerusform>
+            <numerusform>%n заметки</numerusform>
+            <numerusform>%n заметок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n категорию</numerusform>
+            <numerusform>%n категории</numerusform>
+            <numerusform>%n категорий</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>нет прав на чтение</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>не является сообщением с заметкой</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>не является файлом iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>обрывается посреди заметки: файл неполный</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>не содержит заметки</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>слишком велик для заметки (%1 МБ)</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,16 @@ değiştirilmedi).
         <source>(a category)</source>
         <translation>(bir kategori)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>İçe aktarmayı geri al</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>İçe aktarma geri alındı: %n not</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -257,6 +267,13 @@ değiştirilmedi).
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet grafik bir masaüstü gerektirir, ancak pencere açılamadı: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Metin dosyaları</translation>
     </message>
 </context>
 <context>
@@ -312,10 +329,6 @@ değiştirilmedi).
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 zaten var: hiçbir şey yazılmadı; üzerine yazmak için --force ekleyin</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>içe aktarma bu derlemede kullanılamıyor</translation>
     </message>
 </context>
 <context>
@@ -639,6 +652,45 @@ Notlarınızın şimdiki hâli önce yedeklenir.</translation>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Bir içe aktarma sürüyor</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Metin dosyaları</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Notlar içe aktarılıyor...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>İçe aktarma başarısız: kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Notları içe aktar</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Notlar kaydedilemedi; hiçbir şey içe aktarılmadı.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Bu dosyalar atlandı; hiçbiri değiştirilmedi:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -763,6 +815,10 @@ Notlarınızın şimdiki hâli önce yedeklenir.</translation>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Dosya silinmişti: yeniden yazıldı</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Notları içe aktar...</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1013,57 @@ Notlarınızın şimdiki hâli önce yedeklenir.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Notları içe aktar</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Başka bir not programının notu bulunamadı; bir klasör ekleyin:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Notlar bulundu; içe aktarılacakları işaretleyin:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notlar</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategoriler</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Klasör ekle...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>İçe aktar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Metin ya da Markdown dosyaları klasörü</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (%2 dosya okunamıyor)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1034,6 +1141,79 @@ Notlarınızın şimdiki hâli önce yedeklenir.</translation>
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>&quot;%1&quot; konumunda içe aktarılacak bir şey yok: bir klasör, bir dosya ya da burada notu olan xpad, gnote, tomboy, tomboy-ng, knotes programlarından biri değil</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>%1 atlandı: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>%1 içindeki notların hiçbiri okunamadı</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Hiçbir şey içe aktarılmadı: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Yeni not yok: %n not zaten var</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>İçe aktarılacak not bulunamadı</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>%2 %1 içe aktarıldı</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n not</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n kategoriye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>okuma izni yok</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>bir not iletisi değil</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>bir iCalendar dosyası değil</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>bir notun ortasında bitiyor: dosya eksik</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>hiç not içermiyor</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>not olamayacak kadar büyük (%1 MB)</translation>
     </message>
 </context>
 <context>

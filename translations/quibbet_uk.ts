@@ -213,6 +213,18 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>(категорія)</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Скасувати імпорт</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>Імпорт скасовано: %n нотатка</numerusform>
+            <numerusform>Імпорт скасовано: %n нотатки</numerusform>
+            <numerusform>Імпорт скасовано: %n нотаток</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -263,6 +275,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet потребує графічної стільниці, але %1 не дав відкрити вікно</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>Текстові файли</translation>
     </message>
 </context>
 <context>
@@ -318,10 +337,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 вже існує: нічого не записано; щоб замінити його, додайте --force</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>імпорт недоступний у цій збірці</translation>
     </message>
 </context>
 <context>
@@ -647,6 +662,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>Імпорт уже триває</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>Текстові файли</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>Імпорт нотаток...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>Збій імпорту: нічого не збережено</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>Імпорт нотаток</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>Не вдалося зберегти нотатки; нічого не імпортовано.
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... і ще %1</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>Ці файли пропущено; їх не змінено:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -771,6 +825,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>Файл видалено: записано знову</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>Імпорт нотаток...</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1023,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>Імпорт нотаток</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>Нотаток інших програм не знайдено; додайте теку:</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>Знайдено нотатки; позначте, що імпортувати:</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Програма</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Нотатки</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категорії</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Шлях</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>Додати теку...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>Тека з текстовими файлами або файлами Markdown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1 (не прочитано файлів: %2)</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1042,6 +1151,85 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>Нічого імпортувати з &quot;%1&quot;: це не тека й не файл, і нотаток xpad, gnote, tomboy, tomboy-ng, knotes тут немає</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>Пропущено — %1: %2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>Не вдалося прочитати жодної нотатки з %1</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Нічого не імпортовано: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>Нічого нового: %n нотатка вже є</numerusform>
+            <numerusform>Нічого нового: %n нотатки вже є</numerusform>
+            <numerusform>Нічого нового: %n нотаток уже є</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>Не знайдено нотаток для імпорту</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>Імпорт: %1 у %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n нотатка</numerusform>
+            <numerusform>%n нотатки</numerusform>
+            <numerusform>%n нотаток</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n категорію</numerusform>
+            <numerusform>%n категорії</numerusform>
+            <numerusform>%n категорій</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>немає прав на читання</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>не є повідомленням із нотаткою</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>не є файлом iCalendar</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>обривається посеред нотатки: файл неповний</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>рядок %1: %2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>не містить нотатки</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>завеликий для нотатки (%1 МБ)</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,16 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
         <source>(a category)</source>
         <translation>（分类）</translation>
     </message>
+    <message>
+        <source>Undo import</source>
+        <translation>撤销导入</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import undone: %n notes</source>
+        <translation>
+            <numerusform>已撤销导入：%n 条笔记</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -249,6 +259,13 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>Quibbet needs a graphical desktop, and %1 did not let it open its window</source>
         <translation>Quibbet 需要图形桌面，但 %1 未允许其打开窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ImportNotes</name>
+    <message>
+        <source>Text files</source>
+        <translation>文本文件</translation>
     </message>
 </context>
 <context>
@@ -304,10 +321,6 @@ Exit status: 0 done; 1 nothing matched, or the notes file could not be read or w
     <message>
         <source>%1 exists: nothing was written; add --force to replace it</source>
         <translation>%1 已存在：未写入任何内容；如需替换，请添加 --force</translation>
-    </message>
-    <message>
-        <source>importing is not available in this build</source>
-        <translation>此构建版本不支持导入</translation>
     </message>
 </context>
 <context>
@@ -631,6 +644,45 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>app::ImportNotes</name>
+    <message>
+        <source>An import is under way</source>
+        <translation>导入正在进行中</translation>
+    </message>
+    <message>
+        <source>Text files</source>
+        <translation>文本文件</translation>
+    </message>
+    <message>
+        <source>Importing notes...</source>
+        <translation>正在导入笔记...</translation>
+    </message>
+    <message>
+        <source>Import failed: nothing stored</source>
+        <translation>导入失败：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>Import notes</source>
+        <translation>导入笔记</translation>
+    </message>
+    <message>
+        <source>The notes could not be stored; nothing was imported.
+%1</source>
+        <translation>无法保存笔记，未导入任何内容。
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 另有 %1 个</translation>
+    </message>
+    <message>
+        <source>These files were left out; they are unchanged:
+%1</source>
+        <translation>以下文件未导入，文件本身未作更改：
+%1</translation>
+    </message>
+</context>
+<context>
     <name>app::TMiniForm</name>
     <message>
         <source>Information</source>
@@ -755,6 +807,10 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Notes file deleted: written back</source>
         <translation>笔记文件已被删除：已重新写入</translation>
+    </message>
+    <message>
+        <source>Import notes...</source>
+        <translation>导入笔记...</translation>
     </message>
 </context>
 <context>
@@ -949,6 +1005,57 @@ Your notes as they are now are backed up first.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TImportForm</name>
+    <message>
+        <source>Import notes</source>
+        <translation>导入笔记</translation>
+    </message>
+    <message>
+        <source>No other notes program&apos;s notes found; add a folder:</source>
+        <translation>未找到其他笔记程序的笔记；请添加文件夹：</translation>
+    </message>
+    <message>
+        <source>Notes found; tick those to import:</source>
+        <translation>找到以下笔记，请勾选要导入的项：</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>笔记数</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分类</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Add folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Folder of text or Markdown files</source>
+        <translation>文本或 Markdown 文件所在的文件夹</translation>
+    </message>
+    <message>
+        <source>%1 (%2 files unreadable)</source>
+        <translation>%1（%2 个文件无法读取）</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TOptionForm</name>
     <message>
         <source>Quibbet Options</source>
@@ -1026,6 +1133,79 @@ Your notes as they are now are backed up first.</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>import</name>
+    <message>
+        <source>Nothing to import at &quot;%1&quot;: not a folder, a file or one of xpad, gnote, tomboy, tomboy-ng, knotes with notes here</source>
+        <translation>&quot;%1&quot; 处没有可导入的内容：它不是文件夹或文件，也不是此处有笔记的 xpad、gnote、tomboy、tomboy-ng、knotes 之一</translation>
+    </message>
+    <message>
+        <source>Left out %1: %2</source>
+        <translation>已略过 %1：%2</translation>
+    </message>
+    <message>
+        <source>No note of %1 could be read</source>
+        <translation>无法读取 %1 中的任何笔记</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>未导入任何内容：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing new: %n notes there already</source>
+        <translation>
+            <numerusform>无新内容：%n 条笔记已存在</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No notes found to import</source>
+        <translation>未找到可导入的笔记</translation>
+    </message>
+    <message>
+        <source>%1 imported into %2</source>
+        <translation>%1已导入到 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n 条笔记</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n 个分类</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may not be read</source>
+        <translation>没有读取权限</translation>
+    </message>
+    <message>
+        <source>is not a note message</source>
+        <translation>不是笔记邮件</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file</source>
+        <translation>不是 iCalendar 文件</translation>
+    </message>
+    <message>
+        <source>ends inside a note: the file is incomplete</source>
+        <translation>在笔记中途结束：文件不完整</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>holds no note</source>
+        <translation>不含笔记</translation>
+    </message>
+    <message>
+        <source>too large (%1 MB) to be a note</source>
+        <translation>文件过大（%1 MB），不可能是笔记</translation>
     </message>
 </context>
 <context>
