@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Notes written by gnote itself, through its own D-Bus interface, then imported: each note's
-# text (title line first, markup dropped), its creation time as gnote tells it, and its
-# notebook as a category arrive; the notebooks' templates and the notes gnote keeps after
-# deleting them do not; importing again adds nothing; a note file cut short is named and the
-# others arrive all the same.
+# text (title line first, markup dropped, list items bulleted as gnote shows them), its
+# creation time as gnote tells it, and its notebook as a category arrive; the notebooks'
+# templates and the notes gnote keeps after deleting them do not; importing again adds
+# nothing; a note file cut short is named and the others arrive all the same.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/peer-import.sh"
 
@@ -61,7 +61,7 @@ write_note Meeting '<note-content version="0.1">Meeting
 <list><list-item dir="ltr">first point
 </list-item><list-item dir="ltr">second point</list-item></list>
 done</note-content>' Work '</list>'
-expect_note $'Meeting\nagenda & minutes\nfirst point\nsecond point\ndone' "$(created)" Work
+expect_note $'Meeting\nagenda & minutes\n• first point\n• second point\ndone' "$(created)" Work
 text=$'Loose note\n\'single\' & <b>no markup</b>\t100%'
 write_note "Loose note" "$text" "" '&lt;b&gt;no markup&lt;/b&gt;'
 expect_note "$text" "$(created)"
