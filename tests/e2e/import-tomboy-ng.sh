@@ -16,10 +16,15 @@ printf '[BasicSettings]\nNotesPath=%s/\nShowSearchAtStart=true\n' "$notes" >"$XD
 printf 'Shopping list\nmilk 2%% "fresh"\nGrüße 日本語 שלום\n' >"$work/shopping.txt"
 printf 'Meeting\n**agenda** & *minutes*\n\n- first point\n- second point\n\ndone\n' >"$work/meeting.md"
 printf 'Loose note\n'\''single'\'' <b>no markup</b>\t100%%\n' >"$work/loose.txt"
-timeout 30 tomboy-ng --no-splash --import-txt="$work/shopping.txt" >>"$work/tomboy.log" 2>&1
-timeout 30 tomboy-ng --no-splash --import-md="$work/meeting.md" >>"$work/tomboy.log" 2>&1
-timeout 30 tomboy-ng --no-splash --import-txt="$work/loose.txt" >>"$work/tomboy.log" 2>&1
+{
+    timeout 30 tomboy-ng --no-splash --import-txt="$work/shopping.txt"
+    timeout 30 tomboy-ng --no-splash --import-md="$work/meeting.md"
+    timeout 30 tomboy-ng --no-splash --import-txt="$work/loose.txt"
+} >>"$work/tomboy.log" 2>&1
 [ "$(find "$notes" -maxdepth 1 -name '*.note' | wc -l)" = 3 ] || fail "tomboy-ng did not import the files: $(cat "$work/tomboy.log")"
+
+# The file of the note titled TITLE.
+note_titled() { grep -l -F "<title>$1</title>" "$notes"/*.note; }
 
 tomboy-ng --no-splash >>"$work/tomboy.log" 2>&1 &
 tomboy_pid=$!
@@ -51,7 +56,7 @@ put_in_new_notebook() {
     wait_until window_gone '^NoteBookPick$' || fail "the notebook picker stayed open"
     click_in "$note" 974 20 # Close
     wait_until window_gone "$title\$" || fail "the note $title stayed open"
-    wait_until grep -q -F "system:notebook:$notebook" $(grep -l -F "<title>$title</title>" "$notes"/*.note) ||
+    wait_until grep -q -F "system:notebook:$notebook" "$(note_titled "$title")" ||
         fail "tomboy-ng did not write $title into $notebook"
 }
 put_in_new_notebook "Shopping list" Home
@@ -63,7 +68,7 @@ wait "$tomboy_pid" || true
 
 # The creation time tomboy-ng wrote into the note titled TITLE.
 created() {
-    sed -n 's|.*<create-date>\(.*\)</create-date>.*|\1|p' $(grep -l -F "<title>$1</title>" "$notes"/*.note)
+    sed -n 's|.*<create-date>\(.*\)</create-date>.*|\1|p' "$(note_titled "$1")"
 }
 expect_note "$(cat "$work/shopping.txt")" "$(created "Shopping list")" Home
 expect_note $'Meeting\nagenda & minutes\n- first point\n- second point\ndone' "$(created Meeting)" Work
@@ -72,7 +77,7 @@ expect_note "$(cat "$work/loose.txt")" "$(created "Loose note")"
 check_import tomboy-ng
 
 cut=$notes/00000000-0000-0000-0000-0000000000C0.note
-whole=$(grep -l -F '<title>Meeting</title>' "$notes"/*.note)
+whole=$(note_titled Meeting)
 head -c $(($(stat -c %s "$whole") / 2)) "$whole" >"$cut"
 check_import_with_cut_file "$cut" "" tomboy-ng
 echo "import-tomboy-ng: passed"

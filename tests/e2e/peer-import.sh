@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154,SC2164 # work and fail come from lib.sh, which sets -e
 # Helpers for the import tests: another notes program writes notes in a home of the test's own,
 # and `quibbet --import` brings them into a new notes file; sourced after lib.sh.
 
