@@ -18,6 +18,7 @@ QUIBBET_TEST_PACKAGES=(
     python3                           # the stand-in X servers of the start-up test
     syncthing curl iproute2 procps    # two machines through a sync engine: its REST API, sockets
     locales                           # the locales of the translation tests
+    xpad gnote tomboy-ng              # notes written by the programs that import reads
 )
 
 install_missing_packages "${QUIBBET_TEST_PACKAGES[@]}"
