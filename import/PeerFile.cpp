@@ -35,19 +35,60 @@ std::optional<QByteArray> readPeerFile(const QString& path, ReadProblem& problem
     return bytes;
 }
 
-QString decodeText(const QByteArray& bytes)
+namespace {
+
+// How many bytes at the end begin a character that the file does not finish: what a peer's
+// file holds when it was read while the peer was still writing it.
+qsizetype unfinishedCharacter(const QByteArray& bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = uchar(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // inside a character: its first byte is further back
+        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
+}
+
+std::optional<QString> strictUtf8(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString decodeText(const QByteArray& bytes, bool* cutShort)
+{
+    if (cutShort)
+        *cutShort = false;
+    if (std::optional<QString> text = strictUtf8(bytes))
+        return *text;
+    // UTF-8 up to a character cut in two at the end: read as UTF-8, since reading it all in
+    // an 8-bit encoding would garble every letter that is not ASCII.
+    if (const qsizetype tail = unfinishedCharacter(bytes); tail > 0) {
+        if (std::optional<QString> text = strictUtf8(bytes.chopped(tail))) {
+            if (cutShort)
+                *cutShort = true;
+            return *text + QChar(QChar::ReplacementCharacter);
+        }
+    }
     QStringDecoder local(QStringDecoder::System);
     if (local.isValid()) {
-        text = local.decode(bytes);
+        QString text = local.decode(bytes);
         if (!local.hasError())
             return text;
     }
     return QString::fromLatin1(bytes);
+}
+
+QString cutShortReason()
+{
+    return QCoreApplication::translate("import", "ends inside a note: the file is incomplete");
 }
 
 QString unixLineEnds(QString text)

@@ -19,8 +19,12 @@ std::optional<QByteArray> readPeerFile(const QString& path, ReadProblem& problem
 
 // Text in the peers' usual encoding, UTF-8 (a byte-order mark dropped); bytes that are not
 // valid UTF-8 are read in the locale's 8-bit encoding, or Latin-1 where the locale's is UTF-8
-// too, so that no byte is refused or dropped.
-QString decodeText(const QByteArray& bytes);
+// too, so that no byte is refused or dropped. UTF-8 that ends inside a character (a file the
+// peer was still writing) stays UTF-8, ends in U+FFFD, and sets `cutShort`.
+QString decodeText(const QByteArray& bytes, bool* cutShort = nullptr);
+
+// Why a file that ends inside a character was taken in part.
+QString cutShortReason();
 
 // Line ends as the notes keep them: "\r\n" and a lone "\r" become "\n".
 QString unixLineEnds(QString text);

@@ -19,7 +19,13 @@ void readFileInto(ReadResult& result, const QFileInfo& entry, const QString& cat
         return;
     }
     PeerNote note;
-    note.text = unixLineEnds(decodeText(*bytes));
+    bool cutShort = false;
+    note.text = unixLineEnds(decodeText(*bytes, &cutShort));
+    if (cutShort) {
+        // Taken when the file is whole, at the next import, rather than twice.
+        result.problems << ReadProblem{entry.filePath(), cutShortReason()};
+        return;
+    }
     if (note.text.trimmed().isEmpty())
         return; // an empty file holds nothing to keep
     note.changed = note.created = entry.lastModified();

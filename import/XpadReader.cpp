@@ -62,7 +62,13 @@ ReadResult readXpadFolder(const QString& folder)
             continue;
         }
         PeerNote note;
-        note.text = unixLineEnds(decodeText(*bytes));
+        bool cutShort = false;
+        note.text = unixLineEnds(decodeText(*bytes, &cutShort));
+        if (cutShort) {
+            // Taken when the pad is whole, at the next import, rather than twice.
+            result.problems << ReadProblem{path, cutShortReason()};
+            continue;
+        }
         if (note.text.trimmed().isEmpty())
             continue; // an empty pad holds nothing to keep
         note.changed = note.created = QFileInfo(path).lastModified();

@@ -165,7 +165,7 @@ void TestImportStore::commandLineAnswers()
     file.write(QByteArray(4096, 'z'));
     file.close();
     QCOMPARE(run(folder, notNotes, &said), 1);
-    QVERIFY2(said.startsWith("Nothing imported: "), qPrintable(said));
+    QVERIFY2(said.startsWith("quibbet: Nothing imported: "), qPrintable(said));
     QCOMPARE(file.size(), 4096);
 }
 

@@ -141,6 +141,13 @@ void TestPeerReaders::badFilesAreNamedAndTheRestIsRead_data()
                                                 "[] " + QString(10 * 1024 * 1024, 'x')}
                                  << QStringList{};
 
+    // Cut inside its last character while being written: left out until it is whole, not
+    // taken in as Latin-1.
+    write(root + "/cut/cut.txt", "Gr\xc3\xbc\xc3\x9f" "e \xe6\x97");
+    write(root + "/cut/whole.txt", "Gr\xc3\xbc\xc3\x9f" "e");
+    QTest::newRow("cut inside a character") << root + "/cut" << QStringList{"[] Grüße"}
+                                            << QStringList{"cut.txt: ends inside a note: the file is incomplete"};
+
     write(root + "/huge/huge.txt", QByteArray(import::kLargestPeerFile + 1, 'y'));
     write(root + "/huge/small.txt", "small");
     QTest::newRow("too large") << root + "/huge" << QStringList{"[] small"}
