@@ -92,12 +92,14 @@ void ImportNotes::done(const Outcome& outcome)
     m_thread->wait();
     m_thread.reset();
     if (outcome.stored) {
-        m_form.pnlStatus1->setText(import::importSummary(*outcome.stored));
         if (!outcome.stored->notes.empty())
             m_form.deleteHistory().push(UndoDelete::Import{*outcome.stored});
         m_form.reloadIfFileChanged();
+        // After the reload, and as a command's outcome, so that the list's own line and a
+        // later reload leave it standing.
+        m_form.showOutcome(import::importSummary(*outcome.stored));
     } else {
-        m_form.pnlStatus1->setText(tr("Import failed: nothing stored"));
+        m_form.showOutcome(tr("Import failed: nothing stored"));
         widgets::Modal::message(&m_form, QMessageBox::Critical, tr("Import notes"),
                                 tr("The notes could not be stored; nothing was imported.\n%1").arg(outcome.failure));
     }

@@ -115,23 +115,6 @@ store::Filing filingFor(store::Query& modify, const std::optional<QString>& cate
     return store::Filing(id, name);
 }
 
-// Ids that notes and categories deleted in the window still hold, so that Undo can bring them
-// back under their own ids, as it can after a note the window stored itself.
-std::pair<qint32, qint32> idsHeldForUndo(store::Database& database, store::Query& modify)
-{
-    qint32 noteIds = 0;
-    qint32 groupIds = 0;
-    for (const store::KeptItem& kept : store::keptItems(database, modify)) {
-        if (const auto* note = std::get_if<store::DeletedNote>(&kept.item)) {
-            if (note->side == store::sql::Side::Real)
-                noteIds = std::max(noteIds, note->id);
-        } else {
-            groupIds = std::max(groupIds, std::get<store::DeletedCategory>(kept.item).groupId.toInt());
-        }
-    }
-    return {noteIds, groupIds};
-}
-
 // Search and *New are tabs, but no categories a note can be filed under; a name no tab could
 // show is no category either. Told before the file is opened (or made).
 void refuseUnfitCategory(const std::optional<QString>& category)
@@ -159,7 +142,7 @@ int addNote(const NoteCommand& command, const QString& path, const CommandStream
     const QString text = command.textFromInput ? readNoteText(streams.in) : command.text;
     store::Database database(path);
     store::Query modify(database);
-    const auto [noteIdsHeld, groupIdsHeld] = idsHeldForUndo(database, modify);
+    const auto [noteIdsHeld, groupIdsHeld] = store::idsHeldByKeptItems(database, modify);
     // The category, made or found, and the note in one transaction: a note that cannot be
     // stored leaves no new category behind.
     store::Database::Transaction transaction(database);

@@ -11,6 +11,8 @@
 #include "store/Statements.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <algorithm>
 #include <map>
@@ -59,6 +61,17 @@ QString rowText(const store::StoredRow& row, int column)
     return QString::fromUtf8(row[size_t(column)].second.text);
 }
 
+// Marks a kept note as one an import's undo took back: a later import of the same source may
+// bring it again, where a note the user deleted stays deleted.
+constexpr const char* kUndoneImport = "undoneImport";
+
+QString markedAsUndoneImport(const QString& payload)
+{
+    QJsonObject object = QJsonDocument::fromJson(payload.toUtf8()).object();
+    object.insert(QLatin1String(kUndoneImport), true);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 QString recordTime(const QDateTime& moment)
 {
     return moment.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
@@ -77,8 +90,27 @@ public:
                                      QStringLiteral("select create_time,content from notes_main where group_id is "
                                                     "null or group_id<>1"),
                                      m_database.path());
-        while (notes.step())
+        while (notes.step()) {
             m_keys.insert(noteKey(notes.bytes(0), notes.bytes(1)));
+            m_texts.insert(noteKey({}, notes.bytes(1)));
+        }
+        store::SqliteStatement keptTable(
+            m_database.handle(),
+            QStringLiteral("select 1 from sqlite_master where type='table' and name='recently_deleted'"),
+            m_database.path());
+        if (keptTable.step()) {
+            store::SqliteStatement kept(
+                m_database.handle(),
+                QStringLiteral("select json_extract(payload,'$.row.create_time[1]'),json_extract(payload,"
+                               "'$.row.content[1]') from recently_deleted where kind='note' and "
+                               "json_valid(payload) and json_extract(payload,'$.") +
+                    QLatin1String(kUndoneImport) + QStringLiteral("') is null"),
+                m_database.path());
+            while (kept.step()) {
+                m_keys.insert(noteKey(kept.bytes(0), kept.bytes(1)));
+                m_texts.insert(noteKey({}, kept.bytes(1)));
+            }
+        }
         store::SqliteStatement groups(m_database.handle(), QStringLiteral("select group_id,group_name from clip_groups"),
                                       m_database.path());
         while (groups.step())
@@ -86,13 +118,17 @@ public:
                 m_categories.emplace(store::categoryNameKey(groups.text(1)), qint32(groups.integer(0)));
     }
 
-    // False when the file holds the note already.
-    bool isNew(const QString& createTime, const QString& text)
+    // False when the file holds the note already: by creation text and text, or by text alone
+    // for a note whose time is only its file's.
+    bool isNew(const QString& createTime, const QString& text, bool timeFromFile)
     {
-        const quint64 key = noteKey(createTime.toUtf8(), text.toUtf8());
-        if (m_keys.contains(key))
+        const QByteArray utf8 = text.toUtf8();
+        const quint64 key = noteKey(createTime.toUtf8(), utf8);
+        const quint64 textKey = noteKey({}, utf8);
+        if (m_keys.contains(key) || (timeFromFile && m_texts.contains(textKey)))
             return false;
         m_keys.insert(key);
+        m_texts.insert(textKey);
         return true;
     }
 
@@ -117,6 +153,7 @@ private:
     store::Query m_modify;
     qint32 m_groupIdsHeldUpTo;
     QSet<quint64> m_keys;
+    QSet<quint64> m_texts; // the texts alone
     std::map<QString, qint32> m_categories; // name key -> id
 };
 
@@ -149,7 +186,7 @@ StoredImport storeImport(store::Database& database, const std::vector<PeerNote>&
         const QDateTime created = note.created.isValid() ? note.created : note.changed.isValid() ? note.changed : now;
         const QDateTime changed = note.changed.isValid() ? note.changed : created;
         const QString createTime = store::formatCreationTime(created.toLocalTime());
-        if (!storer.isNew(createTime, note.text)) {
+        if (!storer.isNew(createTime, note.text, note.timeFromFile)) {
             ++result.skipped;
             continue;
         }
@@ -162,12 +199,14 @@ StoredImport storeImport(store::Database& database, const std::vector<PeerNote>&
         insert.bind(4, note.text);
         insert.bind(5, recordTime(changed));
         insert.run();
+        const QString uid = store::identity::newUid();
+        const QString version = store::identity::versionOf(note.text);
         identity.bind(1, id);
-        identity.bind(2, store::identity::newUid());
+        identity.bind(2, uid);
         identity.bind(3, createTime);
-        identity.bind(4, store::identity::versionOf(note.text));
+        identity.bind(4, version);
         identity.run();
-        result.notes.push_back({id, createTime});
+        result.notes.push_back({id, createTime, uid, version});
     }
     transaction.commit();
     result.categoryNames = QStringList(categoriesUsed.begin(), categoriesUsed.end());
@@ -209,6 +248,15 @@ std::vector<store::DeletedNote> takeBackImport(store::Database& database, const 
         note->reset();
         if (rowText(row, 3) != added.createTime)
             continue; // another program gave its id to a note of its own
+        // Only the note the import made, and only while it holds the text it came with: a
+        // note another writer put under the id meanwhile, or one the user has edited since,
+        // stays.
+        identityOf->bind(1, added.id);
+        const bool same = identityOf->step() && identityOf->text(0) == added.uid &&
+                          identityOf->text(2) == added.version;
+        identityOf->reset();
+        if (!same)
+            continue;
         store::DeletedNote gone;
         gone.id = added.id;
         gone.deletedAt = now;
@@ -228,7 +276,7 @@ std::vector<store::DeletedNote> takeBackImport(store::Database& database, const 
         }
         const store::KeptNoteRow kept = store::keptNoteRow(gone);
         keep->bind(1, kept.deletedAt);
-        keep->bind(2, kept.payload);
+        keep->bind(2, markedAsUndoneImport(kept.payload));
         keep->run();
         gone.keptKey = sqlite3_last_insert_rowid(handle);
         deleted.push_back(std::move(gone));

@@ -14,6 +14,8 @@ struct StoredImport {
     struct Added {
         qint32 id = 0;
         QString createTime;
+        QString uid;     // the identity it was given: the note is still the one imported
+        QString version; // the hash of the text it came with: the note is unchanged since
     };
     std::vector<Added> notes; // in the order they were stored
     int categoriesAdded = 0;
@@ -27,7 +29,10 @@ struct StoredImport {
 // in the category of its name, made when missing (above `groupIdsHeldUpTo`). A note without
 // a category, or with a reserved name (Default, Search, *New), goes to Default: the Search
 // category is the last search's and would lose it to the next. A note whose creation text
-// and text a real note holds already is skipped, so that importing again adds nothing.
+// and text a real note holds already is skipped, so that importing again adds nothing; so is
+// one the user deleted and that is still kept among the recently deleted, so that it does not
+// come back beside the one Undo or Restore can bring (notes an import's undo took back are
+// not held against a later import of the same source).
 // Throws StoreError (nothing stored) when the file cannot take the notes.
 StoredImport storeImport(store::Database& database, const std::vector<PeerNote>& notes, qint32 idsHeldUpTo = 0,
                          qint32 groupIdsHeldUpTo = 0);

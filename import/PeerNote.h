@@ -14,6 +14,9 @@ struct PeerNote {
     QDateTime changed; // the last change; invalid when the program keeps none
     QString category;  // the notebook, group or folder; empty for none
     QString sourceKey; // where it came from: the file (and entry) it was read from
+    // The program keeps no time of its own: `created` is its file's, which a copy, a sync or
+    // the program saving again changes, so the note is known again by its text alone.
+    bool timeFromFile = false;
 };
 
 // A file that could not be read, and why; the other files are read all the same.

@@ -283,4 +283,19 @@ std::vector<KeptItem> keptItems(Database& database, Query& modify)
     return items;
 }
 
+std::pair<qint32, qint32> idsHeldByKeptItems(Database& database, Query& modify)
+{
+    qint32 noteIds = 0;
+    qint32 groupIds = 0;
+    for (const KeptItem& kept : keptItems(database, modify)) {
+        if (const auto* note = std::get_if<DeletedNote>(&kept.item)) {
+            if (note->side == sql::Side::Real)
+                noteIds = std::max(noteIds, note->id);
+        } else {
+            groupIds = std::max(groupIds, std::get<DeletedCategory>(kept.item).groupId.toInt());
+        }
+    }
+    return {noteIds, groupIds};
+}
+
 } // namespace store

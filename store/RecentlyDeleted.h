@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <variant>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -41,5 +42,10 @@ void dropKept(Database& database, Query& modify, qint64 key);
 // ours, a note in the Search category, a category without a name or under the id of Default
 // or Search) is read with its `damage` told.
 std::vector<KeptItem> keptItems(Database& database, Query& modify);
+
+// The highest note id and category id the kept items hold: a note or category made from
+// outside the window (the command line, an import) takes an id above them, so that what is
+// kept can come back under its own id and its notes into their own category.
+std::pair<qint32, qint32> idsHeldByKeptItems(Database& database, Query& modify);
 
 } // namespace store

@@ -300,7 +300,7 @@ for category in Search search "*New"; do
     expect_failure 2 "'$category' is no category to add a note to" "--category $category"
 done
 run --import tomboy
-expect_failure 2 "Nothing to import at \"tomboy\"" "--import tomboy with no notes of it here"
+expect_failure 1 "No notes found to import" "--import tomboy with no notes of it here"
 [ "$(notes "select count(*) from notes_main")" = "$count" ] || fail "bad input stored a note"
 [ "$(notes "select count(*) from clip_groups")" = 2 ] || fail "bad input made a category"
 

@@ -5,6 +5,7 @@
 #include "import/ImportStore.h"
 #include "store/DeletedItems.h"
 #include "store/Query.h"
+#include "store/NoteEdit.h"
 #include "store/RecentlyDeleted.h"
 
 #include <QDir>
@@ -131,6 +132,21 @@ void TestImportStore::takenBackWholeAndEachNoteComesBack()
     QVERIFY(store::restoreDeletedNote(database, modify, taken.front(), 0) > 0);
     QCOMPARE(rows(path, "select content from notes_main order by id"), (QStringList{"kept before", "theirs", "two"}));
     QCOMPARE(store::keptItems(database, modify).size(), size_t(0));
+
+    // A note the user deleted stays deleted when its source is imported again, while one that
+    // an import's undo took back may come again; a note edited since its import is not taken
+    // back with the import.
+    const import::StoredImport later = import::storeImport(
+        database, {note("deleted by the user", "", kMonday), note("edited", "", kMonday), note("undone", "", kMonday)});
+    QVERIFY(store::deleteNoteKeeping(database, modify, later.notes[0].id, store::sql::Side::Real));
+    store::applyEdit(database, modify, {later.notes[1].id, store::sql::Side::Real, "edited"}, "edited since", 0,
+                     QString(), 0);
+    QCOMPARE(import::takeBackImport(database, later).size(), size_t(1));
+    const import::StoredImport again = import::storeImport(
+        database, {note("deleted by the user", "", kMonday), note("edited", "", kMonday), note("undone", "", kMonday)});
+    QCOMPARE(rows(path, "select content from notes_main where id>3 order by id"),
+             (QStringList{"edited since", "edited", "undone"}));
+    QCOMPARE(again.skipped, 1);
 }
 
 void TestImportStore::commandLineAnswers()
@@ -156,8 +172,22 @@ void TestImportStore::commandLineAnswers()
     QCOMPARE(said, QStringLiteral("2 notes imported into 2 categories"));
     QCOMPARE(run(folder, path, &said), 0);
     QCOMPARE(said, QStringLiteral("Nothing new: 2 notes there already"));
+    // A text file's only time is its own: touched by a copy or a sync, it is the same note.
+    QFile touched(folder + "/a.txt");
+    QVERIFY(touched.open(QIODevice::ReadWrite));
+    QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+    touched.close();
+    QCOMPARE(run(folder, path, &said), 0);
+    QCOMPARE(said, QStringLiteral("Nothing new: 2 notes there already"));
     QCOMPARE(run(m_dir.filePath("no such folder"), path), 2);
     QCOMPARE(run(QStringLiteral("no-such-program"), path), 2);
+    // A program with no notes here, or a file that is no text, matches nothing.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", m_dir.path().toUtf8()); // a home without any program's notes
+    QCOMPARE(run(QStringLiteral("knotes"), path, &said), 1);
+    qputenv("HOME", home);
+    QCOMPARE(run(path, m_dir.filePath("other.dat"), &said), 1);
+    QVERIFY2(said.contains("holds no note"), qPrintable(said));
     // A notes file that is no notes database is left as it was.
     const QString notNotes = m_dir.filePath("not-notes.dat");
     QFile file(notNotes);

@@ -90,7 +90,7 @@ void TestPeerReaders::readsWhatThePeersWrote_data()
     // An empty pad holds nothing; tabs and a last line without a line end are kept.
     QTest::newRow("xpad") << kData + "/xpad"
                           << QStringList{"[] Second pad\n\tindented line\nlast line without newline",
-                                         "[] Shopping list\nmilk 2% \"fresh\"\nGrüße 日本語 שלום\n"};
+                                         "[] Shopping list\nmilk 2% \"fresh\"\nGrüße 日本語 שלום"};
 }
 
 void TestPeerReaders::readsWhatThePeersWrote()
