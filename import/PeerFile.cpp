@@ -91,6 +91,23 @@ QString cutShortReason()
     return QCoreApplication::translate("import", "ends inside a note: the file is incomplete");
 }
 
+std::optional<QString> plainFileText(const QByteArray& bytes, const QString& path, QList<ReadProblem>& problems)
+{
+    if (bytes.contains('\0')) {
+        problems << ReadProblem{path, QCoreApplication::translate("import", "holds no note")};
+        return std::nullopt;
+    }
+    bool cutShort = false;
+    QString text = unixLineEnds(decodeText(bytes, &cutShort));
+    if (cutShort) {
+        problems << ReadProblem{path, cutShortReason()};
+        return std::nullopt;
+    }
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
 QString unixLineEnds(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));

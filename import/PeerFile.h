@@ -26,6 +26,12 @@ QString decodeText(const QByteArray& bytes, bool* cutShort = nullptr);
 // Why a file that ends inside a character was taken in part.
 QString cutShortReason();
 
+// The note a plain-text file holds (a pad, a text or Markdown file): its text with "\n" line
+// ends, less the end of its last line. Nothing, with the file named in `problems`, for a file
+// that holds a NUL byte (no text) or ends inside a character (still being written: taken when
+// it is whole, at the next import, rather than twice).
+std::optional<QString> plainFileText(const QByteArray& bytes, const QString& path, QList<ReadProblem>& problems);
+
 // Line ends as the notes keep them: "\r\n" and a lone "\r" become "\n".
 QString unixLineEnds(QString text);
 

@@ -18,21 +18,11 @@ void readFileInto(ReadResult& result, const QFileInfo& entry, const QString& cat
         result.problems << problem;
         return;
     }
-    // A NUL byte is no text a note can keep: a picture, a database, another program's data.
-    if (bytes->contains('\0')) {
-        result.problems << ReadProblem{entry.filePath(), QCoreApplication::translate("import", "holds no note")};
-        return;
-    }
     PeerNote note;
-    bool cutShort = false;
-    note.text = unixLineEnds(decodeText(*bytes, &cutShort));
-    if (note.text.endsWith(QLatin1Char('\n')))
-        note.text.chop(1); // the end of the file's last line, no blank line of the note
-    if (cutShort) {
-        // Taken when the file is whole, at the next import, rather than twice.
-        result.problems << ReadProblem{entry.filePath(), cutShortReason()};
+    if (std::optional<QString> text = plainFileText(*bytes, entry.filePath(), result.problems))
+        note.text = *text;
+    else
         return;
-    }
     if (note.text.trimmed().isEmpty())
         return; // an empty file holds nothing to keep
     note.changed = note.created = entry.lastModified();

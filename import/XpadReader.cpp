@@ -61,21 +61,11 @@ ReadResult readXpadFolder(const QString& folder)
                 result.problems << problem;
             continue;
         }
-        // A NUL byte is no text a note can keep: a picture, a database, another program's data.
-        if (bytes->contains('\0')) {
-            result.problems << ReadProblem{path, QCoreApplication::translate("import", "holds no note")};
-            continue;
-        }
         PeerNote note;
-        bool cutShort = false;
-        note.text = unixLineEnds(decodeText(*bytes, &cutShort));
-        if (note.text.endsWith(QLatin1Char('\n')))
-            note.text.chop(1); // the end of the file's last line, no blank line of the note
-        if (cutShort) {
-            // Taken when the pad is whole, at the next import, rather than twice.
-            result.problems << ReadProblem{path, cutShortReason()};
+        if (std::optional<QString> text = plainFileText(*bytes, path, result.problems))
+            note.text = *text;
+        else
             continue;
-        }
         if (note.text.trimmed().isEmpty())
             continue; // an empty pad holds nothing to keep
         note.changed = note.created = QFileInfo(path).lastModified();
