@@ -19,7 +19,7 @@ namespace {
 QString xdgFolder(const char* variable, const QString& home, const QString& fallback)
 {
     const QString value = qEnvironmentVariable(variable);
-    // The base directory specification ignores a relative path.
+    // A relative XDG folder is no folder at all: the desktop ignores it, and so does Quibbet.
     return QDir::isAbsolutePath(value) ? value : home + fallback;
 }
 
